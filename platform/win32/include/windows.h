@@ -1,0 +1,20 @@
+// The Windows API stand-in: every concept in a small header of its own.
+#pragma once
+
+#include "win32/types.h"
+#include "win32/error.h"
+#include "win32/messages.h"
+#include "win32/styles.h"
+#include "win32/window.h"
+#include "win32/message_queue.h"
+#include "win32/timer.h"
+#include "win32/input.h"
+#include "win32/paint.h"
+#include "win32/metrics.h"
+#include "win32/gdi.h"
+#include "win32/image.h"
+#include "win32/memory.h"
+#include "win32/clipboard.h"
+#include "win32/strings.h"
+#include "win32/files.h"
+#include "win32/threads.h"
