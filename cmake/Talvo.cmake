@@ -27,3 +27,29 @@ function(talvo_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1;TALVO_TEST_OUTPUT=${PROJECT_BINARY_DIR}/test-output")
 endfunction()
+
+# talvo_layer(name LIBS ...) : the library of one layer folder, from every .cpp below its src/ folder
+# (or the folder itself when it has no src/), with its include/ folder public.
+function(talvo_layer name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  talvo_warnings(${name})
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/include)
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
+  endif()
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/src)
+    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
+  endif()
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# talvo_layer_tests(name DIR dir LIBS ...) : one test executable from every .cpp below tests/<dir>.
+function(talvo_layer_tests name)
+  cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DIR}/*.cpp)
+  if(sources)
+    talvo_test(${name} SOURCES ${sources} LIBS ${ARG_LIBS})
+  endif()
+endfunction()
