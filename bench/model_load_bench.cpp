@@ -1,0 +1,108 @@
+// Loading a folder of 1,000 functions and 50 profiles, beside bare parsing of the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <rapidxml/rapidxml.hpp>
+
+#include "model/ids.h"
+#include "model/vocabulary.h"
+#include "model/xml_function.h"
+#include "model/xml_profile.h"
+
+namespace {
+
+using namespace Talvo;
+
+constexpr int kFunctions = 1000;
+constexpr int kProfiles = 50;
+
+// A folder with realistic documents, written once per run.
+class Fixture {
+ public:
+  Fixture() : root_(std::filesystem::temp_directory_path() / "talvo-bench-model") {
+    std::filesystem::remove_all(root_);
+    XmlFunctionDir functions(root_ / "Functions");
+    XmlProfileDir profiles(root_ / "Profiles");
+    std::filesystem::create_directories(functions.GetFolder());
+    std::filesystem::create_directories(profiles.GetFolder());
+    std::vector<std::wstring> ids;
+    for (int i = 0; i < kFunctions; ++i) {
+      XmlFunction function(&functions);
+      const std::wstring id = NewDocumentId(i);
+      function.SetProperty("name", L"Function " + std::to_wstring(i));
+      function.SetId(id);
+      function.SetProperty("version", kCurrentFunctionVersion);
+      function.FillDefaultCases(kKindContextSensitive);
+      for (const wchar_t* mode : {L"vertex", L"edge", L"polygon"}) {
+        for (int selection = 0; selection < 4; ++selection) {
+          for (unsigned char modifiers : {3, 7, 11, 19}) {
+            const CaseKeys keys{kInputEditablePoly, mode, selection, 1 + selection, modifiers};
+            function.SetCaseGroup(keys, L"Editable Polygon Object");
+            function.SetCaseTableAction(keys, L"Chamfer", 0x4d5a8e01, 102);
+          }
+        }
+      }
+      function.XmlDocument::SetName(id);
+      function.Save();
+      ids.push_back(id);
+    }
+    for (int p = 0; p < kProfiles; ++p) {
+      XmlProfile profile(&profiles);
+      profile.SetProperty("name", L"Profile " + std::to_wstring(p));
+      profile.SetLayout(L"US-ANSI");
+      for (int key = 0; key < 104; ++key) profile.Assign(key, key + 10, ids[(p * 104 + key) % ids.size()], key % 7 == 0, false);
+      profile.XmlDocument::SetName(L"p" + std::to_wstring(p));
+      profile.Save();
+    }
+    for (const auto& folder : {functions.GetFolder(), profiles.GetFolder()}) {
+      for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".xml") continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        bytes_.emplace_back((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      }
+    }
+  }
+  ~Fixture() { std::filesystem::remove_all(root_); }
+  const std::filesystem::path& Root() const { return root_; }
+  const std::vector<std::string>& Bytes() const { return bytes_; }
+
+ private:
+  std::filesystem::path root_;
+  std::vector<std::string> bytes_;
+};
+
+const Fixture& Data() {
+  static const Fixture fixture;
+  return fixture;
+}
+
+void BM_LoadFunctionsAndProfiles(benchmark::State& state) {
+  const Fixture& data = Data();
+  for (auto _ : state) {
+    XmlFunctionDir functions(data.Root() / "Functions");
+    XmlProfileDir profiles(data.Root() / "Profiles");
+    benchmark::DoNotOptimize(functions.LoadAll() + profiles.LoadAll());
+  }
+}
+BENCHMARK(BM_LoadFunctionsAndProfiles)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_BareRapidxmlParse(benchmark::State& state) {
+  const Fixture& data = Data();
+  for (auto _ : state) {
+    for (const std::string& bytes : data.Bytes()) {
+      std::vector<char> copy(bytes.begin(), bytes.end());
+      copy.push_back('\0');
+      rapidxml::xml_document<char> document;
+      document.parse<0>(copy.data());
+      benchmark::DoNotOptimize(document.first_node());
+    }
+  }
+}
+BENCHMARK(BM_BareRapidxmlParse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace

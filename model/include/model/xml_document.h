@@ -1,0 +1,110 @@
+// XmlDocument: the base of every stored document. It owns a rapidxml tree parsed in place from a
+// zero-terminated copy of the file's bytes, its document name (the file name without extension), its
+// folder and its saved flag. Every change marks it unsaved and tells the editor window.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <rapidxml/rapidxml.hpp>
+
+namespace Talvo {
+
+class XmlDocDirectory;
+using XmlNode = rapidxml::xml_node<char>;
+
+// Results of Load, Parse and SaveAs.
+inline constexpr int kXmlOk = 0;
+inline constexpr int kXmlCannotOpen = 258;
+inline constexpr int kXmlCannotParse = 261;
+
+class XmlDocument {
+ public:
+  explicit XmlDocument(XmlDocDirectory* owner = nullptr);
+  virtual ~XmlDocument();
+  XmlDocument(const XmlDocument&) = delete;
+  XmlDocument& operator=(const XmlDocument&) = delete;
+
+  // Reads and parses a file; the document name becomes the file's base name and the document is saved.
+  // 0, kXmlCannotOpen or kXmlCannotParse; on failure nothing changes.
+  int Load(const std::filesystem::path& path);
+  // Parses bytes of a given size (they need no terminator; the document keeps its own copy).
+  // 0 or kXmlCannotParse; on failure nothing changes.
+  int Parse(std::string_view bytes);
+  // Writes the UTF-8 header line and the tab-indented tree: 0 or kXmlCannotOpen. The file is replaced
+  // atomically and its previous content is kept as "<path>.bak"; on failure the old file stays.
+  int SaveAs(const std::filesystem::path& path) const;
+  // Writes the document to GetFilePath(); the saved flag is set when the write succeeds. A failure is
+  // reported in a message box. Returns the saved flag.
+  bool Save();
+  bool IsSaved() const { return saved_; }
+
+  const std::wstring& GetName() const { return name_; }
+  void SetName(const std::wstring& name);
+  // <folder>/<document name>.xml; empty without a folder.
+  std::filesystem::path GetFilePath() const;
+
+  XmlDocDirectory* GetOwner() const { return owner_; }
+  void SetOwner(XmlDocDirectory* owner) { owner_ = owner; }
+
+  // Attributes of the `properties` element.
+  std::wstring GetProperty(const char* name) const;
+  void SetProperty(const char* name, const std::wstring& value);
+  std::wstring GetId() const { return GetProperty("id"); }
+  void SetId(const std::wstring& id) { SetProperty("id", id); }
+
+  // Takes the other document's name, owner and tree (printed and parsed again); becomes unsaved.
+  void CopyFrom(const XmlDocument& other);
+  // A new document of the same class with the same owner, name and content; it is unsaved and not
+  // added to the owner's folder.
+  std::unique_ptr<XmlDocument> Duplicate() const;
+
+  // Top-level elements ("root children") by name.
+  bool HasNode(const char* name) const { return GetNode(name) != nullptr; }
+  XmlNode* GetNode(const char* name) const;
+  bool RemoveNode(const char* name);
+
+  // The whole document as it is written to disk.
+  std::string ToText() const;
+
+  // Marks the document unsaved and sends DocumentChangedMessage to the editor window.
+  void Changed();
+
+  // Tree helpers (UTF-8 texts; strings are copied into the document's pool).
+  static std::string Attribute(const XmlNode* node, const char* name);
+  static bool HasAttribute(const XmlNode* node, const char* name);
+  static std::string Text(const XmlNode* node);
+  void SetAttribute(XmlNode* node, const char* name, std::string_view value);
+  void SetText(XmlNode* element, std::string_view text);
+  XmlNode* AppendElement(XmlNode* parent, const char* name);
+  XmlNode* AppendRootElement(const char* name);
+  // The first child element with that name whose attribute `attribute` equals `value`.
+  static XmlNode* FindChild(const XmlNode* parent, const char* name, const char* attribute, std::string_view value);
+
+ protected:
+  // A new, empty document of the same class (for Duplicate).
+  virtual std::unique_ptr<XmlDocument> MakeEmpty(XmlDocDirectory* owner) const;
+  // Called after the tree was replaced (Load, Parse, CopyFrom, Duplicate): derived documents rebuild
+  // what pointed into the old tree.
+  virtual void OnTreeReplaced() {}
+
+  rapidxml::xml_document<char>& Tree() const { return *tree_; }
+  XmlNode* Properties(bool create);
+  char* Intern(std::string_view text);
+  void SetSavedFlag(bool saved) { saved_ = saved; }
+
+ private:
+  int ReplaceTree(std::string_view bytes);
+  int ReplaceTree(std::vector<char>&& zeroTerminated);
+
+  XmlDocDirectory* owner_;
+  std::wstring name_;
+  bool saved_ = true;
+  std::unique_ptr<rapidxml::xml_document<char>> tree_;
+  std::vector<char> buffer_;  // the zero-terminated bytes the tree was parsed from, in place
+};
+
+}  // namespace Talvo

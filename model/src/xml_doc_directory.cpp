@@ -1,0 +1,105 @@
+#include "model/xml_doc_directory.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <system_error>
+
+#include "model/ids.h"
+
+namespace Talvo {
+
+XmlDocDirectory::XmlDocDirectory(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+XmlDocDirectory::~XmlDocDirectory() = default;
+
+XmlDocument* XmlDocDirectory::GetAt(int index) const {
+  if (index < 0 || index >= Count()) return nullptr;
+  return documents_[static_cast<size_t>(index)].get();
+}
+
+int XmlDocDirectory::IndexOf(const XmlDocument* document) const {
+  for (int i = 0; i < Count(); ++i) {
+    if (documents_[static_cast<size_t>(i)].get() == document) return i;
+  }
+  return -1;
+}
+
+XmlDocument* XmlDocDirectory::Add(std::unique_ptr<XmlDocument> document) {
+  if (!document) return nullptr;
+  document->SetOwner(this);
+  documents_.push_back(std::move(document));
+  return documents_.back().get();
+}
+
+std::unique_ptr<XmlDocument> XmlDocDirectory::Release(int index) {
+  if (index < 0 || index >= Count()) return nullptr;
+  std::unique_ptr<XmlDocument> document = std::move(documents_[static_cast<size_t>(index)]);
+  documents_.erase(documents_.begin() + index);
+  document->SetOwner(nullptr);
+  return document;
+}
+
+bool XmlDocDirectory::DeleteFile(int index) {
+  XmlDocument* document = GetAt(index);
+  if (!document) {
+    SetLastError(ERROR_INVALID_INDEX);
+    return false;
+  }
+  const std::filesystem::path path = document->GetFilePath();
+  std::error_code error;
+  if (!path.empty() && std::filesystem::exists(path, error)) {
+    if (!std::filesystem::remove(path, error) || error) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return false;
+    }
+  }
+  documents_.erase(documents_.begin() + index);
+  return true;
+}
+
+int XmlDocDirectory::LoadAll() {
+  std::error_code error;
+  if (folder_.empty() || !std::filesystem::is_directory(folder_, error)) return 0;
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
+    if (entry.is_regular_file(error) && entry.path().extension() == ".xml") files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  int loaded = 0;
+  for (const auto& file : files) {
+    std::unique_ptr<XmlDocument> document = NewDocument();
+    if (document->Load(file) != kXmlOk || !Accepts(*document)) continue;
+    Add(std::move(document));
+    ++loaded;
+  }
+  return loaded;
+}
+
+bool XmlDocDirectory::SaveAll() {
+  bool ok = true;
+  for (const auto& document : documents_) {
+    if (!document->IsSaved() && !document->Save()) ok = false;
+  }
+  return ok;
+}
+
+bool XmlDocDirectory::HasUnsaved() const {
+  return std::any_of(documents_.begin(), documents_.end(), [](const auto& d) { return !d->IsSaved(); });
+}
+
+std::wstring XmlDocDirectory::NewUniqueId(int number) const {
+  return NewDocumentId(number, [this](const std::wstring& id) {
+    for (const auto& document : documents_) {
+      if (document->GetId() == id || document->GetName() == id) return true;
+    }
+    std::error_code error;
+    return !folder_.empty() && std::filesystem::exists(folder_ / (id + L".xml"), error);
+  });
+}
+
+std::unique_ptr<XmlDocument> XmlDocDirectory::NewDocument() { return std::make_unique<XmlDocument>(this); }
+
+bool XmlDocDirectory::Accepts(const XmlDocument&) const { return true; }
+
+}  // namespace Talvo

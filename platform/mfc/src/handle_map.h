@@ -1,0 +1,76 @@
+// The per-thread maps from handles to their C++ wrappers (windows, device contexts, GDI objects).
+#pragma once
+
+#include <map>
+#include <unordered_map>
+#include <utility>
+
+#include <windows.h>
+
+class CWnd;
+class CDC;
+class CGdiObject;
+struct CRuntimeClass;
+
+namespace mfc_internal {
+
+// Clears a temporary wrapper's handle so that deleting it leaves the handle alone.
+void ClearWrapperHandle(CWnd* wrapper);
+void ClearWrapperHandle(CDC* wrapper);
+void ClearWrapperHandle(CGdiObject* wrapper);
+
+// Permanent entries belong to their objects (Attach/Detach); temporary wrappers belong to the map,
+// which deletes them in DeleteTemporaries after clearing their handle (so nothing is destroyed).
+// Temporaries are kept per wrapper class, so that a pen handle asked for as CGdiObject and as CPen
+// gets two objects of the right dynamic types.
+template <class T, class H>
+class HandleMap {
+ public:
+  HandleMap() = default;
+  HandleMap(const HandleMap&) = delete;
+  HandleMap& operator=(const HandleMap&) = delete;
+  ~HandleMap() { DeleteTemporaries(); }
+
+  T* LookupPermanent(H handle) const {
+    auto it = permanent_.find(handle);
+    return it != permanent_.end() ? it->second : nullptr;
+  }
+  void SetPermanent(H handle, T* object) { permanent_[handle] = object; }
+  void RemovePermanent(H handle) { permanent_.erase(handle); }
+
+  // The wrapper of class `type` for the handle, made by `make` the first time.
+  template <class Make>
+  T* Temporary(H handle, const CRuntimeClass* type, Make make) {
+    auto [it, inserted] = temporary_.try_emplace({handle, type}, nullptr);
+    if (inserted) it->second = make();
+    return it->second;
+  }
+
+  void DeleteTemporaries() {
+    // Deleting a wrapper must not reach the map again, so empty it first.
+    auto temporaries = std::move(temporary_);
+    temporary_.clear();
+    for (auto& entry : temporaries) {
+      ClearWrapperHandle(entry.second);
+      delete entry.second;
+    }
+  }
+
+ private:
+  std::unordered_map<H, T*> permanent_;
+  std::map<std::pair<H, const CRuntimeClass*>, T*> temporary_;
+};
+
+// What the class library keeps per thread.
+struct ThreadState {
+  HandleMap<CWnd, HWND> windows;
+  HandleMap<CDC, HDC> deviceContexts;
+  HandleMap<CGdiObject, HGDIOBJ> gdiObjects;
+  CWnd* pWndInit = nullptr;  // the object whose window CreateEx is making, until its first message
+  MSG lastSentMsg{};         // the message AfxCallWndProc is handling, for Default()
+};
+
+// The calling thread's state (made on first use, kept for the life of the thread).
+ThreadState& GetThreadState();
+
+}  // namespace mfc_internal

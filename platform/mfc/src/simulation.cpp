@@ -1,0 +1,62 @@
+#include "mfc/simulation.h"
+
+#include "mfc/app.h"
+#include "win32/simulation.h"
+
+namespace mfcsim {
+
+namespace {
+
+// An application whose OnIdle always wants more still gets its queue looked at.
+constexpr LONG kMaxIdleSteps = 16;
+
+}  // namespace
+
+bool LoadModule() {
+  CWinApp* app = AfxGetApp();
+  if (app == nullptr) return true;
+  if (app->InitInstance()) return true;
+  app->ExitInstance();
+  return false;
+}
+
+int UnloadModule() {
+  CWinApp* app = AfxGetApp();
+  return app != nullptr ? app->ExitInstance() : 0;
+}
+
+PumpResult PumpMessages(int maxMessages) {
+  PumpResult result;
+  CWinThread fallback;  // pre-translation and idle work when no application object exists
+  CWinThread* thread = AfxGetApp() != nullptr ? static_cast<CWinThread*>(AfxGetApp()) : &fallback;
+  for (;;) {
+    MSG msg{};
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      if (msg.message == WM_QUIT) {
+        result.quit = true;
+        return result;
+      }
+      if (result.dispatched >= maxMessages) {
+        result.idle = false;
+        return result;
+      }
+      if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) break;
+      thread->DispatchPumpedMessage(&msg);
+      ++result.dispatched;
+    }
+    // The idle steps may post more work; the pump is done when they leave the queue empty.
+    LONG idleCount = 0;
+    while (thread->OnIdle(idleCount) && idleCount < kMaxIdleSteps) ++idleCount;
+    if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      AfxUnlockTempMaps();
+      return result;
+    }
+  }
+}
+
+void Reset() {
+  winsim::Reset();
+  AfxUnlockTempMaps();
+}
+
+}  // namespace mfcsim

@@ -1,0 +1,231 @@
+// The BUTTON control: push buttons, check boxes, radio buttons, group boxes and owner-drawn buttons. A click
+// happens when the mouse is released over the button it was pressed on, or when a held Space is released; auto
+// check boxes and radio buttons change their check first, then the parent hears BN_CLICKED.
+#include "button_state.h"
+#include "controls_internal.h"
+
+namespace win32_internal {
+
+namespace {
+
+bool IsCheckType(DWORD type) {
+  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_3STATE ||
+         type == BS_AUTO3STATE || type == BS_AUTORADIOBUTTON;
+}
+
+bool TakesClicks(DWORD type) { return type != BS_GROUPBOX; }
+
+void Redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, FALSE); }
+
+void SetPushed(HWND hwnd, ButtonState& state, bool pushed) {
+  if (state.pushed == pushed) return;
+  state.pushed = pushed;
+  Redraw(hwnd);
+}
+
+// Auto radio buttons uncheck the other auto radio buttons of their group (up to the next WS_GROUP).
+void UncheckGroupSiblings(HWND hwnd) {
+  HWND parent = GetParent(hwnd);
+  if (!parent) return;
+  HWND first = hwnd;
+  while (!(GetWindowLongPtrW(first, GWL_STYLE) & WS_GROUP)) {
+    HWND previous = GetWindow(first, GW_HWNDPREV);
+    if (!previous) break;
+    first = previous;
+  }
+  for (HWND sibling = first; sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    if (sibling != first && (GetWindowLongPtrW(sibling, GWL_STYLE) & WS_GROUP)) break;
+    if (sibling != hwnd && ButtonType(sibling) == BS_AUTORADIOBUTTON) SendMessageW(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
+  }
+}
+
+void Click(HWND hwnd, ButtonState& state) {
+  switch (ButtonType(hwnd)) {
+    case BS_AUTOCHECKBOX:
+      state.check = state.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+      Redraw(hwnd);
+      break;
+    case BS_AUTO3STATE:
+      state.check = (state.check + 1) % 3;
+      Redraw(hwnd);
+      break;
+    case BS_AUTORADIOBUTTON:
+      state.check = BST_CHECKED;
+      UncheckGroupSiblings(hwnd);
+      Redraw(hwnd);
+      break;
+    default:
+      break;
+  }
+  NotifyParent(hwnd, BN_CLICKED);
+}
+
+bool Inside(HWND hwnd, LPARAM lParam) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  return p.x >= client.left && p.x < client.right && p.y >= client.top && p.y < client.bottom;
+}
+
+LRESULT DialogCode(HWND hwnd) {
+  switch (ButtonType(hwnd)) {
+    case BS_DEFPUSHBUTTON: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case BS_PUSHBUTTON: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON: return DLGC_BUTTON | DLGC_RADIOBUTTON;
+    case BS_GROUPBOX: return DLGC_STATIC;
+    default: return DLGC_BUTTON;
+  }
+}
+
+void Paint(HWND hwnd, const ButtonState& state) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  if (dc) PaintButton(hwnd, dc, state);
+  EndPaint(hwnd, &ps);
+}
+
+LRESULT MouseMessage(HWND hwnd, ButtonState& state, UINT message, LPARAM lParam) {
+  if (!TakesClicks(ButtonType(hwnd))) return 0;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetFocus(hwnd);
+      SetCapture(hwnd);
+      state.mouseHeld = true;
+      SetPushed(hwnd, state, true);
+      break;
+    case WM_MOUSEMOVE:
+      if (state.mouseHeld) SetPushed(hwnd, state, Inside(hwnd, lParam));
+      break;
+    case WM_LBUTTONUP: {
+      if (!state.mouseHeld) break;
+      bool clicked = Inside(hwnd, lParam);
+      state.mouseHeld = false;
+      SetPushed(hwnd, state, false);
+      if (GetCapture() == hwnd) ReleaseCapture();
+      if (clicked) Click(hwnd, state);
+      break;
+    }
+    default:
+      break;
+  }
+  return 0;
+}
+
+LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) AttachControlState<ButtonState>(hwnd);
+  ButtonState* state = ControlState<ButtonState>(hwnd);
+  if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
+  bool notify = (GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_NOTIFY) != 0;
+  switch (message) {
+    case WM_NCDESTROY:
+      DeleteControlState<ButtonState>(hwnd);
+      return 0;
+    case WM_NCHITTEST:
+      // Group boxes are frames around other controls: the mouse goes through them.
+      if (!TakesClicks(ButtonType(hwnd))) return HTTRANSPARENT;
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_GETDLGCODE:
+      return DialogCode(hwnd);
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      Paint(hwnd, *state);
+      return 0;
+    case WM_SETFONT:
+      state->font = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) Redraw(hwnd);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(state->font);
+    case WM_SETTEXT:
+    case WM_ENABLE: {
+      LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
+      Redraw(hwnd);
+      return message == WM_SETTEXT ? result : 0;
+    }
+    case WM_SETFOCUS:
+      state->focused = true;
+      Redraw(hwnd);
+      if (notify) NotifyParent(hwnd, BN_SETFOCUS);
+      return 0;
+    case WM_KILLFOCUS:
+      state->focused = false;
+      state->spaceHeld = false;
+      if (!state->mouseHeld) SetPushed(hwnd, *state, false);
+      Redraw(hwnd);
+      if (notify) NotifyParent(hwnd, BN_KILLFOCUS);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (state->mouseHeld) {
+        state->mouseHeld = false;
+        SetPushed(hwnd, *state, false);
+      }
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+      return MouseMessage(hwnd, *state, message, lParam);
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE && TakesClicks(ButtonType(hwnd)) && !state->mouseHeld) {
+        state->spaceHeld = true;
+        SetPushed(hwnd, *state, true);
+      }
+      return 0;
+    case WM_KEYUP:
+      if (wParam == VK_SPACE && state->spaceHeld) {
+        state->spaceHeld = false;
+        SetPushed(hwnd, *state, false);
+        Click(hwnd, *state);
+      }
+      return 0;
+    case BM_GETCHECK:
+      return IsCheckType(ButtonType(hwnd)) ? state->check : BST_UNCHECKED;
+    case BM_SETCHECK:
+      if (IsCheckType(ButtonType(hwnd)) && wParam <= BST_INDETERMINATE && state->check != wParam) {
+        state->check = static_cast<UINT>(wParam);
+        Redraw(hwnd);
+      }
+      return 0;
+    case BM_GETSTATE:
+      return state->check | (state->pushed ? BST_PUSHED : 0) | (state->focused ? BST_FOCUS : 0);
+    case BM_SETSTATE:
+      SetPushed(hwnd, *state, wParam != 0);
+      return 0;
+    case BM_SETSTYLE: {
+      DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+      SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>((style & 0xFFFF0000u) | LOWORD(wParam)));
+      if (lParam) Redraw(hwnd);
+      return 0;
+    }
+    case BM_CLICK:
+      if (IsWindowEnabled(hwnd) && TakesClicks(ButtonType(hwnd))) Click(hwnd, *state);
+      return 0;
+    case BM_GETIMAGE:
+      return reinterpret_cast<LRESULT>(state->image);
+    case BM_SETIMAGE: {
+      HANDLE previous = state->image;
+      state->image = reinterpret_cast<HANDLE>(lParam);
+      Redraw(hwnd);
+      return reinterpret_cast<LRESULT>(previous);
+    }
+    default:
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+void RegisterButtonClass() {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW | CS_PARENTDC;
+  wc.lpfnWndProc = ButtonProc;
+  wc.cbWndExtra = kControlExtraBytes;
+  wc.lpszClassName = WC_BUTTONW;
+  RegisterClassExW(&wc);
+}
+
+}  // namespace win32_internal

@@ -1,0 +1,81 @@
+// What the standard controls share: their registration, per-window state, font, colours and notifications.
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+
+namespace win32_internal {
+
+// Registers the system control classes once per process (they are global classes and outlive a reset).
+void RegisterStandardControlClasses();
+
+// The classes of each control family; the list controls (LISTBOX, COMBOBOX) are registered by their own files.
+void RegisterListControlClasses();
+void RegisterButtonClass();
+void RegisterStaticClass();
+void RegisterEditClass();
+void RegisterScrollBarClass();
+
+// Every control keeps a pointer to its state in its first extra bytes, created with WM_NCCREATE and deleted
+// with WM_NCDESTROY.
+inline constexpr int kControlExtraBytes = sizeof(LONG_PTR);
+
+template <typename State>
+State* ControlState(HWND hwnd) {
+  return reinterpret_cast<State*>(GetWindowLongPtrW(hwnd, 0));
+}
+
+template <typename State>
+void AttachControlState(HWND hwnd) {
+  SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(new State()));
+}
+
+template <typename State>
+void DeleteControlState(HWND hwnd) {
+  delete ControlState<State>(hwnd);
+  SetWindowLongPtrW(hwnd, 0, 0);
+}
+
+// The font set with WM_SETFONT, or the default GUI font.
+inline HFONT ControlFontOr(HFONT font) {
+  return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// A WM_COMMAND notification to the control's parent.
+inline void NotifyParent(HWND control, WORD code) {
+  HWND parent = GetParent(control);
+  if (parent)
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
+}
+
+// Asks the parent for the colours of the control (WM_CTLCOLOR*): the parent sets the DC's text colour and
+// background mode and returns the brush; a parent that returns none gets the defaults.
+inline HBRUSH ParentColors(HWND control, HDC dc, UINT message) {
+  HWND parent = GetParent(control);
+  if (!parent) return reinterpret_cast<HBRUSH>(DefWindowProcW(control, message, reinterpret_cast<WPARAM>(dc), 0));
+  auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  if (brush) return brush;
+  return reinterpret_cast<HBRUSH>(
+      DefWindowProcW(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+}
+
+// Whether a brush draws nothing (the stock hollow brush or any BS_NULL brush).
+bool IsHollowBrush(HBRUSH brush);
+// Makes a part of the control's client area (all of it when `rect` is null) transparent, so that what lies below
+// the control shows through it.
+void ClearToTransparent(HWND control, const RECT* rect);
+// Fills the client area with the brush; a hollow brush leaves it transparent.
+void FillControlBackground(HWND control, HDC dc, HBRUSH brush);
+
+// The window's text.
+inline std::wstring WindowText(HWND hwnd) {
+  int length = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(static_cast<size_t>(copied < 0 ? 0 : copied));
+  return text;
+}
+
+}  // namespace win32_internal

@@ -1,0 +1,247 @@
+// The single-line EDIT control: its messages, the mouse, focus and the EM_* requests.
+#include <algorithm>
+
+#include "controls_internal.h"
+#include "edit_state.h"
+
+namespace win32_internal {
+
+namespace {
+
+constexpr int kUnlimited = 0x7FFFFFFE;
+constexpr int kFontMargin = 2;
+
+int Length(const EditState& state) { return static_cast<int>(state.text.size()); }
+
+LRESULT GetText(const EditState& state, WPARAM size, LPARAM buffer) {
+  auto* out = reinterpret_cast<wchar_t*>(buffer);
+  if (!out || size == 0) return 0;
+  size_t count = std::min(state.text.size(), static_cast<size_t>(size) - 1);
+  state.text.copy(out, count);
+  out[count] = L'\0';
+  return static_cast<LRESULT>(count);
+}
+
+LRESULT GetSelection(const EditState& state, WPARAM startOut, LPARAM endOut) {
+  auto start = static_cast<DWORD>(state.selectionStart()), end = static_cast<DWORD>(state.selectionEnd());
+  if (startOut) *reinterpret_cast<DWORD*>(startOut) = start;
+  if (endOut) *reinterpret_cast<DWORD*>(endOut) = end;
+  return start > 0xFFFF || end > 0xFFFF ? -1 : MAKELRESULT(start, end);
+}
+
+// EM_SETSEL: a start of −1 removes the selection; a negative end means the end of the text.
+void SetSelection(HWND hwnd, EditState& state, WPARAM wParam, LPARAM lParam) {
+  int start = static_cast<int>(static_cast<INT_PTR>(wParam)), end = static_cast<int>(lParam);
+  if (start == -1) {
+    SetEditSelection(hwnd, state, state.caret, state.caret);
+    return;
+  }
+  if (end < 0) end = Length(state);
+  if (start < 0) start = Length(state);
+  SetEditSelection(hwnd, state, start, end);
+}
+
+void SetMargins(HWND hwnd, EditState& state, WPARAM sides, LPARAM lParam) {
+  auto margin = [](WORD value) { return value == EC_USEFONTINFO ? kFontMargin : static_cast<int>(value); };
+  if (sides & EC_LEFTMARGIN) state.leftMargin = margin(LOWORD(lParam));
+  if (sides & EC_RIGHTMARGIN) state.rightMargin = margin(HIWORD(lParam));
+  ScrollEditToCaret(hwnd, state);
+}
+
+void SelectWordAt(HWND hwnd, EditState& state, int at) {
+  auto isWord = [&](int i) { return i >= 0 && i < Length(state) && state.text[static_cast<size_t>(i)] != L' '; };
+  int start = at, end = at;
+  while (isWord(start - 1)) --start;
+  while (isWord(end)) ++end;
+  SetEditSelection(hwnd, state, start, end);
+}
+
+LRESULT Mouse(HWND hwnd, EditState& state, UINT message, LPARAM lParam) {
+  int at = EditCharFromX(hwnd, state, GET_X_LPARAM(lParam));
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      if (GetFocus() != hwnd) SetFocus(hwnd);
+      if (GetFocus() != hwnd) return 0;
+      SetEditSelection(hwnd, state, (GetKeyState(VK_SHIFT) & 0x8000) ? state.anchor : at, at);
+      state.mouseSelecting = true;
+      SetCapture(hwnd);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      SelectWordAt(hwnd, state, at);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (state.mouseSelecting) SetEditSelection(hwnd, state, state.anchor, at);
+      return 0;
+    case WM_LBUTTONUP:
+      if (state.mouseSelecting && GetCapture() == hwnd) ReleaseCapture();
+      state.mouseSelecting = false;
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+void Paint(HWND hwnd, const EditState& state) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  if (dc) PaintEdit(hwnd, dc, state);
+  EndPaint(hwnd, &ps);
+}
+
+void Focus(HWND hwnd, EditState& state, bool focused) {
+  state.focused = focused;
+  InvalidateRect(hwnd, nullptr, FALSE);
+  NotifyParent(hwnd, focused ? EN_SETFOCUS : EN_KILLFOCUS);
+}
+
+LRESULT EditRequest(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case EM_GETSEL:
+      return GetSelection(state, wParam, lParam);
+    case EM_SETSEL:
+      SetSelection(hwnd, state, wParam, lParam);
+      return 0;
+    case EM_REPLACESEL: {
+      auto* text = reinterpret_cast<const wchar_t*>(lParam);
+      ReplaceEditSelection(hwnd, state, text ? text : L"", false);
+      return 0;
+    }
+    case EM_LIMITTEXT:
+      state.limit = wParam == 0 || wParam > static_cast<WPARAM>(kUnlimited) ? kUnlimited : static_cast<int>(wParam);
+      return 0;
+    case EM_GETLIMITTEXT:
+      return state.limit;
+    case EM_SETMARGINS:
+      SetMargins(hwnd, state, wParam, lParam);
+      return 0;
+    case EM_GETMARGINS:
+      return MAKELRESULT(state.leftMargin, state.rightMargin);
+    case EM_GETMODIFY:
+      return state.modified;
+    case EM_SETMODIFY:
+      state.modified = wParam != 0;
+      return 0;
+    case EM_SETREADONLY: {
+      LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+      SetWindowLongPtrW(hwnd, GWL_STYLE, wParam ? style | ES_READONLY : style & ~static_cast<LONG_PTR>(ES_READONLY));
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return TRUE;
+    }
+    case EM_GETLINECOUNT:
+      return 1;
+    case EM_LINELENGTH:
+      return Length(state);
+    case EM_SCROLLCARET:
+      ScrollEditToCaret(hwnd, state);
+      return TRUE;
+    case EM_GETRECT:
+      if (lParam) *reinterpret_cast<RECT*>(lParam) = EditFormatRect(hwnd, state);
+      return 0;
+    case EM_POSFROMCHAR: {
+      int index = static_cast<int>(wParam);
+      if (index < 0 || index > Length(state)) return -1;
+      std::vector<int> edges = EditCharEdges(hwnd, state);
+      RECT area = EditFormatRect(hwnd, state);
+      return MAKELRESULT(area.left - state.scroll + edges[static_cast<size_t>(index)], area.top + 1);
+    }
+    case EM_CHARFROMPOS:
+      return MAKELRESULT(EditCharFromX(hwnd, state, GET_X_LPARAM(lParam)), 0);
+    case EM_CANUNDO:
+    case EM_UNDO:
+    case EM_EMPTYUNDOBUFFER:
+      return FALSE;
+    default:
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    AttachControlState<EditState>(hwnd);
+    auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    if (create && create->lpszName && !IS_INTRESOURCE(create->lpszName))
+      ControlState<EditState>(hwnd)->text = create->lpszName;
+  }
+  EditState* state = ControlState<EditState>(hwnd);
+  if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
+  switch (message) {
+    case WM_NCDESTROY:
+      DeleteControlState<EditState>(hwnd);
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    case WM_GETTEXT:
+      return GetText(*state, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+      return Length(*state);
+    case WM_SETTEXT: {
+      auto* text = reinterpret_cast<const wchar_t*>(lParam);
+      SetEditText(hwnd, *state, text ? text : L"");
+      return TRUE;
+    }
+    case WM_SETFONT:
+      state->font = reinterpret_cast<HFONT>(wParam);
+      ScrollEditToCaret(hwnd, *state);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(state->font);
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      Paint(hwnd, *state);
+      return 0;
+    case WM_SIZE:
+    case WM_ENABLE:
+    case WM_STYLECHANGED:
+      ScrollEditToCaret(hwnd, *state);
+      return 0;
+    case WM_SETFOCUS:
+      Focus(hwnd, *state, true);
+      return 0;
+    case WM_KILLFOCUS:
+      Focus(hwnd, *state, false);
+      return 0;
+    case WM_CAPTURECHANGED:
+      state->mouseSelecting = false;
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+      return Mouse(hwnd, *state, message, lParam);
+    case WM_KEYDOWN:
+      EditKeyDown(hwnd, *state, wParam);
+      return 0;
+    case WM_CHAR:
+      EditChar(hwnd, *state, static_cast<wchar_t>(wParam));
+      return 0;
+    case WM_COPY:
+      CopyEditSelection(hwnd, *state);
+      return 0;
+    case WM_CUT:
+      CutEditSelection(hwnd, *state);
+      return 0;
+    case WM_PASTE:
+      PasteIntoEdit(hwnd, *state);
+      return 0;
+    case WM_CLEAR:
+      ClearEditSelection(hwnd, *state);
+      return 0;
+    default:
+      return EditRequest(hwnd, *state, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+void RegisterEditClass() {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_PARENTDC;
+  wc.lpfnWndProc = EditProc;
+  wc.cbWndExtra = kControlExtraBytes;
+  wc.lpszClassName = WC_EDITW;
+  RegisterClassExW(&wc);
+}
+
+}  // namespace win32_internal

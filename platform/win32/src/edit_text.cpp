@@ -1,0 +1,129 @@
+// Changes to an edit control's text and selection, with the notifications the parent expects after each.
+#include <algorithm>
+#include <cwctype>
+
+#include "controls_internal.h"
+#include "edit_state.h"
+
+namespace win32_internal {
+
+namespace {
+
+int Length(const EditState& state) { return static_cast<int>(state.text.size()); }
+
+// Single-line fields keep one line: a pasted or set line break ends the text there.
+std::wstring FirstLine(const std::wstring& text) {
+  size_t end = text.find_first_of(L"\r\n");
+  return end == std::wstring::npos ? text : text.substr(0, end);
+}
+
+void ApplyCase(DWORD style, std::wstring& text) {
+  if (style & ES_UPPERCASE) std::transform(text.begin(), text.end(), text.begin(), std::towupper);
+  if (style & ES_LOWERCASE) std::transform(text.begin(), text.end(), text.begin(), std::towlower);
+}
+
+bool AllDigits(const std::wstring& text) {
+  return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
+
+// Without ES_AUTOHSCROLL the user cannot type beyond the field's width.
+bool FitsWidth(HWND hwnd, const EditState& state) {
+  if (EditStyle(hwnd) & ES_AUTOHSCROLL) return true;
+  RECT area = EditFormatRect(hwnd, state);
+  return EditCharEdges(hwnd, state).back() <= area.right - area.left;
+}
+
+void Changed(HWND hwnd, EditState& state) {
+  state.modified = true;
+  ScrollEditToCaret(hwnd, state);
+  NotifyParent(hwnd, EN_UPDATE);
+  if (IsWindow(hwnd)) NotifyParent(hwnd, EN_CHANGE);
+}
+
+}  // namespace
+
+bool ReplaceEditSelection(HWND hwnd, EditState& state, std::wstring insert, bool typed) {
+  insert = FirstLine(insert);
+  ApplyCase(EditStyle(hwnd), insert);
+  int start = state.selectionStart(), end = state.selectionEnd();
+  if (typed && (EditStyle(hwnd) & ES_NUMBER) && !AllDigits(insert)) {
+    MessageBeep(0);
+    return false;
+  }
+  int room = std::max(0, state.limit - (Length(state) - (end - start)));
+  if (static_cast<int>(insert.size()) > room) {
+    insert.resize(static_cast<size_t>(room));
+    NotifyParent(hwnd, EN_MAXTEXT);
+    if (!IsWindow(hwnd)) return false;
+  }
+  if (insert.empty() && start == end) return false;
+  EditState before = state;
+  state.text.replace(static_cast<size_t>(start), static_cast<size_t>(end - start), insert);
+  state.anchor = state.caret = start + static_cast<int>(insert.size());
+  if (typed && !FitsWidth(hwnd, state)) {
+    state = before;
+    MessageBeep(0);
+    return false;
+  }
+  Changed(hwnd, state);
+  return true;
+}
+
+void SetEditText(HWND hwnd, EditState& state, const std::wstring& text) {
+  state.text = FirstLine(text);
+  ApplyCase(EditStyle(hwnd), state.text);
+  state.anchor = state.caret = 0;
+  state.scroll = 0;
+  Changed(hwnd, state);
+  state.modified = false;
+}
+
+void SetEditSelection(HWND hwnd, EditState& state, int anchor, int caret) {
+  state.anchor = std::clamp(anchor, 0, Length(state));
+  state.caret = std::clamp(caret, 0, Length(state));
+  ScrollEditToCaret(hwnd, state);
+}
+
+void CopyEditSelection(HWND hwnd, const EditState& state) {
+  if (!state.hasSelection() || (EditStyle(hwnd) & ES_PASSWORD)) return;
+  std::wstring chosen = state.text.substr(static_cast<size_t>(state.selectionStart()),
+                                          static_cast<size_t>(state.selectionEnd() - state.selectionStart()));
+  if (!OpenClipboard(hwnd)) return;
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (chosen.size() + 1) * sizeof(wchar_t));
+  if (auto* out = static_cast<wchar_t*>(GlobalLock(block))) {
+    std::copy(chosen.begin(), chosen.end(), out);
+    out[chosen.size()] = L'\0';
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+  } else if (block) {
+    GlobalFree(block);
+  }
+  CloseClipboard();
+}
+
+void CutEditSelection(HWND hwnd, EditState& state) {
+  if (EditStyle(hwnd) & ES_READONLY) return;
+  CopyEditSelection(hwnd, state);
+  ClearEditSelection(hwnd, state);
+}
+
+void PasteIntoEdit(HWND hwnd, EditState& state) {
+  if ((EditStyle(hwnd) & ES_READONLY) || !OpenClipboard(hwnd)) return;
+  std::wstring pasted;
+  if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* text = static_cast<const wchar_t*>(GlobalLock(block))) {
+      pasted = text;
+      GlobalUnlock(block);
+    }
+  }
+  CloseClipboard();
+  if (!pasted.empty()) ReplaceEditSelection(hwnd, state, pasted, false);
+}
+
+void ClearEditSelection(HWND hwnd, EditState& state) {
+  if ((EditStyle(hwnd) & ES_READONLY) || !state.hasSelection()) return;
+  ReplaceEditSelection(hwnd, state, L"", false);
+}
+
+}  // namespace win32_internal

@@ -1,0 +1,125 @@
+// DrawText: text laid out in a rectangle, with prefixes, wrapping, ellipses and alignment.
+#include <cwchar>
+#include <string>
+
+#include "gdi_paint.h"
+#include "gdi_text_layout.h"
+
+using namespace win32_internal;
+
+namespace {
+
+struct PreparedText {
+  std::wstring text;
+  int underlined = -1;  // index in `text` of the character after a single '&'
+};
+
+// Removes prefix characters: "&x" shows x underlined, "&&" shows "&". Single-line text loses its
+// line breaks; other text has CR LF and CR turned into LF.
+PreparedText Prepare(const wchar_t* text, int length, UINT format) {
+  PreparedText result;
+  const bool prefixes = (format & DT_NOPREFIX) == 0;
+  for (int i = 0; i < length; ++i) {
+    wchar_t c = text[i];
+    if (prefixes && c == L'&') {
+      if (i + 1 < length && text[i + 1] == L'&') {
+        ++i;
+      } else {
+        if (i + 1 < length && (format & DT_HIDEPREFIX) == 0) result.underlined = static_cast<int>(result.text.size());
+        continue;
+      }
+    }
+    if (c == L'\r' || c == L'\n') {
+      if (format & DT_SINGLELINE) continue;
+      if (c == L'\r' && i + 1 < length && text[i + 1] == L'\n') ++i;
+      c = L'\n';
+    }
+    result.text += c;
+  }
+  return result;
+}
+
+int DrawTextImpl(HDC hdc, const wchar_t* text, int length, RECT* rect, UINT format) {
+  DrawScope scope(hdc);
+  if (!scope || rect == nullptr || (text == nullptr && length != 0)) return 0;
+  if (length < 0) length = text == nullptr ? 0 : static_cast<int>(std::wcslen(text));
+  const PreparedText prepared = Prepare(text, length, format);
+  const Utf8Text utf8 = ToUtf8(prepared.text.data(), static_cast<int>(prepared.text.size()));
+  PangoLayout* layout = DcLayout(scope.dc(), utf8.bytes);
+  if (prepared.underlined >= 0) {
+    UnderlineRange(layout, DcFont(scope.dc()), utf8.offsets[prepared.underlined],
+                   utf8.offsets[prepared.underlined + 1]);
+  }
+  const int width = rect->right - rect->left;
+  const bool singleLine = (format & DT_SINGLELINE) != 0;
+  const bool wrap = !singleLine && (format & DT_WORDBREAK) != 0;
+  const bool calculate = (format & DT_CALCRECT) != 0;
+  const bool ellipsis = (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) != 0;
+  const PangoAlignment alignment = (format & DT_CENTER)  ? PANGO_ALIGN_CENTER
+                                   : (format & DT_RIGHT) ? PANGO_ALIGN_RIGHT
+                                                         : PANGO_ALIGN_LEFT;
+  pango_layout_set_alignment(layout, alignment);
+  if (wrap) {
+    pango_layout_set_width(layout, std::max(width, 1) * PANGO_SCALE);
+    pango_layout_set_wrap(layout, (format & DT_EDITCONTROL) ? PANGO_WRAP_WORD_CHAR : PANGO_WRAP_WORD);
+  } else if (ellipsis && !calculate) {
+    pango_layout_set_width(layout, std::max(width, 0) * PANGO_SCALE);
+    pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+  }
+  const TextBox box = MeasureLayout(layout);
+  const int height = prepared.text.empty() ? 0 : box.height;
+  if (calculate) {
+    rect->right = rect->left + (prepared.text.empty() ? 0 : box.width);
+    rect->bottom = rect->top + height;
+    return height;
+  }
+  int y = rect->top;
+  if (singleLine && (format & DT_VCENTER)) y = rect->top + (rect->bottom - rect->top - box.height) / 2;
+  if (singleLine && (format & DT_BOTTOM)) y = rect->bottom - box.height;
+  // A layout with a width aligns its lines itself; one without is placed by hand.
+  int x = rect->left;
+  PangoRectangle logical;
+  pango_layout_get_pixel_extents(layout, nullptr, &logical);
+  if (pango_layout_get_width(layout) < 0) {
+    if (alignment == PANGO_ALIGN_CENTER) x = rect->left + (width - box.width) / 2;
+    if (alignment == PANGO_ALIGN_RIGHT) x = rect->right - box.width;
+  }
+  if (!prepared.text.empty()) {
+    cairo_t* cr = scope.cr();
+    cairo_save(cr);
+    if ((format & DT_NOCLIP) == 0) {
+      cairo_rectangle(cr, rect->left, rect->top, width, rect->bottom - rect->top);
+      cairo_clip(cr);
+    }
+    if (scope.dc().state.bkMode == OPAQUE) {
+      SetSourceColor(cr, scope.dc().state.bkColor);
+      const int left = pango_layout_get_width(layout) < 0 ? x : x + logical.x;
+      FillLogicalRect(cr, RECT{left, y, left + logical.width, y + box.height});
+    }
+    ShowLayout(scope, layout, x, y);
+    cairo_restore(cr);
+  }
+  if (singleLine && (format & (DT_VCENTER | DT_BOTTOM))) return y - rect->top + height;
+  return height;
+}
+
+}  // namespace
+
+// Returns the height of the text (for DT_VCENTER and DT_BOTTOM, the offset of its bottom from the
+// rectangle's top); DT_CALCRECT only measures and moves the rectangle's right and bottom edges.
+int DrawTextW(HDC hdc, LPCWSTR text, int length, LPRECT rect, UINT format) {
+  return DrawTextImpl(hdc, text, length, rect, format);
+}
+
+int DrawTextExW(HDC hdc, LPWSTR text, int length, LPRECT rect, UINT format, LPDRAWTEXTPARAMS params) {
+  if (rect == nullptr) return 0;
+  if (params == nullptr) return DrawTextImpl(hdc, text, length, rect, format);
+  RECT inner{rect->left + params->iLeftMargin, rect->top, rect->right - params->iRightMargin, rect->bottom};
+  const int height = DrawTextImpl(hdc, text, length, &inner, format);
+  if (format & DT_CALCRECT) {
+    rect->right = inner.right + params->iRightMargin;
+    rect->bottom = inner.bottom;
+  }
+  if (height != 0) params->uiLengthDrawn = static_cast<UINT>(length < 0 ? std::wcslen(text) : length);
+  return height;
+}

@@ -1,0 +1,191 @@
+// Loading, parsing and saving documents; folders of documents.
+#include <windows.h>
+#include <win32/modal_responder.h>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <memory>
+#include <vector>
+
+#include "model/ids.h"
+#include "model/xml_doc_directory.h"
+#include "model/xml_function.h"
+#include "model_test_support.h"
+
+namespace Talvo {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+constexpr const char* kGood = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<properties name=\"a\" id=\"1\"/>\n<root>\n\t<x v=\"1\"/>\n</root>\n";
+
+TEST(XmlDocumentLoad, ResultsForGoodMissingAndMalformedFilesAndNothingChangesOnFailure) {
+  TempFolder folder;
+  WriteFile(folder / "good.xml", kGood);
+  WriteFile(folder / "bad.xml", "<root><x></root>");
+  XmlDocument document;
+  ASSERT_EQ(document.Load(folder / "good.xml"), kXmlOk);
+  EXPECT_EQ(document.GetName(), L"good");
+  EXPECT_TRUE(document.IsSaved());
+  EXPECT_EQ(document.GetId(), L"1");
+  const std::string before = document.ToText();
+
+  EXPECT_EQ(document.Load(folder / "missing.xml"), kXmlCannotOpen);
+  EXPECT_EQ(document.Load(folder.Path()), kXmlCannotOpen);  // a folder is not a file
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"Can't load file!"));
+  EXPECT_EQ(document.Load(folder / "bad.xml"), kXmlCannotParse);
+  EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
+
+  EXPECT_EQ(document.ToText(), before);
+  EXPECT_EQ(document.GetName(), L"good");
+  EXPECT_TRUE(document.IsSaved());
+}
+
+TEST(XmlDocumentParse, ExactSizeBufferWithoutTerminatorIsCopied) {
+  const std::string text = "<root><x v=\"12\"/></root>";
+  // A heap block of exactly the text's size: reading past it would trip AddressSanitizer.
+  auto bytes = std::make_unique<char[]>(text.size());
+  std::copy(text.begin(), text.end(), bytes.get());
+  XmlDocument document;
+  ASSERT_EQ(document.Parse(std::string_view(bytes.get(), text.size())), kXmlOk);
+  bytes.reset();  // the document owns its copy
+  EXPECT_EQ(XmlDocument::Attribute(document.GetNode("root")->first_node("x"), "v"), "12");
+  EXPECT_EQ(document.Parse(std::string_view("<root>", 6)), kXmlCannotParse);
+  EXPECT_TRUE(document.HasNode("root"));
+}
+
+TEST(XmlDocumentParse, RejectsAbsurdNestingWithoutCrashing) {
+  std::string deep;
+  for (int i = 0; i < 100000; ++i) deep += "<a>";
+  XmlDocument document;
+  EXPECT_EQ(document.Parse(deep), kXmlCannotParse);
+}
+
+TEST(XmlDocumentSave, WritesAtomicallyAndKeepsThePreviousFileAsBackup) {
+  TempFolder folder;
+  XmlDocDirectory directory(folder.Path());
+  auto* document = directory.Add(std::make_unique<XmlDocument>());
+  ASSERT_EQ(document->Parse(kGood), kXmlOk);
+  document->SetName(L"doc");
+  EXPECT_FALSE(document->IsSaved());
+  EXPECT_EQ(document->GetFilePath(), folder / "doc.xml");
+  ASSERT_TRUE(document->Save());
+  EXPECT_TRUE(document->IsSaved());
+  EXPECT_EQ(ReadFile(folder / "doc.xml"), kGood);
+  EXPECT_FALSE(std::filesystem::exists(folder / "doc.xml.bak"));
+
+  document->SetProperty("time", L"42");
+  ASSERT_TRUE(document->Save());
+  EXPECT_EQ(ReadFile(folder / "doc.xml.bak"), kGood);
+  EXPECT_NE(ReadFile(folder / "doc.xml").find("time=\"42\""), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder / "doc.xml.tmp"));
+}
+
+TEST(XmlDocumentSave, FailureIsReportedAndKeepsTheOldFileAndTheUnsavedFlag) {
+  TempFolder folder;
+  XmlDocDirectory directory(folder.Path());
+  auto* document = directory.Add(std::make_unique<XmlDocument>());
+  document->Parse(kGood);
+  document->SetName(L"doc");
+  ASSERT_TRUE(document->Save());
+  document->SetProperty("time", L"1");
+  // Something in the way of the temporary file makes the write fail even for a privileged user.
+  std::filesystem::create_directory(folder / "doc.xml.tmp");
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't save file!", L"Warning!", true));
+  EXPECT_FALSE(document->Save());
+  EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
+  EXPECT_FALSE(document->IsSaved());
+  EXPECT_EQ(ReadFile(folder / "doc.xml"), kGood);
+  EXPECT_EQ(document->SaveAs(folder / "doc.xml"), kXmlCannotOpen);
+  EXPECT_EQ(ReadFile(folder / "doc.xml"), kGood);
+}
+
+TEST(XmlDocumentSave, ReadOnlyFolderFails) {
+  TempFolder folder;
+  const auto locked = folder / "locked";
+  std::filesystem::create_directory(locked);
+  WriteFile(locked / "doc.xml", kGood);
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  if (access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "permissions do not bind this user";
+  XmlDocDirectory directory(locked);
+  auto* document = directory.Add(std::make_unique<XmlDocument>());
+  document->Parse("<root/>");
+  document->SetName(L"doc");
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"Can't save file!"));
+  EXPECT_FALSE(document->Save());
+  EXPECT_FALSE(document->IsSaved());
+  EXPECT_EQ(ReadFile(locked / "doc.xml"), kGood);
+}
+
+TEST(XmlDocumentTree, NodesPropertiesCopyAndDuplicate) {
+  XmlFunction source;
+  source.Parse(kGood);
+  source.XmlDocument::SetName(L"src");
+  EXPECT_TRUE(source.HasNode("root"));
+  EXPECT_FALSE(source.HasNode("nothing"));
+  EXPECT_FALSE(source.RemoveNode("nothing"));
+
+  XmlFunction target;
+  target.CopyFrom(source);
+  EXPECT_EQ(target.XmlDocument::GetName(), L"src");
+  EXPECT_EQ(target.ToText(), source.ToText());
+  EXPECT_FALSE(target.IsSaved());
+
+  std::unique_ptr<XmlDocument> copy = source.Duplicate();
+  ASSERT_NE(dynamic_cast<XmlFunction*>(copy.get()), nullptr);  // same class
+  EXPECT_EQ(copy->ToText(), source.ToText());
+  copy->SetProperty("name", L"changed");
+  EXPECT_EQ(source.GetProperty("name"), L"a");
+
+  EXPECT_TRUE(target.RemoveNode("root"));
+  EXPECT_FALSE(target.HasNode("root"));
+  EXPECT_TRUE(source.HasNode("root"));
+}
+
+TEST(XmlDocDirectory, IndicesDeletionAndUniqueIds) {
+  TempFolder folder;
+  XmlDocDirectory directory(folder.Path());
+  EXPECT_EQ(directory.GetAt(0), nullptr);
+  EXPECT_EQ(directory.GetAt(-1), nullptr);
+  for (const wchar_t* name : {L"one", L"two"}) {
+    auto* document = directory.Add(std::make_unique<XmlDocument>());
+    document->Parse("<root/>");
+    document->SetName(name);
+  }
+  EXPECT_EQ(directory.Count(), 2);
+  EXPECT_EQ(directory.GetAt(-1), nullptr);
+  EXPECT_EQ(directory.GetAt(2), nullptr);
+  ASSERT_TRUE(directory.GetAt(1)->Save());
+
+  // Deleting a document whose file was never written just drops it; one with a file removes the file.
+  EXPECT_TRUE(directory.DeleteFile(0));
+  EXPECT_EQ(directory.Count(), 1);
+  EXPECT_TRUE(directory.DeleteFile(0));
+  EXPECT_FALSE(std::filesystem::exists(folder / "two.xml"));
+  EXPECT_FALSE(directory.DeleteFile(0));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
+  EXPECT_FALSE(directory.DeleteFile(-1));
+
+  const std::wstring id = directory.NewUniqueId(3);
+  EXPECT_TRUE(IsDocumentId(id));
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / (id + L".xml")));
+}
+
+TEST(XmlDocDirectory, DeleteFailsWhenTheFileCannotBeRemoved) {
+  TempFolder folder;
+  XmlDocDirectory directory(folder.Path());
+  auto* document = directory.Add(std::make_unique<XmlDocument>());
+  document->Parse("<root/>");
+  document->SetName(L"stuck");
+  // A non-empty folder in the file's place cannot be removed as a file.
+  std::filesystem::create_directories(folder / "stuck.xml" / "inside");
+  EXPECT_FALSE(directory.DeleteFile(0));
+  EXPECT_EQ(directory.Count(), 1);
+  EXPECT_NE(GetLastError(), 0u);
+}
+
+}  // namespace
+}  // namespace Talvo

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+
+#include "gdi_test_canvas.h"
+
+namespace {
+
+TEST(GdiObjects, StockObjectsAreSharedAndSurviveDeletion) {
+  HGDIOBJ white = GetStockObject(WHITE_BRUSH);
+  ASSERT_NE(white, nullptr);
+  EXPECT_EQ(white, GetStockObject(WHITE_BRUSH));
+  EXPECT_TRUE(DeleteObject(white));
+  LOGBRUSH brush{};
+  ASSERT_EQ(GetObjectW(white, sizeof(brush), &brush), static_cast<int>(sizeof(brush)));
+  EXPECT_EQ(brush.lbColor, RGB(255, 255, 255));
+  EXPECT_EQ(GetStockObject(NULL_BRUSH), GetStockObject(HOLLOW_BRUSH));
+  EXPECT_EQ(GetObjectType(GetStockObject(DEFAULT_GUI_FONT)), static_cast<DWORD>(OBJ_FONT));
+  EXPECT_EQ(GetStockObject(99), nullptr);
+
+  HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+  EXPECT_EQ(face, GetSysColorBrush(COLOR_3DFACE));
+  EXPECT_TRUE(DeleteObject(face));
+  ASSERT_EQ(GetObjectW(face, sizeof(brush), &brush), static_cast<int>(sizeof(brush)));
+  EXPECT_EQ(brush.lbColor, GetSysColor(COLOR_BTNFACE));
+}
+
+TEST(GdiObjects, BadAndDeletedHandlesFailCleanly) {
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+  ASSERT_TRUE(DeleteObject(pen));
+  SetLastError(0);
+  EXPECT_FALSE(DeleteObject(pen));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+
+  auto bogus = reinterpret_cast<HDC>(static_cast<std::uintptr_t>(0x12345678));
+  EXPECT_EQ(SelectObject(bogus, GetStockObject(BLACK_PEN)), nullptr);
+  RECT rect{0, 0, 4, 4};
+  EXPECT_FALSE(FillRect(bogus, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
+  EXPECT_EQ(GetPixel(bogus, 0, 0), CLR_INVALID);
+  EXPECT_EQ(SetTextColor(bogus, 0), CLR_INVALID);
+  EXPECT_FALSE(DeleteDC(bogus));
+  EXPECT_EQ(GetObjectW(reinterpret_cast<HGDIOBJ>(pen), sizeof(LOGPEN), nullptr), 0);
+
+  gditest::Canvas canvas(4, 4);
+  EXPECT_EQ(SelectObject(canvas.dc, pen), nullptr);  // a deleted pen
+  SIZE size{};
+  EXPECT_FALSE(GetTextExtentPoint32W(bogus, L"x", 1, &size));
+}
+
+TEST(GdiObjects, SelectionReturnsThePreviousObjectAndProtectsIt) {
+  gditest::Canvas canvas(4, 4);
+  HPEN red = CreatePen(PS_DASH, 3, RGB(255, 0, 0));
+  HGDIOBJ original = SelectObject(canvas.dc, red);
+  EXPECT_EQ(original, GetStockObject(BLACK_PEN));
+  EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), red);
+  EXPECT_FALSE(DeleteObject(red));  // still selected
+  EXPECT_EQ(SelectObject(canvas.dc, original), red);
+  LOGPEN logPen{};
+  ASSERT_EQ(GetObjectW(red, sizeof(logPen), &logPen), static_cast<int>(sizeof(logPen)));
+  EXPECT_EQ(logPen.lopnStyle, static_cast<UINT>(PS_DASH));
+  EXPECT_EQ(logPen.lopnWidth.x, 3);
+  EXPECT_EQ(logPen.lopnColor, RGB(255, 0, 0));
+  EXPECT_TRUE(DeleteObject(red));
+
+  // A bitmap lives in one memory DC at a time.
+  HDC other = CreateCompatibleDC(nullptr);
+  EXPECT_EQ(SelectObject(other, canvas.bitmap), nullptr);
+  EXPECT_FALSE(DeleteObject(canvas.bitmap));
+  DeleteDC(other);
+}
+
+TEST(GdiObjects, DescribesFontsAndBitmaps) {
+  HFONT font =
+      CreateFontW(-12, 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"Tahoma");
+  LOGFONTW log{};
+  ASSERT_EQ(GetObjectW(font, sizeof(log), &log), static_cast<int>(sizeof(log)));
+  EXPECT_EQ(log.lfHeight, -12);
+  EXPECT_EQ(log.lfWeight, FW_BOLD);
+  EXPECT_EQ(log.lfItalic, TRUE);
+  EXPECT_EQ(std::wcscmp(log.lfFaceName, L"Tahoma"), 0);
+  DeleteObject(font);
+
+  HDC screen = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 30, 20);
+  BITMAP info{};
+  ASSERT_EQ(GetObjectW(bitmap, sizeof(info), &info), static_cast<int>(sizeof(info)));
+  EXPECT_EQ(info.bmWidth, 30);
+  EXPECT_EQ(info.bmHeight, 20);
+  EXPECT_EQ(info.bmBitsPixel, 32);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 96);
+  DeleteObject(bitmap);
+  DeleteDC(screen);
+}
+
+TEST(GdiObjects, BottomUpDibSectionRowsStartAtTheBottom) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(bits, nullptr);
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  pixels[0] = 0xFF0000FF;  // first row in memory: the bottom row, blue at the left
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0, 0, 255));
+  SetPixel(dc, 1, 0, RGB(255, 0, 0));
+  EXPECT_EQ(pixels[3] & 0xFFFFFF, 0xFF0000u);  // top row, right pixel: last in memory
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include "win32_fixture.h"
+
+using win32_test::CountOf;
+using win32_test::Log;
+using win32_test::MessagesOf;
+
+using FocusAndActivation = Win32Test;
+
+TEST_F(FocusAndActivation, ActivatingAnotherWindowTellsTheOldOneFirst) {
+  HWND a = TopLevel(0, 0, 100, 100);
+  HWND b = TopLevel(200, 0, 100, 100);
+  EXPECT_EQ(GetActiveWindow(), b);
+  Log().clear();
+  SetActiveWindow(a);
+  std::vector<std::pair<HWND, WPARAM>> activations;
+  for (const auto& seen : Log())
+    if (seen.message == WM_ACTIVATE) activations.emplace_back(seen.hwnd, LOWORD(seen.wParam));
+  EXPECT_EQ(activations, (std::vector<std::pair<HWND, WPARAM>>{{b, WA_INACTIVE}, {a, WA_ACTIVE}}));
+  for (const auto& seen : Log())
+    if (seen.message == WM_ACTIVATE) {
+      EXPECT_EQ(seen.lParam, reinterpret_cast<LPARAM>(seen.hwnd == a ? b : a));
+    }
+  EXPECT_EQ(GetFocus(), a);  // DefWindowProc's WM_ACTIVATE
+  EXPECT_EQ(GetForegroundWindow(), a);
+
+  Log().clear();
+  winsim::Click(250, 50);
+  EXPECT_EQ(GetActiveWindow(), b);
+  ASSERT_EQ(CountOf(b, WM_ACTIVATE), 1);
+  for (const auto& seen : Log())
+    if (seen.message == WM_ACTIVATE && seen.hwnd == b) {
+      EXPECT_EQ(LOWORD(seen.wParam), WA_CLICKACTIVE);
+    }
+  EXPECT_EQ(MessagesOf(b, {WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN}),
+            (std::vector<UINT>{WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN}));
+
+  DestroyWindow(b);
+  EXPECT_EQ(GetActiveWindow(), a);
+  ShowWindow(a, SW_HIDE);
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+}
+
+TEST_F(FocusAndActivation, WindowsThatDeclineActivationStayInactive) {
+  HWND main = TopLevel(0, 0, 100, 100);
+  HWND popup = TopLevel(200, 0, 100, 100, WS_POPUP | WS_VISIBLE, WS_EX_NOACTIVATE);
+  EXPECT_EQ(GetActiveWindow(), main);
+  winsim::Click(250, 50);
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(CountOf(popup, WM_LBUTTONDOWN), 1);
+
+  HWND quiet = TopLevel(0, 200, 100, 100, WS_POPUP);
+  ShowWindow(quiet, SW_SHOWNA);
+  EXPECT_TRUE(IsWindowVisible(quiet));
+  EXPECT_EQ(GetActiveWindow(), main);
+
+  Handle([&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (h == quiet && m == WM_MOUSEACTIVATE) return MA_NOACTIVATEANDEAT;
+    return std::nullopt;
+  });
+  winsim::Click(50, 250);
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(CountOf(quiet, WM_LBUTTONDOWN), 0);
+}
+
+TEST_F(FocusAndActivation, FocusChangesAreAnnouncedToBothWindows) {
+  HWND top = TopLevel(0, 0, 100, 100);
+  HWND one = Child(top, 1, 0, 0, 10, 10);
+  HWND two = Child(top, 2, 20, 0, 10, 10);
+  SetFocus(one);
+  Log().clear();
+  EXPECT_EQ(SetFocus(two), one);
+  ASSERT_EQ(Log().size(), 2u);
+  EXPECT_EQ(Log()[0].hwnd, one);
+  EXPECT_EQ(Log()[0].message, UINT{WM_KILLFOCUS});
+  EXPECT_EQ(Log()[0].wParam, reinterpret_cast<WPARAM>(two));
+  EXPECT_EQ(Log()[1].hwnd, two);
+  EXPECT_EQ(Log()[1].message, UINT{WM_SETFOCUS});
+  EXPECT_EQ(Log()[1].wParam, reinterpret_cast<WPARAM>(one));
+
+  EnableWindow(two, FALSE);
+  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_EQ(SetFocus(two), nullptr);
+  DestroyWindow(one);
+  EXPECT_EQ(GetFocus(), nullptr);
+}
+
+TEST_F(FocusAndActivation, KeysGoToTheFocusWindowAndTranslateIntoCharacters) {
+  HWND top = TopLevel(0, 0, 100, 100);
+  HWND edit = Child(top, 1, 0, 0, 10, 10);
+  SetFocus(edit);
+  Log().clear();
+  winsim::TypeText(L"aB!\r");
+  std::wstring typed;
+  for (const auto& seen : Log())
+    if (seen.message == WM_CHAR && seen.hwnd == edit) typed += static_cast<wchar_t>(seen.wParam);
+  EXPECT_EQ(typed, L"aB!\r");
+  EXPECT_EQ(CountOf(top, WM_CHAR), 0);
+
+  winsim::KeyPress(VK_CAPITAL);
+  EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 1);
+  Log().clear();
+  winsim::KeyPress('Q');
+  ASSERT_EQ(MessagesOf(edit, {WM_CHAR}).size(), 1u);
+  for (const auto& seen : Log())
+    if (seen.message == WM_CHAR) {
+      EXPECT_EQ(seen.wParam, WPARAM{L'Q'});
+    }
+
+  winsim::KeyDown(VK_MENU);
+  EXPECT_LT(GetKeyState(VK_MENU), 0);
+  EXPECT_NE(GetAsyncKeyState(VK_MENU) & 0x8000, 0);
+  Log().clear();
+  winsim::KeyPress('F');
+  EXPECT_EQ(MessagesOf(edit, {WM_KEYDOWN, WM_SYSKEYDOWN, WM_SYSCHAR, WM_CHAR}),
+            (std::vector<UINT>{WM_SYSKEYDOWN, WM_SYSCHAR}));
+  winsim::KeyUp(VK_MENU);
+  EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
+  EXPECT_EQ(MapVirtualKeyW('A', MAPVK_VK_TO_VSC), 0x1Eu);
+  EXPECT_EQ(MapVirtualKeyW(0x1E, MAPVK_VSC_TO_VK), UINT{'A'});
+}
+
+namespace {
+LRESULT SwallowF12(int code, WPARAM wParam, LPARAM lParam) {
+  if (reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam)->vkCode == VK_F12) return 1;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(FocusAndActivation, LowLevelKeyboardHooksMaySwallowKeys) {
+  HWND top = TopLevel(0, 0, 100, 100);
+  HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, SwallowF12, nullptr, 0);
+  winsim::KeyPress(VK_F12);
+  winsim::KeyPress(VK_F11);
+  EXPECT_EQ(CountOf(top, WM_KEYDOWN), 1);
+  EXPECT_EQ(GetKeyState(VK_F12), 0);
+  UnhookWindowsHookEx(hook);
+}

@@ -1,0 +1,200 @@
+// Popup menus and the menu bar: the responder chooses, the owner hears about it as the platform tells it, and
+// open menus are windows that paint (owner-drawn items through their owner).
+#include <gtest/gtest-spi.h>
+
+#include "win32_fixture.h"
+
+namespace {
+
+using winsim::MenuItemRecord;
+
+class MenuPopupTest : public Win32Test {
+ protected:
+  void SetUp() override {
+    Win32Test::SetUp();
+    owner = TopLevel(100, 100, 400, 300);
+    menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 3012, L"&Copy\tCtrl+C");
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 3013, L"Paste");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING | MF_CHECKED, 3014, L"Snap");
+  }
+  void TearDown() override {
+    DestroyMenu(menu);
+    Win32Test::TearDown();
+  }
+  std::vector<UINT> Commands() const {
+    std::vector<UINT> ids;
+    for (const auto& seen : win32_test::Log())
+      if (seen.hwnd == owner && seen.message == WM_COMMAND) ids.push_back(LOWORD(seen.wParam));
+    return ids;
+  }
+  HWND owner = nullptr;
+  HMENU menu = nullptr;
+};
+
+TEST_F(MenuPopupTest, TheChosenCommandIsPostedAfterTheMenuClosesOrReturned) {
+  winsim::AnswerPopupMenu(3012);
+  EXPECT_TRUE(TrackPopupMenu(menu, TPM_RIGHTBUTTON, 150, 150, 0, owner, nullptr));
+  EXPECT_TRUE(Commands().empty());  // posted, not sent
+  EXPECT_EQ(FindWindowW(L"#32768", nullptr), nullptr);
+  winsim::PumpMessages();
+  EXPECT_EQ(Commands(), std::vector<UINT>{3012});
+
+  winsim::AnswerPopupMenuItem(L"Snap");
+  EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 150, 150, owner, nullptr), 3014);
+  winsim::AnswerPopupMenu(0);
+  EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 150, 150, owner, nullptr), 0);
+  winsim::PumpMessages();
+  EXPECT_EQ(Commands(), std::vector<UINT>{3012});  // TPM_RETURNCMD posts nothing
+
+  auto log = winsim::ModalLog();
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_EQ(log[1].flags, static_cast<UINT>(TPM_RETURNCMD));
+  const std::vector<MenuItemRecord>& items = log[0].items;
+  ASSERT_EQ(items.size(), 4u);
+  EXPECT_EQ(items[0].text, L"&Copy\tCtrl+C");
+  EXPECT_EQ(items[0].id, 3012u);
+  EXPECT_TRUE(items[0].enabled);
+  EXPECT_FALSE(items[1].enabled);
+  EXPECT_TRUE(items[2].separator);
+  EXPECT_TRUE(items[3].checked);
+}
+
+TEST_F(MenuPopupTest, TheOwnerPreparesTheMenuBeforeItShows) {
+  HMENU level = CreatePopupMenu();
+  AppendMenuW(level, MF_STRING, 3100, L"Vertex");
+  AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(level), L"Level");
+  bool menuWindowSeenEarly = false;
+  Handle([&](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    if (message != WM_INITMENUPOPUP) return std::nullopt;
+    menuWindowSeenEarly |= FindWindowW(L"#32768", nullptr) != nullptr;
+    if (reinterpret_cast<HMENU>(wParam) == menu) EnableMenuItem(menu, 3013, MF_ENABLED);
+    if (reinterpret_cast<HMENU>(wParam) == level) CheckMenuItem(level, 3100, MF_CHECKED);
+    return 0;
+  });
+  HWND shown = nullptr;
+  winsim::ObserveNextPopupMenu([&](HWND window, HMENU open) {
+    EXPECT_EQ(open, menu);
+    EXPECT_TRUE(IsWindowVisible(window));
+    shown = window;
+  });
+  winsim::AnswerPopupMenu(3013);  // enabled by the owner on opening
+  EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 10, 10, owner, nullptr), 3013);
+  EXPECT_FALSE(menuWindowSeenEarly);
+  EXPECT_NE(shown, nullptr);
+  EXPECT_FALSE(IsWindow(shown));
+  EXPECT_EQ(win32_test::MessagesOf(owner, {WM_ENTERMENULOOP, WM_INITMENUPOPUP, WM_UNINITMENUPOPUP, WM_EXITMENULOOP}),
+            (std::vector<UINT>{WM_ENTERMENULOOP, WM_INITMENUPOPUP, WM_INITMENUPOPUP, WM_UNINITMENUPOPUP,
+                               WM_EXITMENULOOP}));
+  const auto items = winsim::ModalLog().back().items;
+  ASSERT_EQ(items.size(), 5u);
+  ASSERT_TRUE(items[4].IsSubmenu());
+  EXPECT_TRUE(items[4].submenu[0].checked);
+}
+
+TEST_F(MenuPopupTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheOwner) {
+  AppendMenuW(menu, MF_OWNERDRAW, 500, reinterpret_cast<LPCWSTR>(0x1234));
+  MEASUREITEMSTRUCT measured{};
+  DRAWITEMSTRUCT drawn{};
+  Handle([&](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+    if (message == WM_MEASUREITEM) {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      measure->itemWidth = 120;
+      measure->itemHeight = 30;
+      measured = *measure;
+      return TRUE;
+    }
+    if (message == WM_DRAWITEM) {
+      auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      drawn = *draw;
+      HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+      FillRect(draw->hDC, &draw->rcItem, red);
+      DeleteObject(red);
+      return TRUE;
+    }
+    return std::nullopt;
+  });
+  winsim::Image image;
+  winsim::ObserveNextPopupMenu([&](HWND window, HMENU) { image = winsim::CaptureWindow(window); });
+  winsim::AnswerPopupMenu(500);
+  EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 10, 10, owner, nullptr), 500);
+
+  EXPECT_EQ(measured.CtlType, static_cast<UINT>(ODT_MENU));
+  EXPECT_EQ(measured.itemID, 500u);
+  EXPECT_EQ(measured.itemData, 0x1234u);
+  EXPECT_EQ(drawn.CtlType, static_cast<UINT>(ODT_MENU));
+  EXPECT_EQ(drawn.itemAction, static_cast<UINT>(ODA_DRAWENTIRE));
+  EXPECT_EQ(drawn.hwndItem, reinterpret_cast<HWND>(menu));
+  EXPECT_EQ(drawn.itemData, 0x1234u);
+  EXPECT_EQ(drawn.rcItem.bottom - drawn.rcItem.top, 30);
+  EXPECT_GE(drawn.rcItem.right - drawn.rcItem.left, 120);
+  // The owner's drawing is on the menu's window, in the item's place.
+  POINT middle{(drawn.rcItem.left + drawn.rcItem.right) / 2 + 1, (drawn.rcItem.top + drawn.rcItem.bottom) / 2 + 1};
+  EXPECT_EQ(image.Pixel(middle.x, middle.y), RGB(255, 0, 0));
+  EXPECT_NE(image.Pixel(middle.x, drawn.rcItem.top - 4), RGB(255, 0, 0));
+}
+
+TEST_F(MenuPopupTest, AMenuBarTakesRoomFromTheClientAndAClickOpensItsPopup) {
+  HWND frame = TopLevel(50, 50, 500, 400, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  RECT before, after;
+  GetClientRect(frame, &before);
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, 108, L"Save Profile");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
+  AppendMenuW(bar, MF_STRING, 125, L"Help");
+  ASSERT_TRUE(SetMenu(frame, bar));
+  EXPECT_EQ(GetMenu(frame), bar);
+  GetClientRect(frame, &after);
+  EXPECT_EQ(before.bottom - after.bottom, GetSystemMetrics(SM_CYMENU));
+  EXPECT_TRUE(DrawMenuBar(frame));
+
+  RECT fileRect, helpRect;
+  ASSERT_TRUE(GetMenuItemRect(frame, bar, 0, &fileRect));
+  ASSERT_TRUE(GetMenuItemRect(frame, bar, 1, &helpRect));
+  EXPECT_EQ(helpRect.left, fileRect.right);
+  POINT clientOrigin{0, 0};
+  ClientToScreen(frame, &clientOrigin);
+  EXPECT_EQ(fileRect.bottom, clientOrigin.y);
+
+  // The band shows the titles: some dark text pixels in the File item.
+  winsim::Image shot = winsim::CaptureWindow(frame);
+  RECT window;
+  GetWindowRect(frame, &window);
+  int dark = 0;
+  for (int y = fileRect.top; y < fileRect.bottom; ++y)
+    for (int x = fileRect.left; x < fileRect.right; ++x)
+      if (GetRValue(shot.Pixel(x - window.left, y - window.top)) < 100) ++dark;
+  EXPECT_GT(dark, 10);
+
+  winsim::AnswerPopupMenuItem(L"Save Profile");
+  winsim::Click((fileRect.left + fileRect.right) / 2, (fileRect.top + fileRect.bottom) / 2);
+  EXPECT_EQ(win32_test::MessagesOf(frame, {WM_INITMENU, WM_INITMENUPOPUP}),
+            (std::vector<UINT>{WM_INITMENU, WM_INITMENUPOPUP}));
+  auto log = winsim::ModalLog();
+  ASSERT_EQ(log.size(), 1u);
+  ASSERT_EQ(log[0].items.size(), 1u);
+  EXPECT_EQ(log[0].items[0].id, 108u);
+  winsim::Click((helpRect.left + helpRect.right) / 2, (helpRect.top + helpRect.bottom) / 2);  // a plain command
+  std::vector<UINT> commands;
+  for (const auto& seen : win32_test::Log())
+    if (seen.hwnd == frame && seen.message == WM_COMMAND) commands.push_back(LOWORD(seen.wParam));
+  EXPECT_EQ(commands, (std::vector<UINT>{108, 125}));
+
+  EXPECT_FALSE(SetMenu(Child(frame, 5, 0, 0, 10, 10), bar));  // children have no menu bar
+  DestroyWindow(frame);
+  DestroyMenu(bar);
+}
+
+TEST_F(MenuPopupTest, AnUnexpectedMenuFailsTheTestAndIsDismissed) {
+  BOOL chosen = 1;
+  EXPECT_NONFATAL_FAILURE(chosen = TrackPopupMenuEx(menu, TPM_RETURNCMD, 0, 0, owner, nullptr),
+                          "Unexpected popup menu [\"&Copy");
+  EXPECT_EQ(chosen, 0);
+  EXPECT_FALSE(TrackPopupMenu(reinterpret_cast<HMENU>(0x77), 0, 0, 0, 0, owner, nullptr));
+  EXPECT_FALSE(TrackPopupMenu(menu, 0, 0, 0, 0, reinterpret_cast<HWND>(0x99), nullptr));
+  EXPECT_TRUE(winsim::ModalLog().size() == 1);
+}
+
+}  // namespace

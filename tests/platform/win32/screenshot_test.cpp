@@ -1,0 +1,92 @@
+#include <cstdlib>
+#include <filesystem>
+
+#include "win32_fixture.h"
+#include "window_canvas.h"
+
+using Screenshots = Win32Test;
+
+namespace {
+
+// Fills part of a window's client area straight on its surface.
+void FillOnCanvas(HWND hwnd, RECT r, double red, double green, double blue) {
+  win32_internal::WindowCanvas canvas;
+  ASSERT_TRUE(win32_internal::GetWindowCanvas(hwnd, false, &canvas));
+  cairo_t* cr = cairo_create(canvas.surface);
+  cairo_set_source_rgb(cr, red, green, blue);
+  cairo_rectangle(cr, canvas.origin.x + r.left, canvas.origin.y + r.top, r.right - r.left, r.bottom - r.top);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  cairo_surface_mark_dirty(canvas.surface);
+}
+
+std::filesystem::path OutputFolder() {
+  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
+  std::filesystem::path path = folder ? folder : std::filesystem::temp_directory_path() / "talvo-test-output";
+  std::filesystem::create_directories(path);
+  return path;
+}
+
+}  // namespace
+
+TEST_F(Screenshots, AWindowShotHoldsItsPixelsAndItsChildrenClippedToTheClientArea) {
+  HWND top = TopLevel(50, 50, 100, 60, WS_POPUP | WS_BORDER | WS_VISIBLE);
+  HWND child = Child(top, 1, 80, 10, 40, 20);
+  winsim::PumpMessages();
+  FillOnCanvas(top, {0, 0, 98, 58}, 0, 1, 0);
+  FillOnCanvas(child, {0, 0, 40, 20}, 0, 0, 1);
+  winsim::Image shot = winsim::CaptureWindow(top);
+  ASSERT_EQ(shot.width, 100);
+  ASSERT_EQ(shot.height, 60);
+  EXPECT_EQ(shot.Pixel(5, 5), RGB(0, 255, 0));
+  EXPECT_EQ(shot.Pixel(1 + 80, 1 + 10), RGB(0, 0, 255));
+  EXPECT_EQ(shot.Pixel(98, 15), RGB(0, 0, 255));   // the child's last visible column
+  EXPECT_NE(shot.Pixel(99, 15), RGB(0, 0, 255));   // the border: the child is clipped away
+  EXPECT_EQ(shot.Alpha(5, 5), 255);
+
+  std::filesystem::path file = OutputFolder() / "screenshot_window.png";
+  ASSERT_TRUE(winsim::SaveWindowPng(top, file.string()));
+  cairo_surface_t* loaded = cairo_image_surface_create_from_png(file.string().c_str());
+  EXPECT_EQ(cairo_image_surface_get_width(loaded), 100);
+  cairo_surface_destroy(loaded);
+  EXPECT_EQ(winsim::CaptureWindow(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x1234))).width, 0);
+}
+
+TEST_F(Screenshots, TheScreenComposesTopLevelWindowsInZOrderWithColourKeysTransparent) {
+  HWND back = TopLevel(0, 0, 200, 200);
+  HWND front = TopLevel(100, 100, 50, 50, WS_POPUP | WS_VISIBLE, WS_EX_LAYERED);
+  SetLayeredWindowAttributes(front, RGB(1, 11, 21), 0, LWA_COLORKEY);
+  winsim::PumpMessages();
+  FillOnCanvas(back, {0, 0, 200, 200}, 1, 0, 0);
+  FillOnCanvas(front, {0, 0, 25, 50}, 1.0 / 255, 11.0 / 255, 21.0 / 255);
+  FillOnCanvas(front, {25, 0, 50, 50}, 1, 1, 0);
+
+  winsim::Image window = winsim::CaptureWindow(front);
+  EXPECT_EQ(window.Alpha(10, 10), 0);
+  EXPECT_EQ(window.Alpha(30, 10), 255);
+
+  winsim::Image screen = winsim::CaptureScreen();
+  EXPECT_EQ(screen.width, 1920);
+  EXPECT_EQ(screen.Pixel(110, 110), RGB(255, 0, 0));   // the key shows the window below
+  EXPECT_EQ(screen.Pixel(130, 110), RGB(255, 255, 0));
+  EXPECT_EQ(screen.Pixel(500, 500), RGB(128, 128, 128));
+
+  winsim::Image part = winsim::CaptureScreenRect({120, 100, 140, 110});
+  EXPECT_EQ(part.width, 20);
+  EXPECT_EQ(part.Pixel(0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(part.Pixel(10, 0), RGB(255, 255, 0));
+}
+
+TEST_F(Screenshots, PendingPaintsRunBeforeTheShot) {
+  HWND w = TopLevel(0, 0, 40, 40);
+  static HBRUSH green = CreateSolidBrush(RGB(0, 128, 0));
+  Handle([](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m != WM_PAINT) return std::nullopt;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    FillRect(dc, &ps.rcPaint, green);
+    EndPaint(h, &ps);
+    return 0;
+  });
+  EXPECT_EQ(winsim::CaptureWindow(w).Pixel(20, 20), RGB(0, 128, 0));
+}
