@@ -18,9 +18,10 @@ TEST(TextConversion, RoundTripsEveryPlaneAndReplacesBrokenSequences) {
   const std::wstring wide = L"A\u00e9\u20ac\U0001F600\u00abmissing\u00bb";
   EXPECT_EQ(Utf8ToWide(WideToUtf8(wide)), wide);
   EXPECT_EQ(WideToUtf8(L"\u00e9"), "\xc3\xa9");
-  // A truncated sequence, an overlong encoding and a stray continuation byte each become U+FFFD.
+  // A truncated sequence is one U+FFFD; a byte that never starts a sequence (the overlong lead 0xC0) and a
+  // stray continuation byte are one each.
   EXPECT_EQ(Utf8ToWide("a\xe2\x82"), L"a\ufffd");
-  EXPECT_EQ(Utf8ToWide("\xc0\xaf"), L"\ufffd");
+  EXPECT_EQ(Utf8ToWide("\xc0\xaf"), L"\ufffd\ufffd");
   EXPECT_EQ(Utf8ToWide("\x80z"), L"\ufffdz");
   EXPECT_EQ(Utf8ToWide(""), L"");
 }

@@ -65,23 +65,23 @@ void SetRootFolder(const std::wstring& root) {
 const std::wstring& RootFolder() { return State().root; }
 
 const std::wstring& DirectoryOf(int which) {
-  static const std::wstring none;
   Directories& state = State();
   std::wstring folder;
   if (const auto it = state.overrides.find(which); it != state.overrides.end()) {
     folder = it->second;
-  } else {
-    const auto name = FolderNames().find(which);
-    if (state.root.empty() || name == FolderNames().end()) return none;
+  } else if (const auto name = FolderNames().find(which); !state.root.empty() && name != FolderNames().end()) {
     folder = Join(state.root, name->second);
   }
-  if (folder.empty()) return none;
+  std::wstring& stored = state.resolved[which];
+  if (folder.empty()) {
+    stored.clear();
+    return stored;
+  }
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(folder), error);
   // Callers append "Icons/" straight to the icon folder.
   if (which == APP_ICONS_DIR && folder.back() != L'/') folder += L'/';
   // Texts handed out stay valid until the mapping changes.
-  std::wstring& stored = state.resolved[which];
   if (stored != folder) stored = folder;
   return stored;
 }

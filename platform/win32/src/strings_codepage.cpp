@@ -24,22 +24,38 @@ std::optional<unsigned char> UnicodeToCp1252(char32_t c) {
 
 bool IsUnicodeScalar(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF); }
 
-// Decodes one UTF-8 sequence at in[i]; advances i. Returns nullopt for a malformed, overlong or surrogate sequence
-// (then i has moved past its first byte only, so decoding resumes at the next byte).
+// Decodes one UTF-8 sequence at in[i]; advances i. A malformed sequence gives nullopt and i moves past its
+// maximal valid prefix, so each broken sequence becomes one replacement character (the Unicode practice the
+// platform follows): a truncated three-byte sequence is one error, an invalid lead byte such as 0xC0 is one error
+// on its own and its continuation byte another.
 std::optional<char32_t> DecodeUtf8(const unsigned char* in, int n, int& i) {
   unsigned char lead = in[i++];
   if (lead < 0x80) return lead;
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-  if (extra < 0 || lead > 0xF4) return std::nullopt;
-  if (i + extra > n) return std::nullopt;
+  int extra = 0;
+  unsigned char low = 0x80;  // the range of the second byte, narrowed for leads whose short forms are invalid
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2;
+    if (lead == 0xE0) low = 0xA0;   // overlong
+    if (lead == 0xED) high = 0x9F;  // surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3;
+    if (lead == 0xF0) low = 0x90;   // overlong
+    if (lead == 0xF4) high = 0x8F;  // beyond U+10FFFF
+  } else {
+    return std::nullopt;
+  }
   char32_t c = lead & (0x3F >> extra);
   for (int k = 0; k < extra; ++k) {
-    if ((in[i + k] & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (in[i + k] & 0x3F);
+    if (i >= n) return std::nullopt;
+    unsigned char byte = in[i];
+    bool valid = k == 0 ? byte >= low && byte <= high : (byte & 0xC0) == 0x80;
+    if (!valid) return std::nullopt;
+    c = (c << 6) | (byte & 0x3F);
+    ++i;
   }
-  constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
-  if (c < kSmallest[extra] || !IsUnicodeScalar(c)) return std::nullopt;
-  i += extra;
   return c;
 }
 

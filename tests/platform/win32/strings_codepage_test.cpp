@@ -56,6 +56,8 @@ TEST(CodePages, InvalidUtf8IsReplacedOrRefused) {
                      "b"),
             L"a\uFFFD\uFFFDb");                                // an overlong '/' is not a slash
   EXPECT_EQ(FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
+  EXPECT_EQ(FromUtf8("a\xE2\x82z"), L"a\uFFFDz");             // a truncated sequence is one error
+  EXPECT_EQ(FromUtf8("\xF4\x90\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD");  // beyond U+10FFFF
   SetLastError(0);
   EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "a\xE2\x82", 3, nullptr, 0), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION));
