@@ -1,6 +1,7 @@
 #include "mfc/frame.h"
 
 #include "mfc/app.h"
+#include "mfc/menu.h"
 #include "window_classes.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -14,6 +15,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_SETFOCUS()
   ON_WM_ACTIVATE()
   ON_MESSAGE(WM_ACTIVATETOPLEVEL, &CFrameWnd::OnActivateTopLevel)
+  ON_WM_INITMENUPOPUP()
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() = default;

@@ -10,6 +10,8 @@
 class CWnd;
 class CDC;
 class CGdiObject;
+class CImageList;
+class CMenu;
 struct CRuntimeClass;
 
 namespace mfc_internal {
@@ -18,6 +20,8 @@ namespace mfc_internal {
 void ClearWrapperHandle(CWnd* wrapper);
 void ClearWrapperHandle(CDC* wrapper);
 void ClearWrapperHandle(CGdiObject* wrapper);
+void ClearWrapperHandle(CMenu* wrapper);
+void ClearWrapperHandle(CImageList* wrapper);
 
 // Permanent entries belong to their objects (Attach/Detach); temporary wrappers belong to the map,
 // which deletes them in DeleteTemporaries after clearing their handle (so nothing is destroyed).
@@ -37,6 +41,14 @@ class HandleMap {
   }
   void SetPermanent(H handle, T* object) { permanent_[handle] = object; }
   void RemovePermanent(H handle) { permanent_.erase(handle); }
+  // The first permanent object that `accept` takes, or null.
+  template <class Accept>
+  T* FindPermanent(Accept accept) const {
+    for (const auto& [handle, object] : permanent_) {
+      if (accept(object)) return object;
+    }
+    return nullptr;
+  }
 
   // The wrapper of class `type` for the handle, made by `make` the first time.
   template <class Make>
@@ -66,6 +78,8 @@ struct ThreadState {
   HandleMap<CWnd, HWND> windows;
   HandleMap<CDC, HDC> deviceContexts;
   HandleMap<CGdiObject, HGDIOBJ> gdiObjects;
+  HandleMap<CMenu, HMENU> menus;
+  HandleMap<CImageList, HIMAGELIST> imageLists;
   CWnd* pWndInit = nullptr;  // the object whose window CreateEx is making, until its first message
   MSG lastSentMsg{};         // the message AfxCallWndProc is handling, for Default()
 };

@@ -1,6 +1,8 @@
 #include "handle_map.h"
 #include "mfc/dc.h"
 #include "mfc/gdi_objects.h"
+#include "mfc/image_list.h"
+#include "mfc/menu.h"
 #include "mfc/wnd.h"
 
 namespace mfc_internal {
@@ -25,4 +27,6 @@ void AfxUnlockTempMaps() {
   state.windows.DeleteTemporaries();
   state.deviceContexts.DeleteTemporaries();
   state.gdiObjects.DeleteTemporaries();
+  state.menus.DeleteTemporaries();
+  state.imageLists.DeleteTemporaries();
 }

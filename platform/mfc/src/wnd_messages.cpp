@@ -3,6 +3,7 @@
 #include "handle_map.h"
 #include "mfc/cmd_ui.h"
 #include "mfc/dc.h"
+#include "mfc/menu.h"
 #include "mfc/wnd.h"
 
 namespace {
@@ -230,13 +231,28 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
 }
 
 // Owner-draw messages name their control by id (0 for menus).
-void CWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT) {
-  if (nIDCtl != 0 && ReflectToChild(::GetDlgItem(m_hWnd, nIDCtl), nullptr)) return;
+// Owner-drawn menu items go to the attached CMenu that holds them.
+void CWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+  if (lpDrawItemStruct != nullptr && lpDrawItemStruct->CtlType == ODT_MENU) {
+    if (CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(lpDrawItemStruct->hwndItem))) {
+      menu->DrawItem(lpDrawItemStruct);
+      return;
+    }
+  } else if (nIDCtl != 0 && ReflectToChild(::GetDlgItem(m_hWnd, nIDCtl), nullptr)) {
+    return;
+  }
   Default();
 }
 
-void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT) {
-  if (nIDCtl != 0 && ReflectToChild(::GetDlgItem(m_hWnd, nIDCtl), nullptr)) return;
+void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+  if (lpMeasureItemStruct != nullptr && lpMeasureItemStruct->CtlType == ODT_MENU) {
+    if (CMenu* menu = CMenu::FindOwnerDrawMenu(lpMeasureItemStruct->itemID)) {
+      menu->MeasureItem(lpMeasureItemStruct);
+      return;
+    }
+  } else if (nIDCtl != 0 && ReflectToChild(::GetDlgItem(m_hWnd, nIDCtl), nullptr)) {
+    return;
+  }
   Default();
 }
 

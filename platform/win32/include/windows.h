@@ -27,3 +27,6 @@
 #include "win32/owner_draw.h"
 #include "win32/scrollbar.h"
 #include "win32/controls.h"
+#include "win32/ctlcolor.h"
+#include "win32/cursor.h"
+#include "win32/commctrl.h"

@@ -35,7 +35,8 @@ void UncheckGroupSiblings(HWND hwnd) {
   }
   for (HWND sibling = first; sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
     if (sibling != first && (GetWindowLongPtrW(sibling, GWL_STYLE) & WS_GROUP)) break;
-    if (sibling != hwnd && ButtonType(sibling) == BS_AUTORADIOBUTTON) SendMessageW(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
+    if (sibling != hwnd && ButtonType(sibling) == BS_AUTORADIOBUTTON)
+      SendMessageW(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
   }
 }
 
@@ -221,7 +222,7 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 void RegisterButtonClass() {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW | CS_PARENTDC;
+  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = ButtonProc;
   wc.cbWndExtra = kControlExtraBytes;
   wc.lpszClassName = WC_BUTTONW;

@@ -59,6 +59,8 @@ void OpenComboList(HWND combo, ComboState& state) {
   RECT drop = DropRect(combo, state);
   SetWindowPos(state.list, HWND_TOPMOST, drop.left, drop.top, drop.right - drop.left, drop.bottom - drop.top,
                SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  // The list opens scrolled to its top, or as little further as shows the selection.
+  if (ListBoxState* list = ListStateOf(state.list)) list->top = 0;
   SetHot(state, state.selectionAtDrop);
   SetCapture(state.list);  // clicks anywhere reach the list, which closes itself on one outside
   InvalidateRect(combo, nullptr, TRUE);

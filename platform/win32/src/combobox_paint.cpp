@@ -5,6 +5,12 @@ namespace win32_internal {
 
 namespace {
 
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 void DrawArrow(HDC hdc, const RECT& button, COLORREF color) {
   int cx = (button.left + button.right) / 2, cy = (button.top + button.bottom) / 2;
   POINT arrow[3] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
@@ -56,10 +62,12 @@ void PaintComboBox(HWND combo, HDC hdc, const ComboState& state) {
   RECT field{client.left + edge + 1, client.top + edge + 1, button.left - 1, client.bottom - edge - 1};
   bool focused = GetFocus() == combo && !state.dropped;
   if (focused) FillRect(hdc, &field, GetSysColorBrush(COLOR_HIGHLIGHT));
+  // The selected item; a CBS_DROPDOWN box without a selection shows its own text.
   int selection = static_cast<int>(SendMessageW(state.list, LB_GETCURSEL, 0, 0));
-  if (selection >= 0) {
-    const ListBoxState* list = ListStateOf(state.list);
-    const std::wstring& text = list->items[static_cast<size_t>(selection)].text;
+  std::wstring text;
+  if (selection >= 0) text = ListStateOf(state.list)->items[static_cast<size_t>(selection)].text;
+  else text = WindowText(combo);  // empty for a drop-down list
+  if (!text.empty()) {
     HGDIOBJ oldFont = SelectObject(hdc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, focused ? GetSysColor(COLOR_HIGHLIGHTTEXT) : textColor);

@@ -139,9 +139,13 @@ LRESULT ComboMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wParam, 
 
 LRESULT TextMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!IsDropDownList(hwnd)) {
-    LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_SETTEXT) InvalidateRect(hwnd, nullptr, TRUE);
-    return result;
+    // CBS_DROPDOWN: the field shows the selected item, or a text of its own once one is set.
+    if (message == WM_SETTEXT) {
+      SendMessageW(state.list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+      InvalidateRect(hwnd, nullptr, TRUE);
+    }
+    if (message == WM_SETTEXT || ListStateOf(state.list)->selection < 0)
+      return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   switch (message) {
     case WM_SETTEXT: {

@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "dialog_internal.h"
-#include "listbox_internal.h"
 
 namespace win32_internal {
 
@@ -80,7 +79,6 @@ bool CreateControls(HWND dialog, const DLGTEMPLATE& dialogTemplate, const Dialog
 HWND CreateDialogFromTemplate(const DLGTEMPLATE& dialogTemplate, HWND parent, DLGPROC proc, LPARAM initParam,
                               int templateId, bool modal) {
   RegisterDialogClass();
-  RegisterListControlClasses();
   DWORD style = dialogTemplate.style;
   DWORD exStyle = dialogTemplate.dwExtendedStyle | ((style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0);
   if ((style & WS_CHILD) && !IsWindow(parent)) {

@@ -9,7 +9,12 @@ namespace win32_internal {
 
 namespace {
 
-bool Reachable(HWND control) { return IsWindowVisible(control) && IsWindowEnabled(control); }
+// A control the keyboard can reach: visible and enabled by its own style (the dialog itself may still be hidden,
+// as it is during WM_INITDIALOG).
+bool Reachable(HWND control) {
+  LONG style = GetWindowLongW(control, GWL_STYLE);
+  return (style & WS_VISIBLE) && !(style & WS_DISABLED);
+}
 
 // The dialog's controls in tab order: its children in order, descending into WS_EX_CONTROLPARENT children.
 void CollectControls(HWND parent, std::vector<HWND>& out, int depth) {

@@ -52,8 +52,9 @@ bool Ended(HWND dialog) {
 }
 
 // Plays the dialog through the responder and runs the queue until it has ended.
-void RunModalLoop(HWND dialog, int templateId) {
+void RunModalLoop(HWND dialog) {
   DialogState* state = DialogStateOf(dialog);
+  int templateId = state->templateId;
   if (!state->ended) {
     ShowWindow(dialog, SW_SHOWNORMAL);
     UpdateWindow(dialog);
@@ -91,7 +92,7 @@ INT_PTR DialogBoxIndirectParamW(HINSTANCE, LPCDLGTEMPLATEW dialogTemplate, HWND 
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
   if (ModalStack().empty()) keysHook = SetWindowsHookExW(WH_GETMESSAGE, DialogKeysHook, nullptr, GetCurrentThreadId());
   ModalStack().push_back(dialog);
-  RunModalLoop(dialog, templateId);
+  RunModalLoop(dialog);
   ModalStack().erase(std::find(ModalStack().begin(), ModalStack().end(), dialog));
   if (ModalStack().empty()) UnhookWindowsHookEx(std::exchange(keysHook, nullptr));
   DialogState* state = DialogStateOf(dialog);

@@ -35,6 +35,18 @@ LRESULT DefaultId(HWND dialog, const DialogState& state) {
   return 0;
 }
 
+// Push buttons show which one is the default: the new default gets BS_DEFPUSHBUTTON, any other loses it.
+void MarkDefaultButton(HWND dialog, int id) {
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    LRESULT code = SendMessageW(child, WM_GETDLGCODE, 0, 0);
+    bool isDefault = GetDlgCtrlID(child) == id;
+    if (!(code & (isDefault ? DLGC_UNDEFPUSHBUTTON : DLGC_DEFPUSHBUTTON))) continue;
+    WORD style = LOWORD(GetWindowLongW(child, GWL_STYLE));
+    WORD type = static_cast<WORD>(isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    SendMessageW(child, BM_SETSTYLE, (style & ~static_cast<WORD>(BS_TYPEMASK)) | type, TRUE);
+  }
+}
+
 void FocusControl(HWND control) {
   if (!control) return;
   SetFocus(control);
@@ -72,6 +84,7 @@ LRESULT DefaultHandling(HWND dialog, DialogState& state, UINT message, WPARAM wP
       return DefaultId(dialog, state);
     case DM_SETDEFID:
       state.defaultId = static_cast<WORD>(wParam);
+      MarkDefaultButton(dialog, state.defaultId);
       return TRUE;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {

@@ -237,7 +237,7 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 void RegisterEditClass() {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_PARENTDC;
+  wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
   wc.lpfnWndProc = EditProc;
   wc.cbWndExtra = kControlExtraBytes;
   wc.lpszClassName = WC_EDITW;

@@ -12,7 +12,7 @@ struct EditState {
   std::wstring text;
   int anchor = 0;          // the selection runs from the anchor to the caret
   int caret = 0;
-  int limit = 0x7FFE;      // the most characters the user can enter (EM_LIMITTEXT)
+  int limit = 0x7FFF;      // the most characters the user can enter (EM_LIMITTEXT)
   int leftMargin = 1;
   int rightMargin = 1;
   int scroll = 0;          // pixels of text scrolled out at the left (ES_AUTOHSCROLL)

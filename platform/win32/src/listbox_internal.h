@@ -1,4 +1,4 @@
-// The list box's state and the pieces the combo box shares with it.
+// The list box's state and what the combo box shares with it.
 #pragma once
 
 #include <string>

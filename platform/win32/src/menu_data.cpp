@@ -91,11 +91,7 @@ using namespace win32_internal;
 
 namespace {
 
-HMENU NewMenu(bool popup) {
-  auto menu = std::make_unique<Menu>();
-  menu->popup = popup;
-  return reinterpret_cast<HMENU>(MenuTable().Add(std::move(menu)));
-}
+HMENU NewMenu() { return reinterpret_cast<HMENU>(MenuTable().Add(std::make_unique<Menu>())); }
 
 // A menu's submenus are destroyed with it.
 void Destroy(HMENU handle, int depth) {
@@ -110,8 +106,9 @@ void Destroy(HMENU handle, int depth) {
 
 }  // namespace
 
-HMENU CreateMenu() { return NewMenu(false); }
-HMENU CreatePopupMenu() { return NewMenu(true); }
+// Menu bars and popup menus are the same kind of object here; only where they are shown differs.
+HMENU CreateMenu() { return NewMenu(); }
+HMENU CreatePopupMenu() { return NewMenu(); }
 
 BOOL DestroyMenu(HMENU menu) {
   if (!LookupMenu(menu)) return FALSE;

@@ -28,7 +28,6 @@ struct MenuItem {
 };
 
 struct Menu {
-  bool popup = false;
   std::vector<MenuItem> items;
 };
 

@@ -5,6 +5,9 @@
 
 namespace win32_internal {
 
+// SB_HORZ and SB_VERT, and the window style bit that shows each.
+bool IsWindowBar(int bar);
+DWORD StyleBit(int bar);
 // The bar's numbers; a window's bar is made (range 0 to 100) when `create` is set. Null for bad handles or bars.
 ScrollBarState* FindScrollBarState(HWND hwnd, int bar, bool create);
 // Whether the bar is shown (a window's style bit, a control's visibility).

@@ -1,5 +1,5 @@
-// Scroll bars addressed by window and bar: the window's own bars in the non-client area, controls through their
-// messages, and the functions of the platform on top.
+// Scroll bars addressed by window and bar: the window's own bars in the non-client area (their numbers, drawing
+// and mouse tracking) and scroll-bar controls through their state.
 #include "scrollbar_window.h"
 
 #include <algorithm>
@@ -40,10 +40,6 @@ WindowBars* BarsOf(HWND hwnd, bool create) {
   std::erase_if(table.bars, [](const auto& entry) { return PeekWindow(entry.first) == nullptr; });
   return &table.bars[hwnd];
 }
-
-DWORD StyleBit(int bar) { return bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL; }
-
-bool IsWindowBar(int bar) { return bar == SB_HORZ || bar == SB_VERT; }
 
 bool IsScrollBarControl(HWND hwnd) {
   Window* window = PeekWindow(hwnd);
@@ -109,6 +105,10 @@ void RegisterScrollBarTrackerClass() {
   RegisterClassExW(&wc);
 }
 
+DWORD StyleBit(int bar) { return bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL; }
+
+bool IsWindowBar(int bar) { return bar == SB_HORZ || bar == SB_VERT; }
+
 ScrollBarState* FindScrollBarState(HWND hwnd, int bar, bool create) {
   if (bar == SB_CTL) return IsScrollBarControl(hwnd) ? ControlState<ScrollBarState>(hwnd) : nullptr;
   if (!IsWindowBar(bar) || !PeekWindow(hwnd) || hwnd == DesktopHandle()) return nullptr;
@@ -132,7 +132,8 @@ bool ScreenScrollLayout(HWND hwnd, int bar, ScrollLayout* layout) {
   POINT origin;
   bool vertical = bar == SB_VERT;
   if (bar == SB_CTL) {
-    rect = {0, 0, window->clientRect.right - window->clientRect.left, window->clientRect.bottom - window->clientRect.top};
+    const RECT& client = window->clientRect;
+    rect = {0, 0, client.right - client.left, client.bottom - client.top};
     origin = ClientOrigin(*window);
     vertical = (window->style & SBS_VERT) != 0;
   } else {
@@ -186,125 +187,3 @@ void TrackWindowScrollBar(HWND hwnd, int bar, POINT screen) {
 }
 
 }  // namespace win32_internal
-
-using namespace win32_internal;
-
-namespace {
-
-// Shows, hides or disables a window's bar after its range or page changed, as SetScrollInfo does.
-void FitWindowBarToRange(HWND hwnd, int bar, const ScrollBarState& state, bool disableNoScroll) {
-  if (IsScrollNeeded(state)) {
-    if (!IsScrollBarShown(hwnd, bar)) ShowScrollBar(hwnd, bar, TRUE);
-    if (ScrollBarState* fresh = FindScrollBarState(hwnd, bar, false)) fresh->disabledArrows = ESB_ENABLE_BOTH;
-  } else if (disableNoScroll) {
-    if (ScrollBarState* fresh = FindScrollBarState(hwnd, bar, false)) fresh->disabledArrows = ESB_DISABLE_BOTH;
-  } else if (IsScrollBarShown(hwnd, bar)) {
-    ShowScrollBar(hwnd, bar, FALSE);
-  }
-}
-
-bool ValidInfo(LPCSCROLLINFO info) {
-  bool valid = info && (info->cbSize == sizeof(SCROLLINFO) || info->cbSize == sizeof(SCROLLINFO) - sizeof(int));
-  if (!valid) SetLastError(ERROR_INVALID_PARAMETER);
-  return valid;
-}
-
-}  // namespace
-
-int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
-  if (!LookupWindow(hwnd) || !ValidInfo(info)) return 0;
-  if (bar == SB_CTL)
-    return static_cast<int>(SendMessageW(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
-  ScrollBarState* state = FindScrollBarState(hwnd, bar, true);
-  if (!state) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  int position = ApplyScrollInfo(*state, *info);
-  ScrollBarState copy = *state;
-  if (info->fMask & (SIF_RANGE | SIF_PAGE)) FitWindowBarToRange(hwnd, bar, copy, info->fMask & SIF_DISABLENOSCROLL);
-  if (redraw) RedrawScrollBar(hwnd, bar);
-  return position;
-}
-
-BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
-  if (!LookupWindow(hwnd) || !ValidInfo(info)) return FALSE;
-  if (bar == SB_CTL) return SendMessageW(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)) != 0;
-  // A window that never had the bar has no numbers to give.
-  ScrollBarState* state = FindScrollBarState(hwnd, bar, IsScrollBarShown(hwnd, bar));
-  if (!state) {
-    SetLastError(1447L);  // ERROR_NO_SCROLLBARS
-    return FALSE;
-  }
-  ReadScrollInfo(*state, *info);
-  return TRUE;
-}
-
-int SetScrollPos(HWND hwnd, int bar, int position, BOOL redraw) {
-  if (bar != SB_CTL && !FindScrollBarState(hwnd, bar, true)) return 0;
-  int previous = GetScrollPos(hwnd, bar);
-  SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, position, 0};
-  SetScrollInfo(hwnd, bar, &info, redraw);
-  return previous;
-}
-
-int GetScrollPos(HWND hwnd, int bar) {
-  SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, 0, 0};
-  return GetScrollInfo(hwnd, bar, &info) ? info.nPos : 0;
-}
-
-BOOL SetScrollRange(HWND hwnd, int bar, int minimum, int maximum, BOOL redraw) {
-  if (static_cast<long long>(maximum) - minimum > 0x7FFFFFFF) {
-    SetLastError(1448L);  // ERROR_INVALID_SCROLLBAR_RANGE
-    return FALSE;
-  }
-  SCROLLINFO info{sizeof info, SIF_RANGE, minimum, maximum, 0, 0, 0};
-  if (!LookupWindow(hwnd)) return FALSE;
-  SetScrollInfo(hwnd, bar, &info, redraw);
-  return FindScrollBarState(hwnd, bar, false) != nullptr;
-}
-
-BOOL GetScrollRange(HWND hwnd, int bar, LPINT minimum, LPINT maximum) {
-  SCROLLINFO info{sizeof info, SIF_RANGE, 0, 0, 0, 0, 0};
-  BOOL ok = GetScrollInfo(hwnd, bar, &info);
-  if (minimum) *minimum = ok ? info.nMin : 0;
-  if (maximum) *maximum = ok ? info.nMax : 0;
-  return ok;
-}
-
-BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
-  Window* window = LookupWindow(hwnd);
-  if (!window) return FALSE;
-  if (bar == SB_CTL) {
-    ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
-    return TRUE;
-  }
-  DWORD bits = bar == SB_BOTH ? WS_HSCROLL | WS_VSCROLL : IsWindowBar(bar) ? StyleBit(bar) : 0;
-  if (!bits) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
-  if (bits & WS_HSCROLL) FindScrollBarState(hwnd, SB_HORZ, true);
-  if (bits & WS_VSCROLL) FindScrollBarState(hwnd, SB_VERT, true);
-  DWORD style = show ? (window->style | bits) : (window->style & ~bits);
-  if (style == window->style) return TRUE;
-  window->style = style;
-  // The frame changes: WM_NCCALCSIZE gives the new client area, and WM_SIZE follows at once.
-  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return TRUE;
-}
-
-BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
-  if (!LookupWindow(hwnd)) return FALSE;
-  if (bar == SB_CTL) return SendMessageW(hwnd, SBM_ENABLE_ARROWS, arrows, 0) != 0;
-  bool changed = false;
-  for (int one : {SB_HORZ, SB_VERT}) {
-    if (bar != SB_BOTH && static_cast<int>(bar) != one) continue;
-    ScrollBarState* state = FindScrollBarState(hwnd, one, true);
-    if (!state || state->disabledArrows == arrows) continue;
-    state->disabledArrows = arrows;
-    changed = true;
-    RedrawScrollBar(hwnd, one);
-  }
-  return changed;
-}

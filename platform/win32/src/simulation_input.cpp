@@ -174,9 +174,13 @@ void KeyPress(int virtualKey) {
   KeyUp(virtualKey);
 }
 
-// Each character is typed with its key (and Shift when needed); characters no key types arrive as WM_CHAR.
+// Each character is typed with its key (and Shift when needed): control characters press theirs ("\n" and "\r"
+// Enter, and "\r\n" only once; "\t" Tab, "\b" Backspace, "\x1B" Escape); characters no key types arrive as
+// WM_CHAR.
 void TypeText(const std::wstring& text) {
-  for (wchar_t c : text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    wchar_t c = text[i];
+    if (c == L'\n' && i > 0 && text[i - 1] == L'\r') continue;
     UINT vk = 0;
     bool shift = false;
     if (!win32_internal::KeyOfCharacter(c, &vk, &shift)) {

@@ -66,7 +66,8 @@ void PaintOwnerDrawn(HWND hwnd, HDC dc) {
   RECT client;
   GetClientRect(hwnd, &client);
   UINT id = static_cast<UINT>(GetDlgCtrlID(hwnd));
-  DRAWITEMSTRUCT item{ODT_STATIC, id, 0, ODA_DRAWENTIRE, IsWindowEnabled(hwnd) ? 0u : ODS_DISABLED, hwnd, dc, client, 0};
+  UINT state = IsWindowEnabled(hwnd) ? 0u : ODS_DISABLED;
+  DRAWITEMSTRUCT item{ODT_STATIC, id, 0, ODA_DRAWENTIRE, state, hwnd, dc, client, 0};
   if (HWND parent = GetParent(hwnd)) SendMessageW(parent, WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&item));
 }
 

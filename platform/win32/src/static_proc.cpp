@@ -87,7 +87,7 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 void RegisterStaticClass() {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_PARENTDC;
+  wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
   wc.lpfnWndProc = StaticProc;
   wc.cbWndExtra = kControlExtraBytes;
   wc.lpszClassName = WC_STATICW;

@@ -101,8 +101,10 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return FrameHitTest(*window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
+      // A press on a window's own scroll bar: the bar tracks the mouse from here.
       if (wParam == HTHSCROLL || wParam == HTVSCROLL)
-        TrackWindowScrollBar(hwnd, wParam == HTVSCROLL ? SB_VERT : SB_HORZ, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        TrackWindowScrollBar(hwnd, wParam == HTVSCROLL ? SB_VERT : SB_HORZ,
+                             {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       if (wParam == HTMENU && message == WM_NCLBUTTONDOWN)
         TrackMenuBand(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;

@@ -45,13 +45,30 @@ void Edge(cairo_t* cr, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
 
 RECT Deflate(RECT r, int by) { return {r.left + by, r.top + by, r.right - by, r.bottom - by}; }
 
-// The frame's fixed palette (the classic light scheme).
-constexpr COLORREF kFace = RGB(240, 240, 240);
-constexpr COLORREF kShadow = RGB(160, 160, 160);
-constexpr COLORREF kDarkShadow = RGB(105, 105, 105);
-constexpr COLORREF kHighlight = RGB(255, 255, 255);
-constexpr COLORREF kActiveCaption = RGB(153, 180, 209);
-constexpr COLORREF kInactiveCaption = RGB(191, 205, 219);
+// Space between the caption's left and right ends and its title.
+constexpr int kCaptionTextMargin = 4;
+
+// The title, left-aligned in the caption band and cut with an ellipsis before its right end, in the caption font.
+void DrawCaptionTitle(HWND hwnd, const std::wstring& title, RECT band, bool active) {
+  if (title.empty()) return;
+  HDC hdc = GetWindowDC(hwnd);
+  if (!hdc) return;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  HFONT font = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
+                   ? CreateFontIndirectW(&metrics.lfCaptionFont)
+                   : nullptr;
+  HGDIOBJ oldFont = SelectObject(hdc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(hdc, TRANSPARENT);
+  SetTextColor(hdc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+  band.left += kCaptionTextMargin;
+  band.right -= kCaptionTextMargin;
+  DrawTextW(hdc, title.c_str(), static_cast<int>(title.size()), &band,
+            DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SelectObject(hdc, oldFont);
+  if (font) DeleteObject(font);
+  ReleaseDC(hwnd, hdc);
+}
 
 }  // namespace
 
@@ -106,6 +123,10 @@ LRESULT FrameHitTest(const Window& window, POINT p) {
 void PaintFrame(Window& window, bool active) {
   EnsureSurface(window);
   if (!window.surface) return;
+  // The frame takes its colours from the system colours, as the controls do.
+  const COLORREF face = GetSysColor(COLOR_3DFACE), light = GetSysColor(COLOR_3DLIGHT),
+                 highlight = GetSysColor(COLOR_3DHIGHLIGHT), shadow = GetSysColor(COLOR_3DSHADOW),
+                 darkShadow = GetSysColor(COLOR_3DDKSHADOW);
   cairo_t* cr = cairo_create(window.surface);
   RECT whole{0, 0, window.windowRect.right - window.windowRect.left, window.windowRect.bottom - window.windowRect.top};
   RECT client = ClientAreaInWindow(window);
@@ -115,34 +136,37 @@ void PaintFrame(Window& window, bool active) {
   cairo_rectangle(cr, client.left, client.top, client.right - client.left, client.bottom - client.top);
   cairo_clip(cr);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  FillBox(cr, whole, kFace);
+  FillBox(cr, whole, face);
   RECT r = whole;
   DWORD style = window.style, exStyle = window.exStyle;
   if (style & (WS_THICKFRAME | WS_DLGFRAME)) {
-    Edge(cr, r, kFace, kDarkShadow);
-    Edge(cr, Deflate(r, 1), kHighlight, kShadow);
+    Edge(cr, r, light, darkShadow);
+    Edge(cr, Deflate(r, 1), highlight, shadow);
   } else if (style & WS_BORDER) {
-    Edge(cr, r, kDarkShadow, kDarkShadow);
+    Edge(cr, r, darkShadow, darkShadow);
   }
   int border = BorderWidth(style, exStyle) - ((exStyle & WS_EX_CLIENTEDGE) ? GetSystemMetrics(SM_CXEDGE) : 0) -
                ((exStyle & WS_EX_STATICEDGE) ? 1 : 0);
   r = Deflate(r, border);
+  RECT caption{};
   if (HasCaption(style)) {
-    FillBox(cr, {r.left, r.top, r.right, r.top + GetSystemMetrics(SM_CYCAPTION)},
-            active ? kActiveCaption : kInactiveCaption);
-    r.top += GetSystemMetrics(SM_CYCAPTION);
+    caption = {r.left, r.top, r.right, r.top + GetSystemMetrics(SM_CYCAPTION)};
+    FillBox(cr, caption, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    r.top = caption.bottom;
   }
   if (HasMenuBand(window)) r.top += GetSystemMetrics(SM_CYMENU);
   if (exStyle & WS_EX_CLIENTEDGE) {
-    Edge(cr, r, kShadow, kHighlight);
-    Edge(cr, Deflate(r, 1), kDarkShadow, kFace);
+    Edge(cr, r, shadow, highlight);
+    Edge(cr, Deflate(r, 1), darkShadow, light);
   } else if (exStyle & WS_EX_STATICEDGE) {
-    Edge(cr, r, kShadow, kHighlight);
+    Edge(cr, r, shadow, highlight);
   }
   cairo_destroy(cr);
   cairo_surface_mark_dirty(window.surface);
-  PaintWindowScrollBars(window.handle);
-  if (HasMenuBand(window)) PaintMenuBand(window.handle);
+  HWND hwnd = window.handle;
+  if (!IsEmptyRect(caption)) DrawCaptionTitle(hwnd, window.text, caption, active);
+  PaintWindowScrollBars(hwnd);
+  if (HasMenuBand(window)) PaintMenuBand(hwnd);
 }
 
 }  // namespace win32_internal

@@ -21,7 +21,8 @@ bool HasMenuBand(const Window& window);
 
 // DefWindowProc's WM_NCHITTEST for a point in screen coordinates.
 LRESULT FrameHitTest(const Window& window, POINT screenPoint);
-// DefWindowProc's WM_NCPAINT: draws the frame on the window's surface.
+// DefWindowProc's WM_NCPAINT: draws the frame on the window's surface, the title in the caption, the window's own
+// scroll bars and its menu band, in the system colours (active or inactive caption as `active` says).
 void PaintFrame(Window& window, bool active);
 
 }  // namespace win32_internal

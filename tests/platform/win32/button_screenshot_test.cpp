@@ -80,7 +80,14 @@ TEST_F(ControlsScreenshot, AWindowHoldingEachStandardControl) {
   GetWindowRect(top, &topRect);
   POINT editInShot{editRect.left - topRect.left, editRect.top - topRect.top};
   int highlighted = 0;
-  for (int x = 0; x < 220; ++x) highlighted += shot.Pixel(editInShot.x + x, editInShot.y + 10) == GetSysColor(COLOR_HIGHLIGHT);
+  for (int x = 0; x < 220; ++x)
+    highlighted += shot.Pixel(editInShot.x + x, editInShot.y + 10) == GetSysColor(COLOR_HIGHLIGHT);
   EXPECT_GT(highlighted, 5);
+  // The checked radio button's mark is round: its box's corner shows the face, its middle the dot.
+  RECT radioRect;
+  GetWindowRect(radio, &radioRect);
+  POINT box{radioRect.left - topRect.left, radioRect.top - topRect.top + (20 - 13) / 2};
+  EXPECT_EQ(shot.Pixel(box.x, box.y), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(shot.Pixel(box.x + 6, box.y + 6), GetSysColor(COLOR_WINDOWTEXT));
   EXPECT_TRUE(winsim::SaveWindowPng(top, (OutputFolder() / "standard_controls.png").string()));
 }

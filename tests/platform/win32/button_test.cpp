@@ -64,6 +64,10 @@ TEST_F(Buttons, APushButtonClicksOnReleaseInsideAndOnSpace) {
   winsim::KeyPress(VK_SPACE);
   EXPECT_EQ(Commands(top), (std::vector<std::pair<int, int>>{{21, BN_CLICKED}, {21, BN_CLICKED}}));
   EXPECT_EQ(SendMessageW(push, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
+  EXPECT_EQ(SendMessageW(push, WM_GETFONT, 0, 0), 0);  // the default GUI font until one is set
+  HGDIOBJ font = GetStockObject(SYSTEM_FONT);
+  SendMessageW(push, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  EXPECT_EQ(SendMessageW(push, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
   SendMessageW(push, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   EXPECT_EQ(SendMessageW(push, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
   // A disabled button takes no clicks: its parent gets the mouse.

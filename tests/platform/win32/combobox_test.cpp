@@ -1,6 +1,5 @@
 // The combo box: item messages, notifications only for user changes, and the drop-down list driven by the mouse
 // and the keyboard.
-#include "listbox_internal.h"
 #include "win32_fixture.h"
 
 namespace {
@@ -11,7 +10,6 @@ class ComboBoxTest : public Win32Test {
  protected:
   void SetUp() override {
     Win32Test::SetUp();
-    win32_internal::RegisterListControlClasses();
     parent = TopLevel(100, 100, 300, 200);
     combo = CreateWindowExW(0, WC_COMBOBOX, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 10,
                             150, 200, parent, reinterpret_cast<HMENU>(kComboId), nullptr, nullptr);
@@ -196,6 +194,26 @@ TEST_F(ComboBoxTest, TheKeyboardOpensMovesChoosesAndCancels) {
   EXPECT_FALSE(Dropped());
   EXPECT_EQ(Selection(), 3);
   EXPECT_EQ(SelectionNotifications(), (std::vector<WORD>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+}
+
+TEST_F(ComboBoxTest, ADropDownKeepsItsOwnTextAndASortedComboSorts) {
+  HWND dropDown = CreateWindowExW(0, WC_COMBOBOX, L"typed", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN | CBS_SORT, 10, 60,
+                                  150, 100, parent, reinterpret_cast<HMENU>(43), nullptr, nullptr);
+  for (const wchar_t* text : {L"beta", L"Alpha", L"gamma"})
+    SendMessageW(dropDown, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(ItemText(dropDown, 0), L"Alpha");
+  EXPECT_EQ(ItemText(dropDown, 2), L"gamma");
+  wchar_t text[32];
+  GetWindowTextW(dropDown, text, 32);
+  EXPECT_STREQ(text, L"typed");
+  SendMessageW(dropDown, CB_SETCURSEL, 1, 0);
+  GetWindowTextW(dropDown, text, 32);
+  EXPECT_STREQ(text, L"beta");
+  SetWindowTextW(dropDown, L"free text");  // a text of its own replaces the selection
+  EXPECT_EQ(SendMessageW(dropDown, CB_GETCURSEL, 0, 0), CB_ERR);
+  GetWindowTextW(dropDown, text, 32);
+  EXPECT_STREQ(text, L"free text");
+  EXPECT_EQ(GetWindowTextLengthW(combo), 0);  // a drop-down list without a selection has no text
 }
 
 TEST_F(ComboBoxTest, ShowDropDownAndItemHeights) {

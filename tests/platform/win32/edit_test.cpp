@@ -21,7 +21,8 @@ class Edits : public Win32Test {
   int Notifications(int code) const {
     int count = 0;
     for (const auto& seen : Log())
-      count += seen.hwnd == top && seen.message == WM_COMMAND && HIWORD(seen.wParam) == code && LOWORD(seen.wParam) == 9;
+      count += seen.hwnd == top && seen.message == WM_COMMAND && HIWORD(seen.wParam) == code &&
+               LOWORD(seen.wParam) == 9;
     return count;
   }
 
@@ -75,6 +76,19 @@ TEST_F(Edits, EveryChangeOfTheTextIsFollowedByEnChange) {
   EXPECT_EQ(Notifications(EN_CHANGE), 5);
   EXPECT_EQ(GetWindowTextLengthW(edit), 3);
   EXPECT_EQ(SendMessageW(edit, WM_GETDLGCODE, 0, 0), DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS);
+}
+
+TEST_F(Edits, TypedControlCharactersPressTheirKeysAndInsertNothing) {
+  HWND edit = MakeEdit(ES_AUTOHSCROLL);
+  std::vector<WPARAM> keys;
+  winsim::SetPreDispatchFilter([&](MSG& msg) {
+    if (msg.hwnd == edit && msg.message == WM_KEYDOWN) keys.push_back(msg.wParam);
+    return false;
+  });
+  winsim::TypeText(L"a\tb\nc\r\n");
+  winsim::SetPreDispatchFilter(nullptr);
+  EXPECT_EQ(keys, (std::vector<WPARAM>{'A', VK_TAB, 'B', VK_RETURN, 'C', VK_RETURN}));  // "\r\n" is one Enter
+  EXPECT_EQ(Text(edit), L"abc");
 }
 
 TEST_F(Edits, TheCaretMovesAndShiftSelects) {

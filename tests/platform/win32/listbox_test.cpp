@@ -1,5 +1,4 @@
 // The list box on its own: sorting, selection kept in step with edits, and user selections notifying.
-#include "listbox_internal.h"
 #include "win32_fixture.h"
 
 namespace {
@@ -10,7 +9,6 @@ class ListBoxTest : public Win32Test {
  protected:
   void SetUp() override {
     Win32Test::SetUp();
-    win32_internal::RegisterListControlClasses();
     parent = TopLevel(100, 100, 300, 300);
   }
   HWND MakeList(DWORD style) {

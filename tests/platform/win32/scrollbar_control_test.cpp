@@ -30,6 +30,17 @@ TEST_F(ScrollBarControl, TellsItsParentWithItselfAsLParamAndKeepsItsNumbers) {
   auto self = reinterpret_cast<LPARAM>(bar);
   EXPECT_EQ(seen, (std::vector<std::pair<int, LPARAM>>{{SB_LINERIGHT, self}, {SB_ENDSCROLL, self}}));
 
+  // A focused bar scrolls with the arrow keys; the key's release ends the scroll.
+  Log().clear();
+  SetFocus(bar);
+  winsim::KeyPress(VK_RIGHT);
+  winsim::KeyPress(VK_NEXT);
+  seen.clear();
+  for (const auto& message : Log())
+    if (message.hwnd == top && message.message == WM_HSCROLL) seen.emplace_back(LOWORD(message.wParam), message.lParam);
+  EXPECT_EQ(seen, (std::vector<std::pair<int, LPARAM>>{
+                      {SB_LINERIGHT, self}, {SB_ENDSCROLL, self}, {SB_PAGERIGHT, self}, {SB_ENDSCROLL, self}}));
+
   // Disabled arrows take no clicks.
   EXPECT_TRUE(EnableScrollBar(bar, SB_CTL, ESB_DISABLE_RIGHT));
   EXPECT_FALSE(EnableScrollBar(bar, SB_CTL, ESB_DISABLE_RIGHT));

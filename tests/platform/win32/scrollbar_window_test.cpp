@@ -134,6 +134,12 @@ TEST_F(WindowScrollBars, TheMouseOnABarSendsLineAndPageCodesAndDragsTheThumb) {
       EXPECT_EQ(seen.lParam, 0);
     }
   EXPECT_EQ(GetCapture(), nullptr);
+  // Nothing of the tracking stays behind: the only top-level window is the test's.
+  winsim::PumpMessages();
+  int topLevel = 0;
+  EnumWindows([](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; },
+              reinterpret_cast<LPARAM>(&topLevel));
+  EXPECT_EQ(topLevel, 1);
 }
 
 TEST_F(WindowScrollBars, BadHandlesAndBarsFailCleanly) {

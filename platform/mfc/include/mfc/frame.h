@@ -69,6 +69,9 @@ class CFrameWnd : public CWnd {
   void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
   // The frame's own handling of activation moving between top-level windows.
   LRESULT OnActivateTopLevel(WPARAM wParam, LPARAM lParam);
+  // Runs the update handlers of the popup's items before it shows (CCmdUI::DoUpdate per item);
+  // with m_bAutoMenuEnable, items without any handler are greyed.
+  void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
 
   CWnd* m_pViewActive = nullptr;
   std::wstring m_strTitle;

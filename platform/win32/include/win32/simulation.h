@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "win32/messages.h"
 #include "win32/types.h"
 
 namespace winsim {
@@ -35,6 +37,14 @@ struct PumpResult {
 PumpResult PumpMessages(int maxRounds = 10000);
 // Whether the calling thread has nothing posted, nothing to paint and no timer due.
 bool IsQueueIdle();
+
+// The calling thread's pre-dispatch filter: the pump hands it every message it retrieves, after the get-message
+// hooks and before TranslateMessage and DispatchMessage, as an application's own message loop would pre-translate
+// it. Returning true means the filter handled the message, which is then neither translated nor dispatched.
+// Returns the previous filter (empty when there was none); an empty filter removes it. Reset leaves the filter
+// alone: it belongs to whoever installed it (the class library installs one while its module is loaded).
+using PreDispatchFilter = std::function<bool(MSG&)>;
+PreDispatchFilter SetPreDispatchFilter(PreDispatchFilter filter);
 
 // Input, in screen coordinates, routed as the real system routes it; each call pumps afterwards.
 enum class MouseButton { Left, Right, Middle };

@@ -1,0 +1,4 @@
+// Dialogs with a background colour of their own.
+#pragma once
+
+#include "afxwin.h"

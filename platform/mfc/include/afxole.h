@@ -1,0 +1,5 @@
+// OLE data transfer: the clipboard and drag and drop classes.
+#pragma once
+
+#include "afxwin.h"
+#include "mfc/ole.h"

@@ -1,0 +1,4 @@
+// CMFCBaseTabCtrl and CMFCTabCtrl, for code that names this header.
+#pragma once
+
+#include "afxwin.h"

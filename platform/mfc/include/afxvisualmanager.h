@@ -1,0 +1,4 @@
+// CMFCVisualManager, for code that names this header.
+#pragma once
+
+#include "afxwin.h"

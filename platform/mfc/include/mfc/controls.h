@@ -1,0 +1,165 @@
+// The standard control wrappers: each is a CWnd whose members send the control's messages.
+// Create makes the control as a child with the given style; a wrapper also adopts a dialog's
+// control through DDX_Control or SubclassDlgItem.
+#pragma once
+
+#include <string>
+
+#include "mfc/wnd.h"
+
+class CButton : public CWnd {
+  DECLARE_DYNAMIC(CButton)
+ public:
+  CButton() = default;
+  BOOL Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  int GetCheck() const;
+  void SetCheck(int nCheck);
+  UINT GetState() const;
+  void SetState(BOOL bHighlight);
+  UINT GetButtonStyle() const;
+  void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
+  HBITMAP SetBitmap(HBITMAP hBitmap);
+  HBITMAP GetBitmap() const;
+  HICON SetIcon(HICON hIcon);
+  HICON GetIcon() const;
+
+  // Draws a BS_OWNERDRAW button; called for the parent's WM_DRAWITEM.
+  virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+ protected:
+  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+class CStatic : public CWnd {
+  DECLARE_DYNAMIC(CStatic)
+ public:
+  CStatic() = default;
+  BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
+
+  // SS_BITMAP / SS_ICON statics; each returns the image shown before.
+  HBITMAP SetBitmap(HBITMAP hBitmap);
+  HBITMAP GetBitmap() const;
+  HICON SetIcon(HICON hIcon);
+  HICON GetIcon() const;
+
+  // Draws an SS_OWNERDRAW static; called for the parent's WM_DRAWITEM.
+  virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+ protected:
+  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+class CEdit : public CWnd {
+  DECLARE_DYNAMIC(CEdit)
+ public:
+  CEdit() = default;
+  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+  void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE);
+  void GetSel(int& nStartChar, int& nEndChar) const;
+  DWORD GetSel() const;
+  void ReplaceSel(LPCWSTR lpszNewText, BOOL bCanUndo = FALSE);
+  void LimitText(int nChars = 0);
+  void SetLimitText(UINT nMax);
+  UINT GetLimitText() const;
+  void SetMargins(UINT nLeft, UINT nRight);
+  DWORD GetMargins() const;
+  BOOL SetReadOnly(BOOL bReadOnly = TRUE);
+  BOOL GetModify() const;
+  void SetModify(BOOL bModified = TRUE);
+  BOOL CanUndo() const;
+  BOOL Undo();
+  void Copy();
+  void Cut();
+  void Paste();
+  void Clear();
+  int GetLineCount() const;
+  int LineLength(int nLine = -1) const;
+  // Copies line nIndex into the buffer (not terminated, as the control does); the count copied.
+  int GetLine(int nIndex, LPWSTR lpszBuffer, int nMaxLength) const;
+  std::wstring GetLine(int nIndex) const;
+};
+
+class CComboBox : public CWnd {
+  DECLARE_DYNAMIC(CComboBox)
+ public:
+  CComboBox() = default;
+  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  int AddString(LPCWSTR lpszString);
+  int InsertString(int nIndex, LPCWSTR lpszString);
+  int DeleteString(UINT nIndex);
+  void ResetContent();
+  int GetCount() const;
+  int GetCurSel() const;
+  int SetCurSel(int nSelect);
+  int GetLBText(int nIndex, LPWSTR lpszText) const;
+  void GetLBText(int nIndex, std::wstring& rString) const;
+  int GetLBTextLen(int nIndex) const;
+  int FindString(int nStartAfter, LPCWSTR lpszString) const;
+  int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const;
+  int SelectString(int nStartAfter, LPCWSTR lpszString);
+  int SetItemHeight(int nIndex, UINT cyItemHeight);
+  int GetItemHeight(int nIndex) const;
+  void ShowDropDown(BOOL bShowIt = TRUE);
+  BOOL GetDroppedState() const;
+  void GetDroppedControlRect(LPRECT lprect) const;
+  int SetItemData(int nIndex, DWORD_PTR dwItemData);
+  DWORD_PTR GetItemData(int nIndex) const;
+  int GetTopIndex() const;
+  int SetTopIndex(int nIndex);
+  int GetDroppedWidth() const;
+  int SetDroppedWidth(UINT nWidth);
+  BOOL LimitText(int nMaxChars);
+  DWORD GetEditSel() const;
+  BOOL SetEditSel(int nStartChar, int nEndChar);
+};
+
+class CListBox : public CWnd {
+  DECLARE_DYNAMIC(CListBox)
+ public:
+  CListBox() = default;
+  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  int AddString(LPCWSTR lpszItem);
+  int InsertString(int nIndex, LPCWSTR lpszItem);
+  int DeleteString(UINT nIndex);
+  void ResetContent();
+  int GetCount() const;
+  int GetCurSel() const;
+  int SetCurSel(int nSelect);
+  int GetText(int nIndex, LPWSTR lpszBuffer) const;
+  void GetText(int nIndex, std::wstring& rString) const;
+  int GetTextLen(int nIndex) const;
+  int FindString(int nStartAfter, LPCWSTR lpszItem) const;
+  int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const;
+  int SelectString(int nStartAfter, LPCWSTR lpszItem);
+  int SetItemData(int nIndex, DWORD_PTR dwItemData);
+  DWORD_PTR GetItemData(int nIndex) const;
+  int GetItemRect(int nIndex, LPRECT lpRect) const;
+  int SetItemHeight(int nIndex, UINT cyItemHeight);
+  int GetItemHeight(int nIndex) const;
+  int GetTopIndex() const;
+  int SetTopIndex(int nIndex);
+  int GetSel(int nIndex) const;
+  int SetSel(int nIndex, BOOL bSelect = TRUE);
+};
+
+class CScrollBar : public CWnd {
+  DECLARE_DYNAMIC(CScrollBar)
+ public:
+  CScrollBar() = default;
+  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  int GetScrollPos() const;
+  int SetScrollPos(int nPos, BOOL bRedraw = TRUE);
+  void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const;
+  void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+  BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+  BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
+  int GetScrollLimit();
+  void ShowScrollBar(BOOL bShow = TRUE);
+  BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH);
+};

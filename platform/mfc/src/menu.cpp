@@ -1,0 +1,187 @@
+// CMenu: the handle map of menus, creation and loading from templates, and the item wrappers.
+#include "mfc/menu.h"
+
+#include <map>
+
+#include "handle_map.h"
+#include "mfc/wnd.h"
+
+using mfc_internal::GetThreadState;
+
+IMPLEMENT_DYNCREATE(CMenu, CObject)
+
+namespace mfc_internal {
+
+void ClearWrapperHandle(CMenu* wrapper) { wrapper->m_hMenu = nullptr; }
+
+}  // namespace mfc_internal
+
+// ---- Templates ----
+
+namespace {
+
+std::map<UINT, MENUTEMPLATE>& MenuTemplates() {
+  static std::map<UINT, MENUTEMPLATE> templates;
+  return templates;
+}
+
+// Appends the template's items to the menu; FALSE when a menu could not be made.
+bool AppendTemplateItems(HMENU menu, const std::vector<MENUITEMTEMPLATE>& items) {
+  for (const MENUITEMTEMPLATE& item : items) {
+    if (item.mtOption & MF_POPUP) {
+      HMENU popup = ::CreatePopupMenu();
+      if (popup == nullptr || !AppendTemplateItems(popup, item.items) ||
+          !::AppendMenuW(menu, item.mtOption, reinterpret_cast<UINT_PTR>(popup), item.mtString.c_str())) {
+        if (popup != nullptr) ::DestroyMenu(popup);
+        return false;
+      }
+    } else if (!::AppendMenuW(menu, item.mtOption, item.mtID,
+                              (item.mtOption & MF_SEPARATOR) ? nullptr : item.mtString.c_str())) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+void RegisterMenuTemplate(UINT id, const MENUTEMPLATE& menuTemplate) { MenuTemplates()[id] = menuTemplate; }
+
+const MENUTEMPLATE* FindMenuTemplate(UINT id) {
+  auto it = MenuTemplates().find(id);
+  return it != MenuTemplates().end() ? &it->second : nullptr;
+}
+
+// ---- The handle map ----
+
+CMenu::CMenu() = default;
+
+CMenu::~CMenu() { DestroyMenu(); }
+
+CMenu* CMenu::FromHandle(HMENU hMenu) {
+  if (hMenu == nullptr) return nullptr;
+  mfc_internal::ThreadState& state = GetThreadState();
+  if (CMenu* menu = state.menus.LookupPermanent(hMenu)) return menu;
+  return state.menus.Temporary(hMenu, nullptr, [hMenu] {
+    auto* menu = new CMenu;
+    menu->m_hMenu = hMenu;
+    return menu;
+  });
+}
+
+CMenu* CMenu::FromHandlePermanent(HMENU hMenu) {
+  return hMenu != nullptr ? GetThreadState().menus.LookupPermanent(hMenu) : nullptr;
+}
+
+BOOL CMenu::Attach(HMENU hMenu) {
+  if (hMenu == nullptr || m_hMenu != nullptr || FromHandlePermanent(hMenu) != nullptr) return FALSE;
+  GetThreadState().menus.SetPermanent(hMenu, this);
+  m_hMenu = hMenu;
+  return TRUE;
+}
+
+HMENU CMenu::Detach() {
+  HMENU hMenu = m_hMenu;
+  if (hMenu != nullptr && FromHandlePermanent(hMenu) == this) GetThreadState().menus.RemovePermanent(hMenu);
+  m_hMenu = nullptr;
+  return hMenu;
+}
+
+CMenu* CMenu::FindOwnerDrawMenu(UINT nItemID) {
+  return GetThreadState().menus.FindPermanent([nItemID](CMenu* menu) {
+    const int count = ::GetMenuItemCount(menu->m_hMenu);
+    for (int i = 0; i < count; ++i) {
+      if (::GetMenuItemID(menu->m_hMenu, i) == nItemID &&
+          (::GetMenuState(menu->m_hMenu, static_cast<UINT>(i), MF_BYPOSITION) & MF_OWNERDRAW)) {
+        return true;
+      }
+    }
+    return false;
+  });
+}
+
+// ---- Creation ----
+
+BOOL CMenu::CreateMenu() { return m_hMenu == nullptr && Attach(::CreateMenu()); }
+BOOL CMenu::CreatePopupMenu() { return m_hMenu == nullptr && Attach(::CreatePopupMenu()); }
+
+BOOL CMenu::LoadMenu(UINT nIDResource) {
+  const MENUTEMPLATE* menuTemplate = FindMenuTemplate(nIDResource);
+  if (menuTemplate == nullptr || m_hMenu != nullptr) return FALSE;
+  HMENU menu = ::CreateMenu();
+  if (menu == nullptr) return FALSE;
+  if (!AppendTemplateItems(menu, menuTemplate->items)) {
+    ::DestroyMenu(menu);
+    return FALSE;
+  }
+  return Attach(menu);
+}
+
+BOOL CMenu::LoadMenu(LPCWSTR lpszResourceName) {
+  if (lpszResourceName == nullptr || !IS_INTRESOURCE(lpszResourceName)) return FALSE;
+  return LoadMenu(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpszResourceName)));
+}
+
+BOOL CMenu::DestroyMenu() {
+  if (m_hMenu == nullptr) return FALSE;
+  return ::DestroyMenu(Detach());
+}
+
+// ---- Items ----
+
+BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCWSTR lpszNewItem) {
+  return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+}
+BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCWSTR lpszNewItem) {
+  return ::InsertMenuW(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+}
+BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCWSTR lpszNewItem) {
+  return ::ModifyMenuW(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+}
+BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) { return ::RemoveMenu(m_hMenu, nPosition, nFlags); }
+BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
+
+UINT CMenu::GetMenuItemCount() const {
+  return static_cast<UINT>(::GetMenuItemCount(m_hMenu));
+}
+UINT CMenu::GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
+
+int CMenu::GetMenuString(UINT nIDItem, LPWSTR lpString, int nMaxCount, UINT nFlags) const {
+  return ::GetMenuStringW(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+}
+
+int CMenu::GetMenuString(UINT nIDItem, std::wstring& rString, UINT nFlags) const {
+  const int length = ::GetMenuStringW(m_hMenu, nIDItem, nullptr, 0, nFlags);
+  rString.assign(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+  const int copied = ::GetMenuStringW(m_hMenu, nIDItem, rString.data(), static_cast<int>(rString.size()), nFlags);
+  rString.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+  return copied;
+}
+
+CMenu* CMenu::GetSubMenu(int nPos) const { return FromHandle(::GetSubMenu(m_hMenu, nPos)); }
+
+UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
+  return static_cast<UINT>(::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck));
+}
+UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
+  return static_cast<UINT>(::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable));
+}
+UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
+
+BOOL CMenu::GetMenuItemInfo(UINT uItem, LPMENUITEMINFOW lpMenuItemInfo, BOOL fByPos) {
+  return ::GetMenuItemInfoW(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+}
+BOOL CMenu::SetMenuItemInfo(UINT uItem, LPMENUITEMINFOW lpMenuItemInfo, BOOL fByPos) {
+  return ::SetMenuItemInfoW(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+}
+BOOL CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags) {
+  return ::CheckMenuRadioItem(m_hMenu, nIDFirst, nIDLast, nIDItem, nFlags);
+}
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
+  if (pWnd == nullptr) return FALSE;
+  return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->m_hWnd, lpRect);
+}
+
+void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}
