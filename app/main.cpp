@@ -1,107 +1,94 @@
-// The stand-in host program. Until the plug-in is loaded here, it opens a window on the stand-in platform,
-// paints it and saves what it shows, proving that windows, painting, text and screenshots work end to end.
+// The stand-in host program: it starts the host stand-in on a data root, loads the plug-in through its
+// entry functions, starts the global utility and tours what the plug-in offers so far.
 #include <windows.h>
+#include <afxwin.h>
+#include <host/simulation.h>
+#include <max.h>
+#include <mfc/simulation.h>
+#include <win32/modal_responder.h>
 #include <win32/simulation.h>
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
+#include "command_line.h"
+#include "engine/module.h"
+#include "model/talvo.h"
+#include "model/text.h"
+#include "tour.h"
+
 namespace {
 
-constexpr wchar_t kClassName[] = L"QuillonDemoWindow";
+// The first modal nobody expected: a document that failed to load reports itself in a message box.
+std::string firstUnexpectedModal;
 
-void PaintDemo(HWND hwnd) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd, &ps);
-  RECT client;
-  GetClientRect(hwnd, &client);
-  HBRUSH background = CreateSolidBrush(RGB(68, 68, 68));
-  FillRect(dc, &client, background);
-  DeleteObject(background);
-
-  const wchar_t* keys[] = {L"Q", L"W", L"E", L"R", L"T"};
-  HBRUSH keyBrush = CreateSolidBrush(RGB(90, 90, 90));
-  HPEN accent = CreatePen(PS_SOLID, 1, RGB(86, 157, 229));
-  HGDIOBJ oldBrush = SelectObject(dc, keyBrush);
-  HGDIOBJ oldPen = SelectObject(dc, accent);
-  HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(230, 230, 230));
-  for (int i = 0; i < 5; ++i) {
-    RECT key{20 + i * 60, 60, 70 + i * 60, 110};
-    RoundRect(dc, key.left, key.top, key.right, key.bottom, 6, 6);
-    DrawTextW(dc, keys[i], -1, &key, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  }
-  SelectObject(dc, oldFont);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  DeleteObject(accent);
-  DeleteObject(keyBrush);
-
-  RECT title{20, 16, client.right - 20, 48};
-  DrawTextW(dc, L"Quillon stand-in host", -1, &title, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-  EndPaint(hwnd, &ps);
+std::string OneLine(const std::wstring& text) {
+  std::string line = Talvo::WideToUtf8(text);
+  for (char& c : line)
+    if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+  return line;
 }
 
-LRESULT CALLBACK DemoProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PaintDemo(hwnd);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "quillon-host: %s\n", message.c_str());
+  return 1;
 }
 
-void PrintHelp() {
-  std::printf(
-      "Usage: quillon-host [--shots DIR]\n"
-      "Runs the stand-in host: opens a window on the stand-in platform, paints it and saves it as\n"
-      "DIR/demo.png (default DIR: ./quillon-shots).\n");
+// The host closes: shutdown notifications (unsaved documents are not saved: the tour changes nothing
+// it keeps), then the global utility stops and the module unloads.
+void CloseHost(GUP* utility) {
+  winsim::AnswerMessageBox(IDNO, {}, winsim::Repeat::Always);
+  hostsim::Shutdown();
+  if (utility) {
+    utility->Stop();
+    utility->DeleteThis();
+  }
+  mfcsim::UnloadModule();
+  Talvo::GetTalvo().Clear();
+}
+
+int RunTour(const CommandLine& line) {
+  std::error_code error;
+  std::filesystem::create_directories(line.shots, error);
+  if (error) return Fail("cannot create the screenshot folder " + line.shots.string() + ": " + error.message());
+  std::filesystem::create_directories(line.data, error);
+  if (error) return Fail("cannot create the data folder " + line.data.string() + ": " + error.message());
+
+  winsim::SetUnexpectedModalHandler([](const std::wstring& description) {
+    if (firstUnexpectedModal.empty()) firstUnexpectedModal = OneLine(description);
+  });
+  hostsim::Start(std::filesystem::absolute(line.data).wstring());
+  if (!mfcsim::LoadModule()) {
+    CloseHost(nullptr);
+    return Fail("cannot load or create the documents below " + line.data.string());
+  }
+  if (!firstUnexpectedModal.empty()) {
+    const std::string reason = firstUnexpectedModal;
+    CloseHost(nullptr);
+    return Fail("a document could not be loaded: " + reason);
+  }
+
+  GUP* utility = static_cast<GUP*>(LibClassDesc(1)->Create(FALSE));
+  utility->Start();
+  PrintLoaded();
+  PressLearningKey();
+  const bool saved = SaveScreenshots(line.shots, line.themes);
+  CloseHost(utility);
+  if (!saved) return 1;
+  if (!firstUnexpectedModal.empty()) return Fail("unexpected message: " + firstUnexpectedModal);
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::filesystem::path shots = "quillon-shots";
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0) {
-      PrintHelp();
-      return 0;
-    }
-    if (std::strcmp(argv[i], "--shots") == 0 && i + 1 < argc) {
-      shots = argv[++i];
-    } else {
-      std::fprintf(stderr, "quillon-host: unknown argument '%s' (try --help)\n", argv[i]);
-      return 2;
-    }
+  const std::optional<CommandLine> line = ParseCommandLine(argc, argv);
+  if (!line) return 1;
+  if (line->help) {
+    PrintHelp();
+    return 0;
   }
-  std::error_code error;
-  std::filesystem::create_directories(shots, error);
-  if (error) {
-    std::fprintf(stderr, "quillon-host: cannot create the folder %s: %s\n", shots.string().c_str(),
-                 error.message().c_str());
-    return 1;
-  }
-
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DemoProc;
-  windowClass.lpszClassName = kClassName;
-  RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, kClassName, L"Quillon", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 360, 170,
-                                nullptr, nullptr, nullptr, nullptr);
-  if (window == nullptr) {
-    std::fprintf(stderr, "quillon-host: the demo window could not be created\n");
-    return 1;
-  }
-  winsim::PumpMessages();
-  std::filesystem::path file = shots / "demo.png";
-  if (!winsim::SaveWindowPng(window, file.string())) {
-    std::fprintf(stderr, "quillon-host: cannot write %s\n", file.string().c_str());
-    return 1;
-  }
-  DestroyWindow(window);
-  std::printf("quillon-host: saved %s\n", file.string().c_str());
-  return 0;
+  return RunTour(*line);
 }

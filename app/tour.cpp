@@ -1,0 +1,115 @@
+#include "tour.h"
+
+#include <windows.h>
+#include <host/simulation.h>
+#include <max.h>
+#include <win32/simulation.h>
+
+#include <cstdio>
+
+#include "engine/messages.h"
+#include "engine/module.h"
+#include "engine/restore_obj.h"
+#include "engine/visual_interface_link.h"
+#include "model/string_table.h"
+#include "model/talvo.h"
+#include "model/text.h"
+#include "model/vocabulary.h"
+
+namespace {
+
+std::string Utf8(const std::wstring& text) { return Talvo::WideToUtf8(text); }
+
+void PrintList(const char* title, const std::vector<std::wstring>& names) {
+  std::printf("%s (%zu):\n", title, names.size());
+  for (const std::wstring& name : names) std::printf("  %s\n", Utf8(name).c_str());
+}
+
+template <typename Folder, typename Name>
+std::vector<std::wstring> Names(const Folder* folder, Name name) {
+  std::vector<std::wstring> names;
+  for (int i = 0; folder && i < folder->Count(); ++i) names.push_back(name(i));
+  return names;
+}
+
+// Keeps the tour's own function and key apart from the user's: the first letter key without a function.
+UINT FreeLetterKey() {
+  Talvo::Talvo& root = Talvo::GetTalvo();
+  for (UINT key = 'Q'; key <= 'Z'; ++key) {
+    const int number = root.GetCurrentKeyboard()->GetKeyOfVirt(static_cast<int>(key));
+    if (number >= 0 && !root.GetCurrentProfile()->HasAssignment(number)) return key;
+  }
+  return 0;
+}
+
+}  // namespace
+
+void PrintLoaded() {
+  std::printf("Module: %s, version 0x%08lX\n", Utf8(LibDescription()).c_str(), static_cast<unsigned long>(LibVersion()));
+  for (int i = 0; i < LibNumberClasses(); ++i) std::printf("  class %d: %s\n", i, Utf8(LibClassDesc(i)->ClassName()).c_str());
+
+  Talvo::Talvo& root = Talvo::GetTalvo();
+  std::printf("Data folder: %s\n", root.GetDataFolder().string().c_str());
+  PrintList("Profiles", Names(root.GetProfiles(), [&](int i) { return root.GetProfile(i)->GetName(); }));
+  PrintList("Layouts", Names(root.GetKeyboards(), [&](int i) { return root.GetKeyboards()->GetKeyboard(i)->GetName(); }));
+  PrintList("Functions", Names(root.GetFunctions(), [&](int i) { return root.GetFunction(i)->GetName(); }));
+  PrintList("Wheel-event sets",
+            Names(root.GetWheelEventsDir(), [&](int i) { return root.GetWheelEvents(i)->GetDisplayName(); }));
+  const Talvo::XmlProfile* profile = root.GetCurrentProfile();
+  const Talvo::XmlKeyboard* layout = root.GetCurrentKeyboard();
+  std::printf("Current profile: %s, layout: %s\n", profile ? Utf8(profile->GetName()).c_str() : "(none)",
+              layout ? Utf8(layout->GetName()).c_str() : "(none)");
+}
+
+void PressLearningKey() {
+  Talvo::Talvo& root = Talvo::GetTalvo();
+  const UINT key = root.GetCurrentProfile() && root.GetCurrentKeyboard() ? FreeLetterKey() : 0;
+  if (key == 0) {
+    std::printf("Learning key: no current profile and layout with a free letter key; skipped\n");
+    return;
+  }
+  // Until the overlay window exists, the tour stands in for it and reports what the hook asks for.
+  bool asked = false;
+  Talvo::SetVisualInterfaceFactory([&](UINT shown, unsigned char modifiers, const std::wstring& caption) {
+    asked = true;
+    std::printf("  the hook asks for the overlay: key %s (caption \"%s\"), modifier byte %d\n",
+                Utf8(std::wstring(1, static_cast<wchar_t>(shown))).c_str(), Utf8(caption).c_str(), modifiers);
+    return static_cast<Talvo::iVisualInterface*>(nullptr);
+  });
+
+  const int number = root.GetCurrentKeyboard()->GetKeyOfVirt(static_cast<int>(key));
+  theHold.Begin();
+  theHold.Put(new Talvo::TalvoDataRestoreObj(3, 65535));
+  Talvo::XmlFunction* function = root.CreateFunction(Talvo::kKindSingleTap);
+  function->SetName(L"Tour Function");
+  root.GetCurrentProfile()->Assign(number, static_cast<int>(key), function->GetId(), false, true);
+  theHold.Accept(Talvo::GetString(156));
+  std::printf("Learning key: %c carries \"Tour Function\" in learning mode (undo step \"%s\")\n",
+              static_cast<char>(key), Utf8(hostsim::UndoLabels().front()).c_str());
+
+  PostThreadMessageW(GetCurrentThreadId(), Talvo::ShowVisualInterfaceMessage, (static_cast<WPARAM>(key) << 16) + 1,
+                     3);
+  winsim::PumpMessages();
+  if (!asked) std::printf("  the hook did not ask for the overlay\n");
+
+  hostsim::Undo();
+  std::printf("  undone: %d functions, key %c %s\n", root.GetFunctions()->Count(), static_cast<char>(key),
+              root.GetCurrentProfile()->HasAssignment(number) ? "still assigned" : "free again");
+  Talvo::SetVisualInterfaceFactory(nullptr);
+}
+
+bool SaveScreenshots(const std::filesystem::path& folder, const std::vector<std::string>& themes) {
+  HWND host = GetCOREInterface()->GetMAXHWnd();
+  for (const std::string& theme : themes) {
+    hostsim::SetTheme(theme == "dark" ? kDarkTheme : kLightTheme);
+    InvalidateRect(host, nullptr, TRUE);
+    winsim::PumpMessages();
+    const std::filesystem::path file = folder / ("host-" + theme + ".png");
+    if (!winsim::SaveWindowPng(host, file.string())) {
+      std::fprintf(stderr, "quillon-host: cannot write the screenshot %s\n", file.string().c_str());
+      return false;
+    }
+    std::printf("Screenshot: %s\n", file.string().c_str());
+  }
+  return true;
+}

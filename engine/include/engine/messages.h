@@ -1,0 +1,35 @@
+// The private messages of the plug-in core: thread messages from the keyboard side and the redraw
+// thread to the user-interface thread, and window messages between the hook, the overlay and the editor.
+#pragma once
+
+#include <windows.h>
+
+namespace Talvo {
+
+// Sent to the editor window after an undo or redo of a data step; wParam = sub-page code << 16 | page index.
+inline constexpr UINT TalvoDataChangedMessage = 0xC3E;
+// Thread message: show the overlay for a key; wParam (key << 16) + a counter (key 0xFFFF: the shown key),
+// lParam the modifier byte.
+inline constexpr UINT ShowVisualInterfaceMessage = 0xC47;
+// Thread message: the overlay's view changed; nothing to do.
+inline constexpr UINT WM_VISUAL_INTERFACE_VIEW_CHANGED = 0xC48;
+// Thread message from the redraw thread: re-place the cell editors of the visible grid.
+inline constexpr UINT RedrawGridMessage = 0xC49;
+// Posted by the overlay to its own window: destroy it.
+inline constexpr UINT WM_HIDE_VISUAL_INTERFACE_DLG = 0xC4D;
+// Posted by a runnable overlay button to its window: wParam (key << 16) + tap count, lParam the modifier
+// byte plus 0x10000 for the "Override Mode" row.
+inline constexpr UINT RunFromVisualInterfaceMessage = 0xC4E;
+// Sent by the hook to the overlay when the key or the modifiers change (same wParam and lParam as 0xC47).
+inline constexpr UINT WM_MOD_KEY_MSG = 0xC51;
+// Thread message: a key was assigned; the overlay closes shortly after.
+inline constexpr UINT KeyAssignedMessage = 0xC55;
+
+// The overlay's close timer, armed by KeyAssignedMessage.
+inline constexpr UINT_PTR ID_TIMER_VI_CLOSE = 3335;
+inline constexpr UINT kVisualInterfaceCloseDelay = 50;
+
+// The key field of ShowVisualInterfaceMessage that means "the key the overlay shows".
+inline constexpr UINT kShownKey = 0xFFFF;
+
+}  // namespace Talvo

@@ -1,0 +1,18 @@
+// The plug-in module's entry functions, as the host calls them after loading the module, and its
+// application object, which loads the documents when the module starts.
+#pragma once
+
+#include <max.h>
+
+extern "C" {
+// The module's description text.
+const MCHAR* LibDescription();
+// The number of plug-in classes (3).
+int LibNumberClasses();
+// 0 the utility panel, 1 the global utility, 2 the helper object; null for other indices.
+ClassDesc* LibClassDesc(int index);
+// The host SDK version the module was built for.
+ULONG LibVersion();
+}
+
+inline constexpr ULONG kTalvoLibVersion = 0x52083400;

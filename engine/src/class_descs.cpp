@@ -1,0 +1,77 @@
+#include "engine/class_descs.h"
+
+#include "engine/gutility.h"
+
+namespace Talvo {
+
+namespace {
+
+EditorOpener editorOpener = nullptr;
+
+// The utility-panel plug-in: opening it in the panel opens the editor window.
+class TalvoUtility : public UtilityObj {
+ public:
+  void BeginEditParams(Interface* /*ip*/, IUtil* /*iu*/) override {
+    if (editorOpener) editorOpener();
+  }
+  void EndEditParams(Interface* /*ip*/, IUtil* /*iu*/) override {}
+  void DeleteThis() override {}  // one static instance
+};
+
+class TalvoUtilityDesc : public ClassDesc2 {
+ public:
+  int IsPublic() override { return TRUE; }
+  void* Create(BOOL /*loading*/) override {
+    static TalvoUtility utility;
+    return static_cast<UtilityObj*>(&utility);
+  }
+  const MCHAR* ClassName() override { return _M("Quillon"); }
+  SClass_ID SuperClassID() override { return UTILITY_CLASS_ID; }
+  Class_ID ClassID() override { return kUtilityClassID; }
+  const MCHAR* Category() override { return _M("Quillon"); }
+  const MCHAR* InternalName() override { return _M("QuillonUtility"); }
+};
+
+class GUtilityDesc : public ClassDesc2 {
+ public:
+  int IsPublic() override { return FALSE; }
+  void* Create(BOOL /*loading*/) override { return static_cast<GUP*>(new GUtility); }
+  const MCHAR* ClassName() override { return _M("Quillon Global Utility"); }
+  SClass_ID SuperClassID() override { return GUP_CLASS_ID; }
+  Class_ID ClassID() override { return kGUtilityClassID; }
+  const MCHAR* Category() override { return _M(""); }
+  const MCHAR* InternalName() override { return _M("QuillonGUP"); }
+};
+
+// The helper object's descriptor; the object comes with the viewport chart, so nothing can be created yet.
+class VisualInterfaceDesc : public ClassDesc2 {
+ public:
+  int IsPublic() override { return FALSE; }
+  void* Create(BOOL /*loading*/) override { return nullptr; }
+  const MCHAR* ClassName() override { return _M("Quillon Visual Interface"); }
+  SClass_ID SuperClassID() override { return HELPER_CLASS_ID; }
+  Class_ID ClassID() override { return kVisualInterfaceClassID; }
+  const MCHAR* Category() override { return _M("Quillon"); }
+  const MCHAR* InternalName() override { return _M("QuillonVisualInterface"); }
+};
+
+}  // namespace
+
+ClassDesc2* GetUtilityDesc() {
+  static TalvoUtilityDesc desc;
+  return &desc;
+}
+
+ClassDesc2* GetGUtilityDesc() {
+  static GUtilityDesc desc;
+  return &desc;
+}
+
+ClassDesc2* GetVisualInterfaceDesc() {
+  static VisualInterfaceDesc desc;
+  return &desc;
+}
+
+void SetEditorOpener(EditorOpener opener) { editorOpener = opener; }
+
+}  // namespace Talvo

@@ -1,0 +1,127 @@
+#include "engine/dispatcher.h"
+
+#include <max.h>
+
+#include "model/talvo.h"
+#include "model/vocabulary.h"
+#include "model/xml_custom_scripts.h"
+
+namespace Talvo {
+
+namespace {
+
+iContextResolver* contextResolver = nullptr;
+
+bool ResolveContext(const XmlFunction& function, SelectionContext& context) {
+  if (contextResolver) return contextResolver->Resolve(function, context);
+  context = DefaultContext(function);
+  return true;
+}
+
+bool RunMacro(const CaseMacroScript& macro) {
+  MacroDir& macros = GetMacroScriptDir();
+  // The category and name outlive a changed macro id; the id is the fallback.
+  if (const MacroEntry* entry = macros.FindMacro(macro.category.c_str(), macro.name.c_str()))
+    return macros.ExecuteMacro(entry->GetID()) != FALSE;
+  return macros.ExecuteMacro(macro.macroId) != FALSE;
+}
+
+bool RunTableAction(const XmlFunction& function, const CaseKeys& keys) {
+  std::wstring text;
+  int tableId = -1;
+  int actionId = -1;
+  if (!function.GetCaseTableAction(keys, text, tableId, actionId)) return false;
+  return GetCOREInterface()->GetActionManager()->ExecuteAction(static_cast<ActionTableId>(tableId), actionId) != FALSE;
+}
+
+bool RunCustomCode(const XmlFunction& function, const CaseKeys& keys) {
+  std::wstring scriptId;
+  const XmlCustomScripts* scripts = GetTalvo().GetCustomScripts();
+  std::wstring name;
+  std::wstring body;
+  if (!function.GetCaseScript(keys, scriptId) || !scripts || !scripts->GetScript(scriptId, name, body)) return false;
+  return ExecuteMAXScriptScript(body.c_str()) != FALSE;
+}
+
+// The key goes on to the host window as a press and a release that the keyboard side recognises as ours.
+bool SendOriginalKey(UINT virtualKey) {
+  HWND host = GetCOREInterface()->GetMAXHWnd();
+  if (!host) return false;
+  const LPARAM down = 1 | kSyntheticKeyMarker;
+  const LPARAM up = down | (1u << 30) | (1u << 31);
+  return PostMessageW(host, WM_KEYDOWN, virtualKey, down) && PostMessageW(host, WM_KEYUP, virtualKey, up);
+}
+
+bool RunCaseCommand(const XmlFunction& function, const CaseKeys& keys, UINT virtualKey) {
+  std::wstring group;
+  if (!function.GetCaseGroup(keys, group)) return false;
+  if (group == kGroupCustomCode) return RunCustomCode(function, keys);
+  if (group == kGroupOriginalKey) return SendOriginalKey(virtualKey);
+  CaseMacroScript macro;
+  if (function.GetCaseMacroScript(keys, macro)) return RunMacro(macro);
+  return RunTableAction(function, keys);
+}
+
+}  // namespace
+
+SelectionContext DefaultContext(const XmlFunction& function) {
+  SelectionContext context{kInputNoModifier, kModeObjects, 0};
+  switch (function.GetDependent()) {
+    case kKindClassic:
+      context.input = kInputClassic;
+      context.mode = kModeGlobal;
+      break;
+    case kKindMultiPress:
+      context.input = kInputMultiPress;
+      context.mode = kModeGlobal;
+      break;
+    case kKindSingleTap:
+      context.input = kInputSingleTap;
+      context.mode = kModeGlobal;
+      break;
+    case kKindMultiTap:
+      context.input = kInputMultiTap;
+      context.mode = kModeGlobal;
+      break;
+    case kKindMultiTapModifiers:
+    case kKindModifierCases:
+      context.mode = kModeGlobal;
+      break;
+    case kKindContextSensitive:
+      if (function.IsInputGlobal(kInputNoModifier)) context.mode = kModeGlobal;
+      break;
+    default:
+      break;
+  }
+  return context;
+}
+
+void SetContextResolver(iContextResolver* resolver) { contextResolver = resolver; }
+
+bool RunCase(const XmlFunction& function, const CaseKeys& keys, UINT virtualKey) {
+  theHold.Begin();
+  const bool ran = RunCaseCommand(function, keys, virtualKey);
+  theHold.Accept(function.GetName().c_str());
+  return ran;
+}
+
+bool RunFunctionCase(UINT virtualKey, int taps, unsigned char modifiers, bool overrideRow) {
+  Talvo& root = GetTalvo();
+  const XmlProfile* profile = root.GetCurrentProfile();
+  const XmlKeyboard* layout = root.GetCurrentKeyboard();
+  if (!profile || !layout) return false;
+  const int key = layout->GetKeyOfVirt(static_cast<int>(virtualKey));
+  if (key < 0) return false;
+  const XmlFunction* function = root.FindFunctionById(profile->GetFunctionIdOfKey(key));
+  if (!function) return false;
+
+  SelectionContext context;
+  if (!overrideRow && ResolveContext(*function, context)) {
+    const CaseKeys keys{context.input, context.mode, context.selection, taps, modifiers};
+    if (function->HasCase(keys)) return RunCase(*function, keys, virtualKey);
+  }
+  const CaseKeys fallback{kInputOverrideMode, kModeGlobal, 0, taps, modifiers};
+  return function->HasCase(fallback) && RunCase(*function, fallback, virtualKey);
+}
+
+}  // namespace Talvo

@@ -1,0 +1,85 @@
+// The module entry and the global utility's start and stop.
+#include "engine/class_descs.h"
+#include "engine/editor_shared_state.h"
+#include "engine/gutility.h"
+#include "engine/module.h"
+#include "engine_fixture.h"
+
+namespace Talvo::testing {
+namespace {
+
+using GUtilityTest = EngineTest;
+
+TEST_F(GUtilityTest, TheModuleOffersItsThreeClasses) {
+  EXPECT_EQ(LibNumberClasses(), 3);
+  EXPECT_EQ(LibVersion(), 0x52083400u);
+  ASSERT_NE(LibClassDesc(0), nullptr);
+  EXPECT_EQ(LibClassDesc(0)->SuperClassID(), static_cast<SClass_ID>(UTILITY_CLASS_ID));
+  EXPECT_EQ(LibClassDesc(1)->SuperClassID(), static_cast<SClass_ID>(GUP_CLASS_ID));
+  EXPECT_EQ(LibClassDesc(2), GetVisualInterfaceDesc());
+  EXPECT_EQ(LibClassDesc(2)->SuperClassID(), static_cast<SClass_ID>(HELPER_CLASS_ID));
+  EXPECT_EQ(LibClassDesc(3), nullptr);
+  EXPECT_EQ(LibClassDesc(-1), nullptr);
+
+  GUP* utility = static_cast<GUP*>(LibClassDesc(1)->Create(FALSE));
+  ASSERT_NE(utility, nullptr);
+  EXPECT_NE(dynamic_cast<GUtility*>(utility), nullptr);
+  utility->DeleteThis();
+}
+
+TEST_F(GUtilityTest, StartTakesTheKeyboardAndStopLeavesNothingBehind) {
+  GetTalvo().GetOptions()->SetTapThreshold(450);
+  GetCaseClipboard().copied = true;
+  GetCaseClipboard().functionId = L"f";
+  GetCaseClipboard().modifiers = 7;
+  GetCellMenuRecord().menuOpen = true;
+
+  GUtility utility;
+  EXPECT_EQ(utility.Start(), static_cast<DWORD>(GUPRESULT_KEEP));
+  EXPECT_TRUE(KeyHooksInstalled());
+  EXPECT_EQ(hostsim::NotificationCount(NOTIFY_SYSTEM_PRE_SHUTDOWN), 1);
+  EXPECT_EQ(TapWindow, 450);
+  EXPECT_FALSE(GetCaseClipboard().copied);
+  EXPECT_TRUE(GetCaseClipboard().functionId.empty());
+  EXPECT_EQ(GetCaseClipboard().selection, -1);
+  EXPECT_EQ(GetCaseClipboard().modifiers, 3);
+  EXPECT_EQ(GetCaseClipboard().tableId, -1);
+  EXPECT_FALSE(GetCellMenuRecord().menuOpen);
+
+  AssignNewFunction('Q', /*learning=*/true);
+  PressForOverlay('Q');
+  EXPECT_NE(viFormDlg, nullptr);
+  RequestGridRedraw();
+  EXPECT_NE(DrawTh(), nullptr);
+
+  utility.Stop();
+  EXPECT_FALSE(KeyHooksInstalled());
+  EXPECT_EQ(hostsim::NotificationCount(NOTIFY_SYSTEM_PRE_SHUTDOWN), 0);
+  EXPECT_EQ(viFormDlg, nullptr);
+  EXPECT_EQ(DrawTh(), nullptr);
+  PressForOverlay('Q');
+  EXPECT_EQ(Overlays().created, 1);
+}
+
+TEST_F(GUtilityTest, TheDeactivateOptionLeavesTheKeyboardAlone) {
+  GetTalvo().GetOptions()->SetOption(kOptionsGeneral, L"deactivate", 1);
+  GUtility utility;
+  utility.Start();
+  EXPECT_FALSE(KeyHooksInstalled());
+  utility.Stop();
+}
+
+TEST_F(GUtilityTest, PreShutdownTakesTheOverlayAndTheHookAway) {
+  GUtility utility;
+  utility.Start();
+  AssignNewFunction('Q', /*learning=*/true);
+  PressForOverlay('Q');
+  ASSERT_NE(viFormDlg, nullptr);
+  BroadcastNotification(NOTIFY_SYSTEM_PRE_SHUTDOWN);
+  EXPECT_EQ(viFormDlg, nullptr);
+  EXPECT_FALSE(KeyHooksInstalled());
+  utility.Stop();
+}
+
+}  // namespace
+}  // namespace Talvo::testing

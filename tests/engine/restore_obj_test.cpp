@@ -1,0 +1,105 @@
+// The undo record of editing steps: undo restores the data before the step, redo the data after it,
+// and the editor hears where the step happened.
+#include "engine/restore_obj.h"
+#include "engine_fixture.h"
+
+namespace Talvo::testing {
+namespace {
+
+// The editor window as far as the record talks to it.
+std::vector<WPARAM> changes;
+
+LRESULT CALLBACK EditorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == TalvoDataChangedMessage) changes.push_back(wParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+class RestoreObjTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    changes.clear();
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &EditorProc;
+    windowClass.lpszClassName = L"TestEditor";
+    RegisterClassW(&windowClass);
+    editor_ = CreateWindowExW(0, L"TestEditor", L"Editor", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  }
+
+  // One editing step as the pages make it.
+  template <typename Change>
+  void Step(std::uint16_t page, std::uint16_t subPage, const wchar_t* label, Change change) {
+    theHold.Begin();
+    theHold.Put(new TalvoDataRestoreObj(page, subPage));
+    change();
+    theHold.Accept(label);
+  }
+
+  HWND editor_ = nullptr;
+};
+
+TEST_F(RestoreObjTest, UndoAndRedoOfAProfileChange) {
+  XmlProfile* profile = &Profile();
+  const int key = KeyOf('Q');
+  Step(0, 65535, L"Select Profile", [&] {
+    profile->SetName(L"Modelling");
+    profile->Assign(key, 'Q', L"", false, true);
+  });
+  ASSERT_TRUE(profile->Save());
+  SetEditorWindow(editor_);
+
+  ASSERT_TRUE(hostsim::Undo());
+  EXPECT_EQ(profile->GetName(), L"Default");
+  EXPECT_FALSE(profile->HasAssignment(key));
+  EXPECT_FALSE(profile->IsSaved());
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes[0], WPARAM{0xFFFF0000});
+
+  ASSERT_TRUE(profile->Save());
+  ASSERT_TRUE(hostsim::Redo());
+  EXPECT_EQ(profile->GetName(), L"Modelling");
+  EXPECT_TRUE(profile->GetLearningFlag(key));
+  EXPECT_FALSE(profile->IsSaved());
+  ASSERT_EQ(changes.size(), 2u);
+  EXPECT_EQ(changes[1], WPARAM{0xFFFF0000});
+
+  // Documents the step did not touch keep their saved flag.
+  EXPECT_TRUE(GetTalvo().GetMainDocument()->IsSaved());
+  EXPECT_TRUE(GetTalvo().GetKeyboards()->GetAt(0)->IsSaved());
+}
+
+TEST_F(RestoreObjTest, CreatedFunctionsGoAndComeBackWithTheSubPageInTheMessage) {
+  SetEditorWindow(editor_);
+  Step(3, 136, L"Create Function", [&] { AssignNewFunction('E')->SetName(L"Extrude"); });
+  XmlFunctionDir& functions = *GetTalvo().GetFunctions();
+  ASSERT_EQ(functions.Count(), 1);
+
+  ASSERT_TRUE(hostsim::Undo());
+  EXPECT_EQ(functions.Count(), 0);
+  EXPECT_TRUE(Profile().GetFunctionIdOfKey(KeyOf('E')).empty());
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes[0], (WPARAM{136} << 16) | 3);
+
+  ASSERT_TRUE(hostsim::Redo());
+  ASSERT_EQ(functions.Count(), 1);
+  EXPECT_EQ(functions.GetFunction(0)->GetName(), L"Extrude");
+  EXPECT_FALSE(functions.GetFunction(0)->IsSaved());
+  EXPECT_EQ(functions.GetFunction(0)->GetOwner(), &functions);
+  EXPECT_EQ(Profile().GetFunctionIdOfKey(KeyOf('E')), functions.GetFunction(0)->GetId());
+}
+
+TEST_F(RestoreObjTest, WithoutAnEditorWindowNothingIsSentAndACancelledHoldRestores) {
+  Step(1, 65535, L"In Grid Changes", [&] { Profile().SetName(L"A"); });
+  ASSERT_TRUE(hostsim::Undo());
+  EXPECT_TRUE(changes.empty());
+  EXPECT_EQ(Profile().GetName(), L"Default");
+
+  theHold.Begin();
+  theHold.Put(new TalvoDataRestoreObj(0, 65535));
+  Profile().SetName(L"B");
+  theHold.Cancel();
+  EXPECT_EQ(Profile().GetName(), L"Default");
+}
+
+}  // namespace
+}  // namespace Talvo::testing

@@ -1,0 +1,216 @@
+// Running a case chosen on the overlay: the overlay goes first, then the action, macro, custom code or
+// original key runs inside one undo step.
+#include <host/simulation.h>
+
+#include "engine_fixture.h"
+#include "model/xml_custom_scripts.h"
+
+namespace Talvo::testing {
+namespace {
+
+constexpr ActionTableId kTestTable = 0x7e57;
+constexpr int kTestCommand = 7;
+
+// A piece of undo data that a host command puts into the open hold.
+class Marker : public RestoreObj {
+ public:
+  void Restore(int) override {}
+  void Redo() override {}
+};
+
+// What the host saw while a case ran.
+struct HostSide {
+  int actions = 0;
+  bool holdOpen = false;
+  std::vector<std::pair<UINT, LPARAM>> keys;
+  bool overlayGoneAtKey = false;
+  BOOL acceleratorsAtKey = FALSE;
+  WNDPROC original = nullptr;
+};
+HostSide host;
+
+class TestCallback : public ActionCallback {
+ public:
+  BOOL ExecuteAction(int) override {
+    ++host.actions;
+    host.holdOpen = theHold.Holding() != 0;
+    theHold.Put(new Marker);
+    return TRUE;
+  }
+};
+TestCallback callback;
+
+LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN || message == WM_KEYUP) {
+    host.keys.emplace_back(message, lParam);
+    host.overlayGoneAtKey = viFormDlg == nullptr;
+    host.acceleratorsAtKey = AcceleratorsEnabled();
+  }
+  return CallWindowProcW(host.original, hwnd, message, wParam, lParam);
+}
+
+class RunCaseTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    host = HostSide{};
+    auto* table = new ActionTable(kTestTable, kActionMainUIContext, MSTR(_M("Test")));
+    table->AppendOperation(new ActionItem(kTestCommand, _M("Do"), _M("Do"), _M("Test"), _M("Do it")));
+    IActionManager* manager = GetCOREInterface()->GetActionManager();
+    ASSERT_TRUE(manager->RegisterActionTable(table));
+    manager->ActivateActionTable(&callback, kTestTable);
+    HWND window = GetCOREInterface()->GetMAXHWnd();
+    host.original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostProc)));
+    hostsim::SetMAXScriptHandler([](const std::wstring&) -> std::optional<bool> {
+      host.holdOpen = theHold.Holding() != 0;
+      theHold.Put(new Marker);
+      return true;
+    });
+
+    function_ = AssignNewFunction('Q', /*learning=*/true);
+    function_->SetName(L"Quick Tool");
+    CaseKeys action = Keys(1);
+    function_->AddAction(action);
+    function_->SetCaseGroup(action, L"Main UI");
+    function_->SetCaseTableAction(action, L"Do", kTestTable, kTestCommand);
+
+    macroId_ = hostsim::AddMacro({L"Tools", L"Align", L"Align", L"", L"", L""});
+    CaseKeys macro = Keys(2);
+    function_->AddAction(macro);
+    function_->SetCaseGroup(macro, L"Macro Scripts");
+    CaseMacroScript script{L"Tools", L"Tools", L"Align", L"", L"", macroId_};
+    function_->SetCaseMacroScript(macro, script);
+
+    std::wstring scriptId;
+    GetTalvo().GetCustomScripts()->AddScript(L"Greet", L"print \"hello\"", scriptId);
+    CaseKeys code = Keys(3);
+    function_->AddAction(code);
+    function_->SetCaseGroup(code, kGroupCustomCode);
+    function_->SetCaseScript(code, scriptId);
+
+    CaseKeys original = Keys(4);
+    function_->AddAction(original);
+    function_->SetCaseGroup(original, kGroupOriginalKey);
+    InstallKeyHooks();
+  }
+
+  static CaseKeys Keys(int press) { return {kInputSingleTap, kModeGlobal, 0, press, 3}; }
+
+  // Shows the overlay and clicks a runnable button of row A (or B).
+  void RunFromOverlay(int taps, bool overrideRow = false) {
+    PressForOverlay('Q');
+    ASSERT_NE(viFormDlg, nullptr);
+    PostMessageW(CurrentOverlay()->Button(), RunFromVisualInterfaceMessage, ('Q' << 16) + taps,
+                 3 | (overrideRow ? 0x10000 : 0));
+    winsim::PumpMessages();
+    EXPECT_EQ(viFormDlg, nullptr);
+  }
+
+  XmlFunction* function_ = nullptr;
+  MacroID macroId_ = BAD_MACRO_ID;
+};
+
+TEST_F(RunCaseTest, AnActionRunsInOneUndoStepNamedAfterTheFunction) {
+  RunFromOverlay(1);
+  EXPECT_EQ(host.actions, 1);
+  EXPECT_TRUE(host.holdOpen);
+  EXPECT_FALSE(theHold.Holding());
+  EXPECT_EQ(hostsim::UndoLabels(), std::vector<std::wstring>{L"Quick Tool"});
+  EXPECT_EQ(Overlays().destroyed, 1);
+}
+
+TEST_F(RunCaseTest, AMacroRunsByCategoryAndNameEvenAfterItsIdChanged) {
+  RunFromOverlay(2);
+  ASSERT_EQ(hostsim::MacroLog().size(), 1u);
+  EXPECT_EQ(hostsim::MacroLog()[0].id, macroId_);
+  EXPECT_TRUE(hostsim::MacroLog()[0].found);
+  EXPECT_FALSE(theHold.Holding());
+
+  // The host reloaded its macros: the same macro under a new id.
+  hostsim::RemoveMacro(macroId_);
+  const MacroID moved = hostsim::AddMacro({L"Tools", L"Align", L"Align", L"", L"", L""});
+  RunFromOverlay(2);
+  ASSERT_EQ(hostsim::MacroLog().size(), 2u);
+  EXPECT_EQ(hostsim::MacroLog()[1].id, moved);
+}
+
+TEST_F(RunCaseTest, CustomCodeRunsItsScriptInOneUndoStep) {
+  RunFromOverlay(3);
+  ASSERT_EQ(hostsim::MAXScriptLog().size(), 1u);
+  EXPECT_EQ(hostsim::MAXScriptLog()[0].text, L"print \"hello\"");
+  EXPECT_TRUE(host.holdOpen);
+  EXPECT_EQ(hostsim::UndoLabels(), std::vector<std::wstring>{L"Quick Tool"});
+}
+
+TEST_F(RunCaseTest, TheOriginalKeyReachesTheHostAfterTheOverlayIsGone) {
+  RunFromOverlay(4);
+  ASSERT_EQ(host.keys.size(), 2u);
+  EXPECT_EQ(host.keys[0].first, static_cast<UINT>(WM_KEYDOWN));
+  EXPECT_EQ(host.keys[1].first, static_cast<UINT>(WM_KEYUP));
+  EXPECT_TRUE(IsSyntheticKey(host.keys[0].second));
+  EXPECT_TRUE(IsSyntheticKey(host.keys[1].second));
+  EXPECT_TRUE(host.overlayGoneAtKey);
+  EXPECT_TRUE(host.acceleratorsAtKey);
+  EXPECT_FALSE(theHold.Holding());
+  EXPECT_TRUE(hostsim::UndoLabels().empty());  // nothing was changed
+}
+
+TEST_F(RunCaseTest, TheOverrideRowAndMissingCasesFallBackToOverrideMode) {
+  const CaseKeys override1{kInputOverrideMode, kModeGlobal, 0, 1, 3};
+  function_->SetCaseGroup(override1, kGroupCustomCode);
+  std::wstring scriptId;
+  GetTalvo().GetCustomScripts()->AddScript(L"Override", L"override()", scriptId);
+  function_->SetCaseScript(override1, scriptId);
+
+  RunFromOverlay(1, /*overrideRow=*/true);
+  EXPECT_EQ(host.actions, 0);
+  ASSERT_EQ(hostsim::MAXScriptLog().size(), 1u);
+  EXPECT_EQ(hostsim::MAXScriptLog()[0].text, L"override()");
+
+  // A context without a case for the press falls back as well.
+  function_->RemoveAction(Keys(1));
+  EXPECT_TRUE(RunFunctionCase('Q', 1, 3, false));
+  EXPECT_EQ(hostsim::MAXScriptLog().size(), 2u);
+  EXPECT_FALSE(RunFunctionCase('Q', 2, 7, false));  // no case anywhere for Shift
+}
+
+// A resolver that always answers one context.
+class FixedResolver : public iContextResolver {
+ public:
+  bool Resolve(const XmlFunction&, SelectionContext& context) override {
+    ++calls;
+    context = {L"Editable Poly", L"vertex", 2};
+    return true;
+  }
+  int calls = 0;
+};
+
+TEST_F(RunCaseTest, TheContextComesFromTheResolver) {
+  FixedResolver resolver;
+  SetContextResolver(&resolver);
+  const CaseKeys vertex{L"Editable Poly", L"vertex", 2, 1, 3};
+  function_->AddAction(vertex);
+  function_->SetCaseGroup(vertex, L"Main UI");
+  function_->SetCaseTableAction(vertex, L"Do", kTestTable, kTestCommand);
+  function_->RemoveAction(Keys(1));
+
+  EXPECT_TRUE(RunFunctionCase('Q', 1, 3, false));
+  EXPECT_EQ(resolver.calls, 1);
+  EXPECT_EQ(host.actions, 1);
+  // The override row never asks.
+  EXPECT_FALSE(RunFunctionCase('Q', 1, 3, true));
+  EXPECT_EQ(resolver.calls, 1);
+}
+
+TEST_F(RunCaseTest, RunRequestsNotAddressedToTheOverlayAreIgnored) {
+  PressForOverlay('Q');
+  PostAndPump(RunFromVisualInterfaceMessage, ('Q' << 16) + 1, 3);
+  PostMessageW(GetCOREInterface()->GetMAXHWnd(), RunFromVisualInterfaceMessage, ('Q' << 16) + 1, 3);
+  winsim::PumpMessages();
+  EXPECT_EQ(host.actions, 0);
+  EXPECT_NE(viFormDlg, nullptr);
+}
+
+}  // namespace
+}  // namespace Talvo::testing
