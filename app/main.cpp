@@ -17,6 +17,7 @@
 #include "engine/module.h"
 #include "model/talvo.h"
 #include "model/text.h"
+#include "overlay/overlay_setup.h"
 #include "tour.h"
 
 namespace {
@@ -41,6 +42,7 @@ int Fail(const std::string& message) {
 void CloseHost(GUP* utility) {
   winsim::AnswerMessageBox(IDNO, {}, winsim::Repeat::Always);
   hostsim::Shutdown();
+  Talvo::RemoveVisualInterface();
   if (utility) {
     utility->Stop();
     utility->DeleteThis();
@@ -72,9 +74,10 @@ int RunTour(const CommandLine& line) {
 
   GUP* utility = static_cast<GUP*>(LibClassDesc(1)->Create(FALSE));
   utility->Start();
+  Talvo::InstallVisualInterface();
   PrintLoaded();
-  PressLearningKey();
-  const bool saved = SaveScreenshots(line.shots, line.themes);
+  const bool pressed = PressLearningKey(line.shots, line.themes);
+  const bool saved = SaveScreenshots(line.shots, line.themes) && pressed;
   CloseHost(utility);
   if (!saved) return 1;
   if (!firstUnexpectedModal.empty()) return Fail("unexpected message: " + firstUnexpectedModal);

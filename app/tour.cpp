@@ -7,16 +7,18 @@
 
 #include <cstdio>
 
-#include "engine/messages.h"
 #include "engine/module.h"
 #include "engine/restore_obj.h"
-#include "engine/visual_interface_link.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 #include "model/text.h"
 #include "model/vocabulary.h"
+#include "overlay/overlay_tour.h"
 
 namespace {
+
+constexpr int kLearningModeLabel = 156;  // "Learning Mode", the undo label of the step
+constexpr unsigned char kCtrlHeld = 11;   // the modifier byte of the Ctrl key
 
 std::string Utf8(const std::wstring& text) { return Talvo::WideToUtf8(text); }
 
@@ -61,41 +63,37 @@ void PrintLoaded() {
               layout ? Utf8(layout->GetName()).c_str() : "(none)");
 }
 
-void PressLearningKey() {
+bool PressLearningKey(const std::filesystem::path& folder, const std::vector<std::string>& themes) {
   Talvo::Talvo& root = Talvo::GetTalvo();
   const UINT key = root.GetCurrentProfile() && root.GetCurrentKeyboard() ? FreeLetterKey() : 0;
   if (key == 0) {
     std::printf("Learning key: no current profile and layout with a free letter key; skipped\n");
-    return;
+    return true;
   }
-  // Until the overlay window exists, the tour stands in for it and reports what the hook asks for.
-  bool asked = false;
-  Talvo::SetVisualInterfaceFactory([&](UINT shown, unsigned char modifiers, const std::wstring& caption) {
-    asked = true;
-    std::printf("  the hook asks for the overlay: key %s (caption \"%s\"), modifier byte %d\n",
-                Utf8(std::wstring(1, static_cast<wchar_t>(shown))).c_str(), Utf8(caption).c_str(), modifiers);
-    return static_cast<Talvo::iVisualInterface*>(nullptr);
-  });
-
   const int number = root.GetCurrentKeyboard()->GetKeyOfVirt(static_cast<int>(key));
   theHold.Begin();
   theHold.Put(new Talvo::TalvoDataRestoreObj(3, 65535));
   Talvo::XmlFunction* function = root.CreateFunction(Talvo::kKindSingleTap);
   function->SetName(L"Tour Function");
+  // Cases for the overlay to show with Ctrl held: taps 1 and 2, and tap 1 of the override row.
+  for (const Talvo::CaseKeys& keys : {Talvo::CaseKeys{Talvo::kInputSingleTap, Talvo::kModeGlobal, 0, 1, kCtrlHeld},
+                                      Talvo::CaseKeys{Talvo::kInputSingleTap, Talvo::kModeGlobal, 0, 2, kCtrlHeld},
+                                      Talvo::CaseKeys{Talvo::kInputOverrideMode, Talvo::kModeGlobal, 0, 1, kCtrlHeld}}) {
+    function->AddAction(keys);
+    function->SetCaseGroup(keys, Talvo::kGroupOriginalKey);
+  }
   root.GetCurrentProfile()->Assign(number, static_cast<int>(key), function->GetId(), false, true);
-  theHold.Accept(Talvo::GetString(156));
+  const wchar_t* label = Talvo::GetString(kLearningModeLabel);
+  theHold.Accept(label);
   std::printf("Learning key: %c carries \"Tour Function\" in learning mode (undo step \"%s\")\n",
-              static_cast<char>(key), Utf8(hostsim::UndoLabels().front()).c_str());
+              static_cast<char>(key), Utf8(label ? label : L"").c_str());
 
-  PostThreadMessageW(GetCurrentThreadId(), Talvo::ShowVisualInterfaceMessage, (static_cast<WPARAM>(key) << 16) + 1,
-                     3);
-  winsim::PumpMessages();
-  if (!asked) std::printf("  the hook did not ask for the overlay\n");
+  const bool shown = Talvo::ShowOverlayForTour(key, kCtrlHeld, folder, themes);
 
   hostsim::Undo();
   std::printf("  undone: %d functions, key %c %s\n", root.GetFunctions()->Count(), static_cast<char>(key),
               root.GetCurrentProfile()->HasAssignment(number) ? "still assigned" : "free again");
-  Talvo::SetVisualInterfaceFactory(nullptr);
+  return shown;
 }
 
 bool SaveScreenshots(const std::filesystem::path& folder, const std::vector<std::string>& themes) {

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to every document kind, then runs the read operations that walk the tree.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -71,6 +72,15 @@ void ReadOthers(std::string_view bytes) {
     main.GetPosition(x, y, w, h);
     main.GetQuickProfile(2);
     main.GetSelectedLayout();
+  }
+  XmlCustomScripts scripts;
+  if (scripts.Parse(bytes) == kXmlOk) {
+    for (int i = 0; i < scripts.Count(); ++i) {
+      std::wstring name, body;
+      scripts.GetScript(scripts.GetScriptIdAt(i), name, body);
+    }
+    std::wstring id;
+    scripts.AddScript(L"n", L"b", id);
   }
   XmlWheelEvents events;
   if (events.Parse(bytes) == kXmlOk) {

@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "model/string_table.h"
 #include "model/talvo.h"
 
 namespace Talvo {
 
 namespace {
+
+constexpr int kProductNameString = 184;  // the caption of the plug-in's prompts
 
 // Modifier bytes a case can be stored under: none, and every combination of Shift, Ctrl and Alt.
 constexpr unsigned char kModifierBytes[] = {3, 7, 11, 15, 19, 23, 27, 31};
@@ -65,7 +68,8 @@ bool IsChanged(const MacroReference& reference) {
 bool AskToFix(int changed) {
   std::wstring text = std::to_wstring(changed) +
                       L" macro references point to macro scripts whose ids have changed.\nFix them now?";
-  return MessageBoxW(GetCOREInterface()->GetMAXHWnd(), text.c_str(), L"Quillon", MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return MessageBoxW(GetCOREInterface()->GetMAXHWnd(), text.c_str(), GetString(kProductNameString),
+                     MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 int Fix(const std::vector<MacroReference>& references) {

@@ -1,10 +1,13 @@
 #include "engine/class_descs.h"
 
 #include "engine/gutility.h"
+#include "model/string_table.h"
 
 namespace Talvo {
 
 namespace {
+
+constexpr int kVisualInterfaceNameString = 223;  // "Quillon Visual Interface"
 
 EditorOpener editorOpener = nullptr;
 
@@ -43,16 +46,21 @@ class GUtilityDesc : public ClassDesc2 {
   const MCHAR* InternalName() override { return _M("QuillonGUP"); }
 };
 
-// The helper object's descriptor; the object comes with the viewport chart, so nothing can be created yet.
+// The helper object's descriptor, with the object's identity; the object comes with the viewport chart,
+// so nothing can be created yet.
 class VisualInterfaceDesc : public ClassDesc2 {
  public:
   int IsPublic() override { return FALSE; }
   void* Create(BOOL /*loading*/) override { return nullptr; }
-  const MCHAR* ClassName() override { return _M("Quillon Visual Interface"); }
+  BOOL OkToCreate(Interface* /*ip*/) override { return FALSE; }
+  const MCHAR* ClassName() override {
+    const MCHAR* name = GetString(kVisualInterfaceNameString);
+    return name ? name : _M("");
+  }
   SClass_ID SuperClassID() override { return HELPER_CLASS_ID; }
   Class_ID ClassID() override { return kVisualInterfaceClassID; }
-  const MCHAR* Category() override { return _M("Quillon"); }
-  const MCHAR* InternalName() override { return _M("QuillonVisualInterface"); }
+  const MCHAR* Category() override { return _M("Geometry"); }
+  const MCHAR* InternalName() override { return _M("Talvo Icon"); }
 };
 
 }  // namespace

@@ -18,12 +18,22 @@ bool ResolveContext(const XmlFunction& function, SelectionContext& context) {
   return true;
 }
 
+// The category and name outlive a changed macro id, so they are looked up first. The stored id serves
+// only while it still names a macro of the same name: after the host reloads its macros the id may
+// belong to another macro, which must not run in its place.
 bool RunMacro(const CaseMacroScript& macro) {
   MacroDir& macros = GetMacroScriptDir();
-  // The category and name outlive a changed macro id; the id is the fallback.
-  if (const MacroEntry* entry = macros.FindMacro(macro.category.c_str(), macro.name.c_str()))
-    return macros.ExecuteMacro(entry->GetID()) != FALSE;
-  return macros.ExecuteMacro(macro.macroId) != FALSE;
+  const MacroEntry* entry = macros.FindMacro(macro.category.c_str(), macro.name.c_str());
+  if (!entry) {
+    entry = macros.FindMacroById(macro.macroId);
+    if (entry && entry->GetName() != macro.name.c_str()) entry = nullptr;
+  }
+  if (!entry) {
+    DebugPrint(_M("Dispatcher: macro \"%s\" of category \"%s\" is missing\n"), macro.name.c_str(),
+               macro.category.c_str());
+    return false;
+  }
+  return macros.ExecuteMacro(entry->GetID()) != FALSE;
 }
 
 bool RunTableAction(const XmlFunction& function, const CaseKeys& keys) {
@@ -67,32 +77,30 @@ bool RunCaseCommand(const XmlFunction& function, const CaseKeys& keys, UINT virt
 SelectionContext DefaultContext(const XmlFunction& function) {
   SelectionContext context{kInputNoModifier, kModeObjects, 0};
   switch (function.GetDependent()) {
+    // These kinds keep their cases under an input type of their own, whatever the level.
     case kKindClassic:
       context.input = kInputClassic;
-      context.mode = kModeGlobal;
       break;
     case kKindMultiPress:
       context.input = kInputMultiPress;
-      context.mode = kModeGlobal;
       break;
     case kKindSingleTap:
       context.input = kInputSingleTap;
-      context.mode = kModeGlobal;
       break;
     case kKindMultiTap:
       context.input = kInputMultiTap;
-      context.mode = kModeGlobal;
       break;
+    // Modifier cases that ignore the level.
     case kKindMultiTapModifiers:
     case kKindModifierCases:
-      context.mode = kModeGlobal;
       break;
     case kKindContextSensitive:
-      if (function.IsInputGlobal(kInputNoModifier)) context.mode = kModeGlobal;
+      if (!function.IsInputGlobal(kInputNoModifier)) return context;
       break;
     default:
-      break;
+      return context;
   }
+  context.mode = kModeGlobal;
   return context;
 }
 
@@ -100,7 +108,14 @@ void SetContextResolver(iContextResolver* resolver) { contextResolver = resolver
 
 bool RunCase(const XmlFunction& function, const CaseKeys& keys, UINT virtualKey) {
   theHold.Begin();
-  const bool ran = RunCaseCommand(function, keys, virtualKey);
+  bool ran = false;
+  try {
+    ran = RunCaseCommand(function, keys, virtualKey);
+  } catch (...) {
+    // A hold left open would swallow every later undo step of the host.
+    theHold.Cancel();
+    throw;
+  }
   theHold.Accept(function.GetName().c_str());
   return ran;
 }

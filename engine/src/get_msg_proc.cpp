@@ -3,12 +3,15 @@
 // messages when they are addressed to the current overlay.
 #include <max.h>
 
+#include <exception>
+
 #include "engine/dispatcher.h"
 #include "engine/key_hooks.h"
 #include "engine/messages.h"
 #include "engine/visual_interface_link.h"
 #include "model/editor_window.h"
 #include "model/talvo.h"
+#include "model/text.h"
 
 namespace Talvo {
 
@@ -102,10 +105,15 @@ void SetGridRedrawHandler(GridRedrawHandler handler) { gridRedrawHandler = handl
 LRESULT CALLBACK GetMsgProc(int code, WPARAM wParam, LPARAM lParam) {
   const MSG* msg = reinterpret_cast<const MSG*>(lParam);
   if (code == HC_ACTION && wParam == PM_REMOVE && msg) {
-    if (msg->hwnd == nullptr) {
-      OnThreadMessage(*msg);
-    } else if (msg->message == WM_HIDE_VISUAL_INTERFACE_DLG || msg->message == RunFromVisualInterfaceMessage) {
-      OnWindowMessage(*msg);
+    // Nothing may leave a hook procedure by an exception: it would unwind through the host's message loop.
+    try {
+      if (msg->hwnd == nullptr) {
+        OnThreadMessage(*msg);
+      } else if (msg->message == WM_HIDE_VISUAL_INTERFACE_DLG || msg->message == RunFromVisualInterfaceMessage) {
+        OnWindowMessage(*msg);
+      }
+    } catch (const std::exception& error) {
+      DebugPrint(_M("GetMsgProc: %s\n"), Utf8ToWide(error.what()).c_str());
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

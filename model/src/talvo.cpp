@@ -178,15 +178,20 @@ XmlProfile* Talvo::NewProfile() {
   return static_cast<XmlProfile*>(profiles_->Add(std::move(profile)));
 }
 
-bool Talvo::DeleteCurrentProfile() {
-  if (!main_ || !profiles_) {
+bool Talvo::DeleteSelected(XmlDocDirectory* folder, int (XmlTalvo::*selected)() const,
+                           void (XmlTalvo::*select)(int)) {
+  if (!main_ || !folder) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return false;
   }
-  const int index = main_->GetSelectedProfile();
-  if (!profiles_->DeleteFile(index)) return false;
-  main_->SetSelectedProfile(index > 0 ? index - 1 : 0);
+  const int index = (main_->*selected)();
+  if (!folder->DeleteFile(index)) return false;
+  (main_->*select)(index > 0 ? index - 1 : 0);
   return true;
+}
+
+bool Talvo::DeleteCurrentProfile() {
+  return DeleteSelected(profiles_.get(), &XmlTalvo::GetSelectedProfile, &XmlTalvo::SetSelectedProfile);
 }
 
 void Talvo::SetQuickProfileActive(int slot, bool active) {
@@ -261,8 +266,6 @@ void Talvo::MigrateFunctions() {
   for (int i = 0; functions_ && i < functions_->Count(); ++i) MigrateFunction(functions_->GetFunction(i));
 }
 
-bool XmlFunction::EmbedScripts() { return EmbedScripts(GetTalvo().GetCustomScripts()); }
-
 // --- wheel events ---------------------------------------------------------------------------------
 
 XmlWheelEvents* Talvo::GetWheelEvents(int index) const {
@@ -278,14 +281,7 @@ int Talvo::CountWheelEventsNamed(const std::wstring& displayName) const {
 }
 
 bool Talvo::DeleteCurrentWheelEvents() {
-  if (!main_ || !wheelEvents_) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return false;
-  }
-  const int index = main_->GetSelectedWheelEvents();
-  if (!wheelEvents_->DeleteFile(index)) return false;
-  main_->SetSelectedWheelEvents(index > 0 ? index - 1 : 0);
-  return true;
+  return DeleteSelected(wheelEvents_.get(), &XmlTalvo::GetSelectedWheelEvents, &XmlTalvo::SetSelectedWheelEvents);
 }
 
 // --- options and saving ---------------------------------------------------------------------------

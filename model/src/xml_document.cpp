@@ -19,19 +19,53 @@ namespace {
 
 constexpr std::string_view kHeader = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 
-// Our documents nest a handful of levels. Rejecting absurd nesting before the recursive parser runs keeps
-// hostile input from exhausting the stack.
+// Our documents nest a handful of levels. The parser descends recursively, so absurd nesting in hostile
+// input is rejected before it runs. The scan reads the markup as the parser does (quoted attribute values,
+// comments, CDATA sections, declarations), so that "/>" or "</" inside them cannot hide real depth.
 constexpr int kMaxDepth = 256;
 
 bool NestingWithinLimit(std::string_view text) {
   int depth = 0;
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] == '<') {
-      const char next = text[i + 1];
-      if (next == '/') --depth;
-      else if (next != '?' && next != '!' && ++depth > kMaxDepth) return false;
-    } else if (text[i] == '/' && text[i + 1] == '>') {
-      --depth;
+  size_t i = 0;
+  auto skipPast = [&](std::string_view end) {
+    const size_t found = text.find(end, i);
+    i = found == std::string_view::npos ? text.size() : found + end.size();
+  };
+  while ((i = text.find('<', i)) != std::string_view::npos) {
+    const std::string_view rest = text.substr(i);
+    if (rest.starts_with("<!--")) {
+      i += 4;
+      skipPast("-->");
+    } else if (rest.starts_with("<![CDATA[")) {
+      i += 9;
+      skipPast("]]>");
+    } else if (rest.starts_with("<?")) {
+      i += 2;
+      skipPast("?>");
+    } else if (rest.starts_with("<!")) {
+      i += 2;
+      skipPast(">");
+    } else if (rest.starts_with("</")) {
+      if (depth > 0) --depth;  // never below the top level, so stray closing tags cannot buy depth
+      i += 2;
+      skipPast(">");
+    } else {
+      // A start tag: up to its '>' outside quoted values; "/>" closes it at once.
+      bool selfClosing = false;
+      char quote = 0;
+      for (++i; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote) {
+          if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+          quote = c;
+        } else if (c == '>') {
+          selfClosing = text[i - 1] == '/';
+          ++i;
+          break;
+        }
+      }
+      if (!selfClosing && ++depth > kMaxDepth) return false;
     }
   }
   return true;
@@ -101,10 +135,10 @@ bool XmlDocument::Save() {
   const std::filesystem::path path = GetFilePath();
   if (path.empty() || SaveAs(path) != kXmlOk) {
     ShowWarning(L"Can't save file!\n" + (path.empty() ? name_ : path.wstring()));
-    return saved_;
+    return false;  // also for a document that was saved before: this write did not happen
   }
   saved_ = true;
-  return saved_;
+  return true;
 }
 
 void XmlDocument::SetName(const std::wstring& name) {

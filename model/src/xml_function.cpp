@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/modifiers.h"
+#include "model/talvo.h"
 #include "model/text.h"
 #include "model/vocabulary.h"
 #include "model/xml_custom_scripts.h"
@@ -426,6 +427,8 @@ bool XmlFunction::EmbedScripts(const XmlCustomScripts* scripts) {
   Changed();
   return true;
 }
+
+bool XmlFunction::EmbedScripts() { return EmbedScripts(GetTalvo().GetCustomScripts()); }
 
 bool XmlFunction::MigrateScripts(XmlCustomScripts& scripts) {
   std::vector<XmlNode*> embedded;

@@ -108,13 +108,15 @@ void XmlWheelEvents::SetPxSuffix(XmlNode* element, bool world) {
 }
 
 void XmlWheelEvents::SetUnits(const std::string& modifierKey, const ActionRecord& action, bool world) {
-  XmlNode* modifier = action.element ? action.element->first_node(modifierKey.c_str()) : nullptr;
+  XmlNode* modifier =
+      action.element && IsModifierName(modifierKey) ? action.element->first_node(modifierKey.c_str()) : nullptr;
   if (!modifier) return;
   for (const char* name : {"lowerLimit", "upperLimit", "increment"}) SetPxSuffix(modifier->first_node(name), world);
 }
 
 void XmlWheelEvents::SwapModifiers(const ActionRecord& action, const std::string& oldKey, const std::string& newKey) {
-  if (!action.element || oldKey == newKey) return;
+  // Only the three modifier elements take part: an empty name would match the element's text node.
+  if (!action.element || oldKey == newKey || !IsModifierName(oldKey) || !IsModifierName(newKey)) return;
   // Find both before renaming either, or the second lookup would find the element just renamed.
   XmlNode* newElement = action.element->first_node(newKey.c_str());
   XmlNode* oldElement = action.element->first_node(oldKey.c_str());

@@ -1,5 +1,7 @@
 #include "engine_fixture.h"
 
+#include "engine/editor_shared_state.h"
+
 namespace Talvo::testing {
 
 namespace {
@@ -25,6 +27,7 @@ FakeOverlay::FakeOverlay(UINT key, unsigned char modifiers) : key_(key) {
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   button_ = CreateWindowExW(0, L"BUTTON", L"Tap", WS_CHILD | WS_VISIBLE, 0, 0, 180, 34, window_, nullptr, nullptr,
                             nullptr);
+  SetActiveWindow(window_);
   DisableAccelerators();  // as the overlay does for its whole life
   ++Overlays().created;
   Overlays().shown.emplace_back(key, modifiers);
@@ -37,9 +40,11 @@ LRESULT CALLBACK FakeOverlay::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARA
       Overlays().modKeys.emplace_back(wParam, lParam);
       return 0;
     case WM_TIMER:
-      if (wParam == ID_TIMER_VI_CLOSE && DestroyWindow(hwnd) && viFormDlg == self) viFormDlg = nullptr;
+      if (wParam == ID_TIMER_VI_CLOSE) DestroyWindow(hwnd);
       return 0;
     case WM_NCDESTROY:
+      // However the window goes, viFormDlg must not keep pointing at the deleted form.
+      if (viFormDlg == self) viFormDlg = nullptr;
       ++Overlays().destroyed;
       EnableAccelerators();
       delete self;
@@ -71,6 +76,8 @@ void EngineTest::TearDown() {
   SetContextResolver(nullptr);
   SetGridRedrawHandler(nullptr);
   SetEditorWindow(nullptr);
+  TapWindow = kDefaultTapWindow;
+  ResetEditorSharedState();
   GetTalvo().Clear();
   hostsim::Reset();
   winsim::Reset();

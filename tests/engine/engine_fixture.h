@@ -37,7 +37,8 @@ struct OverlayLog {
 OverlayLog& Overlays();
 
 // A top-level window with one child button, standing in for the overlay: it records WM_MOD_KEY_MSG,
-// closes on ID_TIMER_VI_CLOSE as the overlay does, and deletes itself when its window is gone.
+// closes on ID_TIMER_VI_CLOSE as the overlay does, and deletes itself (leaving viFormDlg clear) when its
+// window is gone.
 class FakeOverlay final : public iVisualInterface {
  public:
   FakeOverlay(UINT key, unsigned char modifiers);

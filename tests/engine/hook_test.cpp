@@ -1,5 +1,7 @@
 // The get-message hook: which key presses show the overlay, how the overlay is updated and dismissed,
 // and that the hook acts only on its own messages.
+#include <stdexcept>
+
 #include "engine_fixture.h"
 
 namespace Talvo::testing {
@@ -109,6 +111,35 @@ TEST_F(HookTest, AStaleHideMessageLeavesANewerOverlayAlone) {
   ASSERT_NE(viFormDlg, nullptr);
   EXPECT_NE(viFormDlg->GetFormWindow(), first);
   EXPECT_TRUE(IsWindow(viFormDlg->GetFormWindow()));
+
+  // Posted messages of a destroyed window may still be retrieved; the hook sees them with the old handle.
+  MSG stale{first, WM_HIDE_VISUAL_INTERFACE_DLG, 0, 0, 0, {}};
+  GetMsgProc(HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(&stale));
+  EXPECT_NE(viFormDlg, nullptr);
+  EXPECT_EQ(Overlays().destroyed, 1);
+
+  // A message only peeked at is not acted on; it is acted on when it is taken from the queue.
+  MSG hide{viFormDlg->GetFormWindow(), WM_HIDE_VISUAL_INTERFACE_DLG, 0, 0, 0, {}};
+  GetMsgProc(HC_ACTION, PM_NOREMOVE, reinterpret_cast<LPARAM>(&hide));
+  EXPECT_NE(viFormDlg, nullptr);
+  GetMsgProc(HC_ACTION, PM_REMOVE, reinterpret_cast<LPARAM>(&hide));
+  EXPECT_EQ(viFormDlg, nullptr);
+}
+
+TEST_F(HookTest, AnOverlayThatFailsToAppearIsLoggedAndTheHookCarriesOn) {
+  InstallKeyHooks();
+  AssignNewFunction('Q', /*learning=*/true);
+  SetVisualInterfaceFactory([](UINT, unsigned char, const std::wstring&) -> iVisualInterface* {
+    throw std::runtime_error("CreateWindowEx: out of memory");
+  });
+  PressForOverlay('Q');
+  EXPECT_EQ(viFormDlg, nullptr);
+  EXPECT_NE(hostsim::DebugLog().find(L"GetMsgProc: CreateWindowEx: out of memory"), std::wstring::npos);
+
+  SetVisualInterfaceFactory(
+      [](UINT key, unsigned char modifiers, const std::wstring&) { return new FakeOverlay(key, modifiers); });
+  PressForOverlay('Q');
+  EXPECT_NE(viFormDlg, nullptr);
 }
 
 TEST_F(HookTest, KeyAssignedClosesTheOverlayAfterFiftyMilliseconds) {

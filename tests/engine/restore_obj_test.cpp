@@ -88,6 +88,34 @@ TEST_F(RestoreObjTest, CreatedFunctionsGoAndComeBackWithTheSubPageInTheMessage) 
   EXPECT_EQ(Profile().GetFunctionIdOfKey(KeyOf('E')), functions.GetFunction(0)->GetId());
 }
 
+TEST_F(RestoreObjTest, UndoingADeletionPutsEveryProfileBackInItsPlace) {
+  Talvo& root = GetTalvo();
+  root.NewProfile()->SetName(L"Second");
+  root.NewProfile()->SetName(L"Third");
+  ASSERT_TRUE(root.GetProfiles()->SaveAll());
+  auto names = [&] {
+    std::vector<std::wstring> list;
+    for (int i = 0; i < root.GetProfiles()->Count(); ++i) list.push_back(root.GetProfile(i)->GetName());
+    return list;
+  };
+  Step(0, 65535, L"Delete Profile", [&] {
+    root.SetCurrentProfile(1);
+    ASSERT_TRUE(root.DeleteCurrentProfile());
+  });
+  ASSERT_EQ(names(), (std::vector<std::wstring>{L"Default", L"Third"}));
+
+  ASSERT_TRUE(hostsim::Undo());
+  EXPECT_EQ(names(), (std::vector<std::wstring>{L"Default", L"Second", L"Third"}));
+  EXPECT_EQ(root.GetCurrentProfile()->GetName(), L"Default");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(root.GetProfile(i)->GetOwner(), root.GetProfiles());
+  // The deleted profile's file is gone, so its document is back as unsaved.
+  EXPECT_FALSE(root.GetProfile(1)->IsSaved());
+
+  ASSERT_TRUE(hostsim::Redo());
+  EXPECT_EQ(names(), (std::vector<std::wstring>{L"Default", L"Third"}));
+  EXPECT_EQ(root.GetCurrentProfile()->GetName(), L"Default");
+}
+
 TEST_F(RestoreObjTest, WithoutAnEditorWindowNothingIsSentAndACancelledHoldRestores) {
   Step(1, 65535, L"In Grid Changes", [&] { Profile().SetName(L"A"); });
   ASSERT_TRUE(hostsim::Undo());

@@ -2,6 +2,8 @@
 // original key runs inside one undo step.
 #include <host/simulation.h>
 
+#include <stdexcept>
+
 #include "engine_fixture.h"
 #include "model/xml_custom_scripts.h"
 
@@ -25,6 +27,7 @@ struct HostSide {
   std::vector<std::pair<UINT, LPARAM>> keys;
   bool overlayGoneAtKey = false;
   BOOL acceleratorsAtKey = FALSE;
+  HWND activeAtKey = nullptr;
   WNDPROC original = nullptr;
 };
 HostSide host;
@@ -45,6 +48,7 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     host.keys.emplace_back(message, lParam);
     host.overlayGoneAtKey = viFormDlg == nullptr;
     host.acceleratorsAtKey = AcceleratorsEnabled();
+    host.activeAtKey = GetActiveWindow();
   }
   return CallWindowProcW(host.original, hwnd, message, wParam, lParam);
 }
@@ -135,6 +139,14 @@ TEST_F(RunCaseTest, AMacroRunsByCategoryAndNameEvenAfterItsIdChanged) {
   EXPECT_EQ(hostsim::MacroLog()[1].id, moved);
 }
 
+TEST_F(RunCaseTest, AMacroThatIsGoneRunsNothingInItsPlace) {
+  // The stored id now belongs to another macro ("Align"); the case's own macro no longer exists.
+  function_->SetCaseMacroScript(Keys(2), {L"Tools", L"Tools", L"Gone", L"", L"", macroId_});
+  RunFromOverlay(2);
+  EXPECT_TRUE(hostsim::MacroLog().empty());
+  EXPECT_FALSE(theHold.Holding());
+}
+
 TEST_F(RunCaseTest, CustomCodeRunsItsScriptInOneUndoStep) {
   RunFromOverlay(3);
   ASSERT_EQ(hostsim::MAXScriptLog().size(), 1u);
@@ -152,8 +164,24 @@ TEST_F(RunCaseTest, TheOriginalKeyReachesTheHostAfterTheOverlayIsGone) {
   EXPECT_TRUE(IsSyntheticKey(host.keys[1].second));
   EXPECT_TRUE(host.overlayGoneAtKey);
   EXPECT_TRUE(host.acceleratorsAtKey);
+  EXPECT_EQ(host.activeAtKey, GetCOREInterface()->GetMAXHWnd());
   EXPECT_FALSE(theHold.Holding());
   EXPECT_TRUE(hostsim::UndoLabels().empty());  // nothing was changed
+}
+
+TEST_F(RunCaseTest, AFailingCaseClosesItsHoldAndTheHookCarriesOn) {
+  hostsim::SetMAXScriptHandler([](const std::wstring&) -> std::optional<bool> {
+    theHold.Put(new Marker);
+    throw std::runtime_error("script engine failed");
+  });
+  RunFromOverlay(3);
+  EXPECT_FALSE(theHold.Holding());
+  EXPECT_TRUE(hostsim::UndoLabels().empty());
+  EXPECT_NE(hostsim::DebugLog().find(L"GetMsgProc: script engine failed"), std::wstring::npos);
+
+  RunFromOverlay(1);
+  EXPECT_EQ(host.actions, 1);
+  EXPECT_EQ(hostsim::UndoLabels(), std::vector<std::wstring>{L"Quick Tool"});
 }
 
 TEST_F(RunCaseTest, TheOverrideRowAndMissingCasesFallBackToOverrideMode) {

@@ -200,6 +200,17 @@ TEST(XmlFunctionUpgrade, OldCasesMoveUnderPressElements) {
   EXPECT_EQ(group, L"s1");
   EXPECT_EQ(function.ToText().find("press=\"2\" group"), std::string::npos);
   EXPECT_FALSE(function.UpgradeCases());  // 1003 is current
+
+  // Versions compare as numbers: "999" is older than "1003" although it sorts after it as text.
+  XmlFunction older;
+  ASSERT_EQ(older.Parse(R"(<properties version="999"/><talvofunction/>)"), kXmlOk);
+  older.UpgradeCases();
+  EXPECT_EQ(older.GetVersion(), L"1003");
+  XmlFunction newer;
+  ASSERT_EQ(newer.Parse(R"(<properties version="1010"/><talvofunction/>)"), kXmlOk);
+  EXPECT_FALSE(newer.UpgradeCases());
+  EXPECT_EQ(newer.GetVersion(), L"1010");
+  EXPECT_TRUE(newer.IsSaved());
 }
 
 TEST(XmlFunctionScripts, EmbedMigrateAndImport) {

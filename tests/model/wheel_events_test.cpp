@@ -153,10 +153,22 @@ TEST(WheelEventsEdits, SwapModifiersExchangesBothElementNames) {
   EXPECT_EQ(swapped.modifiers.at("ctrl").attribute, "heightSegs");
   EXPECT_EQ(swapped.modifiers.at("shift").attribute, "widthSegs");
 
-  // Moving to a key the action lacks renames only the one element.
-  set->SwapModifiers(create, "alt", "none");
-  EXPECT_NE(create.element->first_node("none"), nullptr);
-  EXPECT_EQ(create.element->first_node("alt"), nullptr);
+  // Moving to a key the action lacks renames only the one element; names other than the three
+  // modifiers (an empty one would match the element's text) change nothing.
+  XmlWheelEvents single;
+  single.Parse(R"(<events><box category="A"><action id="x" subcategory="S">)"
+               R"(<ctrl><attrib>a</attrib><lowerLimit>1</lowerLimit><upperLimit>2</upperLimit><increment>1</increment>)"
+               R"(</ctrl></action></box></events>)");
+  const ActionRecord& action = single.GetEventsMap().at("A").subcategories.at("S").objects.at("box").actions.at("x");
+  single.SwapModifiers(action, "ctrl", "");
+  single.SwapModifiers(action, "", "ctrl");
+  single.SetUnits("", action, false);
+  EXPECT_TRUE(single.IsSaved());
+  EXPECT_NE(action.element->first_node("ctrl"), nullptr);
+  single.SwapModifiers(action, "ctrl", "alt");
+  EXPECT_NE(action.element->first_node("alt"), nullptr);
+  EXPECT_EQ(action.element->first_node("ctrl"), nullptr);
+  EXPECT_FALSE(single.IsSaved());
 }
 
 TEST(WheelEventsFolder, CreateNewNamesAndSelects) {

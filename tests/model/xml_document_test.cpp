@@ -62,6 +62,20 @@ TEST(XmlDocumentParse, RejectsAbsurdNestingWithoutCrashing) {
   for (int i = 0; i < 100000; ++i) deep += "<a>";
   XmlDocument document;
   EXPECT_EQ(document.Parse(deep), kXmlCannotParse);
+  // Markup that only looks like closing tags (inside values, comments, CDATA, or stray closing tags
+  // before the first element) must not hide the real depth from the check.
+  for (const std::string& unit : {std::string("<a x=\"/>\">"), std::string("<a><!-- /> -->"),
+                                   std::string("<a><![CDATA[</b>]]>"), std::string("<a y='</b>'>")}) {
+    std::string hostile;
+    for (int i = 0; i < 100000; ++i) hostile += unit;
+    EXPECT_EQ(document.Parse(hostile), kXmlCannotParse) << unit;
+  }
+  std::string strays;
+  for (int i = 0; i < 1000; ++i) strays += "</b>";
+  for (int i = 0; i < 1000; ++i) strays += "<a>";
+  EXPECT_EQ(document.Parse(strays), kXmlCannotParse);
+  // Ordinary documents with comments, CDATA and self-closing elements still parse.
+  EXPECT_EQ(document.Parse("<r><!-- <x> --><a v=\">\"/><b><![CDATA[<c>]]></b></r>"), kXmlOk);
 }
 
 TEST(XmlDocumentSave, WritesAtomicallyAndKeepsThePreviousFileAsBackup) {
@@ -101,6 +115,16 @@ TEST(XmlDocumentSave, FailureIsReportedAndKeepsTheOldFileAndTheUnsavedFlag) {
   EXPECT_EQ(ReadFile(folder / "doc.xml"), kGood);
   EXPECT_EQ(document->SaveAs(folder / "doc.xml"), kXmlCannotOpen);
   EXPECT_EQ(ReadFile(folder / "doc.xml"), kGood);
+
+  // A document saved before still reports the failure of a later write (its file may have gone).
+  std::filesystem::remove(folder / "doc.xml.tmp");
+  ASSERT_TRUE(document->Save());
+  std::filesystem::remove(folder / "doc.xml");
+  std::filesystem::create_directory(folder / "doc.xml.tmp");
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"Can't save file!"));
+  EXPECT_FALSE(document->Save());
+  EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
+  EXPECT_FALSE(std::filesystem::exists(folder / "doc.xml"));
 }
 
 TEST(XmlDocumentSave, ReadOnlyFolderFails) {

@@ -9,7 +9,8 @@ namespace Talvo {
 
 inline constexpr Class_ID kUtilityClassID(0x5a7e1c03, 0x1d6b42e9);
 inline constexpr Class_ID kGUtilityClassID(0x3c91f5a2, 0x6e08d417);
-inline constexpr Class_ID kVisualInterfaceClassID(0x7b24e690, 0x4f1a0c5d);
+// Stored in the host's scene files with every helper object, so it never changes.
+inline constexpr Class_ID kVisualInterfaceClassID(0x1d3e0fa0, 0x29b80ae9);
 
 ClassDesc2* GetUtilityDesc();
 ClassDesc2* GetGUtilityDesc();

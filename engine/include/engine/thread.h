@@ -34,7 +34,6 @@ class hThread {
   void Start(ihThread* work);
   // Asks the thread to end and waits until it has; nothing when no thread runs.
   void Stop();
-  bool IsRunning() const { return thread_ != nullptr; }
   // For the running thread: waits up to `milliseconds` and answers whether a stop was asked for.
   bool WaitForStop(DWORD milliseconds);
 

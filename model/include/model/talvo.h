@@ -101,6 +101,8 @@ class Talvo {
   Document* LoadSingle(const char* fileName, const char* resource, bool (Document::*isValid)() const);
   void InstallDefaults(const std::filesystem::path& folder, const std::string& resourceFolder);
   void ClampSelections();
+  // Deletes the folder's document at the main document's selected index and selects the one before it.
+  bool DeleteSelected(XmlDocDirectory* folder, int (XmlTalvo::*selected)() const, void (XmlTalvo::*select)(int));
   std::wstring UniqueName(const std::wstring& base, int (Talvo::*count)(const std::wstring&) const) const;
 
   std::filesystem::path dataFolder_;

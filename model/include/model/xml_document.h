@@ -38,7 +38,7 @@ class XmlDocument {
   // atomically and its previous content is kept as "<path>.bak"; on failure the old file stays.
   int SaveAs(const std::filesystem::path& path) const;
   // Writes the document to GetFilePath(); the saved flag is set when the write succeeds. A failure is
-  // reported in a message box. Returns the saved flag.
+  // reported in a message box and leaves the flag as it was. True when the write succeeded.
   bool Save();
   bool IsSaved() const { return saved_; }
 

@@ -68,7 +68,7 @@ class XmlFunction : public XmlDocument {
   bool HasMode(const std::wstring& input, const std::wstring& mode) const;
   bool AddMode(const std::wstring& input, const std::wstring& mode);
   void GetModes(const std::wstring& input, std::vector<std::wstring>& modes) const;
-  // The mode has at least one action below it.
+  // The mode has at least one case row declared below it (a selection), with or without a command.
   bool HasModeCase(const std::wstring& input, const std::wstring& mode) const;
   // Renames the input's "global" mode to `mode`.
   bool RenameGlobalMode(const std::wstring& input, const std::wstring& mode);
@@ -120,6 +120,7 @@ class XmlFunction : public XmlDocument {
   // Writes the custom scripts the cases use into the document as the root child TALVO_XML_EXPORTSCRIPTS
   // (replacing an earlier one). False without a custom-scripts document.
   bool EmbedScripts(const XmlCustomScripts* scripts);
+  // The same with the root object's custom-scripts document.
   bool EmbedScripts();
   // Moves script bodies embedded in cases (the `script` attribute of files without a version) into the
   // custom-scripts document and stamps version 1003 (also on a file without a version that embeds

@@ -100,9 +100,8 @@ BOOL IActionManager::ExecuteAction(ActionTableId tableId, int commandId) {
   ActionTable* table = FindTable(tableId);
   ActionItem* item = table ? table->GetActionById(commandId) : nullptr;
   host_internal::RecordAction({tableId, commandId, item != nullptr});
-  if (!item) return FALSE;
-  item->ExecuteAction();
-  return TRUE;
+  // The item's own answer: a callback that refuses the command, or a vanished macro, is a failure.
+  return item ? item->ExecuteAction() : FALSE;
 }
 
 void IActionManager::Clear() {

@@ -1,8 +1,10 @@
 #include "host/maxscript.h"
 
+#include <cwctype>
 #include <functional>
 #include <map>
 #include <optional>
+#include <sstream>
 
 #include "host/listener.h"
 #include "host/simulation.h"
@@ -23,8 +25,21 @@ Answers& TheAnswers() {
   return answers;
 }
 
+// MAXScript ignores case and the amount of blank space between words: "Max  Undo" is "max undo".
+std::wstring Normalized(const std::wstring& text) {
+  std::wistringstream words(text);
+  std::wstring word, normalized;
+  while (words >> word) {
+    if (!normalized.empty()) normalized += L' ';
+    for (wchar_t& c : word) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    normalized += word;
+  }
+  return normalized;
+}
+
 // The host's own commands that the stand-in carries out.
-std::optional<bool> RunHostCommand(const std::wstring& text) {
+std::optional<bool> RunHostCommand(const std::wstring& script) {
+  const std::wstring text = Normalized(script);
   // Like the host, the commands succeed also when there is nothing to undo or redo.
   if (text == L"max undo") {
     theHold.Undo();

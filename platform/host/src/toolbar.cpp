@@ -115,6 +115,13 @@ LRESULT ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_CAPTURECHANGED:
+      // Capture taken away mid-click (a menu, a dialog): the button springs back and sends nothing.
+      if (state && state->pressed >= 0 && reinterpret_cast<HWND>(lParam) != hwnd) {
+        state->pressed = -1;
+        InvalidateRect(hwnd, nullptr, FALSE);
+      }
+      break;
     default:
       break;
   }

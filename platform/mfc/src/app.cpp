@@ -40,18 +40,7 @@ BOOL CWinThread::InitInstance() { return FALSE; }
 int CWinThread::ExitInstance() { return static_cast<int>(m_msgCur.wParam); }
 
 BOOL CWinThread::DispatchThreadMessageEx(MSG* pMsg) {
-  const AFX_MSGMAP_ENTRY* entry = nullptr;
-  for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr && entry == nullptr;
-       map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
-    for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->nMessage != 0; ++e) {
-      const bool registered = e->nMessage == 0xC000 && e->pnRegisteredMessage != nullptr &&
-                              *e->pnRegisteredMessage == pMsg->message;
-      if (registered || (e->nMessage == pMsg->message && e->nCode == 0 && e->nID == 0)) {
-        entry = e;
-        break;
-      }
-    }
-  }
+  const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(GetMessageMap(), pMsg->message);
   if (entry == nullptr) return FALSE;
   AFX_MSGCALL call;
   call.message = pMsg->message;

@@ -12,13 +12,35 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
+namespace {
+
+const AFX_MSGMAP* BaseMap(const AFX_MSGMAP* pMap) {
+  return pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr;
+}
+
+}  // namespace
+
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
                                                      UINT nID) {
-  for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr) {
+  for (; pMap != nullptr; pMap = BaseMap(pMap)) {
     for (const AFX_MSGMAP_ENTRY* entry = pMap->lpEntries; entry->nMessage != 0; ++entry) {
+      // Registered entries all carry 0xC000 and match only through their variable.
+      if (entry->pnRegisteredMessage != nullptr) continue;
       if (entry->nMessage == nMessage && entry->nCode == nCode && nID >= entry->nID && nID <= entry->nLastID) {
         return entry;
       }
+    }
+  }
+  return nullptr;
+}
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage) {
+  for (; pMap != nullptr; pMap = BaseMap(pMap)) {
+    for (const AFX_MSGMAP_ENTRY* entry = pMap->lpEntries; entry->nMessage != 0; ++entry) {
+      const bool matches = entry->pnRegisteredMessage != nullptr
+                               ? *entry->pnRegisteredMessage == nMessage
+                               : entry->nMessage == nMessage && entry->nCode == 0 && entry->nID == 0;
+      if (matches) return entry;
     }
   }
   return nullptr;

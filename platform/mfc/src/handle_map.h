@@ -57,6 +57,29 @@ class HandleMap {
     if (inserted) it->second = make();
     return it->second;
   }
+  // FromHandle: the permanent object, else the temporary wrapper; null for null.
+  template <class Make>
+  T* FromHandle(H handle, Make make) {
+    if (handle == nullptr) return nullptr;
+    if (T* object = LookupPermanent(handle)) return object;
+    return Temporary(handle, nullptr, make);
+  }
+
+  // Attach: `object` (whose handle member is `member`) becomes the handle's permanent object;
+  // false when the handle is null, the object holds one already or the handle has an object.
+  bool Attach(T* object, H& member, H handle) {
+    if (handle == nullptr || member != nullptr || LookupPermanent(handle) != nullptr) return false;
+    SetPermanent(handle, object);
+    member = handle;
+    return true;
+  }
+  // Detach: the object lets go of its handle (and leaves the map when it was the permanent one).
+  H Detach(T* object, H& member) {
+    H handle = member;
+    member = nullptr;
+    if (handle != nullptr && LookupPermanent(handle) == object) RemovePermanent(handle);
+    return handle;
+  }
 
   void DeleteTemporaries() {
     // Deleting a wrapper must not reach the map again, so empty it first.

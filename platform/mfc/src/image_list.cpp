@@ -26,10 +26,7 @@ CImageList::CImageList() = default;
 CImageList::~CImageList() { DeleteImageList(); }
 
 CImageList* CImageList::FromHandle(HIMAGELIST hImageList) {
-  if (hImageList == nullptr) return nullptr;
-  mfc_internal::ThreadState& state = GetThreadState();
-  if (CImageList* list = state.imageLists.LookupPermanent(hImageList)) return list;
-  return state.imageLists.Temporary(hImageList, nullptr, [hImageList] {
+  return GetThreadState().imageLists.FromHandle(hImageList, [hImageList] {
     auto* list = new CImageList;
     list->m_hImageList = hImageList;
     return list;
@@ -41,20 +38,10 @@ CImageList* CImageList::FromHandlePermanent(HIMAGELIST hImageList) {
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList) {
-  if (hImageList == nullptr || m_hImageList != nullptr || FromHandlePermanent(hImageList) != nullptr) return FALSE;
-  GetThreadState().imageLists.SetPermanent(hImageList, this);
-  m_hImageList = hImageList;
-  return TRUE;
+  return GetThreadState().imageLists.Attach(this, m_hImageList, hImageList);
 }
 
-HIMAGELIST CImageList::Detach() {
-  HIMAGELIST hImageList = m_hImageList;
-  if (hImageList != nullptr && FromHandlePermanent(hImageList) == this) {
-    GetThreadState().imageLists.RemovePermanent(hImageList);
-  }
-  m_hImageList = nullptr;
-  return hImageList;
-}
+HIMAGELIST CImageList::Detach() { return GetThreadState().imageLists.Detach(this, m_hImageList); }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
   if (m_hImageList != nullptr) return FALSE;

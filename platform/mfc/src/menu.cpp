@@ -59,10 +59,7 @@ CMenu::CMenu() = default;
 CMenu::~CMenu() { DestroyMenu(); }
 
 CMenu* CMenu::FromHandle(HMENU hMenu) {
-  if (hMenu == nullptr) return nullptr;
-  mfc_internal::ThreadState& state = GetThreadState();
-  if (CMenu* menu = state.menus.LookupPermanent(hMenu)) return menu;
-  return state.menus.Temporary(hMenu, nullptr, [hMenu] {
+  return GetThreadState().menus.FromHandle(hMenu, [hMenu] {
     auto* menu = new CMenu;
     menu->m_hMenu = hMenu;
     return menu;
@@ -73,19 +70,9 @@ CMenu* CMenu::FromHandlePermanent(HMENU hMenu) {
   return hMenu != nullptr ? GetThreadState().menus.LookupPermanent(hMenu) : nullptr;
 }
 
-BOOL CMenu::Attach(HMENU hMenu) {
-  if (hMenu == nullptr || m_hMenu != nullptr || FromHandlePermanent(hMenu) != nullptr) return FALSE;
-  GetThreadState().menus.SetPermanent(hMenu, this);
-  m_hMenu = hMenu;
-  return TRUE;
-}
+BOOL CMenu::Attach(HMENU hMenu) { return GetThreadState().menus.Attach(this, m_hMenu, hMenu); }
 
-HMENU CMenu::Detach() {
-  HMENU hMenu = m_hMenu;
-  if (hMenu != nullptr && FromHandlePermanent(hMenu) == this) GetThreadState().menus.RemovePermanent(hMenu);
-  m_hMenu = nullptr;
-  return hMenu;
-}
+HMENU CMenu::Detach() { return GetThreadState().menus.Detach(this, m_hMenu); }
 
 CMenu* CMenu::FindOwnerDrawMenu(UINT nItemID) {
   return GetThreadState().menus.FindPermanent([nItemID](CMenu* menu) {

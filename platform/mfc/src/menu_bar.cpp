@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "menu_bar_update.h"
+#include "menu_update.h"
 #include "visual_manager_font.h"
 #include "mfc/visual_manager.h"
 

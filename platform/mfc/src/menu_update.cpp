@@ -1,22 +1,35 @@
-// Menu updates: before a popup shows, the frame asks the update handlers of its command route about
-// every item (enable, check, text), and greys items that nobody handles.
+// Menu updates: before a popup shows, the update handlers of a command route set every item's
+// state (enable, check, text), and items that nobody handles may be greyed.
+#include "menu_update.h"
+
 #include "mfc/cmd_ui.h"
 #include "mfc/frame.h"
 #include "mfc/menu.h"
 
+namespace mfc_internal {
+
+void UpdatePopupMenu(HMENU hMenu, CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
+  if (pTarget == nullptr || !::IsMenu(hMenu)) return;
+  CCmdUI state;
+  state.m_pMenu = CMenu::FromHandle(hMenu);
+  state.m_nIndexMax = static_cast<UINT>(::GetMenuItemCount(hMenu));
+  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+    const int index = static_cast<int>(state.m_nIndex);
+    if (HMENU submenu = ::GetSubMenu(hMenu, index)) {
+      UpdatePopupMenu(submenu, pTarget, bDisableIfNoHndler);
+      continue;
+    }
+    state.m_nID = ::GetMenuItemID(hMenu, index);
+    if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1)) continue;  // separators
+    state.DoUpdate(pTarget, bDisableIfNoHndler);
+    // A handler may have added or removed items.
+    state.m_nIndexMax = static_cast<UINT>(::GetMenuItemCount(hMenu));
+  }
+}
+
+}  // namespace mfc_internal
+
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) {
   CWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
-  if (bSysMenu || pPopupMenu == nullptr || !::IsMenu(pPopupMenu->m_hMenu)) return;
-  CCmdUI state;
-  state.m_pMenu = pPopupMenu;
-  state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
-  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-    state.m_nID = pPopupMenu->GetMenuItemID(static_cast<int>(state.m_nIndex));
-    // Separators (0) and submenus (-1) have no command of their own.
-    if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1)) continue;
-    state.m_pSubMenu = nullptr;
-    state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < AFX_IDS_FIRST_SYSTEM_ID);
-    // A handler may have added or removed items.
-    state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
-  }
+  if (!bSysMenu && pPopupMenu != nullptr) mfc_internal::UpdatePopupMenu(pPopupMenu->m_hMenu, this, m_bAutoMenuEnable);
 }

@@ -75,6 +75,7 @@ LRESULT CMFCTabCtrl::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT
 // ---- Layout ----
 
 int CMFCTabCtrl::GetTabWidth(int iTab) const {
+  if (iTab < 0 || iTab >= GetTabsNum()) return 0;
   const TabInfo& tab = m_tabs[static_cast<size_t>(iTab)];
   int width = 2 * kPadding + (IsOneNoteStyle() ? m_nTabsHeight / 2 : 0);
   const bool hasIcon = m_hImageList != nullptr && tab.icon != static_cast<UINT>(-1);
@@ -107,14 +108,18 @@ void CMFCTabCtrl::GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) co
   }
 }
 
+CRect CMFCTabCtrl::GetTabStrip() const {
+  CRect top;
+  CRect bottom;
+  GetTabArea(top, bottom);
+  return m_location == LOCATION_TOP ? top : bottom;
+}
+
 void CMFCTabCtrl::RecalcLayout() {
   if (m_hWnd == nullptr) return;
   CRect client;
   GetClientRect(&client);
-  CRect top;
-  CRect bottom;
-  GetTabArea(top, bottom);
-  const CRect area = m_location == LOCATION_TOP ? top : bottom;
+  const CRect area = GetTabStrip();
 
   // The pages fill the rest, inside a one-pixel frame.
   m_rectWndArea = client;
@@ -148,7 +153,9 @@ void CMFCTabCtrl::RecalcLayout() {
   if (total <= m_rectTabsArea.Width()) m_iFirstVisibleTab = 0;
   m_iFirstVisibleTab = std::clamp(m_iFirstVisibleTab, 0, std::max(0, GetTabsNum() - 1));
 
-  // Tabs side by side from the first visible one; a tab cut by the area's end keeps its visible part.
+  // Whole tabs side by side from the first visible one; the first tab that would be cut by the
+  // area's end and all after it are not shown (empty rectangles), so that a shown tab is a whole tab.
+  // Only the first visible tab shows cut, when it alone is wider than the area.
   int x = m_rectTabsArea.left;
   const int tabTop = m_location == LOCATION_TOP ? area.top + 2 : area.top;
   const int tabBottom = m_location == LOCATION_TOP ? area.bottom : area.bottom - 2;
@@ -158,8 +165,12 @@ void CMFCTabCtrl::RecalcLayout() {
     tab.fullyVisible = FALSE;
     if (i < m_iFirstVisibleTab || x >= m_rectTabsArea.right) continue;
     const int width = GetTabWidth(i);
-    tab.rect.SetRect(x, tabTop, std::min(x + width, static_cast<int>(m_rectTabsArea.right)), tabBottom);
     tab.fullyVisible = x + width <= m_rectTabsArea.right;
+    if (!tab.fullyVisible && i > m_iFirstVisibleTab) {
+      x = m_rectTabsArea.right;
+      continue;
+    }
+    tab.rect.SetRect(x, tabTop, std::min(x + width, static_cast<int>(m_rectTabsArea.right)), tabBottom);
     x += width;
   }
 

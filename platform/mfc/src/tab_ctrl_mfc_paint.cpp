@@ -7,12 +7,7 @@ BOOL CMFCTabCtrl::OnEraseBkgnd(CDC*) { return TRUE; }  // OnPaint covers every p
 void CMFCTabCtrl::OnPaint() {
   CPaintDC dc(this);
   CMFCVisualManager* manager = CMFCVisualManager::GetInstance();
-  CRect client;
-  GetClientRect(&client);
-  CRect top;
-  CRect bottom;
-  GetTabArea(top, bottom);
-  const CRect area = m_location == LOCATION_TOP ? top : bottom;
+  const CRect area = GetTabStrip();
 
   CRect frame = m_rectWndArea;
   frame.InflateRect(1, 1);

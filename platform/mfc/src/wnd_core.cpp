@@ -32,10 +32,7 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
-  if (hWnd == nullptr) return nullptr;
-  mfc_internal::ThreadState& state = GetThreadState();
-  if (CWnd* wnd = state.windows.LookupPermanent(hWnd)) return wnd;
-  return state.windows.Temporary(hWnd, nullptr, [hWnd] { return new CWnd(hWnd); });
+  return GetThreadState().windows.FromHandle(hWnd, [hWnd] { return new CWnd(hWnd); });
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
@@ -43,19 +40,9 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
   return GetThreadState().windows.LookupPermanent(hWnd);
 }
 
-BOOL CWnd::Attach(HWND hWndNew) {
-  if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr) return FALSE;
-  GetThreadState().windows.SetPermanent(hWndNew, this);
-  m_hWnd = hWndNew;
-  return TRUE;
-}
+BOOL CWnd::Attach(HWND hWndNew) { return GetThreadState().windows.Attach(this, m_hWnd, hWndNew); }
 
-HWND CWnd::Detach() {
-  HWND hWnd = m_hWnd;
-  if (hWnd != nullptr && FromHandlePermanent(hWnd) == this) GetThreadState().windows.RemovePermanent(hWnd);
-  m_hWnd = nullptr;
-  return hWnd;
-}
+HWND CWnd::Detach() { return GetThreadState().windows.Detach(this, m_hWnd); }
 
 // ---- Subclassing ----
 

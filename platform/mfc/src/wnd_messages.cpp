@@ -59,21 +59,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
   }
 
-  // Every WM_CTLCOLORxxx is one WM_CTLCOLOR entry; registered messages match by their variable.
-  const UINT key = IsCtlColorMessage(message) ? WM_CTLCOLOR : message;
-  const AFX_MSGMAP_ENTRY* entry = nullptr;
-  if (message >= 0xC000 && message <= 0xFFFF) {
-    for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr && entry == nullptr;
-         map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
-      for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->nMessage != 0; ++e) {
-        if (e->nMessage == 0xC000 && e->pnRegisteredMessage != nullptr && *e->pnRegisteredMessage == message) {
-          entry = e;
-          break;
-        }
-      }
-    }
-  }
-  if (entry == nullptr) entry = FindMessageEntry(GetMessageMap(), key, 0, 0);
+  // Every WM_CTLCOLORxxx is one WM_CTLCOLOR entry.
+  const AFX_MSGMAP_ENTRY* entry =
+      FindMessageEntry(GetMessageMap(), IsCtlColorMessage(message) ? WM_CTLCOLOR : message);
   if (entry == nullptr) return FALSE;
 
   AFX_MSGCALL call;

@@ -40,13 +40,9 @@ void DrawCaption(HDC dc, HWND hwnd, RECT area, UINT format, DWORD style) {
 }
 
 void PaintOwnerDrawn(HWND hwnd, HDC dc, const ButtonState& state) {
-  RECT client;
-  GetClientRect(hwnd, &client);
   UINT itemState = (state.pushed ? ODS_SELECTED : 0) | (state.focused ? ODS_FOCUS : 0) |
                    (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED);
-  UINT id = static_cast<UINT>(GetDlgCtrlID(hwnd));
-  DRAWITEMSTRUCT item{ODT_BUTTON, id, 0, ODA_DRAWENTIRE, itemState, hwnd, dc, client, 0};
-  if (HWND parent = GetParent(hwnd)) SendMessageW(parent, WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&item));
+  AskParentToDraw(hwnd, dc, ODT_BUTTON, itemState);
 }
 
 void PaintPush(HWND hwnd, HDC dc, const ButtonState& state, DWORD style) {

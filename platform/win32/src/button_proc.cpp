@@ -219,14 +219,6 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterButtonClass() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = ButtonProc;
-  wc.cbWndExtra = kControlExtraBytes;
-  wc.lpszClassName = WC_BUTTONW;
-  RegisterClassExW(&wc);
-}
+void RegisterButtonClass() { RegisterControlClass(WC_BUTTONW, ButtonProc, CS_HREDRAW | CS_VREDRAW); }
 
 }  // namespace win32_internal

@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "window_internal.h"
+
 namespace {
 
 struct Clipboard {
@@ -193,6 +195,18 @@ HWND GetOpenClipboardWindow() {
   std::lock_guard lock(clipboard.mutex);
   return clipboard.open ? clipboard.openWindow : nullptr;
 }
+
+namespace win32_internal {
+
+// A destroyed window no longer owns the clipboard, nor names the window that has it open.
+void ForgetClipboardWindow(HWND hwnd) {
+  Clipboard& clipboard = TheClipboard();
+  std::lock_guard lock(clipboard.mutex);
+  if (clipboard.owner == hwnd) clipboard.owner = nullptr;
+  if (clipboard.open && clipboard.openWindow == hwnd) clipboard.openWindow = nullptr;
+}
+
+}  // namespace win32_internal
 
 namespace winsim {
 

@@ -5,24 +5,10 @@ namespace win32_internal {
 
 namespace {
 
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void DrawArrow(HDC hdc, const RECT& button, COLORREF color) {
   int cx = (button.left + button.right) / 2, cy = (button.top + button.bottom) / 2;
   POINT arrow[3] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
-  HBRUSH brush = CreateSolidBrush(color);
-  HPEN pen = CreatePen(PS_SOLID, 1, color);
-  HGDIOBJ oldBrush = SelectObject(hdc, brush);
-  HGDIOBJ oldPen = SelectObject(hdc, pen);
-  Polygon(hdc, arrow, 3);
-  SelectObject(hdc, oldBrush);
-  SelectObject(hdc, oldPen);
-  DeleteObject(brush);
-  DeleteObject(pen);
+  FillGlyph(hdc, arrow, 3, color);
 }
 
 }  // namespace

@@ -56,15 +56,6 @@ std::wstring SelectedText(const ComboState& state) {
   return list->items[static_cast<size_t>(list->selection)].text;
 }
 
-LRESULT CopyOut(const std::wstring& text, WPARAM size, LPARAM buffer) {
-  auto* out = reinterpret_cast<wchar_t*>(buffer);
-  if (!out || size == 0) return 0;
-  size_t count = std::min(text.size(), static_cast<size_t>(size) - 1);
-  text.copy(out, count);
-  out[count] = L'\0';
-  return static_cast<LRESULT>(count);
-}
-
 LRESULT ComboInfo(HWND combo, const ComboState& state, LPARAM lParam) {
   auto* info = reinterpret_cast<COMBOBOXINFO*>(lParam);
   if (!info || info->cbSize != sizeof(COMBOBOXINFO)) return FALSE;
@@ -158,7 +149,7 @@ LRESULT TextMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wParam, L
       return TRUE;
     }
     case WM_GETTEXT:
-      return CopyOut(SelectedText(state), wParam, lParam);
+      return CopyTextOut(SelectedText(state), wParam, lParam);
     default:
       return static_cast<LRESULT>(SelectedText(state).size());
   }

@@ -1,4 +1,5 @@
-// Control backgrounds: a brush from the parent, or nothing at all, so that the parent shows through.
+// What the controls paint with: backgrounds (a brush from the parent, or nothing at all, so that the parent shows
+// through), small glyphs and the owner's drawing of owner-drawn controls.
 #include <cairo.h>
 
 #include "controls_internal.h"
@@ -35,6 +36,26 @@ void FillControlBackground(HWND control, HDC dc, HBRUSH brush) {
   GetClientRect(control, &r);
   if (IsHollowBrush(brush)) ClearToTransparent(control, nullptr);
   else if (brush) FillRect(dc, &r, brush);
+}
+
+void FillGlyph(HDC dc, const POINT* points, int count, COLORREF color) {
+  HBRUSH brush = CreateSolidBrush(color);
+  HPEN pen = CreatePen(PS_SOLID, 1, color);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  Polygon(dc, points, count);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(brush);
+  DeleteObject(pen);
+}
+
+void AskParentToDraw(HWND control, HDC dc, UINT controlType, UINT itemState) {
+  RECT client;
+  GetClientRect(control, &client);
+  UINT id = static_cast<UINT>(GetDlgCtrlID(control));
+  DRAWITEMSTRUCT item{controlType, id, 0, ODA_DRAWENTIRE, itemState, control, dc, client, 0};
+  if (HWND parent = GetParent(control)) SendMessageW(parent, WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&item));
 }
 
 }  // namespace win32_internal

@@ -10,6 +10,11 @@ namespace win32_internal {
 // Registers the system control classes once per process (they are global classes and outlive a reset).
 void RegisterStandardControlClasses();
 
+// Registers one global control class whose windows keep a state pointer in their extra bytes; `style` adds to
+// CS_GLOBALCLASS | CS_DBLCLKS. Registered directly (no class lookup first): this runs while the standard classes
+// are being registered.
+void RegisterControlClass(const wchar_t* name, WNDPROC proc, UINT style);
+
 // The classes of each control family; the list controls (LISTBOX, COMBOBOX) are registered by their own files.
 void RegisterListControlClasses();
 void RegisterButtonClass();
@@ -61,6 +66,12 @@ inline HBRUSH ParentColors(HWND control, HDC dc, UINT message) {
       DefWindowProcW(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
 }
 
+// Fills a small polygon (an arrow, a mark) in one colour, outline included.
+void FillGlyph(HDC dc, const POINT* points, int count, COLORREF color);
+
+// An owner-drawn control's painting: WM_DRAWITEM to the parent with the whole client area to draw.
+void AskParentToDraw(HWND control, HDC dc, UINT controlType, UINT itemState);
+
 // Whether a brush draws nothing (the stock hollow brush or any BS_NULL brush).
 bool IsHollowBrush(HBRUSH brush);
 // Makes a part of the control's client area (all of it when `rect` is null) transparent, so that what lies below
@@ -68,6 +79,16 @@ bool IsHollowBrush(HBRUSH brush);
 void ClearToTransparent(HWND control, const RECT* rect);
 // Fills the client area with the brush; a hollow brush leaves it transparent.
 void FillControlBackground(HWND control, HDC dc, HBRUSH brush);
+
+// WM_GETTEXT's answer from a control's own text: as much as fits in `size` characters with the terminator.
+inline LRESULT CopyTextOut(const std::wstring& text, WPARAM size, LPARAM buffer) {
+  auto* out = reinterpret_cast<wchar_t*>(buffer);
+  if (!out || size == 0) return 0;
+  size_t count = text.size() < size - 1 ? text.size() : static_cast<size_t>(size - 1);
+  text.copy(out, count);
+  out[count] = L'\0';
+  return static_cast<LRESULT>(count);
+}
 
 // The window's text.
 inline std::wstring WindowText(HWND hwnd) {

@@ -81,6 +81,8 @@ HWND CreateDialogFromTemplate(const DLGTEMPLATE& dialogTemplate, HWND parent, DL
   RegisterDialogClass();
   DWORD style = dialogTemplate.style;
   DWORD exStyle = dialogTemplate.dwExtendedStyle | ((style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0);
+  // A DS_CONTROL page is a control of the dialog it sits in: its controls join that dialog's tab order.
+  if (style & DS_CONTROL) exStyle |= WS_EX_CONTROLPARENT;
   if ((style & WS_CHILD) && !IsWindow(parent)) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return nullptr;
@@ -133,12 +135,7 @@ HWND CreateDialogIndirectParamW(HINSTANCE, LPCDLGTEMPLATEW dialogTemplate, HWND 
 }
 
 HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc, LPARAM initParam) {
-  const DLGTEMPLATE* found =
-      IS_INTRESOURCE(templateName) ? FindDialogTemplate(static_cast<int>(reinterpret_cast<ULONG_PTR>(templateName)))
-                                   : nullptr;
-  if (!found) {
-    SetLastError(1814L);  // ERROR_RESOURCE_NAME_NOT_FOUND
-    return nullptr;
-  }
+  const DLGTEMPLATE* found = TemplateNamed(templateName);
+  if (!found) return nullptr;
   return CreateDialogIndirectParamW(instance, found, parent, proc, initParam);
 }

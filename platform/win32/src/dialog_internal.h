@@ -27,6 +27,8 @@ SIZE BaseUnitsOf(HFONT font);
 // template says WS_VISIBLE. Null when the dialog or a control can't be created.
 HWND CreateDialogFromTemplate(const DLGTEMPLATE& dialogTemplate, HWND parent, DLGPROC proc, LPARAM initParam,
                               int templateId, bool modal);
+// The registered template a resource name (MAKEINTRESOURCE(id)) names; null with ERROR_RESOURCE_NAME_NOT_FOUND.
+const DLGTEMPLATE* TemplateNamed(LPCWSTR name);
 // The id a registered template was registered under (0 for templates made on the spot).
 int RegisteredIdOf(const DLGTEMPLATE* dialogTemplate);
 

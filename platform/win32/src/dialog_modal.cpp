@@ -104,12 +104,7 @@ INT_PTR DialogBoxIndirectParamW(HINSTANCE, LPCDLGTEMPLATEW dialogTemplate, HWND 
 }
 
 INT_PTR DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc, LPARAM initParam) {
-  const DLGTEMPLATE* found =
-      IS_INTRESOURCE(templateName) ? FindDialogTemplate(static_cast<int>(reinterpret_cast<ULONG_PTR>(templateName)))
-                                   : nullptr;
-  if (!found) {
-    SetLastError(1814L);  // ERROR_RESOURCE_NAME_NOT_FOUND
-    return -1;
-  }
+  const DLGTEMPLATE* found = TemplateNamed(templateName);
+  if (!found) return -1;
   return DialogBoxIndirectParamW(instance, found, parent, proc, initParam);
 }

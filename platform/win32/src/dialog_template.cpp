@@ -29,6 +29,13 @@ int RegisteredIdOf(const DLGTEMPLATE* dialogTemplate) {
   return 0;
 }
 
+const DLGTEMPLATE* TemplateNamed(LPCWSTR name) {
+  const DLGTEMPLATE* found =
+      IS_INTRESOURCE(name) ? FindDialogTemplate(static_cast<int>(reinterpret_cast<ULONG_PTR>(name))) : nullptr;
+  if (!found) SetLastError(1814L);  // ERROR_RESOURCE_NAME_NOT_FOUND
+  return found;
+}
+
 SIZE BaseUnitsOf(HFONT font) {
   static const wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   HDC hdc = GetDC(nullptr);

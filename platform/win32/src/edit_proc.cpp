@@ -13,15 +13,6 @@ constexpr int kFontMargin = 2;
 
 int Length(const EditState& state) { return static_cast<int>(state.text.size()); }
 
-LRESULT GetText(const EditState& state, WPARAM size, LPARAM buffer) {
-  auto* out = reinterpret_cast<wchar_t*>(buffer);
-  if (!out || size == 0) return 0;
-  size_t count = std::min(state.text.size(), static_cast<size_t>(size) - 1);
-  state.text.copy(out, count);
-  out[count] = L'\0';
-  return static_cast<LRESULT>(count);
-}
-
 LRESULT GetSelection(const EditState& state, WPARAM startOut, LPARAM endOut) {
   auto start = static_cast<DWORD>(state.selectionStart()), end = static_cast<DWORD>(state.selectionEnd());
   if (startOut) *reinterpret_cast<DWORD*>(startOut) = start;
@@ -171,7 +162,7 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
       return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     case WM_GETTEXT:
-      return GetText(*state, wParam, lParam);
+      return CopyTextOut(state->text, wParam, lParam);
     case WM_GETTEXTLENGTH:
       return Length(*state);
     case WM_SETTEXT: {
@@ -234,14 +225,6 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterEditClass() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-  wc.lpfnWndProc = EditProc;
-  wc.cbWndExtra = kControlExtraBytes;
-  wc.lpszClassName = WC_EDITW;
-  RegisterClassExW(&wc);
-}
+void RegisterEditClass() { RegisterControlClass(WC_EDITW, EditProc, 0); }
 
 }  // namespace win32_internal

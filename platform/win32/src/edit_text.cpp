@@ -33,8 +33,9 @@ bool FitsWidth(HWND hwnd, const EditState& state) {
   return EditCharEdges(hwnd, state).back() <= area.right - area.left;
 }
 
-void Changed(HWND hwnd, EditState& state) {
-  state.modified = true;
+// The notifications come last: the parent may change the text again or destroy the field while it hears them.
+void Changed(HWND hwnd, EditState& state, bool modified) {
+  state.modified = modified;  // WM_SETTEXT clears the modify flag; every other change sets it
   ScrollEditToCaret(hwnd, state);
   NotifyParent(hwnd, EN_UPDATE);
   if (IsWindow(hwnd)) NotifyParent(hwnd, EN_CHANGE);
@@ -65,7 +66,7 @@ bool ReplaceEditSelection(HWND hwnd, EditState& state, std::wstring insert, bool
     MessageBeep(0);
     return false;
   }
-  Changed(hwnd, state);
+  Changed(hwnd, state, true);
   return true;
 }
 
@@ -74,8 +75,7 @@ void SetEditText(HWND hwnd, EditState& state, const std::wstring& text) {
   ApplyCase(EditStyle(hwnd), state.text);
   state.anchor = state.caret = 0;
   state.scroll = 0;
-  Changed(hwnd, state);
-  state.modified = false;
+  Changed(hwnd, state, false);
 }
 
 void SetEditSelection(HWND hwnd, EditState& state, int anchor, int caret) {

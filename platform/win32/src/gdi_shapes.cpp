@@ -75,18 +75,26 @@ void ArcPath(cairo_t* cr, const RECT& box, int xStart, int yStart, int xEnd, int
   cairo_restore(cr);
 }
 
+// A brush handle, stock or made, or a system colour index + 1; a hollow brush counts (it paints nothing).
+bool IsBrush(HBRUSH brush) {
+  COLORREF ignored;
+  if (BrushColor(nullptr, brush, &ignored)) return true;
+  SetLastError(ERROR_INVALID_HANDLE);
+  return false;
+}
+
 }  // namespace
 
 BOOL FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
   DrawScope scope(hdc);
-  if (!scope || rect == nullptr) return FALSE;
+  if (!scope || rect == nullptr || !IsBrush(brush)) return FALSE;
   if (UseBrush(scope, brush)) FillLogicalRect(scope.cr(), *rect);
   return TRUE;
 }
 
 BOOL FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
   DrawScope scope(hdc);
-  if (!scope || rect == nullptr) return FALSE;
+  if (!scope || rect == nullptr || !IsBrush(brush)) return FALSE;
   if (IsEmptyRect(*rect) || !UseBrush(scope, brush)) return TRUE;
   cairo_t* cr = scope.cr();
   const RECT& r = *rect;

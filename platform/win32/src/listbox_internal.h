@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "controls_internal.h"
+
 namespace win32_internal {
 
 struct ListItem {
@@ -44,9 +46,6 @@ int ItemAtPoint(const ListBoxState& state, POINT client, const RECT& clientRect)
 // Scrolls so that `index` is visible.
 void EnsureItemVisible(HWND list, ListBoxState& state, int index);
 void PaintListBox(HWND list, HDC hdc, const ListBoxState& state);
-
-// Sends WM_COMMAND with `code` from a control to its parent.
-void NotifyParent(HWND control, WORD code);
 
 // What the drop-down list reports to its combo box.
 void ComboListChose(HWND combo, int index);  // the user picked an item with the mouse

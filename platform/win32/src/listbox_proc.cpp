@@ -6,12 +6,6 @@
 
 namespace win32_internal {
 
-void NotifyParent(HWND control, WORD code) {
-  HWND parent = GetParent(control);
-  if (parent)
-    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
-}
-
 namespace {
 
 int Count(const ListBoxState& state) { return static_cast<int>(state.items.size()); }

@@ -5,21 +5,6 @@
 
 namespace win32_internal {
 
-namespace {
-
-// Registered directly (no class lookup first): this runs while the standard classes are being registered.
-void RegisterControlClass(const wchar_t* name, WNDPROC proc, UINT style) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | style;
-  wc.lpfnWndProc = proc;
-  wc.cbWndExtra = sizeof(void*);
-  wc.lpszClassName = name;
-  RegisterClassExW(&wc);
-}
-
-}  // namespace
-
 // Global classes survive winsim::Reset, so they are registered once per process.
 void RegisterListControlClasses() {
   static std::once_flag once;

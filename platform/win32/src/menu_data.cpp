@@ -68,20 +68,27 @@ MenuItem ItemFromFlags(UINT flags, UINT_PTR idOrSubmenu, LPCWSTR text) {
   return item;
 }
 
-std::vector<MenuItemRecord> RecordMenuItems(HMENU handle) {
+namespace {
+
+// Submenus nest at most 32 deep here, so that a menu made to contain itself ends the walk.
+std::vector<MenuItemRecord> RecordItems(HMENU handle, int depth) {
   std::vector<MenuItemRecord> records;
   Menu* menu = MenuTable().Find(reinterpret_cast<std::uintptr_t>(handle));
-  if (!menu) return records;
+  if (!menu || depth > 32) return records;
   for (const MenuItem& item : menu->items) {
     if (item.IsSeparator())
       records.push_back(MenuItemRecord::Separator());
     else if (item.submenu)
-      records.push_back(MenuItemRecord::Submenu(item.text, RecordMenuItems(item.submenu)));
+      records.push_back(MenuItemRecord::Submenu(item.text, RecordItems(item.submenu, depth + 1)));
     else
       records.emplace_back(item.text, item.id, item.IsEnabled(), (item.state & MF_CHECKED) != 0);
   }
   return records;
 }
+
+}  // namespace
+
+std::vector<MenuItemRecord> RecordMenuItems(HMENU handle) { return RecordItems(handle, 0); }
 
 HFONT MenuFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 

@@ -35,15 +35,16 @@ UINT RunPopupMenu(HMENU menu, UINT flags, POINT at, HWND owner) {
     SendMessageW(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, FALSE));
     InitSubmenus(menu, owner, 0);
   }
-  if (!IsMenu(menu) || !IsWindow(owner)) return 0;
-  HWND window = ShowPopupMenuWindow(menu, owner, at, flags);
-  if (winsim::MenuObserver observe = std::exchange(NextObserver(), nullptr)) observe(window, menu);
-  UINT command = AnswerPopupMenu(RecordMenuItems(menu), flags);
-  if (window) DestroyWindow(window);
-  if (IsWindow(owner)) {
-    SendMessageW(owner, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
-    SendMessageW(owner, WM_EXITMENULOOP, TRUE, 0);
+  // The owner may have destroyed the menu (or itself) while preparing it: then nothing opens.
+  UINT command = 0;
+  if (IsMenu(menu) && IsWindow(owner)) {
+    HWND window = ShowPopupMenuWindow(menu, owner, at, flags);
+    if (winsim::MenuObserver observe = std::exchange(NextObserver(), nullptr)) observe(window, menu);
+    command = AnswerPopupMenu(RecordMenuItems(menu), flags);
+    if (IsWindow(window)) DestroyWindow(window);
+    if (IsWindow(owner)) SendMessageW(owner, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
   }
+  if (IsWindow(owner)) SendMessageW(owner, WM_EXITMENULOOP, TRUE, 0);
   return command;
 }
 

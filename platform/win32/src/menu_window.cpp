@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "controls_internal.h"
 #include "menu_internal.h"
 
 namespace win32_internal {
@@ -72,15 +73,7 @@ void Layout(PopupMenuState& state) {
 void DrawSubmenuArrow(HDC hdc, const RECT& row, COLORREF color) {
   int x = row.right - kArrowColumn / 2, y = (row.top + row.bottom) / 2;
   POINT arrow[3] = {{x - 2, y - 4}, {x + 2, y}, {x - 2, y + 4}};
-  HBRUSH brush = CreateSolidBrush(color);
-  HPEN pen = CreatePen(PS_SOLID, 1, color);
-  HGDIOBJ oldBrush = SelectObject(hdc, brush);
-  HGDIOBJ oldPen = SelectObject(hdc, pen);
-  Polygon(hdc, arrow, 3);
-  SelectObject(hdc, oldBrush);
-  SelectObject(hdc, oldPen);
-  DeleteObject(brush);
-  DeleteObject(pen);
+  FillGlyph(hdc, arrow, 3, color);
 }
 
 void DrawTextItem(HDC hdc, const MenuItem& item, const RECT& row) {

@@ -72,6 +72,13 @@ bool PostToThread(DWORD threadId, const MSG& msg, bool front) {
   return true;
 }
 
+// Only the window's own thread destroys it, so only that thread's queue can hold its messages.
+void DropPostedMessagesOf(HWND hwnd) {
+  ThreadQueue& queue = CurrentQueue();
+  std::lock_guard lock(queue.mutex);
+  std::erase_if(queue.posted, [&](const MSG& msg) { return msg.hwnd == hwnd; });
+}
+
 void ResetQueues() {
   Queues& queues = AllQueues();
   std::lock_guard lock(queues.mutex);

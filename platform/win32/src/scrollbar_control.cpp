@@ -155,13 +155,7 @@ LRESULT ScrollBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void RegisterScrollBarClass() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = ScrollBarProc;
-  wc.cbWndExtra = kControlExtraBytes;
-  wc.lpszClassName = WC_SCROLLBARW;
-  RegisterClassExW(&wc);
+  RegisterControlClass(WC_SCROLLBARW, ScrollBarProc, CS_HREDRAW | CS_VREDRAW);
   RegisterScrollBarTrackerClass();
 }
 

@@ -19,9 +19,12 @@ std::uint64_t Clock() { return win32_internal::Now(); }
 void AdvanceClock(std::uint64_t milliseconds) {
   std::uint64_t target = win32_internal::Now() + milliseconds;
   std::uint64_t due = 0;
-  for (int step = 0; step < 1000000 && win32_internal::NextTimerDue(&due) && due <= target; ++step) {
+  // A pump that stops early (its guard tripped, or WM_QUIT waits) leaves due timers undelivered: the stepping
+  // ends there rather than spinning on them.
+  while (win32_internal::NextTimerDue(&due) && due <= target) {
     win32_internal::SetNow(std::max(win32_internal::Now(), due));
-    PumpMessages();
+    PumpResult pumped = PumpMessages();
+    if (!pumped.idle || pumped.quit) break;
   }
   win32_internal::SetNow(target);
   PumpMessages();
@@ -49,6 +52,7 @@ void Reset() {
   ResetClock();
   ResetScreen();
   ResetMouseMemory();
+  ResetClipboard();
 }
 
 }  // namespace winsim

@@ -62,15 +62,6 @@ void PaintImage(HWND hwnd, HDC dc, const StaticState& state, DWORD style) {
   DeleteDC(memory);
 }
 
-void PaintOwnerDrawn(HWND hwnd, HDC dc) {
-  RECT client;
-  GetClientRect(hwnd, &client);
-  UINT id = static_cast<UINT>(GetDlgCtrlID(hwnd));
-  UINT state = IsWindowEnabled(hwnd) ? 0u : ODS_DISABLED;
-  DRAWITEMSTRUCT item{ODT_STATIC, id, 0, ODA_DRAWENTIRE, state, hwnd, dc, client, 0};
-  if (HWND parent = GetParent(hwnd)) SendMessageW(parent, WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&item));
-}
-
 void PaintShape(HWND hwnd, HDC dc, DWORD type) {
   RECT client;
   GetClientRect(hwnd, &client);
@@ -103,7 +94,7 @@ void PaintStatic(HWND hwnd, HDC dc, const StaticState& state) {
   DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
   DWORD type = style & SS_TYPEMASK;
   switch (type) {
-    case SS_OWNERDRAW: PaintOwnerDrawn(hwnd, dc); break;
+    case SS_OWNERDRAW: AskParentToDraw(hwnd, dc, ODT_STATIC, IsWindowEnabled(hwnd) ? 0u : ODS_DISABLED); break;
     case SS_BITMAP:
     case SS_ICON: PaintImage(hwnd, dc, state, style); break;
     case SS_BLACKRECT:

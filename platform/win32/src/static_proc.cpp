@@ -84,14 +84,6 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterStaticClass() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-  wc.lpfnWndProc = StaticProc;
-  wc.cbWndExtra = kControlExtraBytes;
-  wc.lpszClassName = WC_STATICW;
-  RegisterClassExW(&wc);
-}
+void RegisterStaticClass() { RegisterControlClass(WC_STATICW, StaticProc, 0); }
 
 }  // namespace win32_internal

@@ -2,6 +2,7 @@
 // selected tab raised and joined to the panel below.
 #include <algorithm>
 
+#include "controls_internal.h"
 #include "tabctrl_internal.h"
 
 namespace win32_internal {
@@ -11,10 +12,6 @@ namespace {
 constexpr int kLabelPadding = 6;  // left and right of a tab's icon and label
 constexpr int kIconGap = 3;       // between icon and label
 constexpr int kRaise = 2;         // how much higher the selected tab stands
-
-HFONT FontOf(const TabControlState& state) {
-  return state.font != nullptr ? state.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
 
 SIZE IconSize(const TabControlState& state) {
   int cx = 0, cy = 0;
@@ -26,7 +23,7 @@ SIZE IconSize(const TabControlState& state) {
 
 int TabRowHeight(HWND, const TabControlState& state) {
   HDC hdc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(hdc, FontOf(state));
+  HGDIOBJ old = SelectObject(hdc, ControlFontOr(state.font));
   TEXTMETRICW metrics{};
   GetTextMetricsW(hdc, &metrics);
   SelectObject(hdc, old);
@@ -37,7 +34,7 @@ int TabRowHeight(HWND, const TabControlState& state) {
 std::vector<RECT> TabRects(HWND hwnd, const TabControlState& state) {
   std::vector<RECT> rects;
   HDC hdc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(hdc, FontOf(state));
+  HGDIOBJ old = SelectObject(hdc, ControlFontOr(state.font));
   const int height = TabRowHeight(hwnd, state);
   const SIZE icon = IconSize(state);
   int x = kRaise;
@@ -66,7 +63,7 @@ void PaintTabControl(HWND hwnd, HDC hdc, const TabControlState& state) {
   HGDIOBJ oldPen = SelectObject(hdc, shadow);
   HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(NULL_BRUSH));
   Rectangle(hdc, panel.left, panel.top, panel.right, panel.bottom);
-  HGDIOBJ oldFont = SelectObject(hdc, FontOf(state));
+  HGDIOBJ oldFont = SelectObject(hdc, ControlFontOr(state.font));
   SetBkMode(hdc, TRANSPARENT);
   SetTextColor(hdc, GetSysColor(COLOR_BTNTEXT));
   const std::vector<RECT> rects = TabRects(hwnd, state);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <mutex>
 
+#include "controls_internal.h"
 #include "tabctrl_internal.h"
 
 namespace win32_internal {
@@ -204,15 +205,9 @@ LRESULT CALLBACK TabControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce) {
   if (picce == nullptr || picce->dwSize != sizeof(INITCOMMONCONTROLSEX)) return FALSE;
   static std::once_flag once;
+  // A global class outlives the simulation's resets, as the standard controls' classes do.
   std::call_once(once, [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    // A global class outlives the simulation's resets, as the standard controls' classes do.
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = win32_internal::TabControlProc;
-    wc.cbWndExtra = sizeof(LONG_PTR);
-    wc.lpszClassName = WC_TABCONTROLW;
-    RegisterClassExW(&wc);
+    win32_internal::RegisterControlClass(WC_TABCONTROLW, win32_internal::TabControlProc, CS_HREDRAW | CS_VREDRAW);
   });
   return TRUE;
 }

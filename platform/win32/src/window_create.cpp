@@ -28,10 +28,12 @@ void ApplyMinMaxInfo(HWND hwnd, DWORD style, int& width, int& height) {
   }
 }
 
-// Sends the final WM_NCDESTROY and forgets the window.
+// Sends the final WM_NCDESTROY and forgets the window with what only it used.
 void Forget(HWND hwnd) {
-  KillTimersOf(hwnd);
   SendMessageW(hwnd, WM_NCDESTROY, 0, 0);
+  KillTimersOf(hwnd);
+  DropPostedMessagesOf(hwnd);
+  ForgetClipboardWindow(hwnd);
   Window* window = PeekWindow(hwnd);
   if (!window) return;
   Unlink(*window);

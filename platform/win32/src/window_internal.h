@@ -119,8 +119,10 @@ void ActivateAnotherWindow(HWND leaving);
 // Activation; `how` is WA_ACTIVE or WA_CLICKACTIVE. Returns the previously active window.
 HWND ActivateWindow(HWND hwnd, WORD how);
 
-// Timers die with their window.
+// What dies with a window: its timers, the messages posted to it and its ownership of the clipboard.
 void KillTimersOf(HWND hwnd);
+void DropPostedMessagesOf(HWND hwnd);
+void ForgetClipboardWindow(HWND hwnd);
 
 // Parts of winsim::Reset.
 void ResetQueues();

@@ -17,6 +17,15 @@ bool CanTakeActivation(const Window& window) {
   return IsTopLevel(window) && !(window.exStyle & WS_EX_NOACTIVATE) && !(window.style & WS_CHILD);
 }
 
+// A window that hides passes activation on to another window, and a focus inside it moves to its parent.
+void HandOverInputOfHidden(HWND hwnd) {
+  if (GetActiveWindow() == hwnd) ActivateAnotherWindow(hwnd);
+  HWND focused = GetFocus();
+  Window* window = PeekWindow(hwnd);
+  if (!window || !focused || !IsSelfOrDescendant(focused, hwnd)) return;
+  SetFocus(IsTopLevel(*window) ? nullptr : window->parent);
+}
+
 }  // namespace
 
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
@@ -79,7 +88,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
 
   bool visibleNow = (window->style & WS_VISIBLE) != 0;
   if (!(flags & SWP_NOACTIVATE) && visibleNow && CanTakeActivation(*window)) ActivateWindow(hwnd, WA_ACTIVE);
-  if (wasVisible && !visibleNow && GetActiveWindow() == hwnd) ActivateAnotherWindow(hwnd);
+  if (wasVisible && !visibleNow) HandOverInputOfHidden(hwnd);
 
   if (!(flags & SWP_NOREDRAW)) PaintFrameIfNeeded(hwnd);
   if (!PeekWindow(hwnd)) return TRUE;

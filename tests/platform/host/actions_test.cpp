@@ -68,8 +68,9 @@ class CountingCallback : public ActionCallback {
   BOOL ExecuteAction(int id) override {
     last = id;
     ++calls;
-    return TRUE;
+    return answer;
   }
+  BOOL answer = TRUE;
   int last = 0;
   int calls = 0;
 };
@@ -90,9 +91,13 @@ TEST_F(ActionsTest, AProgramTableRunsItsCallbackOnceActivated) {
   EXPECT_EQ(callback.GetTable(), table);
   EXPECT_TRUE(manager->ExecuteAction(0x5e31a0c2, 1));
   EXPECT_EQ(callback.last, 1);
+  // A callback that does not carry the command out makes the execution fail.
+  callback.answer = FALSE;
+  EXPECT_FALSE(manager->ExecuteAction(0x5e31a0c2, 1));
+  callback.answer = TRUE;
   EXPECT_TRUE(manager->DeactivateActionTable(&callback, 0x5e31a0c2));
   EXPECT_TRUE(table->GetActionById(1)->ExecuteAction());
-  EXPECT_EQ(callback.calls, 1);
+  EXPECT_EQ(callback.calls, 2);
   EXPECT_FALSE(manager->ActivateActionTable(&callback, 1234));
 }
 

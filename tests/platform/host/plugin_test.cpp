@@ -16,16 +16,6 @@ class DemoDesc : public ClassDesc2 {
   const MCHAR* Category() override { return L"Geometry"; }
 };
 
-TEST(PluginTest, DescriptorDefaultsAsTheHostExpectsThem) {
-  DemoDesc desc;
-  EXPECT_EQ(desc.BeginCreate(nullptr), 0);
-  EXPECT_EQ(desc.EndCreate(nullptr), 0);
-  EXPECT_TRUE(desc.OkToCreate(nullptr));
-  EXPECT_EQ(desc.InternalName(), nullptr);
-  EXPECT_EQ(desc.NumActionTables(), 0);
-  EXPECT_EQ(HELPER_CLASS_ID, 0x50u);
-}
-
 TEST(PluginTest, StaticInterfacesArePublishedWhileTheyExist) {
   constexpr Interface_ID id(0x6a1c4f20, 0x2b7d51e9);
   DemoDesc desc;

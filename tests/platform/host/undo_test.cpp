@@ -132,6 +132,13 @@ TEST_F(UndoTest, MaxUndoAndRedoThroughMAXScriptReachTheStack) {
   // With nothing left to redo the command still succeeds, as the host's does.
   EXPECT_TRUE(ExecuteMAXScriptScript(L"max redo"));
   EXPECT_EQ(hostsim::MAXScriptLog().size(), 3u);
+  // MAXScript reads the command whatever its case and spacing.
+  journal.clear();
+  EXPECT_TRUE(ExecuteMAXScriptScript(L"  Max\tUNDO "));
+  EXPECT_EQ(journal, (std::vector<std::string>{"undo a2", "undo a1"}));
+  hostsim::SetMAXScriptDefault(false);
+  EXPECT_FALSE(ExecuteMAXScriptScript(L"max undone"));
+  EXPECT_EQ(journal.size(), 2u);
 }
 
 TEST_F(UndoTest, ResetDeletesEveryRecord) {

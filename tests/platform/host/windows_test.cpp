@@ -150,6 +150,15 @@ TEST_F(HostWindowsTest, ToolbarButtonsSendTheirCommandToTheOwnerWhenClicked) {
   winsim::Click(first.x, first.y);
   EXPECT_EQ(commands.size(), 2u);
 
+  // Losing the capture mid-click (a menu or dialog takes it) releases the button without a command.
+  winsim::MouseMove(second.x, second.y);
+  winsim::MouseDown();
+  SetCapture(owner);
+  EXPECT_EQ(winsim::CaptureWindow(bar).Pixel(22 + 11, 12), RGB(255, 0, 0));
+  ReleaseCapture();
+  winsim::MouseUp();
+  EXPECT_EQ(commands.size(), 2u);
+
   toolbar->DeleteTools(1);
   EXPECT_EQ(toolbar->GetNumItems(), 1);
   ReleaseICustToolbar(toolbar);

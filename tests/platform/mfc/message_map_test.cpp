@@ -107,6 +107,11 @@ TEST_F(MessageMapTest, DerivedEntriesWinAndTheBaseMapIsTheFallback) {
   // Messages only the base names, with their results.
   EXPECT_EQ(wnd.SendMessage(WM_PRIVATE, 5, 6), 11);
   EXPECT_EQ(wnd.SendMessage(g_registered), 77);
+  // Other registered numbers don't reach that handler, not even the first one handed out (0xC000).
+  for (UINT other : {0xC000u, 0xC001u, g_registered + 1}) {
+    if (other == g_registered) continue;
+    EXPECT_EQ(wnd.SendMessage(other), 0) << other;
+  }
   // Ends of the range are inside it; beyond them nothing answers.
   wnd.log.clear();
   SendCommand(wnd, 200);

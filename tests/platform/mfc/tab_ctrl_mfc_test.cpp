@@ -309,9 +309,26 @@ TEST_F(TabCtrlTest, TabsThatDontFitAreScrolledIntoView) {
   CRect top;
   CRect bottom;
   tabs.GetTabArea(top, bottom);
+  EXPECT_TRUE(bottom.IsRectEmpty());
   CRect tabsRect;
   tabs.GetTabsRect(tabsRect);
   EXPECT_LE(tabsRect.right, tabs.GetScrollLeftButton().left);
+  // A tab is shown whole or not at all, so "its rectangle is not empty and ends inside the tab area"
+  // tells whether it is fully visible; the first tab past the end has no part on screen.
+  int firstHidden = -1;
+  for (int i = 0; i < tabs.GetTabsNum(); ++i) {
+    CRect rect;
+    tabs.GetTabRect(i, rect);
+    EXPECT_EQ(!rect.IsRectEmpty() && rect.right <= top.right, tabs.IsTabFullyVisible(i) != FALSE) << i;
+    if (firstHidden < 0 && rect.IsRectEmpty()) firstHidden = i;
+  }
+  ASSERT_GT(firstHidden, 0);
+  CRect shown;
+  tabs.GetTabRect(firstHidden - 1, shown);
+  CPoint beyond(shown.right + 5, shown.CenterPoint().y);
+  EXPECT_EQ(tabs.GetTabFromPoint(beyond), -1);
+  EXPECT_EQ(tabs.GetTabWidth(-1), 0);
+  EXPECT_EQ(tabs.GetTabWidth(tabs.GetTabsNum()), 0);
 
   // Activating a hidden tab scrolls it into view.
   tabs.SetActiveTab(5);

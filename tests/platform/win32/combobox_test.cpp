@@ -11,9 +11,13 @@ class ComboBoxTest : public Win32Test {
   void SetUp() override {
     Win32Test::SetUp();
     parent = TopLevel(100, 100, 300, 200);
+    MakeCombo();
+    ASSERT_NE(combo, nullptr);
+  }
+
+  void MakeCombo() {
     combo = CreateWindowExW(0, WC_COMBOBOX, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 10,
                             150, 200, parent, reinterpret_cast<HMENU>(kComboId), nullptr, nullptr);
-    ASSERT_NE(combo, nullptr);
     for (const wchar_t* text : {L"Vertex", L"Edge", L"Border", L"Polygon", L"Element"}) Add(text);
     win32_test::Log().clear();
   }
@@ -44,7 +48,7 @@ class ComboBoxTest : public Win32Test {
   }
   RECT ListRect() const {
     COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
+  info.cbSize = sizeof info;
     GetComboBoxInfo(combo, &info);
     RECT rect;
     GetWindowRect(info.hwndList, &rect);
@@ -144,7 +148,7 @@ TEST_F(ComboBoxTest, TheMouseOpensTheListAndPicksAnItem) {
   EXPECT_EQ(list.top, box.bottom);  // the list opens right under the box
   EXPECT_EQ(list.left, box.left);
   COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
+  info.cbSize = sizeof info;
   ASSERT_TRUE(GetComboBoxInfo(combo, &info));
   EXPECT_TRUE(IsWindowVisible(info.hwndList));
 
@@ -246,13 +250,33 @@ TEST_F(ComboBoxTest, ShowDropDownAndItemHeights) {
 TEST_F(ComboBoxTest, DestroyingTheOpenComboReleasesItsList) {
   SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
   COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
+  info.cbSize = sizeof info;
   ASSERT_TRUE(GetComboBoxInfo(combo, &info));
   EXPECT_EQ(GetCapture(), info.hwndList);
   DestroyWindow(combo);
   EXPECT_FALSE(IsWindow(info.hwndList));
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 0);  // a stale handle answers nothing
+}
+
+// A parent may rebuild its editors when it hears of a pick: the combo box goes while it is still telling.
+TEST_F(ComboBoxTest, TheParentMayDestroyTheComboWhileItHearsOfAPick) {
+  for (WORD fatal : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}) {
+    SCOPED_TRACE(fatal);
+    if (!IsWindow(combo)) MakeCombo();
+    Handle([&, fatal](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+      if (message == WM_COMMAND && HIWORD(wParam) == fatal) DestroyWindow(combo);
+      return std::nullopt;
+    });
+    POINT center = ComboCenter();
+    winsim::Click(center.x, center.y);
+    ASSERT_TRUE(Dropped());
+    POINT item = ListItemPoint(2);
+    winsim::Click(item.x, item.y);
+    EXPECT_FALSE(IsWindow(combo));
+    EXPECT_EQ(GetCapture(), nullptr);
+    Handle(nullptr);
+  }
 }
 
 }  // namespace

@@ -126,6 +126,33 @@ TEST_F(DialogModalTest, AnUnexpectedDialogFailsTheTestAndIsCancelledWithoutHangi
   EXPECT_EQ(DialogBoxIndirectParamW(nullptr, nullptr, owner, EndsAtOnceProc, 0), -1);
 }
 
+// A rename dialog fills its name field when it is shown and follows the field through EN_CHANGE; both must have
+// happened before the answer plays the user.
+INT_PTR CALLBACK ShowsNameProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_SHOWWINDOW && wParam) SetDlgItemTextW(dialog, kNameField, L"Box 01");
+  if (message == WM_COMMAND && LOWORD(wParam) == kNameField && HIWORD(wParam) == EN_CHANGE) {
+    wchar_t name[64];
+    GetDlgItemTextW(dialog, kNameField, name, 64);
+    dialogLog.nameOnOk = name;
+  }
+  if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+    EndDialog(dialog, LOWORD(wParam));
+  return message == WM_COMMAND;
+}
+
+TEST_F(DialogModalTest, TheDialogIsShownBeforeTheAnswerRunsAndHearsItsFieldsChange) {
+  winsim::AnswerModalDialog(136, [](HWND dialog) {
+    EXPECT_EQ(dialogLog.nameOnOk, L"Box 01");
+    SetFocus(GetDlgItem(dialog, kNameField));
+    SendDlgItemMessageW(dialog, kNameField, EM_SETSEL, 0, -1);
+    winsim::TypeText(L"Bevel");
+    SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(DialogBoxParamW(nullptr, MAKEINTRESOURCE(136), owner, ShowsNameProc, 0), IDOK);
+  EXPECT_EQ(dialogLog.nameOnOk, L"Bevel");
+}
+
 TEST_F(DialogModalTest, TabMovesThroughTabStopsAndEnterAndEscapePressButtons) {
   winsim::AnswerModalDialog(136, [&](HWND dialog) {
     HWND name = GetDlgItem(dialog, kNameField);

@@ -1,5 +1,6 @@
-// Screenshots of a dialog with its combo box's list open and with a popup menu open, for people to look at; the
-// checks make sure the open list and menu are really on the screen in front of the dialog.
+// Screenshots of a dialog holding each kind of standard control, with its combo box's list open and with a popup
+// menu open, for people to look at; the checks make sure the open list and menu are really on the screen in front
+// of the dialog.
 #include <cstdlib>
 #include <filesystem>
 
@@ -30,8 +31,13 @@ DLGTEMPLATE OptionsTemplate() {
       {WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 80, 16, 100, 80, 1002, L"ComboBox", L""},
       {WS_VISIBLE, 0, 14, 36, 60, 8, 1003, L"Static", L"Name:"},
       {WS_VISIBLE | WS_TABSTOP | WS_BORDER, 0, 80, 34, 100, 12, 1004, L"Edit", L"Collapse"},
-      {WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 14, 52, 100, 10, 1005, L"Button", L"Snap to grid"},
+      {WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 14, 52, 70, 10, 1005, L"Button", L"Snap to grid"},
+      {WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 0, 100, 52, 45, 10, 1007, L"Button", L"Local"},
+      {WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 150, 52, 45, 10, 1008, L"Button", L"World"},
       {WS_VISIBLE | WS_TABSTOP | WS_BORDER | LBS_NOTIFY, 0, 7, 76, 120, 50, 1006, L"ListBox", L""},
+      {WS_VISIBLE | SS_SUNKEN | SS_CENTER, 0, 150, 76, 60, 10, 1009, L"Static", L"Sunken"},
+      {WS_VISIBLE | SBS_HORZ, 0, 150, 92, 60, 10, 1010, L"ScrollBar", L""},
+      {WS_VISIBLE | SBS_VERT, 0, 214, 76, 9, 50, 1011, L"ScrollBar", L""},
       {WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 118, 130, 50, 14, IDOK, L"Button", L"OK"},
       {WS_VISIBLE | WS_TABSTOP, 0, 173, 130, 50, 14, IDCANCEL, L"Button", L"Cancel"},
   };
@@ -55,6 +61,10 @@ class DialogScreenshotTest : public Win32Test {
       SendDlgItemMessageW(dialog, 1006, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(profile));
     SendDlgItemMessageW(dialog, 1006, LB_SETCURSEL, 1, 0);
     CheckDlgButton(dialog, 1005, BST_CHECKED);
+    CheckRadioButton(dialog, 1007, 1008, 1008);
+    SCROLLINFO scroll{sizeof scroll, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 25, 40, 0};
+    SetScrollInfo(GetDlgItem(dialog, 1010), SB_CTL, &scroll, TRUE);
+    SetScrollInfo(GetDlgItem(dialog, 1011), SB_CTL, &scroll, TRUE);
     wchar_t name[16];
     GetDlgItemTextW(dialog, 1004, name, 16);
     EXPECT_STREQ(name, L"Collapse");  // controls take their text from the template
@@ -136,10 +146,10 @@ TEST_F(DialogScreenshotTest, ADialogWithAPopupMenuOpen) {
   AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(levels), L"Level");
   RECT dialogRect;
   GetWindowRect(dialog, &dialogRect);
-  // The menu opens below the group box, so that the shot shows the combo box and the edit uncovered.
+  // The menu opens below the group box over the list box, so that the shot shows the other controls uncovered.
   RECT groupBox;
   GetWindowRect(GetDlgItem(dialog, 1000), &groupBox);
-  POINT at{dialogRect.left + 150, groupBox.bottom + 4};
+  POINT at{dialogRect.left + 40, groupBox.bottom + 4};
   bool saved = false;
   winsim::ObserveNextPopupMenu([&](HWND window, HMENU) {
     RECT open;

@@ -78,6 +78,32 @@ TEST_F(Edits, EveryChangeOfTheTextIsFollowedByEnChange) {
   EXPECT_EQ(SendMessageW(edit, WM_GETDLGCODE, 0, 0), DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS);
 }
 
+// A parent may answer EN_CHANGE by setting the text again or by destroying the field; the field copes with both,
+// and text set by the program leaves the field unmodified while typing marks it.
+TEST_F(Edits, TheParentMayResetOrDestroyTheFieldWhileItHearsEnChange) {
+  HWND edit = MakeEdit(ES_AUTOHSCROLL);
+  winsim::TypeText(L"x");
+  EXPECT_TRUE(SendMessageW(edit, EM_GETMODIFY, 0, 0));
+  bool resetting = false;
+  Handle([&](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE || resetting) return std::nullopt;
+    resetting = true;
+    SetWindowTextW(edit, L"normalised");
+    resetting = false;
+    return 0;
+  });
+  winsim::TypeText(L"y");
+  EXPECT_EQ(Text(edit), L"normalised");
+  EXPECT_FALSE(SendMessageW(edit, EM_GETMODIFY, 0, 0));
+
+  Handle([&](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) DestroyWindow(edit);
+    return std::nullopt;
+  });
+  SetWindowTextW(edit, L"gone");
+  EXPECT_FALSE(IsWindow(edit));
+}
+
 TEST_F(Edits, TypedControlCharactersPressTheirKeysAndInsertNothing) {
   HWND edit = MakeEdit(ES_AUTOHSCROLL);
   std::vector<WPARAM> keys;

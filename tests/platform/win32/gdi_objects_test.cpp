@@ -44,6 +44,14 @@ TEST(GdiObjects, BadAndDeletedHandlesFailCleanly) {
 
   gditest::Canvas canvas(4, 4);
   EXPECT_EQ(SelectObject(canvas.dc, pen), nullptr);  // a deleted pen
+  HBRUSH deletedBrush = CreateSolidBrush(RGB(255, 0, 0));
+  DeleteObject(deletedBrush);
+  EXPECT_FALSE(FillRect(canvas.dc, &rect, deletedBrush));
+  EXPECT_FALSE(FrameRect(canvas.dc, &rect, deletedBrush));
+  EXPECT_EQ(canvas.At(1, 1), RGB(255, 255, 255));
+  EXPECT_TRUE(FillRect(canvas.dc, &rect, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))));  // paints nothing
+  EXPECT_TRUE(FillRect(canvas.dc, &rect, reinterpret_cast<HBRUSH>(COLOR_WINDOWTEXT + 1)));
+  EXPECT_EQ(canvas.At(1, 1), GetSysColor(COLOR_WINDOWTEXT));
   SIZE size{};
   EXPECT_FALSE(GetTextExtentPoint32W(bogus, L"x", 1, &size));
 }

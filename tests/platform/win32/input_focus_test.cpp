@@ -135,3 +135,25 @@ TEST_F(FocusAndActivation, LowLevelKeyboardHooksMaySwallowKeys) {
   EXPECT_EQ(GetKeyState(VK_F12), 0);
   UnhookWindowsHookEx(hook);
 }
+
+TEST_F(FocusAndActivation, HidingAWindowThatHoldsTheFocusHandsItToTheParent) {
+  HWND top = TopLevel(0, 0, 200, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND page = Child(top, 1, 0, 0, 100, 100);
+  HWND field = Child(page, 2, 0, 0, 50, 20);
+  SetFocus(field);
+  ASSERT_EQ(GetFocus(), field);
+  Log().clear();
+  ShowWindow(page, SW_HIDE);
+  EXPECT_EQ(GetFocus(), top);
+  EXPECT_EQ(MessagesOf(nullptr, {WM_KILLFOCUS, WM_SETFOCUS}), (std::vector<UINT>{WM_KILLFOCUS, WM_SETFOCUS}));
+  winsim::KeyPress('A');
+  EXPECT_EQ(CountOf(field, WM_KEYDOWN), 0);
+  EXPECT_EQ(CountOf(top, WM_KEYDOWN), 1);
+
+  // A hidden top-level window gives up activation and, with it, the focus.
+  HWND other = TopLevel(300, 0, 100, 100, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  SetFocus(other);
+  ShowWindow(other, SW_HIDE);
+  EXPECT_EQ(GetActiveWindow(), top);
+  EXPECT_NE(GetFocus(), other);
+}

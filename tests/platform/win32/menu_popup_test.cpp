@@ -197,4 +197,27 @@ TEST_F(MenuPopupTest, AnUnexpectedMenuFailsTheTestAndIsDismissed) {
   EXPECT_TRUE(winsim::ModalLog().size() == 1);
 }
 
+TEST_F(MenuPopupTest, AMenuMadeToContainItselfIsStillOfferedAndAnswered) {
+  ASSERT_TRUE(AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), L"Again"));
+  winsim::AnswerPopupMenuItem(L"Snap");
+  EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 10, 10, owner, nullptr), 3014);
+  EXPECT_EQ(GetMenuState(menu, 3014, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+  EXPECT_TRUE(DestroyMenu(menu));  // the loop doesn't keep it from going
+  EXPECT_FALSE(IsMenu(menu));
+  menu = nullptr;
+}
+
+// The owner may take the menu away while preparing it: nothing opens, and the menu loop still ends.
+TEST_F(MenuPopupTest, AMenuDestroyedByItsOwnerOnOpeningIsNotShown) {
+  Handle([&](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    if (message == WM_INITMENUPOPUP) DestroyMenu(reinterpret_cast<HMENU>(wParam));
+    return std::nullopt;
+  });
+  EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 10, 10, owner, nullptr), 0);
+  EXPECT_TRUE(winsim::ModalLog().empty());
+  EXPECT_EQ(win32_test::MessagesOf(owner, {WM_ENTERMENULOOP, WM_EXITMENULOOP}),
+            (std::vector<UINT>{WM_ENTERMENULOOP, WM_EXITMENULOOP}));
+  menu = nullptr;
+}
+
 }  // namespace

@@ -84,3 +84,18 @@ TEST_F(Timers, TimerProceduresRunThroughDispatchAndWindowlessTimersGetTheirOwnId
             static_cast<LONGLONG>(GetTickCount64()));
   EXPECT_EQ(GetTickCount(), 30u);
 }
+
+TEST_F(Timers, AdvancingStopsAtAQueueThatNeverRunsDryInsteadOfSpinning) {
+  HWND w = TopLevel(0, 0, 10, 10, WS_POPUP);
+  Handle([](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_TIMER) PostMessageW(h, WM_USER, 0, 0);
+    if (m == WM_USER) PostMessageW(h, WM_USER, 0, 0);  // keeps the queue busy for ever
+    return std::nullopt;
+  });
+  SetTimer(w, 1, 10, nullptr);
+  winsim::AdvanceClock(1000);
+  EXPECT_EQ(winsim::Clock(), 1000u);
+  // The timer fired once; from then on the queue was never idle, so it stayed due without firing again.
+  EXPECT_EQ(CountOf(w, WM_TIMER), 1);
+  EXPECT_FALSE(winsim::IsQueueIdle());
+}

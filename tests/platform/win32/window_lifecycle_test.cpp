@@ -169,3 +169,29 @@ TEST_F(WindowLifecycle, WindowsMayDestroyThemselvesInsideTheirHandlers) {
   SendMessageW(closing, WM_CLOSE, 0, 0);  // DefWindowProc destroys
   EXPECT_FALSE(IsWindow(closing));
 }
+
+TEST_F(WindowLifecycle, DestructionTakesThePostedMessagesAndTheClipboardOwnershipAlong) {
+  HWND doomed = TopLevel(0, 0, 50, 50, WS_POPUP);
+  HWND survivor = TopLevel(0, 0, 50, 50, WS_POPUP);
+  PostMessageW(doomed, WM_USER, 1, 0);
+  PostMessageW(survivor, WM_USER, 2, 0);
+  ASSERT_TRUE(OpenClipboard(doomed));
+  ASSERT_TRUE(EmptyClipboard());
+  EXPECT_EQ(GetClipboardOwner(), doomed);
+  EXPECT_EQ(GetOpenClipboardWindow(), doomed);
+
+  ASSERT_TRUE(DestroyWindow(doomed));
+  EXPECT_EQ(GetClipboardOwner(), nullptr);
+  EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.hwnd, survivor);
+  EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+
+  // The clipboard stays open for this thread until a reset, which closes it for the next test.
+  EXPECT_FALSE(OpenClipboard(survivor));
+  winsim::Reset();
+  EXPECT_TRUE(OpenClipboard(nullptr));
+  EXPECT_EQ(CountClipboardFormats(), 0);
+  EXPECT_TRUE(CloseClipboard());
+}

@@ -119,7 +119,8 @@ class IActionManager {
   // Connects a callback to a registered table; FALSE for an unknown table.
   BOOL ActivateActionTable(ActionCallback* callback, ActionTableId id);
   BOOL DeactivateActionTable(ActionCallback* callback, ActionTableId id);
-  // Runs a command of a table; every call is logged. TRUE when the action exists.
+  // Runs a command of a table; every call is logged. TRUE when the action exists and ran (its own
+  // ExecuteAction answered TRUE).
   BOOL ExecuteAction(ActionTableId tableId, int commandId);
 
   // Drops every table and context.

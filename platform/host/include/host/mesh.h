@@ -16,7 +16,8 @@ class Face {
     v[1] = static_cast<DWORD>(b);
     v[2] = static_cast<DWORD>(c);
   }
-  DWORD getVert(int corner) const { return v[corner % 3]; }
+  // Corners wrap around: -1 is corner 2, 3 is corner 0.
+  DWORD getVert(int corner) const { return v[((corner % 3) + 3) % 3]; }
   void setSmGroup(DWORD group) { smGroup = group; }
   // Edge visibility bits 0..2 in the flags.
   void setEdgeVisFlags(int e0, int e1, int e2) {

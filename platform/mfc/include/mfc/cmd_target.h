@@ -18,6 +18,9 @@ class CCmdTarget : public CObject {
 
   // The first entry of the map chain for that message, code and id; null when none.
   static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID);
+  // The first entry of the map chain for a window or thread message: an ON_REGISTERED_ entry whose
+  // variable holds the number, or a plain entry (ON_WM_*, ON_MESSAGE, ON_THREAD_MESSAGE) for it.
+  static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage);
 
  protected:
   static const AFX_MSGMAP* GetThisMessageMap();

@@ -90,8 +90,10 @@ class CMFCBaseTabCtrl : public CWnd {
   virtual void SetTabsHeight(int nHeight);
   // Places the tabs, the buttons and the active window again.
   virtual void RecalcLayout() = 0;
-  // The tab rectangle in client coordinates; FALSE for an index outside the tabs. A tab scrolled out
-  // of view has an empty rectangle; one cut by the area's end has its visible part.
+  // The tab rectangle in client coordinates; FALSE for an index outside the tabs. A tab that is
+  // scrolled out of view or would be cut by the tab area's end is not shown and has an empty
+  // rectangle, so a tab is fully visible exactly when its rectangle is not empty and ends inside
+  // the tab area (only the first visible tab, when it alone is wider than the area, shows cut).
   BOOL GetTabRect(int iTab, CRect& rect) const;
   // The part of a tab that holds its icon and label.
   virtual CRect GetTabContentRect(int iTab) const = 0;
@@ -188,7 +190,8 @@ class CMFCTabCtrl : public CMFCBaseTabCtrl {
   CRect GetScrollRightButton() const { return m_rectScrollRight; }
   CRect GetTabDocumentsMenuButton() const { return m_rectDocumentsMenu; }
 
-  // Width of a tab: slant, padding, icon, label and (on the active tab) the close button.
+  // Width of a tab: slant, padding, icon, label and (on the active tab) the close button; 0 for an
+  // index outside the tabs.
   virtual int GetTabWidth(int iTab) const;
 
  protected:
@@ -204,6 +207,8 @@ class CMFCTabCtrl : public CMFCBaseTabCtrl {
 
   // The documents menu: every tab, the active one checked; the chosen tab is activated.
   void ShowTabDocumentsMenu();
+  // The tab area on the control's tab side (GetTabArea's non-empty rectangle).
+  CRect GetTabStrip() const;
   void Scroll(int nDelta);
   HFONT GetTabsFont() const;
   // Which button of the tab area lies under the point (DFCS_SCROLLLEFT, ...), or (UINT)-1.

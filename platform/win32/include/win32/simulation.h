@@ -12,7 +12,7 @@
 namespace winsim {
 
 // Destroys every window and clears classes registered by tests, queues, timers, hooks, the clock, the keyboard,
-// the cursor, focus, capture and activation, and restores the default 1920 x 1080 screen.
+// the cursor, focus, capture, activation and the clipboard, and restores the default 1920 x 1080 screen.
 void Reset();
 
 // The screen (one monitor).

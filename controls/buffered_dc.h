@@ -1,0 +1,33 @@
+// BufferedDC: a double-buffered paint context. Drawing goes into an off-screen bitmap over a rectangle
+// (in the target's logical coordinates) and is copied to the screen in one go when the context closes,
+// so owner-drawn controls never flicker through their background.
+#pragma once
+
+#include <afxwin.h>
+
+namespace Talvo {
+
+class BufferedDC : public CDC {
+ public:
+  // Paints a window: BeginPaint now, the copy and EndPaint when the context closes. The window's font
+  // is selected into the buffer.
+  BufferedDC(CWnd* window, const CRect& rect);
+  // Paints into a context the caller owns (an owner-draw item's context); the copy happens on close.
+  BufferedDC(CDC* target, const CRect& rect);
+  ~BufferedDC() override;
+  BufferedDC(const BufferedDC&) = delete;
+  BufferedDC& operator=(const BufferedDC&) = delete;
+
+ private:
+  void CreateBuffer(HFONT font);
+
+  HWND window_ = nullptr;
+  PAINTSTRUCT paint_{};
+  HDC target_ = nullptr;
+  CRect rect_;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ oldBitmap_ = nullptr;
+  HGDIOBJ oldFont_ = nullptr;
+};
+
+}  // namespace Talvo

@@ -1,0 +1,145 @@
+#include "controls/key_button.h"
+
+#include <host/colors.h>
+#include <host/core_interface.h>
+#include <max.h>
+
+#include "controls/cell_editor_links.h"
+#include "controls/visual_manager.h"
+#include "model/editor_window.h"
+#include "model/string_table.h"
+#include "model/talvo.h"
+
+namespace Talvo {
+
+namespace {
+
+KeyButton* menuKeyButton = nullptr;
+
+constexpr COLORREF kPlainFrame = RGB(64, 64, 64);
+
+void MakeFont(CFont& font, int height, int weight) {
+  if (font.GetSafeHandle() != nullptr) return;
+  LOGFONTW logFont = GetCOREInterface()->GetUILogFont();
+  logFont.lfHeight = -height;
+  logFont.lfWeight = weight;
+  logFont.lfQuality = CLEARTYPE_QUALITY;
+  font.CreateFontIndirect(&logFont);
+}
+
+// The window that holds the editor's pages: the page strip above the button.
+HWND PageStripAbove(HWND button) {
+  for (HWND window = ::GetParent(button); window != nullptr; window = ::GetParent(window)) {
+    if (IsWindowOfRuntimeClass(window, "WindowTabs")) return window;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+KeyButton* GetMenuKeyButton() { return menuKeyButton; }
+
+IMPLEMENT_DYNAMIC(KeyButton, KeyButtonBase)
+
+BEGIN_MESSAGE_MAP(KeyButton, KeyButtonBase)
+  ON_WM_RBUTTONUP()
+END_MESSAGE_MAP()
+
+KeyButton::~KeyButton() {
+  if (menuKeyButton == this) menuKeyButton = nullptr;
+  if (GetTalvo().GetLearningKeyButton() == this) GetTalvo().SetLearningKeyButton(nullptr);
+}
+
+void KeyButton::CreateFonts() {
+  MakeFont(captionFont_, 13, FW_BOLD);
+  MakeFont(smallFont_, 10, FW_NORMAL);
+  MakeFont(overlayFont_, 18, FW_BOLD);
+}
+
+void KeyButton::OnClicked() {
+  HWND strip = PageStripAbove(m_hWnd);
+  if (strip != nullptr) ::SendMessageW(strip, OpenAssignmentTabMessage, keyNumber, reinterpret_cast<LPARAM>(this));
+}
+
+void KeyButton::OnRButtonUp(UINT, CPoint point) {
+  if (!IsWindowEnabled()) return;
+  ClientToScreen(&point);
+  ShowMenu(point);
+}
+
+void KeyButton::ShowMenu(CPoint screenPoint) {
+  HWND editor = EditorWindow();
+  if (editor == nullptr) return;  // the commands have nobody to carry them out
+  CMenu menu;
+  if (!menu.CreatePopupMenu()) return;
+  const wchar_t* createText = GetString(161);
+  if (displayState == kKeyLearningInterface) {
+    menu.AppendMenu(MF_STRING, ID_KEY_DELETE_LEARNING_INTERFACE, L"Delete Learning Interface Assignment");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_KEY_CREATE_FUNCTION, createText);
+  } else {
+    if (assigned) menu.AppendMenu(MF_STRING, ID_KEY_EDIT_FUNCTION, L"Edit Function");
+    menu.AppendMenu(MF_STRING, ID_KEY_CREATE_FUNCTION, createText);
+    if (assigned) menu.AppendMenu(MF_STRING, ID_KEY_DELETE_ASSIGNMENT, L"Delete Assignment");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_KEY_ASSIGN_LEARNING_INTERFACE, L"Assign Learning Interface");
+  }
+  menuKeyButton = this;  // the editor window reads the key from here when the command arrives
+  menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, CWnd::FromHandle(editor));
+}
+
+void KeyButton::Paint(CDC& dc, const CRect& rect) {
+  CreateFonts();
+  textChanged = false;
+  Look look = CurrentLook();
+  bool drawnEnabled = look != Look::Disabled || overlayBox;
+  COLORREF panel = HostColor(kBackground);
+  COLORREF face = HostColor(kWindow);
+  COLORREF accent = HostColor(kAccent);
+  bool learning = displayState == kKeyLearningInterface;
+  if (learning) face = BlendColors(accent, face, 70);
+  else if (assigned && !overlayBox) face = BlendColors(accent, face, 45);
+  if (look == Look::Pushed) face = HostPressedColor();
+  else if (look == Look::Hover) face = BlendColors(HostHotColor(), face, 170);
+  COLORREF text = drawnEnabled ? HostColor(kControlText) : HostDisabledTextColor();
+  // The key that carries the learning interface is framed in the accent colour like the overlay's boxes.
+  bool accentFramed = accentFrame || learning;
+  COLORREF frame = accentFramed ? accent : (overlayBox ? kPlainFrame : HostColor(kAppWorkspace));
+
+  dc.FillSolidRect(&rect, panel);
+  CBrush faceBrush;
+  faceBrush.CreateSolidBrush(face);
+  CPen framePen;
+  framePen.CreatePen(PS_SOLID, accentFramed ? 2 : 1, frame);
+  CBrush* oldBrush = dc.SelectObject(&faceBrush);
+  CPen* oldPen = dc.SelectObject(&framePen);
+  CRect body = rect;
+  body.DeflateRect(1, 1);
+  dc.RoundRect(&body, CPoint(6, 6));
+  dc.SelectObject(oldPen);
+  dc.SelectObject(oldBrush);
+
+  dc.SetBkMode(TRANSPARENT);
+  dc.SetTextColor(text);
+  std::wstring caption = GetCaption();
+  CRect inner = body;
+  inner.DeflateRect(4, 3);
+  if (overlayBox) {
+    CFont* old = dc.SelectObject(&overlayFont_);
+    dc.DrawText(caption, &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    dc.SelectObject(old);
+    return;
+  }
+  CFont* old = dc.SelectObject(&captionFont_);
+  dc.DrawText(caption, &inner, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  dc.SelectObject(&smallFont_);
+  if (!secondText.empty()) dc.DrawText(secondText, &inner, DT_RIGHT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  if (!assignedText.empty()) {
+    CRect lower = inner;
+    lower.top = inner.top + inner.Height() / 2;
+    dc.DrawText(assignedText, &lower, DT_LEFT | DT_BOTTOM | DT_WORDBREAK | DT_END_ELLIPSIS | DT_NOPREFIX);
+  }
+  dc.SelectObject(old);
+}
+
+}  // namespace Talvo

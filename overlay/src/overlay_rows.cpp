@@ -1,0 +1,83 @@
+#include "overlay/overlay_rows.h"
+
+#include "model/host_lists.h"
+#include "model/string_table.h"
+#include "model/talvo.h"
+#include "model/vocabulary.h"
+
+namespace Talvo {
+
+namespace {
+
+constexpr int kTapCounts = 4;
+constexpr int kStringNotSelected = 143;
+constexpr int kStringOriginalKey = 228;
+constexpr int kStringMissing = 326;
+
+std::wstring Text(int id) {
+  const wchar_t* text = GetString(id);
+  return text ? text : L"";
+}
+
+struct Entry {
+  std::wstring text;
+  bool runnable = false;
+};
+
+// A custom-code case runs only while its script is still in the custom-scripts document.
+Entry CustomCodeEntry(const XmlFunction& function, const CaseKeys& keys) {
+  std::wstring scriptId;
+  if (!function.GetCaseScript(keys, scriptId)) return {Text(kStringNotSelected), false};
+  const XmlCustomScripts* scripts = GetTalvo().GetCustomScripts();
+  std::wstring name;
+  std::wstring body;
+  if (!scripts || !scripts->GetScript(scriptId, name, body)) return {Text(kStringNotSelected), false};
+  return {name, true};
+}
+
+// An action or macro case runs only while the host still has its command.
+Entry CommandEntry(const XmlFunction& function, const CaseKeys& keys) {
+  if (!ValidateCaseCommand(&function, keys)) return {Text(kStringMissing), false};
+  std::wstring action;
+  if (!function.GetCaseAction(keys, action)) return {};
+  return {action, true};
+}
+
+Entry CaseEntry(const XmlFunction& function, const CaseKeys& keys) {
+  std::wstring group;
+  if (!function.HasCase(keys) || !function.GetCaseGroup(keys, group)) return {};
+  if (group == kGroupCustomCode) return CustomCodeEntry(function, keys);
+  if (group == kGroupOriginalKey) return {Text(kStringOriginalKey), true};
+  return CommandEntry(function, keys);
+}
+
+void Append(OverlayRow& row, Entry entry) {
+  row.names.push_back(std::move(entry.text));
+  row.flags.push_back(entry.runnable);
+}
+
+}  // namespace
+
+void FillContextRow(const XmlFunction& function, const std::wstring& input, const std::wstring& mode, int selection,
+                    unsigned char modifiers, OverlayRow& row) {
+  const bool anyCase = function.HasCasesFor(input, mode, selection, modifiers);
+  for (int press = 1; press <= kTapCounts; ++press) {
+    Append(row, anyCase ? CaseEntry(function, CaseKeys{input, mode, selection, press, modifiers}) : Entry{});
+  }
+}
+
+void FillOverrideRow(const XmlFunction& function, unsigned char modifiers, OverlayRow& row) {
+  const bool anyCase = function.HasCasesFor(kInputOverrideMode, kModeGlobal, 0, modifiers);
+  for (int press = 1; press <= kTapCounts; ++press) {
+    Entry entry;
+    if (anyCase) {
+      entry = CaseEntry(function, CaseKeys{kInputOverrideMode, kModeGlobal, 0, press, modifiers});
+      // The override row shows nothing for a script that is gone, and nothing for an empty command.
+      if (!entry.runnable && entry.text == Text(kStringNotSelected)) entry = {};
+      if (entry.runnable && entry.text.empty()) entry.runnable = false;
+    }
+    Append(row, std::move(entry));
+  }
+}
+
+}  // namespace Talvo

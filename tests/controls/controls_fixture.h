@@ -1,0 +1,132 @@
+// Shared set-up of the control toolkit tests: a fresh window system and class library, a host started
+// on its own temporary root folder whose icon folder is the project's resources/icons, and helpers for
+// parent windows, themes and screenshot sheets.
+#pragma once
+
+#include <windows.h>
+#include <win32/simulation.h>
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+#include <host/colors.h>
+#include <host/directories.h>
+#include <host/simulation.h>
+#include <mfc/simulation.h>
+#include <unistd.h>
+
+#include "controls/visual_manager.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Talvo::testing {
+
+// resources/icons of this checkout, with the trailing separator the host gives its icon folder.
+inline std::filesystem::path ControlsIconFolder() {
+  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" / "icons" / "";
+}
+
+// Where screenshots go: $TALVO_TEST_OUTPUT (created when missing), else the temporary folder.
+inline std::filesystem::path ControlsTestOutput() {
+  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
+  std::filesystem::path path = folder && *folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path();
+  std::filesystem::create_directories(path);
+  return path;
+}
+
+// The screen point at the centre of a window.
+inline POINT CentreOf(HWND hwnd) {
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// A message that reached the test parent window.
+struct ParentMessage {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+// The messages the test parent received that a control sends to its owner: WM_COMMAND, WM_NOTIFY and
+// everything from WM_USER up.
+inline std::vector<ParentMessage>& ParentMessages() {
+  static std::vector<ParentMessage> messages;
+  return messages;
+}
+
+// How many of the recorded parent messages have this number.
+inline int CountParentMessages(UINT message) {
+  int count = 0;
+  for (const ParentMessage& record : ParentMessages()) count += record.message == message ? 1 : 0;
+  return count;
+}
+
+// The test parent: a class-library window (so that owner drawing and notifications are reflected to
+// the controls as in a dialog) that records what its controls send it and fills its background with
+// the host's panel colour.
+class TestParent : public CWnd {
+ public:
+  TestParent(int width, int height, int x, int y) {
+    CreateEx(0, AfxRegisterWndClass(0), L"Parent", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width, height,
+             nullptr, nullptr);
+  }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_COMMAND || message == WM_NOTIFY || (message >= WM_USER && message < 0xC000)) {
+      ParentMessages().push_back({message, wParam, lParam});
+    }
+    if (message == WM_ERASEBKGND) {
+      RECT client{};
+      ::GetClientRect(m_hWnd, &client);
+      ::FillRect(reinterpret_cast<HDC>(wParam), &client, ColorMan()->GetBrush(kBackground));
+      return 1;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+};
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    winsim::Reset();
+    mfcsim::Reset();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    root_ = std::filesystem::temp_directory_path() /
+            ("talvo-controls-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+    std::filesystem::remove_all(root_);
+    hostsim::Start(root_.wstring());
+    hostsim::SetDirectory(APP_ICONS_DIR, ControlsIconFolder().wstring());
+    ParentMessages().clear();
+    TalvoVisualManager::Install();
+  }
+
+  void TearDown() override {
+    parents_.clear();
+    mfcsim::Reset();
+    hostsim::Shutdown();
+    winsim::Reset();
+    std::filesystem::remove_all(root_);
+  }
+
+  // A visible top-level test parent for the controls under test, owned by the fixture.
+  CWnd* CreateParent(int width = 400, int height = 300, int x = 100, int y = 100) {
+    parents_.push_back(std::make_unique<TestParent>(width, height, x, y));
+    return parents_.back().get();
+  }
+
+  // Switches the host theme and pumps, so that windows repaint as they would on the host's notification.
+  void SetTheme(AppFrameColorTheme theme) {
+    hostsim::SetTheme(theme);
+    winsim::PumpMessages();
+  }
+
+  std::filesystem::path root_;
+  std::vector<std::unique_ptr<TestParent>> parents_;
+};
+
+}  // namespace Talvo::testing
