@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "command_line.h"
+#include "controls/visual_manager.h"
 #include "engine/module.h"
 #include "model/talvo.h"
 #include "model/text.h"
@@ -72,6 +73,9 @@ int RunTour(const CommandLine& line) {
     return Fail("a document could not be loaded: " + reason);
   }
 
+  // The module's start-up installs the layers above the plug-in core: the host-coloured visual manager and the
+  // overlay behind the get-message hook.
+  Talvo::TalvoVisualManager::Install();
   GUP* utility = static_cast<GUP*>(LibClassDesc(1)->Create(FALSE));
   utility->Start();
   Talvo::InstallVisualInterface();

@@ -7,14 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/messages.h"
 #include "controls/cell_editor_links.h"
 
 namespace Talvo {
-
-// Sent to the grid's parent after the user chose another item: wParam 0, lParam the CellDropDown.
-inline constexpr UINT WM_APPLY_CELL = 0xC38;
-// Makes a drop-down editor re-read the custom-script list through its cell.
-inline constexpr UINT WM_SYNC_DROPDOWN = 0xC58;
 
 // A combo box whose items are refilled whole.
 class CMyComboBox : public CComboBox {

@@ -6,13 +6,10 @@
 
 #include <string>
 
+#include "engine/messages.h"
 #include "controls/cell_editor_links.h"
 
 namespace Talvo {
-
-// Sent to the grid's parent for every character typed into an editor of column 10: wParam 0, lParam the
-// CellEdit.
-inline constexpr UINT WM_CELL_EDIT_END = 0xC39;
 
 class CellEdit final : public CEdit {
   DECLARE_DYNAMIC(CellEdit)

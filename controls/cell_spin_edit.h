@@ -9,13 +9,11 @@
 #include <memory>
 #include <string>
 
+#include "engine/messages.h"
 #include "controls/cell_editor_links.h"
 
 namespace Talvo {
 
-// Sent to a wheel-events editor page when the user changed one of its spin editors: wParam the integer
-// value, or in float mode the float's bits; lParam the CellSpinEdit.
-inline constexpr UINT WM_WHEEL_VALUE_EDITED = 0xC5F;
 // Registered message sent to the grid when the user changed the value: wParam MAKEWPARAM(row, column),
 // lParam the CellSpinEdit.
 extern const UINT NEN_CHANGED;

@@ -11,12 +11,9 @@
 #include <memory>
 #include <string>
 
-namespace Talvo {
+#include "engine/messages.h"
 
-// Sent to the page by a custom-code button (modes 11 to 15) of a script drop-down; lParam the button.
-inline constexpr UINT WM_CUSTOM_CODE_BUTTON = 0xC57;
-// Sent to the page by a button inside a grid cell's text editor; wParam its id, lParam the button.
-inline constexpr UINT WM_CELL_EDIT_BUTTON = 0xC3B;
+namespace Talvo {
 
 // The modes of IconButton.
 enum IconButtonMode : int {

@@ -8,12 +8,10 @@
 
 #include <string>
 
+#include "engine/messages.h"
 #include "controls/key_button_base.h"
 
 namespace Talvo {
-
-// Sent to the editor's page strip by a clicked key button: wParam the key number, lParam the KeyButton.
-inline constexpr UINT OpenAssignmentTabMessage = 0xC3A;
 
 // The commands of the key button's menu, carried out by the editor window.
 inline constexpr UINT ID_KEY_EDIT_FUNCTION = 3017;

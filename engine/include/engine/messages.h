@@ -6,6 +6,28 @@
 
 namespace Talvo {
 
+// Window messages between the controls, the grid's pages, the page strip and the editor window. The
+// document-change message (0xC3D) lives with the documents (model/editor_window.h).
+
+// Sent to the grid's parent after the user chose another item of a drop-down editor, or by the custom-code
+// buttons and the script editor window: wParam 0, lParam the sender.
+inline constexpr UINT WM_APPLY_CELL = 0xC38;
+// Sent to the grid's parent for every character typed into a text editor of column 10: lParam the editor.
+inline constexpr UINT WM_CELL_EDIT_END = 0xC39;
+// Sent to the page strip by a clicked key button: wParam the key number, lParam the key button.
+inline constexpr UINT OpenAssignmentTabMessage = 0xC3A;
+// Sent to the page by an icon button inside a grid cell's text editor; wParam its id, lParam the button.
+inline constexpr UINT WM_CELL_EDIT_BUTTON = 0xC3B;
+// Sent to the page strip by the function editor after a change of the current function.
+inline constexpr UINT FunctionEditedMessage = 0xC3C;
+// Sent to the page by a custom-code button (modes 11 to 15) of a script drop-down; lParam the button.
+inline constexpr UINT WM_CUSTOM_CODE_BUTTON = 0xC57;
+// Makes a drop-down editor re-read the custom-script list through its cell.
+inline constexpr UINT WM_SYNC_DROPDOWN = 0xC58;
+// Sent to a wheel-events editor page when the user changed one of its spin editors: wParam the integer
+// value, or in float mode the float's bits; lParam the spin editor.
+inline constexpr UINT WM_WHEEL_VALUE_EDITED = 0xC5F;
+
 // Sent to the editor window after an undo or redo of a data step; wParam = sub-page code << 16 | page index.
 inline constexpr UINT TalvoDataChangedMessage = 0xC3E;
 // Thread message: show the overlay for a key; wParam (key << 16) + a counter (key 0xFFFF: the shown key),
