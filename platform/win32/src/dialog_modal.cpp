@@ -20,11 +20,12 @@ std::vector<HWND>& ModalStack() {
 thread_local HHOOK keysHook = nullptr;
 
 // While a modal dialog runs, keys that the dialog manager handles are taken out of the queue for it, as the
-// dialog's own loop does with IsDialogMessage. Other get-message hooks see the message first.
+// dialog's own loop does with IsDialogMessage. Other get-message hooks see the message first. A message that is
+// only peeked at stays in the queue and is handled when it is taken.
 LRESULT CALLBACK DialogKeysHook(int code, WPARAM wParam, LPARAM lParam) {
   LRESULT result = CallNextHookEx(nullptr, code, wParam, lParam);
   auto* msg = reinterpret_cast<MSG*>(lParam);
-  if (code == HC_ACTION && msg && !ModalStack().empty()) {
+  if (code == HC_ACTION && wParam == PM_REMOVE && msg && !ModalStack().empty()) {
     HWND dialog = ModalStack().back();
     if (IsWindow(dialog) && (msg->hwnd == dialog || IsChild(dialog, msg->hwnd)) && HandleDialogKey(dialog, *msg))
       msg->message = WM_NULL;

@@ -117,6 +117,27 @@ UINT MapVirtualKeyW(UINT code, UINT mapType) {
   }
 }
 
+namespace {
+
+// The character a key types with Ctrl held (and Alt not): letters give the control codes 1 to 26, the bracket
+// and backslash keys 0x1B to 0x1D, Enter a line feed and Backspace DEL; Escape and Space stay what they are.
+// Other keys type nothing.
+wchar_t ControlCharacterOfKey(UINT vk) {
+  if (vk >= 'A' && vk <= 'Z') return static_cast<wchar_t>(vk - 'A' + 1);
+  switch (vk) {
+    case VK_OEM_4: return 0x1B;
+    case VK_OEM_5: return 0x1C;
+    case VK_OEM_6: return 0x1D;
+    case VK_RETURN: return 0x0A;
+    case VK_BACK: return 0x7F;
+    case VK_ESCAPE: return 0x1B;
+    case VK_SPACE: return L' ';
+    default: return 0;
+  }
+}
+
+}  // namespace
+
 // Key-down messages of keys that type a character post WM_CHAR (WM_SYSCHAR with Alt) right after themselves.
 BOOL TranslateMessage(const MSG* msg) {
   if (!msg) return FALSE;
@@ -125,9 +146,8 @@ BOOL TranslateMessage(const MSG* msg) {
   if (!keyDown) return keyUp;
   UINT vk = static_cast<UINT>(msg->wParam);
   bool control = IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_MENU);
-  wchar_t c = CharacterOfKey(vk, IsKeyDown(VK_SHIFT), (KeyStateByte(VK_CAPITAL) & 1) != 0);
-  if (control && vk >= 'A' && vk <= 'Z') c = static_cast<wchar_t>(vk - 'A' + 1);
-  else if (control && c != 0x1B && c != L'\r' && c != 0x08) c = 0;
+  wchar_t c = control ? ControlCharacterOfKey(vk)
+                      : CharacterOfKey(vk, IsKeyDown(VK_SHIFT), (KeyStateByte(VK_CAPITAL) & 1) != 0);
   if (!c) return TRUE;
   UINT charMessage = msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
   MSG typed{msg->hwnd, charMessage, static_cast<WPARAM>(c), msg->lParam, msg->time, msg->pt};

@@ -92,6 +92,10 @@ std::vector<MenuItemRecord> RecordMenuItems(HMENU handle) { return RecordItems(h
 
 HFONT MenuFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
+void ResetMenus() {
+  for (std::uintptr_t value : MenuTable().Handles()) MenuTable().Remove(value);
+}
+
 }  // namespace win32_internal
 
 using namespace win32_internal;

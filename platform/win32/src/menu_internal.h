@@ -65,4 +65,8 @@ void TrackMenuBand(HWND hwnd, POINT screenPoint);
 // The font menus draw with.
 HFONT MenuFont();
 
+// Parts of winsim::Reset: every menu left behind is destroyed, a pending popup menu observer dropped.
+void ResetMenus();
+void ResetPopupMenuObserver();
+
 }  // namespace win32_internal

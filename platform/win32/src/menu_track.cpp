@@ -28,6 +28,8 @@ void InitSubmenus(HMENU menu, HWND owner, int depth) {
 
 }  // namespace
 
+void ResetPopupMenuObserver() { NextObserver() = nullptr; }
+
 UINT RunPopupMenu(HMENU menu, UINT flags, POINT at, HWND owner) {
   bool notify = !(flags & TPM_NONOTIFY);
   SendMessageW(owner, WM_ENTERMENULOOP, TRUE, 0);

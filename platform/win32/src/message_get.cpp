@@ -61,7 +61,8 @@ BOOL PeekMessageW(LPMSG msg, HWND filter, UINT low, UINT high, UINT removeFlags)
   bool got = TakePosted(CurrentQueue(), &found, filter, low, high, remove) || TakePaint(&found, filter, low, high) ||
              (InRange(WM_TIMER, low, high) && TakeDueTimer(filter, &found, remove));
   if (!got) return FALSE;
-  if (remove) RunGetMessageHooks(&found, PM_REMOVE);
+  // Hooks see peeked messages too; the flag tells them whether the message has left the queue.
+  RunGetMessageHooks(&found, remove ? PM_REMOVE : PM_NOREMOVE);
   RememberRetrieved(found);
   *msg = found;
   return TRUE;

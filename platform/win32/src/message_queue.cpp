@@ -106,7 +106,8 @@ BOOL PostThreadMessageW(DWORD threadId, UINT message, WPARAM wParam, LPARAM lPar
 BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) return PostThreadMessageW(GetCurrentThreadId(), message, wParam, lParam);
   if (hwnd == HWND_BROADCAST) {
-    for (HWND top : Desktop()->children) PostMessageW(top, message, wParam, lParam);
+    // Any thread may broadcast: the list is copied under its lock, and each post finds its window's thread.
+    for (HWND top : TopLevelWindows()) PostMessageW(top, message, wParam, lParam);
     return TRUE;
   }
   DWORD thread = 0;

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "win32/simulation.h"
+#include "menu_internal.h"
 #include "message_queue_internal.h"
 #include "screen_state.h"
 #include "simulation_internal.h"
@@ -44,7 +45,9 @@ void Reset() {
     if (Window* window = PeekWindow(hwnd)) ReleaseSurface(*window);
     WindowTable().Remove(value);
   }
-  Desktop()->children.clear();
+  ClearTopLevelList();
+  ResetMenus();
+  ResetPopupMenuObserver();
   ResetClasses();
   ResetQueues();
   ResetHooks();

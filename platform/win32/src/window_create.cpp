@@ -1,5 +1,6 @@
 // CreateWindowEx and DestroyWindow: the creation handshake and the destruction order.
 #include <algorithm>
+#include <utility>
 
 #include "screen_state.h"
 #include "window_internal.h"
@@ -36,6 +37,8 @@ void Forget(HWND hwnd) {
   ForgetClipboardWindow(hwnd);
   Window* window = PeekWindow(hwnd);
   if (!window) return;
+  // A top-level window's menu bar goes with it; a menu taken off the window beforehand stays.
+  if (IsTopLevel(*window) && IsMenu(window->menu)) DestroyMenu(std::exchange(window->menu, nullptr));
   Unlink(*window);
   if (window->windowClass) --window->windowClass->windowCount;
   ReleaseSurface(*window);

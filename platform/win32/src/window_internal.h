@@ -92,6 +92,10 @@ Window* ParentOf(const Window& window);
 HWND RootOf(HWND hwnd);
 // Whether `hwnd` is `ancestor` or lies below it.
 bool IsSelfOrDescendant(HWND hwnd, HWND ancestor);
+// The top-level windows (the desktop's children) change only under a lock of their own, so that another thread
+// may read them (a post to HWND_BROADCAST); TopLevelWindows returns a copy taken under that lock.
+std::vector<HWND> TopLevelWindows();
+void ClearTopLevelList();
 void Unlink(Window& window);
 // Inserts below `after` in the parent's z-order; HWND_TOP / HWND_BOTTOM / HWND_TOPMOST / HWND_NOTOPMOST as usual.
 void LinkInto(Window& parent, Window& window, HWND after);

@@ -1,5 +1,6 @@
 // The window table, the desktop window at its root, and walking the window tree.
 #include <algorithm>
+#include <mutex>
 
 #include "screen_state.h"
 #include "window_internal.h"
@@ -64,9 +65,37 @@ bool IsSelfOrDescendant(HWND hwnd, HWND ancestor) {
   return false;
 }
 
+namespace {
+
+std::mutex& TopLevelListMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+// Holds the top-level list's lock while `parent`'s children change, when `parent` is the desktop.
+std::unique_lock<std::mutex> LockChildrenOf(const Window& parent) {
+  if (parent.handle != DesktopHandle()) return {};
+  return std::unique_lock(TopLevelListMutex());
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindows() {
+  Window* desktop = Desktop();
+  std::lock_guard lock(TopLevelListMutex());
+  return desktop->children;
+}
+
+void ClearTopLevelList() {
+  Window* desktop = Desktop();
+  std::lock_guard lock(TopLevelListMutex());
+  desktop->children.clear();
+}
+
 void Unlink(Window& window) {
   Window* parent = ParentOf(window);
   if (!parent) return;
+  auto lock = LockChildrenOf(*parent);
   auto& siblings = parent->children;
   siblings.erase(std::remove(siblings.begin(), siblings.end(), window.handle), siblings.end());
 }
@@ -82,6 +111,7 @@ bool IsTopmost(HWND hwnd) {
 
 void LinkInto(Window& parent, Window& window, HWND after) {
   window.parent = parent.handle;
+  auto lock = LockChildrenOf(parent);
   auto& siblings = parent.children;
   siblings.erase(std::remove(siblings.begin(), siblings.end(), window.handle), siblings.end());
   bool topLevel = parent.handle == DesktopHandle();

@@ -195,6 +195,19 @@ TEST_F(DialogModalTest, TabMovesThroughTabStopsAndEnterAndEscapePressButtons) {
   EXPECT_EQ(dialogLog.commands, (std::vector<int>{kApply, IDCANCEL}));
 }
 
+TEST_F(DialogModalTest, APeekedKeyIsLeftAloneAndHandledOnceWhenTaken) {
+  winsim::AnswerModalDialog(136, [&](HWND dialog) {
+    PostMessageW(GetDlgItem(dialog, kNameField), WM_KEYDOWN, VK_ESCAPE, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));  // an idle loop looks ahead
+    EXPECT_EQ(msg.message, UINT{WM_KEYDOWN});
+    EXPECT_TRUE(dialogLog.commands.empty());
+    winsim::PumpMessages();
+  });
+  EXPECT_EQ(RunNameDialog(), IDCANCEL);
+  EXPECT_EQ(dialogLog.commands, std::vector<int>{IDCANCEL});
+}
+
 TEST_F(DialogModalTest, IsDialogMessageServesModelessDialogs) {
   DLGTEMPLATE t = NameTemplate();
   t.style |= WS_VISIBLE;

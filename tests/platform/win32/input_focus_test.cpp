@@ -119,6 +119,33 @@ TEST_F(FocusAndActivation, KeysGoToTheFocusWindowAndTranslateIntoCharacters) {
   EXPECT_EQ(MapVirtualKeyW(0x1E, MAPVK_VSC_TO_VK), UINT{'A'});
 }
 
+TEST_F(FocusAndActivation, ControlKeysTypeControlCharacters) {
+  HWND top = TopLevel(0, 0, 100, 100);
+  SetFocus(top);
+  auto typed = [&](int key, bool control) {
+    Log().clear();
+    if (control) winsim::KeyDown(VK_CONTROL);
+    winsim::KeyPress(key);
+    if (control) winsim::KeyUp(VK_CONTROL);
+    std::vector<WPARAM> chars;
+    for (const auto& seen : Log())
+      if (seen.message == WM_CHAR) chars.push_back(seen.wParam);
+    return chars;
+  };
+  using Chars = std::vector<WPARAM>;
+  EXPECT_EQ(typed('A', true), Chars{0x01});
+  EXPECT_EQ(typed('Z', true), Chars{0x1A});
+  EXPECT_EQ(typed(VK_RETURN, true), Chars{0x0A});
+  EXPECT_EQ(typed(VK_BACK, true), Chars{0x7F});
+  EXPECT_EQ(typed(VK_ESCAPE, true), Chars{0x1B});
+  EXPECT_EQ(typed(VK_OEM_4, true), Chars{0x1B});
+  EXPECT_EQ(typed(VK_OEM_6, true), Chars{0x1D});
+  EXPECT_EQ(typed('1', true), Chars{});
+  EXPECT_EQ(typed(VK_TAB, true), Chars{});
+  EXPECT_EQ(typed(VK_RETURN, false), Chars{L'\r'});
+  EXPECT_EQ(typed(VK_BACK, false), Chars{0x08});
+}
+
 namespace {
 LRESULT SwallowF12(int code, WPARAM wParam, LPARAM lParam) {
   if (reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam)->vkCode == VK_F12) return 1;

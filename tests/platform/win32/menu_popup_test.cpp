@@ -183,8 +183,68 @@ TEST_F(MenuPopupTest, AMenuBarTakesRoomFromTheClientAndAClickOpensItsPopup) {
   EXPECT_EQ(commands, (std::vector<UINT>{108, 125}));
 
   EXPECT_FALSE(SetMenu(Child(frame, 5, 0, 0, 10, 10), bar));  // children have no menu bar
-  DestroyWindow(frame);
-  DestroyMenu(bar);
+}
+
+TEST_F(MenuPopupTest, AWindowTakesItsMenuBarAlongButNotAMenuTakenOffIt) {
+  HWND frame = TopLevel(50, 50, 300, 200, WS_OVERLAPPEDWINDOW);
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
+  ASSERT_TRUE(SetMenu(frame, bar));
+  winsim::AnswerPopupMenu(0);
+  TrackPopupMenu(menu, 0, 0, 0, 0, frame, nullptr);  // a popup menu shown for the window is not its menu bar
+  ASSERT_TRUE(DestroyWindow(frame));
+  EXPECT_FALSE(IsMenu(bar));
+  EXPECT_FALSE(IsMenu(file));  // with its submenus
+  EXPECT_TRUE(IsMenu(menu));
+
+  HWND other = TopLevel(50, 50, 300, 200, WS_OVERLAPPEDWINDOW);
+  HMENU replaced = CreateMenu();
+  HMENU removed = CreateMenu();
+  ASSERT_TRUE(SetMenu(other, replaced));
+  ASSERT_TRUE(SetMenu(other, removed));
+  ASSERT_TRUE(SetMenu(other, nullptr));
+  ASSERT_TRUE(DestroyWindow(other));
+  EXPECT_TRUE(IsMenu(replaced));
+  EXPECT_TRUE(IsMenu(removed));
+  DestroyMenu(replaced);
+  DestroyMenu(removed);
+
+  // The menu given at creation is the window's menu bar as well.
+  HMENU given = CreateMenu();
+  HWND third = CreateWindowExW(0, win32_test::kClass, L"third", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, given,
+                               nullptr, nullptr);
+  EXPECT_EQ(GetMenu(third), given);
+  DestroyWindow(third);
+  EXPECT_FALSE(IsMenu(given));
+}
+
+TEST_F(MenuPopupTest, AResetDestroysLeftoverMenusAndAPendingObserverButKeepsDialogTemplates) {
+  HMENU leftover = CreatePopupMenu();
+  int observed = 0;
+  winsim::ObserveNextPopupMenu([&](HWND, HMENU) { ++observed; });
+  DLGTEMPLATE loaded;
+  loaded.style = WS_POPUP | WS_CAPTION;
+  loaded.cx = 100;
+  loaded.cy = 50;
+  loaded.title = L"Loaded once";
+  RegisterDialogTemplate(4711, loaded);
+
+  winsim::Reset();
+  EXPECT_FALSE(IsMenu(leftover));
+  EXPECT_FALSE(IsMenu(menu));
+  ASSERT_NE(FindDialogTemplate(4711), nullptr);
+  EXPECT_EQ(FindDialogTemplate(4711)->title, L"Loaded once");
+
+  // What the next test does is its own: the old observer no longer runs.
+  win32_test::RegisterRecordingClass();
+  HWND next = TopLevel(0, 0, 100, 100);
+  HMENU fresh = CreatePopupMenu();
+  AppendMenuW(fresh, MF_STRING, 1, L"One");
+  winsim::AnswerPopupMenu(1);
+  EXPECT_EQ(TrackPopupMenuEx(fresh, TPM_RETURNCMD, 0, 0, next, nullptr), 1);
+  EXPECT_EQ(observed, 0);
+  DestroyMenu(fresh);
 }
 
 TEST_F(MenuPopupTest, AnUnexpectedMenuFailsTheTestAndIsDismissed) {

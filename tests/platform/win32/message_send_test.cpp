@@ -1,5 +1,6 @@
 #include <atomic>
 #include <thread>
+#include <utility>
 
 #include "win32_fixture.h"
 
@@ -105,6 +106,42 @@ TEST_F(Messages, GetMessageHooksSeePostedButNotSentMessagesAndMayChangeOrDropThe
   EXPECT_TRUE(UnhookWindowsHookEx(older));
 }
 
+namespace {
+
+std::vector<std::pair<UINT, WPARAM>>& HookCalls() {
+  static std::vector<std::pair<UINT, WPARAM>> calls;
+  return calls;
+}
+
+LRESULT NotingHook(int code, WPARAM wParam, LPARAM lParam) {
+  HookCalls().emplace_back(reinterpret_cast<MSG*>(lParam)->message, wParam);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(Messages, GetMessageHooksSeeAPeekedMessageAndAgainWhenItIsTaken) {
+  HookCalls().clear();
+  HWND w = TopLevel(0, 0, 10, 10, WS_POPUP);
+  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, NotingHook, nullptr, GetCurrentThreadId());
+  PostMessageW(w, WM_USER + 5, 0, 0);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));  // nothing left, nothing seen
+  using Call = std::pair<UINT, WPARAM>;
+  EXPECT_EQ(HookCalls(), (std::vector<Call>{{WM_USER + 5, PM_NOREMOVE}, {WM_USER + 5, PM_NOREMOVE},
+                                            {WM_USER + 5, PM_REMOVE}}));
+
+  HookCalls().clear();
+  PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+  ASSERT_TRUE(GetMessageW(&msg, nullptr, 0, 0));
+  EXPECT_EQ(HookCalls(), (std::vector<Call>{{WM_APP, PM_NOREMOVE}, {WM_APP, PM_REMOVE}}));
+  UnhookWindowsHookEx(hook);
+}
+
 TEST_F(Messages, OtherThreadsPostToTheWindowsThreadQueue) {
   HWND w = TopLevel(0, 0, 10, 10, WS_POPUP);
   DWORD uiThread = GetCurrentThreadId();
@@ -127,6 +164,25 @@ TEST_F(Messages, OtherThreadsPostToTheWindowsThreadQueue) {
   EXPECT_EQ(threadMessages, 4 * kPerThread);
   EXPECT_EQ(win32_test::CountOf(w, WM_USER), 4 * kPerThread);
   EXPECT_FALSE(PostThreadMessageW(0x7FFFFFF0, WM_APP, 0, 0));
+}
+
+// The broadcast reads the list of top-level windows while this thread keeps changing it.
+TEST_F(Messages, AnotherThreadMayBroadcastWhileTopLevelWindowsComeAndGo) {
+  HWND keeper = TopLevel(0, 0, 10, 10, WS_POPUP);
+  constexpr int kBroadcasts = 400;
+  std::atomic<bool> done{false};
+  std::thread broadcaster([&] {
+    for (int i = 0; i < kBroadcasts; ++i) EXPECT_TRUE(PostMessageW(HWND_BROADCAST, WM_APP + 1, 0, 0));
+    done = true;
+  });
+  for (int churned = 0; !done || churned < 50; ++churned) {
+    HWND passing = TopLevel(0, 0, 10, 10, WS_POPUP);
+    EXPECT_TRUE(DestroyWindow(passing));
+  }
+  broadcaster.join();
+  winsim::PumpMessages();
+  EXPECT_EQ(win32_test::CountOf(keeper, WM_APP + 1), kBroadcasts);
+  EXPECT_EQ(win32_test::CountOf(nullptr, WM_APP + 1), kBroadcasts);  // the windows that went took theirs along
 }
 
 TEST_F(Messages, GetMessageWakesWhenAnotherThreadPosts) {

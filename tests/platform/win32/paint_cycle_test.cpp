@@ -103,6 +103,35 @@ TEST_F(Painting, HiddenWindowsWaitAndParentsPaintBeforeChildren) {
   EXPECT_EQ(CountOf(top, WM_PAINT), 1);
 }
 
+TEST_F(Painting, OnlyAllChildrenCarriesAnInvalidationIntoTheChildren) {
+  HWND top = TopLevel(0, 0, 200, 150);  // no WS_CLIPCHILDREN
+  HWND framed = Child(top, 1, 20, 30, 60, 40, WS_VISIBLE | WS_BORDER);
+  HWND grandchild = Child(framed, 2, 0, 0, 10, 10);
+  HWND elsewhere = Child(top, 3, 150, 100, 40, 40);
+  winsim::PumpMessages();
+
+  InvalidateRect(top, nullptr, TRUE);  // the children's areas stay as they are
+  for (HWND child : {framed, grandchild, elsewhere}) EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+  winsim::PumpMessages();
+
+  RECT area{0, 0, 50, 50};
+  RedrawWindow(top, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  RECT pending;
+  ASSERT_TRUE(GetUpdateRect(framed, &pending, FALSE));  // the overlap, in the child's client coordinates
+  POINT origin{0, 0};
+  MapWindowPoints(framed, top, &origin, 1);
+  EXPECT_EQ(pending.left, 0);
+  EXPECT_EQ(pending.top, 0);
+  EXPECT_EQ(pending.right, 50 - origin.x);
+  EXPECT_EQ(pending.bottom, 50 - origin.y);
+  EXPECT_TRUE(GetUpdateRect(grandchild, nullptr, FALSE));
+  EXPECT_FALSE(GetUpdateRect(elsewhere, nullptr, FALSE));
+  Log().clear();
+  winsim::PumpMessages();
+  EXPECT_EQ(MessagesOf(nullptr, {WM_PAINT}), (std::vector<UINT>{WM_PAINT, WM_PAINT, WM_PAINT}));
+  EXPECT_EQ(CountOf(elsewhere, WM_PAINT), 0);
+}
+
 TEST_F(Painting, ResizingInvalidatesWithErase) {
   HWND w = TopLevel(0, 0, 100, 80);
   winsim::PumpMessages();

@@ -11,8 +11,9 @@
 
 namespace winsim {
 
-// Destroys every window and clears classes registered by tests, queues, timers, hooks, the clock, the keyboard,
-// the cursor, focus, capture, activation and the clipboard, and restores the default 1920 x 1080 screen.
+// Destroys every window and every menu, drops a pending popup menu observer, clears classes registered by tests,
+// queues, timers, hooks, the clock, the keyboard, the cursor, focus, capture, activation and the clipboard, and
+// restores the default 1920 x 1080 screen. Registered dialog templates stay (the program registers them once).
 void Reset();
 
 // The screen (one monitor).
