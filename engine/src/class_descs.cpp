@@ -10,6 +10,7 @@ namespace {
 constexpr int kVisualInterfaceNameString = 223;  // "Quillon Visual Interface"
 
 EditorOpener editorOpener = nullptr;
+ClassDesc2* installedVisualInterfaceDesc = nullptr;
 
 // The utility-panel plug-in: opening it in the panel opens the editor window.
 class TalvoUtility : public UtilityObj {
@@ -46,9 +47,9 @@ class GUtilityDesc : public ClassDesc2 {
   const MCHAR* InternalName() override { return _M("QuillonGUP"); }
 };
 
-// The helper object's descriptor, with the object's identity; the object comes with the viewport chart,
-// so nothing can be created yet.
-class VisualInterfaceDesc : public ClassDesc2 {
+// The helper object's identity without the object, for as long as the overlay has not installed the
+// real descriptor: nothing can be created through it.
+class MinimalVisualInterfaceDesc : public ClassDesc2 {
  public:
   int IsPublic() override { return FALSE; }
   void* Create(BOOL /*loading*/) override { return nullptr; }
@@ -76,9 +77,11 @@ ClassDesc2* GetGUtilityDesc() {
 }
 
 ClassDesc2* GetVisualInterfaceDesc() {
-  static VisualInterfaceDesc desc;
-  return &desc;
+  static MinimalVisualInterfaceDesc minimal;
+  return installedVisualInterfaceDesc ? installedVisualInterfaceDesc : &minimal;
 }
+
+void SetVisualInterfaceDesc(ClassDesc2* desc) { installedVisualInterfaceDesc = desc; }
 
 void SetEditorOpener(EditorOpener opener) { editorOpener = opener; }
 

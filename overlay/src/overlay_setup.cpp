@@ -1,7 +1,9 @@
 #include "overlay/overlay_setup.h"
 
+#include "engine/class_descs.h"
 #include "engine/dispatcher.h"
 #include "overlay/context_resolver.h"
+#include "overlay/visual_interface_desc.h"
 #include "overlay/visual_interface_form.h"
 
 namespace Talvo {
@@ -20,6 +22,7 @@ void InstallVisualInterface() {
     return OpenVisualInterfaceForm(key, modifiers, keyText);
   });
   SetContextResolver(&Resolver());
+  SetVisualInterfaceDesc(&VisualInterfaceDesc::Instance());
 }
 
 void RemoveVisualInterface() {

@@ -1,6 +1,7 @@
 // The class descriptors of the plug-in's three classes: the utility-panel plug-in that opens the
-// editor, the global utility, and the viewport helper object (a minimal descriptor until the helper
-// object itself exists).
+// editor, the global utility, and the viewport helper object. The helper object lives in the overlay
+// layer above this one, so its descriptor is installed from there; until then a minimal descriptor
+// with the helper's identity stands in.
 #pragma once
 
 #include <max.h>
@@ -14,7 +15,10 @@ inline constexpr Class_ID kVisualInterfaceClassID(0x1d3e0fa0, 0x29b80ae9);
 
 ClassDesc2* GetUtilityDesc();
 ClassDesc2* GetGUtilityDesc();
+// The helper object's descriptor: the installed one, or the minimal stand-in.
 ClassDesc2* GetVisualInterfaceDesc();
+// Installs the helper object's real descriptor (null goes back to the minimal one).
+void SetVisualInterfaceDesc(ClassDesc2* desc);
 
 // What the utility panel does when the user opens it: the editor registers how its window opens.
 using EditorOpener = void (*)();
