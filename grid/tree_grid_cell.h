@@ -1,0 +1,93 @@
+// The cells of a tree grid's tree column. CTreeCell is the tree part (node, level, expand box) that draws the
+// indentation, the expand box and the dotted tree lines; CTreeGridCell and CTreeGridCellCheck are a plain
+// cell and a check cell with that part. Both start expanded.
+#pragma once
+
+#include "grid/grid_cell_check.h"
+#include "grid/tree_node.h"
+
+namespace Talvo {
+
+class CTreeCell {
+ public:
+  explicit CTreeCell(CGridCellBase* pOwner) : m_pOwner(pOwner) {}
+  virtual ~CTreeCell() = default;
+  CTreeCell(const CTreeCell&) = delete;
+  CTreeCell& operator=(const CTreeCell&) = delete;
+
+  // Whether the point lies in the tree area of the cell rectangle; *pOnBox tells whether on the expand box.
+  virtual BOOL HitTest(CPoint point, const CRect& rectCell, BOOL* pOnBox);
+  // Widens a cell extent by the tree area and the text gap.
+  virtual void AddTreeExtent(CDC* pDC, CSize& size);
+  // Draws the tree part at the left of the rectangle and leaves the rest for the cell; FALSE when the tree
+  // area does not fit (then only the background is drawn).
+  virtual BOOL DrawTree(CDC* pDC, int nRow, int nCol, CRect& rect);
+  // Moves a text rectangle's left edge past the tree area.
+  virtual BOOL AdjustTextRect(LPRECT pRect);
+  // The tree area of a cell rectangle for the cell's level.
+  virtual BOOL GetTreeRect(LPRECT pRect);
+  virtual int GetLevelIndent() const { return 12; }
+  virtual int GetBoxLift() const { return 2; }
+  virtual int GetTextGap() const { return 6; }
+  // Draws the 9 x 9 expand box (a plus when collapsed, a minus when expanded).
+  virtual void DrawExpandBox(CDC* pDC, const CRect& rect);
+  // The expand box at the right end of a tree area; FALSE for a level below 0.
+  virtual BOOL GetExpandBoxRect(LPRECT pRect);
+  // The tree area of a level: 21 pixels per level, the first included; FALSE for a level below 0.
+  virtual BOOL GetLevelRect(LPRECT pRect, int nLevel);
+  // Copies box point, node and level.
+  virtual BOOL CopyTreeData(const CTreeCell& source);
+
+  CTreeNode* GetNode() const { return m_pNode; }
+  void SetNode(CTreeNode* pNode) { m_pNode = pNode; }
+  int GetLevel() const { return m_nLevel; }
+  void SetLevel(int nLevel) { m_nLevel = nLevel; }
+  int GetTreeRow() const { return m_nRow; }
+  void SetTreeRow(int nRow) { m_nRow = nRow; }
+  CPoint GetBoxPoint() const { return m_ptBox; }
+  void SetBoxPoint(CPoint point) { m_ptBox = point; }
+  CGridCellBase* GetOwnerCell() const { return m_pOwner; }
+
+ protected:
+  CPoint m_ptBox{-1, -1};        // bottom centre of the expand box at the last drawing
+  CTreeNode* m_pNode = nullptr;  // the node of the row
+  int m_nLevel = -2;             // the node's level
+  int m_nRow = -1;               // the row the grid last placed the cell in
+  CGridCellBase* m_pOwner;       // the grid cell that contains this part
+};
+
+class CTreeGridCell : public CGridCell, public CTreeCell {
+  DECLARE_DYNCREATE(CTreeGridCell)
+ public:
+  CTreeGridCell();
+
+  // Keeps only the row, in the tree part.
+  void SetCoords(int nRow, int nCol) override;
+  // The tree part, then the cell in the rest of the rectangle.
+  BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
+  CSize GetCellExtent(CDC* pDC) override;
+  // Copies the tree data from another tree cell.
+  void CopyExtra(const CGridCellBase& cell) override;
+  void Reset() override;
+};
+
+class CTreeGridCellCheck : public CGridCellCheck, public CTreeCell {
+  DECLARE_DYNCREATE(CTreeGridCellCheck)
+ public:
+  CTreeGridCellCheck();
+
+  void SetCoords(int nRow, int nCol) override;
+  BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
+  CSize GetCellExtent(CDC* pDC) override;
+  void CopyExtra(const CGridCellBase& cell) override;
+  void Reset() override;
+  // A click with the left button on the box of a selected cell flips the check.
+  BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) override;
+  // A click on the box of a selected cell flips the check.
+  void OnClick(CPoint pointCellRelative) override;
+};
+
+// The tree part of a cell, null when the cell is no tree cell.
+CTreeCell* AsTreeCell(CGridCellBase* pCell);
+
+}  // namespace Talvo

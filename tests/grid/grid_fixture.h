@@ -1,0 +1,112 @@
+// Shared set-up of the grid tests: a fresh window system and class library, a host started on its own
+// temporary root folder, a parent window that records what its grid sends it, and a grid bound to a child
+// window of class "MFCGridCtrl" as a page's dialog template makes it.
+#pragma once
+
+#include <windows.h>
+#include <win32/simulation.h>
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+#include <host/simulation.h>
+#include <mfc/simulation.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/grid_ctrl.h"
+
+namespace Talvo::testing {
+
+// A message the grid's parent received.
+struct ReceivedMessage {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  int notifyCode = 0;  // for WM_NOTIFY: the record's code, row and column
+  int row = -1;
+  int column = -1;
+};
+
+// The page stand-in: records WM_NOTIFY, WM_COMMAND and private messages, and answers notifications with a
+// reply a test chooses.
+class GridParent : public CWnd {
+ public:
+  std::vector<ReceivedMessage> received;
+  LRESULT notifyReply = 0;
+
+  bool Make(int width, int height) {
+    return CreateEx(0, AfxRegisterWndClass(0), L"Page", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100, width,
+                    height, nullptr, nullptr) != FALSE;
+  }
+  int Count(UINT message) const {
+    int count = 0;
+    for (const ReceivedMessage& record : received) count += record.message == message ? 1 : 0;
+    return count;
+  }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_NOTIFY) {
+      const auto* record = reinterpret_cast<const NM_GRIDVIEW*>(lParam);
+      received.push_back({message, wParam, lParam, static_cast<int>(record->hdr.code), record->iRow, record->iColumn});
+      return notifyReply;
+    }
+    if (message == WM_COMMAND || (message >= WM_USER && message < 0xC000)) received.push_back({message, wParam, lParam});
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+};
+
+class GridTest : public ::testing::Test {
+ protected:
+  static constexpr UINT kGridId = 1001;
+
+  void SetUp() override {
+    winsim::Reset();
+    mfcsim::Reset();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    root_ = std::filesystem::temp_directory_path() /
+            ("talvo-grid-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+    std::filesystem::remove_all(root_);
+    hostsim::Start(root_.wstring());
+    parent_ = std::make_unique<GridParent>();
+    ASSERT_TRUE(parent_->Make(600, 400));
+  }
+
+  void TearDown() override {
+    grids_.clear();
+    parent_.reset();
+    mfcsim::Reset();
+    hostsim::Shutdown();
+    winsim::Reset();
+    std::filesystem::remove_all(root_);
+  }
+
+  // A grid of class G bound to a child window of class "MFCGridCtrl" (a page's custom control).
+  template <typename G = CGridCtrl>
+  G* MakeGrid(const RECT& rect = {10, 10, 410, 310}) {
+    auto grid = std::make_unique<G>();
+    HWND control = ::CreateWindowExW(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect.left,
+                                     rect.top, rect.right - rect.left, rect.bottom - rect.top, parent_->m_hWnd,
+                                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kGridId)), nullptr, nullptr);
+    if (control == nullptr || !grid->SubclassWindow(control)) return nullptr;
+    G* result = grid.get();
+    grids_.push_back(std::move(grid));
+    return result;
+  }
+
+  // Gives the grid rows and columns.
+  static void Fill(CGridCtrl& grid, int rows, int columns) {
+    grid.SetColumnCount(columns);
+    grid.SetRowCount(rows);
+  }
+
+  std::filesystem::path root_;
+  std::unique_ptr<GridParent> parent_;
+  std::vector<std::unique_ptr<CGridCtrl>> grids_;
+};
+
+}  // namespace Talvo::testing
