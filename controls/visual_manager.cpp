@@ -59,32 +59,6 @@ void FillFramed(CDC* pDC, const CRect& rect, COLORREF fill, COLORREF frame) {
   pDC->Draw3dRect(&rect, frame, frame);
 }
 
-// A small filled triangle pointing left, right or down, centred in rect.
-void DrawGlyph(CDC* pDC, const CRect& rect, UINT direction, COLORREF color) {
-  const CPoint c = rect.CenterPoint();
-  POINT points[3];
-  if (direction == DFCS_SCROLLLEFT) {
-    points[0] = {c.x + 2, c.y - 4};
-    points[1] = {c.x + 2, c.y + 4};
-    points[2] = {c.x - 2, c.y};
-  } else if (direction == DFCS_SCROLLRIGHT) {
-    points[0] = {c.x - 2, c.y - 4};
-    points[1] = {c.x - 2, c.y + 4};
-    points[2] = {c.x + 2, c.y};
-  } else {
-    points[0] = {c.x - 4, c.y - 2};
-    points[1] = {c.x + 4, c.y - 2};
-    points[2] = {c.x, c.y + 2};
-  }
-  CPen pen(PS_SOLID, 1, color);
-  CBrush brush(color);
-  CPen* oldPen = pDC->SelectObject(&pen);
-  CBrush* oldBrush = pDC->SelectObject(&brush);
-  pDC->Polygon(points, 3);
-  pDC->SelectObject(oldBrush);
-  pDC->SelectObject(oldPen);
-}
-
 }  // namespace
 
 TalvoVisualManager::TalvoVisualManager() = default;
@@ -166,11 +140,6 @@ void TalvoVisualManager::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, UINT uiSt
   }
 }
 
-void TalvoVisualManager::OnDrawTabsButtonGlyph(CDC* pDC, CRect rect, UINT nGlyph, UINT uiState,
-                                               const CMFCBaseTabCtrl*) {
-  DrawGlyph(pDC, rect, nGlyph, (uiState & ODS_DISABLED) ? HostDisabledTextColor() : HostColor(kControlText));
-}
-
 // ---- The menu bar ----
 
 void TalvoVisualManager::OnFillBarBackground(CDC* pDC, CWnd*, CRect rectClient, CRect, BOOL) {
@@ -217,12 +186,10 @@ COLORREF TalvoVisualManager::GetButtonTextColor(CMFCButton*, UINT uiState) {
   return (uiState & ODS_DISABLED) ? HostDisabledTextColor() : HostColor(kControlText);
 }
 
-void TalvoVisualManager::OnDrawMenuButtonArrow(CDC* pDC, CRect rect, CMFCMenuButton*, BOOL bRightArrow,
-                                               BOOL bDisabled) {
-  DrawGlyph(pDC, rect, bRightArrow ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN,
-            bDisabled ? HostDisabledTextColor() : HostColor(kControlText));
-}
-
 COLORREF TalvoVisualManager::GetLinkTextColor(CMFCLinkCtrl*) { return HostColor(kAccent); }
+
+COLORREF TalvoVisualManager::GetGlyphColor(BOOL bDisabled) {
+  return bDisabled ? HostDisabledTextColor() : HostColor(kControlText);
+}
 
 }  // namespace Talvo

@@ -54,8 +54,6 @@ class TalvoVisualManager : public CMFCVisualManager {
   void OnDrawTabCloseButton(CDC* pDC, CRect rect, const CMFCBaseTabCtrl* pTabWnd, BOOL bIsHighlighted,
                             BOOL bIsPressed, BOOL bIsDisabled) override;
   void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, UINT uiState, const CMFCBaseTabCtrl* pWndTab) override;
-  void OnDrawTabsButtonGlyph(CDC* pDC, CRect rect, UINT nGlyph, UINT uiState,
-                             const CMFCBaseTabCtrl* pWndTab) override;
 
   // The menu bar.
   void OnFillBarBackground(CDC* pDC, CWnd* pBar, CRect rectClient, CRect rectClip, BOOL bNCArea) override;
@@ -67,9 +65,8 @@ class TalvoVisualManager : public CMFCVisualManager {
   // Push buttons and menu buttons.
   void OnDrawPushButton(CDC* pDC, CRect rect, CMFCButton* pButton, UINT uiState) override;
   COLORREF GetButtonTextColor(CMFCButton* pButton, UINT uiState) override;
-  void OnDrawMenuButtonArrow(CDC* pDC, CRect rect, CMFCMenuButton* pButton, BOOL bRightArrow,
-                             BOOL bDisabled) override;
   COLORREF GetLinkTextColor(CMFCLinkCtrl* pLink) override;
+  COLORREF GetGlyphColor(BOOL bDisabled) override;
 
  private:
   CFont font_;

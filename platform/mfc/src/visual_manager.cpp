@@ -200,7 +200,7 @@ void CMFCVisualManager::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, UINT uiSta
 
 void CMFCVisualManager::OnDrawTabsButtonGlyph(CDC* pDC, CRect rect, UINT nGlyph, UINT uiState,
                                               const CMFCBaseTabCtrl*) {
-  DrawArrow(pDC, rect, nGlyph, (uiState & ODS_DISABLED) ? kDisabledText : kText);
+  DrawArrow(pDC, rect, nGlyph, GetGlyphColor((uiState & ODS_DISABLED) != 0));
 }
 
 // ---- Bars ----
@@ -249,7 +249,9 @@ COLORREF CMFCVisualManager::GetButtonTextColor(CMFCButton*, UINT uiState) {
 
 void CMFCVisualManager::OnDrawMenuButtonArrow(CDC* pDC, CRect rect, CMFCMenuButton*, BOOL bRightArrow,
                                               BOOL bDisabled) {
-  DrawArrow(pDC, rect, bRightArrow ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN, bDisabled ? kDisabledText : kText);
+  DrawArrow(pDC, rect, bRightArrow ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN, GetGlyphColor(bDisabled));
 }
 
 COLORREF CMFCVisualManager::GetLinkTextColor(CMFCLinkCtrl*) { return kLink; }
+
+COLORREF CMFCVisualManager::GetGlyphColor(BOOL bDisabled) { return bDisabled ? kDisabledText : kText; }

@@ -78,4 +78,6 @@ class CMFCVisualManager : public CObject {
                                      BOOL bDisabled);
   // A link's text.
   virtual COLORREF GetLinkTextColor(CMFCLinkCtrl* pLink);
+  // The colour of the small arrows drawn on tab-area buttons and menu buttons.
+  virtual COLORREF GetGlyphColor(BOOL bDisabled);
 };
