@@ -19,11 +19,8 @@ const UINT NEN_CHANGED = RegisterWindowMessageW(L"TalvoNumEditChanged");
 
 namespace {
 
-// How far the mouse must move on the spin before a press counts as a drag, and how often the hover is
-// checked while the mouse is over the editor.
+// How far the mouse must move on the spin before a press counts as a drag.
 constexpr int kDragThreshold = 3;
-constexpr UINT_PTR kHoverTimer = 1;
-constexpr UINT kHoverCheckMs = 50;
 
 // Registered on every use: the class library keeps one class per attribute set and registers it again
 // after the window system was reset.
@@ -59,7 +56,7 @@ BEGIN_MESSAGE_MAP(CellSpinEdit, CWnd)
   ON_WM_MOUSEMOVE()
   ON_WM_LBUTTONUP()
   ON_WM_CAPTURECHANGED()
-  ON_WM_TIMER()
+  ON_WM_MOUSELEAVE()
   ON_WM_ENABLE()
   ON_MESSAGE(CellSpinPopup::kClosedMessage, &CellSpinEdit::OnPopupClosed)
 END_MESSAGE_MAP()
@@ -227,16 +224,13 @@ CellSpinEdit::Part CellSpinEdit::PartAt(CPoint point) const {
 void CellSpinEdit::SetHot(Part part) {
   if (part == hot_) return;
   hot_ = part;
-  if (part == Part::None) KillTimer(kHoverTimer);
-  else SetTimer(kHoverTimer, kHoverCheckMs);
   Invalidate(FALSE);
 }
 
-void CellSpinEdit::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent != kHoverTimer) return;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  if (::WindowFromPoint(cursor) != m_hWnd && !dragging_) SetHot(Part::None);
+// While a drag holds the capture the mouse stays with the editor; the leave comes once it is released elsewhere.
+void CellSpinEdit::OnMouseLeave() {
+  hover_.Leave(m_hWnd);
+  SetHot(Part::None);
 }
 
 void CellSpinEdit::OnLButtonDown(UINT, CPoint point) {
@@ -260,6 +254,7 @@ void CellSpinEdit::OnLButtonDblClk(UINT nFlags, CPoint point) { OnLButtonDown(nF
 
 void CellSpinEdit::OnMouseMove(UINT, CPoint point) {
   if (!dragging_) {
+    hover_.Enter(m_hWnd);
     SetHot(PartAt(point));
     return;
   }

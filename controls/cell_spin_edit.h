@@ -11,6 +11,7 @@
 
 #include "engine/messages.h"
 #include "controls/cell_editor_links.h"
+#include "controls/hover_tracker.h"
 
 namespace Talvo {
 
@@ -80,7 +81,7 @@ class CellSpinEdit final : public CWnd {
   void OnMouseMove(UINT nFlags, CPoint point);
   void OnLButtonUp(UINT nFlags, CPoint point);
   void OnCaptureChanged(CWnd* pWnd);
-  void OnTimer(UINT_PTR nIDEvent);
+  void OnMouseLeave();
   void OnEnable(BOOL bEnable);
   LRESULT OnPopupClosed(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
@@ -133,6 +134,7 @@ class CellSpinEdit final : public CWnd {
   CRect spinRect_;
   CRect popupRect_;
   Part hot_ = Part::None;
+  HoverTracker hover_;
   Part pressed_ = Part::None;
   bool dragging_ = false;
   bool dragMoved_ = false;

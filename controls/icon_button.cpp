@@ -15,16 +15,11 @@ BEGIN_MESSAGE_MAP(IconButton, CButton)
   ON_WM_ERASEBKGND()
   ON_WM_MOUSEMOVE()
   ON_WM_MOUSELEAVE()
-  ON_WM_TIMER()
   ON_WM_LBUTTONUP()
   ON_WM_ENABLE()
 END_MESSAGE_MAP()
 
 namespace {
-
-// While the mouse is over the button, this timer checks whether it has left.
-constexpr UINT_PTR kHoverTimer = 0x1C0B;
-constexpr UINT kHoverPollMs = 50;
 
 // The slot order per state: the "_a" image, then the "_i" image.
 constexpr int kSlots[4][2] = {{4, 0}, {5, 1}, {6, 2}, {7, 3}};
@@ -78,7 +73,7 @@ IconButton::State IconButton::CurrentState() const {
   if (m_hWnd == nullptr) return State::Normal;
   if (!IsWindowEnabled()) return State::Disabled;
   if (GetState() & BST_PUSHED) return State::Pushed;
-  return hot_ ? State::Hover : State::Normal;
+  return hover_.IsHot() ? State::Hover : State::Normal;
 }
 
 int IconButton::ImageSlotFor(State state) const {
@@ -134,36 +129,17 @@ void IconButton::Paint(CDC& dc, const CRect& rect) {
   dc.DrawText(GetWindowText(), &text, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
 }
 
-void IconButton::SetHot(bool hot) {
-  if (hot_ == hot) return;
-  hot_ = hot;
-  if (hot) {
-    SetTimer(kHoverTimer, kHoverPollMs);
-  } else {
-    KillTimer(kHoverTimer);
-  }
-  Invalidate(FALSE);
-}
-
 void IconButton::OnMouseMove(UINT nFlags, CPoint point) {
-  SetHot(true);
+  if (hover_.Enter(m_hWnd)) Invalidate(FALSE);
   CButton::OnMouseMove(nFlags, point);
 }
 
-void IconButton::OnMouseLeave() { SetHot(false); }
-
-void IconButton::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent != kHoverTimer) {
-    CButton::OnTimer(nIDEvent);
-    return;
-  }
-  POINT cursor{};
-  ::GetCursorPos(&cursor);
-  if (::WindowFromPoint(cursor) != m_hWnd) SetHot(false);
+void IconButton::OnMouseLeave() {
+  if (hover_.Leave(m_hWnd)) Invalidate(FALSE);
 }
 
 void IconButton::OnEnable(BOOL bEnable) {
-  if (!bEnable) SetHot(false);
+  if (!bEnable) hover_.Leave(m_hWnd);
   Invalidate(FALSE);
   CButton::OnEnable(bEnable);
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/hover_tracker.h"
 #include "engine/messages.h"
 
 namespace Talvo {
@@ -78,21 +79,19 @@ class IconButton : public CButton {
   BOOL OnEraseBkgnd(CDC* pDC);
   void OnMouseMove(UINT nFlags, CPoint point);
   void OnMouseLeave();
-  void OnTimer(UINT_PTR nIDEvent);
   void OnLButtonUp(UINT nFlags, CPoint point);
   void OnEnable(BOOL bEnable);
 
   DECLARE_MESSAGE_MAP()
 
  private:
-  void SetHot(bool hot);
   void ShowModeMenu();
 
   std::array<std::unique_ptr<CImage>, 8> images_;
   std::array<std::wstring, 8> paths_;
   bool magentaKey_ = false;
   COLORREF background_ = CLR_INVALID;
-  bool hot_ = false;
+  HoverTracker hover_;
 };
 
 }  // namespace Talvo

@@ -4,6 +4,8 @@
 
 #include <afxwin.h>
 
+#include "controls/hover_tracker.h"
+
 namespace Talvo {
 
 class KeyButtonBase : public CButton {
@@ -25,15 +27,13 @@ class KeyButtonBase : public CButton {
   void OnPaint();
   BOOL OnEraseBkgnd(CDC* pDC);
   void OnMouseMove(UINT nFlags, CPoint point);
-  void OnTimer(UINT_PTR nIDEvent);
+  void OnMouseLeave();
   void OnLButtonUp(UINT nFlags, CPoint point);
   void OnEnable(BOOL bEnable);
   DECLARE_MESSAGE_MAP()
 
  private:
-  void SetHot(bool hot);
-
-  bool hot_ = false;
+  HoverTracker hover_;
 };
 
 }  // namespace Talvo

@@ -4,19 +4,6 @@ namespace Talvo {
 
 IMPLEMENT_DYNAMIC(MenuButton, CMFCMenuButton)
 
-BEGIN_MESSAGE_MAP(MenuButton, CMFCMenuButton)
-  ON_WM_MOUSEMOVE()
-  ON_WM_TIMER()
-END_MESSAGE_MAP()
-
-namespace {
-
-// While the mouse is over the button, this timer checks whether it has left.
-constexpr UINT_PTR kHoverTimer = 0x1C0C;
-constexpr UINT kHoverPollMs = 50;
-
-}  // namespace
-
 MenuButton::MenuButton() { RebuildMenu(); }
 
 MenuButton::~MenuButton() = default;
@@ -61,37 +48,6 @@ void MenuButton::ShowItem(int index) {
 std::wstring MenuButton::GetItemText(int index) const {
   if (index < 0 || index >= GetItemCount()) return {};
   return items_[static_cast<size_t>(index)];
-}
-
-void MenuButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
-  if (hot_ && lpDrawItemStruct != nullptr) lpDrawItemStruct->itemState |= ODS_HOTLIGHT;
-  CMFCMenuButton::DrawItem(lpDrawItemStruct);
-}
-
-void MenuButton::SetHot(bool hot) {
-  if (hot_ == hot) return;
-  hot_ = hot;
-  if (hot) {
-    SetTimer(kHoverTimer, kHoverPollMs);
-  } else {
-    KillTimer(kHoverTimer);
-  }
-  Invalidate(FALSE);
-}
-
-void MenuButton::OnMouseMove(UINT nFlags, CPoint point) {
-  SetHot(true);
-  CMFCMenuButton::OnMouseMove(nFlags, point);
-}
-
-void MenuButton::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent != kHoverTimer) {
-    CMFCMenuButton::OnTimer(nIDEvent);
-    return;
-  }
-  POINT cursor{};
-  ::GetCursorPos(&cursor);
-  if (::WindowFromPoint(cursor) != m_hWnd) SetHot(false);
 }
 
 }  // namespace Talvo

@@ -1,7 +1,8 @@
 // MenuButton: the host-themed button that opens a list of items (layouts, profiles, functions, wheel
 // event sets). Item i (0-based) carries the command number i + 1; removing an item renumbers the rest.
 // When the user chooses an item the button sends WM_COMMAND (its id, BN_CLICKED) to its parent, whose
-// handler reads GetChosenItem(): the 1-based number, 0 when the menu was dismissed.
+// handler reads GetChosenItem(): the 1-based number, 0 when the menu was dismissed. Like every CMFCButton it
+// shows highlighted while the mouse is over it.
 #pragma once
 
 #include <afxwin.h>
@@ -31,21 +32,11 @@ class MenuButton : public CMFCMenuButton {
   // The command number of the item the user chose last (1-based), 0 when nothing was chosen.
   int GetChosenItem() const { return m_nMenuResult; }
 
-  void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
-
- protected:
-  void OnMouseMove(UINT nFlags, CPoint point);
-  void OnTimer(UINT_PTR nIDEvent);
-
-  DECLARE_MESSAGE_MAP()
-
  private:
   void RebuildMenu();
-  void SetHot(bool hot);
 
   std::vector<std::wstring> items_;
   CMenu menu_;
-  bool hot_ = false;
 };
 
 }  // namespace Talvo

@@ -181,6 +181,24 @@ TEST_F(CellSpinEditTest, SpinClicksStepAndDragsChangeContinuously) {
   EXPECT_EQ(Reports(), 4);
 }
 
+TEST_F(CellSpinEditTest, TheHoveredPartLightsUpUntilTheMouseMovesOntoAnotherWindow) {
+  auto spin = MakeInteger(0, 100, 5);
+  const CRect spinPart = spin->GetSpinRect();
+  const winsim::Image normal = winsim::CaptureWindow(spin->m_hWnd);
+  const POINT up = OnScreen(*spin, CPoint(spinPart.CenterPoint().x, spinPart.top + 3));
+  winsim::MouseMove(up.x, up.y);
+  EXPECT_NE(winsim::CaptureWindow(spin->m_hWnd).rgba, normal.rgba);
+  const POINT onGrid = OnScreen(*spin, CPoint(spinPart.CenterPoint().x, spinPart.bottom + 20));
+  winsim::MouseMove(onGrid.x, onGrid.y);
+  EXPECT_EQ(winsim::CaptureWindow(spin->m_hWnd).rgba, normal.rgba);
+  // Back over the popup button: that part lights up instead.
+  const POINT button = OnScreen(*spin, spin->GetPopupButtonRect().CenterPoint());
+  winsim::MouseMove(button.x, button.y);
+  EXPECT_NE(winsim::CaptureWindow(spin->m_hWnd).rgba, normal.rgba);
+  winsim::MouseMove(onGrid.x, onGrid.y);
+  EXPECT_EQ(winsim::CaptureWindow(spin->m_hWnd).rgba, normal.rgba);
+}
+
 TEST_F(CellSpinEditTest, PopupPicksFromTheWholeRange) {
   auto spin = MakeInteger(-50, 50, 0);
   const CRect button = spin->GetPopupButtonRect();

@@ -36,9 +36,13 @@ TEST_F(IconButtonTest, ChoosesTheImageOfEachState) {
   EXPECT_EQ(button.CurrentState(), IconButton::State::Pushed);
   EXPECT_EQ(button.ImageSlotFor(button.CurrentState()), 6);
   winsim::MouseUp();
-  // The mouse leaves: the hover ends at the next check.
-  winsim::MouseMove(5, 5);
-  winsim::AdvanceClock(60);
+  EXPECT_EQ(button.CurrentState(), IconButton::State::Hover);
+  // The mouse moves onto the parent: the hover ends at once, and comes back with the next visit.
+  winsim::MouseMove(300, 300);
+  EXPECT_EQ(button.CurrentState(), IconButton::State::Normal);
+  winsim::MouseMove(centre.x, centre.y);
+  EXPECT_EQ(button.CurrentState(), IconButton::State::Hover);
+  winsim::MouseMove(300, 300);
   EXPECT_EQ(button.CurrentState(), IconButton::State::Normal);
   button.EnableWindow(FALSE);
   EXPECT_EQ(button.CurrentState(), IconButton::State::Disabled);

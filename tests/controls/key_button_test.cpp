@@ -144,9 +144,13 @@ TEST_F(KeyButtonTest, StatesLookDifferent) {
   winsim::MouseDown();
   EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Pushed);
   const winsim::Image pushed = winsim::CaptureWindow(key_.m_hWnd);
-  winsim::MouseMove(5, 5);
+  // While pressed the button holds the mouse; released over the page, it is left.
+  winsim::MouseMove(300, 200);
   winsim::MouseUp();
-  winsim::AdvanceClock(60);
+  EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Normal);
+  winsim::MouseMove(centre.x, centre.y);
+  EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Hover);
+  winsim::MouseMove(300, 200);
   EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Normal);
   EXPECT_NE(normal.rgba, hover.rgba);
   EXPECT_NE(hover.rgba, pushed.rgba);

@@ -99,5 +99,17 @@ TEST_F(MenuButtonTest, CaptionIsTheWindowTextAndShowItemSetsIt) {
   EXPECT_EQ(page_->button.GetWindowText(), L"German");
 }
 
+TEST_F(MenuButtonTest, TheButtonShowsHotWhileTheMouseIsOverIt) {
+  ASSERT_TRUE(page_->button.Create(L"Layouts", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), 4000));
+  const winsim::Image normal = winsim::CaptureWindow(page_->button.m_hWnd);
+  const POINT centre = CentreOf(page_->button.m_hWnd);
+  winsim::MouseMove(centre.x, centre.y);
+  EXPECT_TRUE(page_->button.IsHighlighted());
+  EXPECT_NE(winsim::CaptureWindow(page_->button.m_hWnd).rgba, normal.rgba);
+  winsim::MouseMove(centre.x, centre.y + 100);  // onto the page
+  EXPECT_FALSE(page_->button.IsHighlighted());
+  EXPECT_EQ(winsim::CaptureWindow(page_->button.m_hWnd).rgba, normal.rgba);
+}
+
 }  // namespace
 }  // namespace Talvo::testing

@@ -139,7 +139,6 @@ winsim::Image CaptureDrawnState(CButton& button, UINT state) {
 std::vector<Tile> MouseStates(const std::string& name, CButton& button) {
   std::vector<Tile> tiles;
   winsim::MouseMove(1, 1);
-  winsim::AdvanceClock(60);
   tiles.push_back({name, winsim::CaptureWindow(button.m_hWnd)});
   const POINT centre = CentreOf(button.m_hWnd);
   winsim::MouseMove(centre.x, centre.y);
@@ -148,7 +147,6 @@ std::vector<Tile> MouseStates(const std::string& name, CButton& button) {
   tiles.push_back({"pushed", winsim::CaptureWindow(button.m_hWnd)});
   winsim::MouseMove(1, 1);
   winsim::MouseUp();
-  winsim::AdvanceClock(60);
   button.EnableWindow(FALSE);
   tiles.push_back({"disabled", winsim::CaptureWindow(button.m_hWnd)});
   button.EnableWindow(TRUE);
@@ -225,14 +223,12 @@ std::vector<std::pair<std::string, std::vector<Tile>>> ThemeRows(CWnd* page, con
   menu.AddItem(L"US");
   std::vector<Tile> menus;
   winsim::MouseMove(1, 1);
-  winsim::AdvanceClock(60);
   menus.push_back({"MenuButton", winsim::CaptureWindow(menu.m_hWnd)});
   const POINT centre = CentreOf(menu.m_hWnd);
   winsim::MouseMove(centre.x, centre.y);
   menus.push_back({"hover", winsim::CaptureWindow(menu.m_hWnd)});
   menus.push_back({"pushed", CaptureDrawnState(menu, ODS_SELECTED)});
   winsim::MouseMove(1, 1);
-  winsim::AdvanceClock(60);
   menu.EnableWindow(FALSE);
   menus.push_back({"disabled", winsim::CaptureWindow(menu.m_hWnd)});
   CMFCButton push;

@@ -6,6 +6,7 @@
 
 #include "menu_bar_update.h"
 #include "menu_update.h"
+#include "mouse_leave.h"
 #include "visual_manager_font.h"
 #include "mfc/visual_manager.h"
 
@@ -19,6 +20,7 @@ BEGIN_MESSAGE_MAP(CMFCMenuBar, CWnd)
   ON_WM_SIZE()
   ON_WM_LBUTTONDOWN()
   ON_WM_MOUSEMOVE()
+  ON_WM_MOUSELEAVE()
   ON_MESSAGE(WM_SIZEPARENT, &CMFCMenuBar::OnSizeParent)
   ON_MESSAGE(WM_IDLEUPDATECMDUI, &CMFCMenuBar::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
@@ -197,12 +199,21 @@ void CMFCMenuBar::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CMFCMenuBar::OnMouseMove(UINT nFlags, CPoint point) {
+  mfc_internal::TrackMouseLeave(m_hWnd);
   const int hit = HitTest(point);
   if (hit != m_iHighlighted) {
     m_iHighlighted = hit;
     Invalidate();
   }
   CWnd::OnMouseMove(nFlags, point);
+}
+
+void CMFCMenuBar::OnMouseLeave() {
+  if (m_iHighlighted != -1) {
+    m_iHighlighted = -1;
+    Invalidate();
+  }
+  CWnd::OnMouseLeave();
 }
 
 BOOL CMFCMenuBar::OnEraseBkgnd(CDC*) { return TRUE; }  // OnPaint fills the whole bar

@@ -2,8 +2,14 @@
 #include "mfc/mfc_button.h"
 
 #include "mfc/visual_manager.h"
+#include "mouse_leave.h"
 
 IMPLEMENT_DYNCREATE(CMFCButton, CButton)
+
+BEGIN_MESSAGE_MAP(CMFCButton, CButton)
+  ON_WM_MOUSEMOVE()
+  ON_WM_MOUSELEAVE()
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -51,6 +57,7 @@ void CMFCButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
   const CRect rect(lpDrawItemStruct->rcItem);
   UINT state = lpDrawItemStruct->itemState;
   if (IsPressed()) state |= ODS_SELECTED;
+  if (m_bHighlighted) state |= ODS_HOTLIGHT;
   if (!IsWindowEnabled()) state |= ODS_DISABLED;
   const int saved = dc->SaveDC();
   OnFillBackground(dc, rect, state);
@@ -69,4 +76,19 @@ void CMFCButton::OnDraw(CDC* pDC, const CRect& rect, UINT uiState) {
   if (uiState & ODS_SELECTED) text.OffsetRect(1, 1);
   pDC->SetTextColor(CMFCVisualManager::GetInstance()->GetButtonTextColor(this, uiState));
   pDC->DrawText(GetWindowText(), &text, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_END_ELLIPSIS);
+}
+
+void CMFCButton::OnMouseMove(UINT nFlags, CPoint point) {
+  if (!m_bHighlighted) {
+    m_bHighlighted = TRUE;
+    mfc_internal::TrackMouseLeave(m_hWnd);
+    Invalidate(FALSE);
+  }
+  CButton::OnMouseMove(nFlags, point);
+}
+
+void CMFCButton::OnMouseLeave() {
+  m_bHighlighted = FALSE;
+  Invalidate(FALSE);
+  CButton::OnMouseLeave();
 }

@@ -3,6 +3,7 @@
 
 #include "mfc/tab_ctrl_mfc.h"
 #include "mfc/visual_manager.h"
+#include "mouse_leave.h"
 
 IMPLEMENT_DYNCREATE(CMFCTabCtrl, CMFCBaseTabCtrl)
 
@@ -14,6 +15,7 @@ BEGIN_MESSAGE_MAP(CMFCTabCtrl, CMFCBaseTabCtrl)
   ON_WM_LBUTTONDOWN()
   ON_WM_LBUTTONUP()
   ON_WM_MOUSEMOVE()
+  ON_WM_MOUSELEAVE()
   ON_MESSAGE(WM_SETFONT, &CMFCTabCtrl::OnSetFont)
   ON_MESSAGE(WM_GETFONT, &CMFCTabCtrl::OnGetFont)
 END_MESSAGE_MAP()
@@ -278,6 +280,7 @@ void CMFCTabCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
 }
 
 void CMFCTabCtrl::OnMouseMove(UINT nFlags, CPoint point) {
+  mfc_internal::TrackMouseLeave(m_hWnd);
   const BOOL overClose = m_rectCloseButton.PtInRect(point);
   if (overClose != m_bTabCloseButtonHighlighted) {
     m_bTabCloseButtonHighlighted = overClose;
@@ -289,4 +292,14 @@ void CMFCTabCtrl::OnMouseMove(UINT nFlags, CPoint point) {
     Redraw();
   }
   CWnd::OnMouseMove(nFlags, point);
+}
+
+// The mouse left the control: nothing stays highlighted, and a press on the close button is dropped (its
+// release will not come here).
+void CMFCTabCtrl::OnMouseLeave() {
+  const bool changed = m_iHighlighted != -1 || m_bTabCloseButtonHighlighted || m_bTabCloseButtonPressed;
+  m_iHighlighted = -1;
+  m_bTabCloseButtonHighlighted = m_bTabCloseButtonPressed = FALSE;
+  if (changed) Redraw();
+  CWnd::OnMouseLeave();
 }

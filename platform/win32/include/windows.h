@@ -9,6 +9,7 @@
 #include "win32/message_queue.h"
 #include "win32/timer.h"
 #include "win32/input.h"
+#include "win32/track_mouse.h"
 #include "win32/paint.h"
 #include "win32/metrics.h"
 #include "win32/gdi.h"

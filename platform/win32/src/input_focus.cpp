@@ -2,6 +2,7 @@
 #include <atomic>
 
 #include "input_state.h"
+#include "input_track_mouse.h"
 #include "window_internal.h"
 
 namespace win32_internal {
@@ -72,6 +73,7 @@ void ReleaseInputStateOf(HWND hwnd) {
   if (active.load() == hwnd) ActivateAnotherWindow(hwnd);
   HWND focused = focus.load();
   if (focused && IsSelfOrDescendant(focused, hwnd)) ChangeFocus(nullptr);
+  ForgetMouseTrackingOf(hwnd);
 }
 
 void ResetInput() {
@@ -79,6 +81,7 @@ void ResetInput() {
   active = nullptr;
   capture = nullptr;
   ResetKeyboardAndCursor();
+  ResetMouseTracking();
 }
 
 }  // namespace win32_internal
@@ -132,11 +135,13 @@ HWND SetCapture(HWND hwnd) {
   capture = hwnd;
   if (previous && PeekWindow(previous))
     SendMessageW(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+  NoteCaptureChanged(previous, hwnd);
   return previous;
 }
 
 BOOL ReleaseCapture() {
   HWND previous = capture.exchange(nullptr);
   if (previous && PeekWindow(previous)) SendMessageW(previous, WM_CAPTURECHANGED, 0, 0);
+  NoteCaptureChanged(previous, nullptr);
   return TRUE;
 }

@@ -1,6 +1,7 @@
-// Retrieving messages: posted messages first, then WM_QUIT, then paints, then due timers.
+// Retrieving messages: posted messages first, then WM_QUIT, then paints, then due timers, then a due hover.
 #include <chrono>
 
+#include "input_track_mouse.h"
 #include "message_queue_internal.h"
 #include "window_internal.h"
 
@@ -59,7 +60,8 @@ BOOL PeekMessageW(LPMSG msg, HWND filter, UINT low, UINT high, UINT removeFlags)
   bool remove = (removeFlags & PM_REMOVE) != 0;
   MSG found{};
   bool got = TakePosted(CurrentQueue(), &found, filter, low, high, remove) || TakePaint(&found, filter, low, high) ||
-             (InRange(WM_TIMER, low, high) && TakeDueTimer(filter, &found, remove));
+             (InRange(WM_TIMER, low, high) && TakeDueTimer(filter, &found, remove)) ||
+             (InRange(WM_MOUSEHOVER, low, high) && TakeDueMouseHover(filter, &found, remove));
   if (!got) return FALSE;
   // Hooks see peeked messages too; the flag tells them whether the message has left the queue.
   RunGetMessageHooks(&found, remove ? PM_REMOVE : PM_NOREMOVE);

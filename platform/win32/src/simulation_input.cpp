@@ -4,6 +4,7 @@
 #include "win32/simulation.h"
 #include "input_keyboard.h"
 #include "input_state.h"
+#include "input_track_mouse.h"
 #include "message_queue_internal.h"
 #include "paint_internal.h"
 #include "simulation_internal.h"
@@ -68,6 +69,7 @@ void DeliverMouse(UINT clientMessage, MouseButton button, bool press) {
     target = found.hwnd;
     hit = found.code;
   }
+  win32_internal::NoteMouseTarget(target, hit == HTCLIENT || GetCapture() == target);
   Window* window = PeekWindow(target);
   if (!window || (window->style & WS_DISABLED)) return;
   bool captured = GetCapture() == target;

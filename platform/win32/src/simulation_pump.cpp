@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "win32/simulation.h"
+#include "input_track_mouse.h"
 #include "message_queue_internal.h"
 #include "paint_internal.h"
 #include "window_internal.h"
@@ -60,7 +61,9 @@ bool IsQueueIdle() {
     std::lock_guard lock(queue.mutex);
     if (!queue.posted.empty() || queue.quit) return false;
   }
-  return !NextWindowToPaint(nullptr) && !HasDueTimer();
+  std::uint64_t hoverDue = 0;
+  bool hoverIsDue = NextMouseHoverDue(&hoverDue) && hoverDue <= Now();
+  return !NextWindowToPaint(nullptr) && !HasDueTimer() && !hoverIsDue;
 }
 
 }  // namespace winsim

@@ -1,6 +1,7 @@
 // SetWindowPos and the functions built on it: position, size, z-order, frame changes, showing and hiding.
 #include <algorithm>
 
+#include "input_track_mouse.h"
 #include "paint_internal.h"
 #include "screen_state.h"
 #include "window_internal.h"
@@ -17,8 +18,10 @@ bool CanTakeActivation(const Window& window) {
   return IsTopLevel(window) && !(window.exStyle & WS_EX_NOACTIVATE) && !(window.style & WS_CHILD);
 }
 
-// A window that hides passes activation on to another window, and a focus inside it moves to its parent.
+// A window that hides passes activation on to another window, a focus inside it moves to its parent, and a
+// tracked window inside it is left by the mouse.
 void HandOverInputOfHidden(HWND hwnd) {
+  NoteWindowHidden(hwnd);
   if (GetActiveWindow() == hwnd) ActivateAnotherWindow(hwnd);
   HWND focused = GetFocus();
   Window* window = PeekWindow(hwnd);

@@ -102,6 +102,23 @@ TEST_F(MenuBarTest, ButtonsComeFromTheMenusTopLevelItems) {
   EXPECT_EQ(bar.GetDefaultMenu(), frame->menu);
 }
 
+TEST_F(MenuBarTest, TheHighlightFollowsTheMouseAndGoesWhenItLeavesTheBar) {
+  CMFCMenuBar& bar = frame->bar;
+  const CPoint edit = ItemOnScreen(1);
+  winsim::MouseMove(edit.x, edit.y);
+  EXPECT_EQ(bar.GetHighlightedButton(), bar.GetMenuItem(1));
+  const CPoint file = ItemOnScreen(0);
+  winsim::MouseMove(file.x, file.y);
+  EXPECT_EQ(bar.GetHighlightedButton(), bar.GetMenuItem(0));
+  // Onto the frame's client area below the bar: another window, so the bar hears the mouse leave.
+  winsim::MouseMove(file.x, file.y + 100);
+  EXPECT_EQ(bar.GetHighlightedButton(), nullptr);
+  // And again on the next visit.
+  winsim::MouseMove(edit.x, edit.y);
+  winsim::MouseMove(edit.x, edit.y + 100);
+  EXPECT_EQ(bar.GetHighlightedButton(), nullptr);
+}
+
 TEST_F(MenuBarTest, AClickOpensThePopupWithUpdatedItemsAndTheCommandGoesToTheFrame) {
   winsim::AnswerPopupMenu(108);
   const CPoint file = ItemOnScreen(0);

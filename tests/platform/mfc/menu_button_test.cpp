@@ -72,6 +72,19 @@ TEST_F(MenuButtonTest, TheChosenItemIsReadableWhenTheParentHearsTheClick) {
   EXPECT_EQ(log[0].items[2].text, L"ISO French");
 }
 
+// The visual manager draws ODS_HOTLIGHT, so the button is highlighted while the mouse is over it.
+TEST_F(MenuButtonTest, TheButtonIsHighlightedWhileTheMouseIsOverIt) {
+  winsim::MouseMove(5, 5);
+  const winsim::Image normal = winsim::CaptureWindow(host.layouts.m_hWnd);
+  winsim::MouseMove(Centre(host.layouts).x, Centre(host.layouts).y);
+  EXPECT_TRUE(host.layouts.IsHighlighted());
+  const winsim::Image hot = winsim::CaptureWindow(host.layouts.m_hWnd);
+  EXPECT_NE(hot.rgba, normal.rgba);
+  winsim::MouseMove(Centre(host).x, Centre(host).y + 60);  // onto the host
+  EXPECT_FALSE(host.layouts.IsHighlighted());
+  EXPECT_EQ(winsim::CaptureWindow(host.layouts.m_hWnd).rgba, normal.rgba);
+}
+
 TEST_F(MenuButtonTest, DismissingTheMenuLeavesZeroAndSendsNothing) {
   winsim::AnswerPopupMenu(3);
   winsim::Click(Centre(host.layouts).x, Centre(host.layouts).y);

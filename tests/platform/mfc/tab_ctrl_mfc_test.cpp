@@ -238,6 +238,32 @@ TEST_F(TabCtrlTest, TheCloseButtonHasItsOwnHitTestAndClosesTheActivePage) {
   EXPECT_TRUE(tabs.GetTabCloseButton().IsRectEmpty());
 }
 
+TEST_F(TabCtrlTest, TheHighlightGoesWhenTheMouseLeavesTheControl) {
+  AddPages({L"Keys", L"Wheel", L"Cases"});
+  tabs.EnableActiveTabCloseButton();
+  tabs.SetActiveTab(1);
+  const CPoint third = OnScreen(CentreOf(2));
+  winsim::MouseMove(third.x, third.y);
+  EXPECT_EQ(tabs.GetHighlightedTab(), 2);
+  // Onto the active page, a child window: the control is left.
+  CRect area;
+  tabs.GetWndArea(area);
+  const CPoint page = OnScreen(area.CenterPoint());
+  winsim::MouseMove(page.x, page.y);
+  EXPECT_EQ(tabs.GetHighlightedTab(), -1);
+  // A press on the close button is dropped when the mouse leaves the control.
+  const CPoint onClose = OnScreen(tabs.GetTabCloseButton().CenterPoint());
+  winsim::MouseMove(onClose.x, onClose.y);
+  EXPECT_TRUE(tabs.IsTabCloseButtonHighlighted());
+  winsim::MouseDown();
+  winsim::MouseMove(5, 5);  // outside the host altogether
+  EXPECT_FALSE(tabs.IsTabCloseButtonHighlighted());
+  EXPECT_FALSE(tabs.IsTabCloseButtonPressed());
+  EXPECT_EQ(tabs.GetHighlightedTab(), -1);
+  winsim::MouseUp();
+  EXPECT_EQ(pages[1]->closeRequests, 0);
+}
+
 TEST_F(TabCtrlTest, AnIndexOutsideTheTabsThrowsFromChangesAndFailsQueries) {
   AddPages({L"One", L"Two"});
   const auto expectThrow = [](auto action) {

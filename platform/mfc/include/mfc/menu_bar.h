@@ -75,6 +75,8 @@ class CMFCMenuBar : public CWnd {
   CMFCToolBarButton* GetMenuItem(int iItem) const;
   // The button under a point in client coordinates, or -1.
   int HitTest(CPoint point) const;
+  // The button the mouse is over (drawn highlighted), or null; the mouse leaving the bar clears it.
+  CMFCToolBarButton* GetHighlightedButton() const { return GetMenuItem(m_iHighlighted); }
   // The bar's height for its font.
   int GetRowHeight() const;
 
@@ -91,6 +93,7 @@ class CMFCMenuBar : public CWnd {
   void OnSize(UINT nType, int cx, int cy);
   void OnLButtonDown(UINT nFlags, CPoint point);
   void OnMouseMove(UINT nFlags, CPoint point);
+  void OnMouseLeave();
   LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 

@@ -1,6 +1,7 @@
 // CMFCButton: an owner-drawn push button painted by the visual manager. Created with Create or
 // adopted from a dialog template (DDX_Control, SubclassDlgItem): either way it becomes
-// BS_OWNERDRAW and paints itself when its parent reflects WM_DRAWITEM to it.
+// BS_OWNERDRAW and paints itself when its parent reflects WM_DRAWITEM to it. While the mouse is
+// over it, it is highlighted and draws with ODS_HOTLIGHT.
 #pragma once
 
 #include <string>
@@ -19,6 +20,7 @@ class CMFCButton : public CButton {
   virtual CSize SizeToContent(BOOL bCalcOnly = FALSE);
 
   void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+  BOOL IsHighlighted() const { return m_bHighlighted; }
 
  protected:
   void PreSubclassWindow() override;
@@ -30,4 +32,11 @@ class CMFCButton : public CButton {
   CSize GetCaptionExtent(LPCWSTR lpszText = nullptr) const;
   // Whether the button shows pressed apart from the mouse (a menu button while its menu is open).
   virtual BOOL IsPressed() const { return FALSE; }
+
+  void OnMouseMove(UINT nFlags, CPoint point);
+  void OnMouseLeave();
+
+  BOOL m_bHighlighted = FALSE;
+
+  DECLARE_MESSAGE_MAP()
 };

@@ -202,6 +202,7 @@ class CMFCTabCtrl : public CMFCBaseTabCtrl {
   void OnLButtonDown(UINT nFlags, CPoint point);
   void OnLButtonUp(UINT nFlags, CPoint point);
   void OnMouseMove(UINT nFlags, CPoint point);
+  void OnMouseLeave();
   LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
   LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
 
