@@ -31,6 +31,16 @@ struct NM_GRIDVIEW {
   int iColumn;
 };
 
+// The record of an in-place control's end-of-edit notification (GVN_ENDLABELEDIT from IDC_INPLACE_CONTROL):
+// the cell, the text the edit ended with and the key that ended it (0 when none).
+struct NM_GRIDENDEDIT {
+  NMHDR hdr;
+  int iRow;
+  int iColumn;
+  LPCWSTR pszText;
+  UINT nEndKey;
+};
+
 // Notification codes of the grid (hdr.code). The values are those of the platform's list-view and common
 // notifications, which the pages compare with.
 inline constexpr int GVN_CLICK = -2;              // a left click was released on a cell

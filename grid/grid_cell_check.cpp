@@ -11,8 +11,6 @@ namespace Talvo {
 IMPLEMENT_DYNCREATE(CGridCellCheck, CGridCell)
 
 BOOL CGridCellCheck::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd) {
-  m_nLastRow = nRow;
-  m_nLastCol = nCol;
   m_Rect = rect;
   CRect box = GetCheckPlacement();
   CRect textRect = rect;
@@ -40,7 +38,11 @@ BOOL CGridCellCheck::SetCheck(BOOL bChecked) {
   CGridCtrl* grid = GetGrid();
   const HWND gridWindow = grid != nullptr ? grid->GetSafeHwnd() : nullptr;
   if (!::IsWindow(gridWindow)) return previous;
-  if (!m_Rect.IsRectEmpty()) ::InvalidateRect(gridWindow, &m_Rect, TRUE);
+  // Cell rectangles include their right and bottom edges.
+  if (!m_Rect.IsRectEmpty()) {
+    const RECT drawn{m_Rect.left, m_Rect.top, m_Rect.right + 1, m_Rect.bottom + 1};
+    ::InvalidateRect(gridWindow, &drawn, TRUE);
+  }
   const HWND page = ::GetParent(gridWindow);
   if (IsWindowOfRuntimeClass(page, "OptionsEditorTab")) {
     ::SendMessageW(page, WM_GRID_CHECK_CHANGED, 0, reinterpret_cast<LPARAM>(this));

@@ -28,8 +28,6 @@ class CGridCellCheck : public CGridCell {
  protected:
   BOOL m_bChecked = FALSE;  // the check
   CRect m_Rect;             // where the cell was last drawn (empty before the first drawing)
-  int m_nLastRow = -1;      // the row and column of that drawing
-  int m_nLastCol = -1;
 };
 
 }  // namespace Talvo

@@ -30,6 +30,16 @@ UINT ScriptButtonControlId(int row, int column, int index);
 // scroll bar and at least as high as a horizontal one.
 CSize EditorCellExtent(CSize baseExtent);
 
+// Shared by the editor cells and the icon-button cell.
+// The cell's grid when the grid has a window and the cell's coordinates lie inside it; else null.
+CGridCtrl* PlacedGrid(const CGridCell& cell);
+// The cell's rectangle in the grid's client area (right and bottom inclusive) and, when asked, the part of it
+// inside the client area; FALSE when the rectangle is empty or lies wholly outside the client area.
+BOOL VisibleCellRect(const CGridCtrl& grid, const CGridCell& cell, CRect& rect, CRect* visiblePart = nullptr);
+// Script button `index` (0 save, 1 load, 2 copy, 3 paste, 4 delete) of an editor cell: a hidden image button
+// of the dark icon set, child of `parent`, with the click mode the page reads.
+std::unique_ptr<IconButton> CreateScriptButton(CWnd* parent, int index, UINT id, int row, int column, CWnd* value);
+
 class GridCellDropDown : public CGridCell, public iDropDownCell {
   DECLARE_DYNCREATE(GridCellDropDown)
  public:

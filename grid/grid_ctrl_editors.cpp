@@ -2,10 +2,218 @@
 // into the text editors, re-synchronising script lists, the corner widgets and the case-row menu.
 #include "grid/grid_ctrl.h"
 
+#include <string>
+
+#include "controls/cell_icon_button.h"
+#include "controls/label.h"
+#include "controls/visual_manager.h"
+#include "engine/editor_shared_state.h"
+#include "grid/case_row_layout.h"
+#include "grid/function_editor_page.h"
+#include "grid/grid_cell_editors.h"
+#include "grid/grid_cell_icon_button.h"
+#include "grid/grid_menus.h"
+#include "model/string_table.h"
+#include "model/talvo.h"
+#include "model/vocabulary.h"
+
 namespace Talvo {
 
-void CGridCtrl::ShowContextMenu(UINT /*nFlags*/, CPoint /*point*/) {}  // pending
+namespace {
 
-void CGridCtrl::OnRButtonUp(UINT nFlags, CPoint point) { CWnd::OnRButtonUp(nFlags, point); }  // pending
+// The corner widgets of an empty function-editor grid, relative to the client area's top-left corner.
+constexpr int kCornerButtonX = 17;
+constexpr int kCornerLabelX = 52;
+constexpr int kCornerTop = 8;
+constexpr int kCornerButtonSize = 20;
+constexpr int kCornerLabelWidth = 233;
+constexpr int kCornerLabelHeight = 30;
+// Normal inactive, normal active, hot active and pressed active images.
+constexpr UINT kCornerButtonImages = 113;
+// Text id of the label ("Add Element Count Case").
+constexpr int kCornerLabelText = 299;
+// Neither widget needs a distinct control id.
+constexpr UINT kCornerWidgetId = 0xFFFF;
+
+// Script texts longer than this are cut before they are fitted.
+constexpr size_t kFittedTextLimit = 200;
+// A text may be this much wider than its editor and still be shown whole.
+constexpr int kFitAllowance = 20;
+
+// The columns of a function editor's case rows that open the case menu, and the column of its script lists.
+constexpr int kFirstCaseColumn = 2;
+constexpr int kLastCaseColumn = 9;
+constexpr int kScriptColumn = 10;
+
+// Function kinds whose cases are all global.
+bool IsGlobalKind(int kind) { return kind == kKindMultiTapModifiers || kind == kKindClassic || kind == kKindMultiPress; }
+
+// The width of a text on a device context.
+int TextWidth(HDC dc, const std::wstring& text) {
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+// The text an editor of the given width shows: the whole text when it fits (with the allowance), else the
+// longest prefix that fits followed by "..."; empty when nothing fits.
+std::wstring FittedText(HDC dc, std::wstring text, int width) {
+  if (text.size() > kFittedTextLimit) text.resize(kFittedTextLimit);
+  const int limit = width + kFitAllowance;
+  if (TextWidth(dc, text) <= limit) return text;
+  for (size_t length = text.size() - 1; length >= 1; --length) {
+    std::wstring shortened = text.substr(0, length) + L"...";
+    if (TextWidth(dc, shortened) <= limit) return shortened;
+  }
+  return {};
+}
+
+// The grid's style for its child widgets, without the scroll bars a grid window may carry.
+DWORD ChildStyle(const CWnd& grid) { return (grid.GetStyle() & ~(WS_HSCROLL | WS_VSCROLL)) | WS_CLIPCHILDREN; }
+
+}  // namespace
+
+void CGridCtrl::PlaceCellEditors() {
+  for (int row = 0; row < m_nRows; ++row) {
+    for (int col = 0; col < m_nCols; ++col) {
+      CGridCellBase* cell = GetCell(row, col);
+      if (cell == nullptr) continue;
+      // Rows inserted above move cells down: their coordinates are brought up to date first.
+      if (auto* dropDown = dynamic_cast<GridCellDropDown*>(cell)) {
+        dropDown->SetCoords(row, col);
+        dropDown->PlaceEditor();
+      } else if (auto* edit = dynamic_cast<GridCellEdit*>(cell)) {
+        edit->SetCoords(row, col);
+        edit->PlaceEditor();
+      } else if (auto* spin = dynamic_cast<GridCellSpinEdit*>(cell)) {
+        spin->SetCoords(row, col);
+        spin->PlaceEditor();
+      } else if (auto* button = dynamic_cast<GridCellIconButton*>(cell)) {
+        button->SetCoords(row, col);
+        button->PlaceButton();
+      }
+    }
+  }
+
+  CRect client;
+  GetClientRect(&client);
+  if (client.Width() < 1 || client.Height() < 1) return;
+  if (m_pCornerButton && m_pCornerButton->GetSafeHwnd() != nullptr) {
+    m_pCornerButton->SetWindowPos(nullptr, client.left + kCornerButtonX, client.top + kCornerTop, kCornerButtonSize,
+                                  kCornerButtonSize, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_pCornerLabel && m_pCornerLabel->GetSafeHwnd() != nullptr) {
+      m_pCornerLabel->SetWindowPos(nullptr, client.left + kCornerLabelX, client.top + kCornerTop, kCornerLabelWidth,
+                                   kCornerLabelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+}
+
+void CGridCtrl::FitEditCellTexts() {
+  for (int row = 0; row < m_nRows; ++row) {
+    for (int col = 0; col < m_nCols; ++col) {
+      CGridCellBase* cell = GetCell(row, col);
+      if (auto* spin = dynamic_cast<GridCellSpinEdit*>(cell)) {
+        if (spin->GetEditWnd() == nullptr) spin->CreateEditor();
+        continue;
+      }
+      auto* edit = dynamic_cast<GridCellEdit*>(cell);
+      if (edit == nullptr) continue;
+      if (edit->GetEditWnd() == nullptr) edit->CreateEditor();
+      CellEdit* editor = edit->GetEditor();
+      if (editor == nullptr || editor->GetSafeHwnd() == nullptr) continue;
+      CRect client;
+      editor->GetClientRect(&client);
+      // Measured in the editor's default font, as the editor's own font is not selected into its DC.
+      HDC dc = ::GetDC(editor->m_hWnd);
+      if (dc == nullptr) continue;
+      const std::wstring shown = FittedText(dc, edit->fullText, client.Width());
+      ::ReleaseDC(editor->m_hWnd, dc);
+      if (!shown.empty() || edit->fullText.empty()) editor->SetWindowText(shown.c_str());
+    }
+  }
+}
+
+void CGridCtrl::SyncDropDownEditors() {
+  for (int row = 0; row < m_nRows; ++row) {
+    for (int col = 0; col < m_nCols; ++col) {
+      if (auto* dropDown = dynamic_cast<GridCellDropDown*>(GetCell(row, col))) dropDown->SyncEditor();
+    }
+  }
+}
+
+void CGridCtrl::CreateCornerButton(BOOL bShow) {
+  if (!bShow) {
+    if (m_pCornerButton && m_pCornerButton->GetSafeHwnd() != nullptr) m_pCornerButton->ShowWindow(SW_HIDE);
+    if (m_pCornerLabel && m_pCornerLabel->GetSafeHwnd() != nullptr) m_pCornerLabel->ShowWindow(SW_HIDE);
+    return;
+  }
+  if (m_hWnd == nullptr) return;
+  CRect client;
+  GetClientRect(&client);
+  if (!m_pCornerButton) {
+    const CRect rect(client.left + kCornerButtonX, client.top + kCornerTop, client.left + kCornerButtonX + kCornerButtonSize,
+                     client.top + kCornerTop + kCornerButtonSize);
+    m_pCornerButton = std::make_unique<CellIconButton>(this, rect, ChildStyle(*this), kCornerWidgetId, -1, -1, L"");
+    m_pCornerButton->LoadImages(ThemedIconFolder(), L"TalvoPls-20x20", L"bmp", kCornerButtonImages);
+  }
+  if (m_pCornerButton->GetSafeHwnd() != nullptr) m_pCornerButton->ShowWindow(SW_SHOWNA);
+
+  if (!m_pCornerLabel) {
+    const std::wstring text = GetString(kCornerLabelText);
+    const CRect rect(client.left + kCornerLabelX, client.top + kCornerTop, client.left + kCornerLabelX + kCornerLabelWidth,
+                     client.top + kCornerTop + kCornerLabelHeight);
+    m_pCornerLabel = std::make_unique<Label>();
+    if (m_pCornerLabel->Create(text.c_str(), ChildStyle(*this), rect, this, kCornerWidgetId)) m_pCornerLabel->SetText(text);
+  }
+  if (m_pCornerLabel->GetSafeHwnd() != nullptr) m_pCornerLabel->ShowWindow(SW_SHOWNA);
+}
+
+void CGridCtrl::ShowContextMenu(UINT /*nFlags*/, CPoint point) {
+  if (!IsFunctionEditorGrid(m_hWnd)) return;
+  const CCellID cell = GetCellFromPt(point, TRUE);
+  const CaseRowPosition position = LocateCaseRow(cell.row, m_nRows);
+  if (!IsValid(cell) || position.selectionCount < 0) return;
+
+  CaseClipboard& record = GetCaseClipboard();
+  record.grid = this;
+  record.row = cell.row;
+  record.column = cell.col;
+  record.selection = position.selectionCount;
+  record.press = static_cast<int>(position.press);
+  record.modifiers = position.modifierByte;
+
+  XmlFunction* function = GetTalvo().GetCurrentFunction();
+  if (function == nullptr) return;
+  const iFunctionEditorPage* page = FunctionEditorPageOf(m_hWnd);
+  const std::wstring input = page != nullptr ? page->GetPageName() : std::wstring();
+  record.functionId = function->GetId();
+  record.input = input;
+  if (IsGlobalKind(function->GetDependent())) {
+    record.mode = kModeGlobal;
+  } else {
+    record.mode = input == kInputNoModifier ? std::wstring(kModeObjects)
+                                            : (page != nullptr ? page->GetMappedText() : std::wstring());
+    if (function->IsInputGlobal(input)) record.mode = kModeGlobal;
+  }
+
+  const auto* dropDown = dynamic_cast<const GridCellDropDown*>(GetCell(cell.row, cell.col));
+  const BOOL scriptCell = cell.col == kScriptColumn && dropDown != nullptr && dropDown->GetEditWnd() != nullptr &&
+                          dropDown->enabled;
+  CPoint screen = point;
+  ClientToScreen(&screen);
+  GridContextMenu menu(this, screen, scriptCell);
+  if (menu.Build()) menu.Track(MenuCommandOwner(this), screen, TPM_LEFTALIGN);
+}
+
+void CGridCtrl::OnRButtonUp(UINT nFlags, CPoint point) {
+  const CCellID cell = GetCellFromPt(point, TRUE);
+  const XmlFunctionDir* functions = GetTalvo().GetFunctions();
+  if (cell.col >= kFirstCaseColumn && cell.col <= kLastCaseColumn && LocateCaseRow(cell.row, m_nRows).IsTapRow() &&
+      functions != nullptr && functions->Count() > 0) {
+    ShowContextMenu(0, point);
+    return;
+  }
+  CWnd::OnRButtonUp(nFlags, point);
+}
 
 }  // namespace Talvo

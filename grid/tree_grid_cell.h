@@ -85,6 +85,9 @@ class CTreeGridCellCheck : public CGridCellCheck, public CTreeCell {
   BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) override;
   // A click on the box of a selected cell flips the check.
   void OnClick(CPoint pointCellRelative) override;
+
+ protected:
+  CPoint m_ptCellOrigin{-1, -1};  // the top-left corner of the cell at its last drawing
 };
 
 // The tree part of a cell, null when the cell is no tree cell.

@@ -71,6 +71,9 @@ class CTreeGridCtrl : public CGridCtrl {
   void OnLButtonUp(UINT nFlags, CPoint point);
   void OnLButtonDblClk(UINT nFlags, CPoint point);
   DECLARE_MESSAGE_MAP()
+  // After a toggling press: clears the grid's click state and passes the message and the next button-up on
+  // to the default window procedure.
+  void EndToggleClick();
 
   // Shows or hides the rows of the node's descendants.
   void ShowSubtreeRows(CTreeNode* pNode, BOOL bShow);

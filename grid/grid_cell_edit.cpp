@@ -1,0 +1,104 @@
+// The text cell: a persistent edit field on the cell, optionally with four script buttons inside it.
+#include "grid/grid_cell_editors.h"
+
+#include "grid/function_editor_page.h"
+#include "grid/grid_ctrl.h"
+
+namespace Talvo {
+
+IMPLEMENT_DYNCREATE(GridCellEdit, CGridCell)
+
+namespace {
+
+// Save, load, copy and paste.
+constexpr int kEditScriptButtons = 4;
+// Left margin of the text in a function editor: clear of the buttons, or a small gap.
+constexpr int kMarginWithButtons = 80;
+constexpr int kMarginWithoutButtons = 4;
+// The grey that stands for the editor until it exists.
+constexpr COLORREF kPlaceholderColour = RGB(200, 200, 200);
+
+}  // namespace
+
+GridCellEdit::~GridCellEdit() {
+  m_Buttons.clear();
+  DeleteEditWnd();
+}
+
+CWnd* GridCellEdit::CreateEditor() {
+  CGridCtrl* grid = PlacedGrid(*this);
+  CRect rect;
+  if (grid == nullptr || !VisibleCellRect(*grid, *this, rect)) return nullptr;
+
+  // The buttons of an earlier editor are its children: they go first.
+  m_Buttons.clear();
+  auto* editor = new CellEdit(grid, rect, editorStyle | WS_CLIPCHILDREN, EditorControlId(m_nRow, m_nCol), m_nRow,
+                              m_nCol, m_strText);
+  editor->textTag1 = textTag1;
+  editor->textTag2 = textTag2;
+  editor->numberTag1 = numberTag1;
+  editor->numberTag2 = numberTag2;
+  editor->flagTag = flagTag;
+  editor->EnableWindow(enabled);
+  SetEditWnd(editor);
+  if (withButtons && editor->GetSafeHwnd() != nullptr) {
+    for (int i = 0; i < kEditScriptButtons; ++i) {
+      m_Buttons.push_back(CreateScriptButton(editor, i, ScriptButtonControlId(m_nRow, m_nCol, i), -1, -1, nullptr));
+    }
+  }
+  return editor;
+}
+
+void GridCellEdit::DestroyEditor() {
+  if (m_pEditWnd == nullptr) return;
+  if (m_pEditWnd->GetSafeHwnd() != nullptr) {
+    m_Buttons.clear();
+    withButtons = 0;
+    m_pEditWnd->DestroyWindow();
+  }
+  DeleteEditWnd();
+}
+
+void GridCellEdit::PlaceEditor() {
+  CGridCtrl* grid = PlacedGrid(*this);
+  CellEdit* editor = GetEditor();
+  if (grid == nullptr || editor == nullptr || editor->GetSafeHwnd() == nullptr) return;
+  CRect rect;
+  if (!VisibleCellRect(*grid, *this, rect)) {
+    editor->ShowWindow(SW_HIDE);
+    return;
+  }
+  if ((editor->GetStyle() & WS_VISIBLE) == 0) editor->ShowWindow(SW_SHOWNA);
+  if (inset > 0) {
+    rect.DeflateRect(inset, inset);
+    rect.right -= 14;
+  } else {
+    rect.DeflateRect(0, 4, 16, 4);
+  }
+  editor->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  if (IsFunctionEditorGrid(grid->GetSafeHwnd())) {
+    const int left = withButtons ? kMarginWithButtons : kMarginWithoutButtons;
+    editor->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(left, 0));
+  }
+  for (size_t i = 0; i < m_Buttons.size(); ++i) {
+    IconButton& button = *m_Buttons[i];
+    if (button.GetSafeHwnd() == nullptr) continue;
+    button.SetWindowPos(nullptr, 2 + 19 * static_cast<int>(i), 3, 16, 16, SWP_NOZORDER | SWP_NOACTIVATE);
+    button.ShowWindow(enabled ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+BOOL GridCellEdit::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd) {
+  const BOOL drawn = DrawCell(pDC, nRow, nCol, rect, bEraseBkgnd, CellText::None);
+  if (drawn && m_pEditWnd == nullptr) {
+    pDC->FillSolidRect(CRect(rect.left, rect.top + 4, rect.right - 16, rect.bottom - 4), kPlaceholderColour);
+  }
+  for (const auto& button : m_Buttons) {
+    if (button->GetSafeHwnd() != nullptr) button->Invalidate(FALSE);
+  }
+  return drawn;
+}
+
+CSize GridCellEdit::GetCellExtent(CDC* pDC) { return EditorCellExtent(CGridCell::GetCellExtent(pDC)); }
+
+}  // namespace Talvo

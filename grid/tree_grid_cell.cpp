@@ -1,0 +1,276 @@
+// The tree part of a tree grid's cells: the geometry of levels and expand boxes, the drawing of the
+// indentation, the expand box and the dotted tree lines; and the two tree cells built on it.
+#include "grid/tree_grid_cell.h"
+
+#include <algorithm>
+
+#include "controls/visual_manager.h"
+#include "grid/tree_grid_ctrl.h"
+
+namespace Talvo {
+
+IMPLEMENT_DYNCREATE(CTreeGridCell, CGridCell)
+IMPLEMENT_DYNCREATE(CTreeGridCellCheck, CGridCellCheck)
+
+namespace {
+
+constexpr int kBoxSize = 9;            // the expand box is 9 x 9 pixels
+constexpr int kConnectorOverhang = 3;  // the connector reaches this far right of the tree area
+// A colour that switches a kind of tree line off.
+constexpr COLORREF kNoLine = 0xFFFFFFFF;
+
+// A dotted pen in the colour; CLR_DEFAULT takes the host's control-text colour with a one-pixel pen that sets
+// every other pixel.
+HPEN MakeTreePen(COLORREF colour) {
+  if (colour != CLR_DEFAULT) return ::CreatePen(PS_DOT, 1, colour);
+  const LOGBRUSH brush{BS_SOLID, HostColor(kControlText), 0};
+  return ::ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr);
+}
+
+// A GDI pen that frees itself.
+class TreePen {
+ public:
+  explicit TreePen(COLORREF colour) : pen_(MakeTreePen(colour)) {}
+  ~TreePen() {
+    if (pen_ != nullptr) ::DeleteObject(pen_);
+  }
+  TreePen(const TreePen&) = delete;
+  TreePen& operator=(const TreePen&) = delete;
+  HPEN get() const { return pen_; }
+
+ private:
+  HPEN pen_;
+};
+
+// A horizontal line from x1 to x2 (exclusive) at y.
+void HorizontalLine(CDC* pDC, int x1, int x2, int y) {
+  pDC->MoveTo(x1, y);
+  pDC->LineTo(x2, y);
+}
+
+// The cell's colour, or its default cell's when the cell has none of its own.
+COLORREF Resolved(COLORREF own, COLORREF fallback) { return own != CLR_DEFAULT ? own : fallback; }
+
+}  // namespace
+
+CTreeCell* AsTreeCell(CGridCellBase* pCell) { return dynamic_cast<CTreeCell*>(pCell); }
+
+// ---- Geometry --------------------------------------------------------------------------------------------
+
+BOOL CTreeCell::GetLevelRect(LPRECT pRect, int nLevel) {
+  if (pRect == nullptr || nLevel < 0) return FALSE;
+  pRect->right = pRect->left + (GetLevelIndent() + kBoxSize) * (nLevel + 1);
+  return TRUE;
+}
+
+BOOL CTreeCell::GetTreeRect(LPRECT pRect) { return GetLevelRect(pRect, m_nLevel); }
+
+BOOL CTreeCell::GetExpandBoxRect(LPRECT pRect) {
+  if (pRect == nullptr || m_nLevel < 0) return FALSE;
+  pRect->left = std::max<LONG>(pRect->right - kBoxSize, pRect->left);
+  const LONG centre = (pRect->top + pRect->bottom - GetBoxLift()) / 2;
+  pRect->top = std::max<LONG>(centre - 4, pRect->top);
+  pRect->bottom = std::min<LONG>(pRect->bottom, centre + 5);
+  return TRUE;
+}
+
+BOOL CTreeCell::AdjustTextRect(LPRECT pRect) {
+  CRect tree = *pRect;
+  if (GetTreeRect(&tree)) pRect->left += tree.Width();
+  return TRUE;
+}
+
+BOOL CTreeCell::HitTest(CPoint point, const CRect& rectCell, BOOL* pOnBox) {
+  if (pOnBox != nullptr) *pOnBox = FALSE;
+  CRect tree = rectCell;
+  if (!GetTreeRect(&tree) || !tree.PtInRect(point)) return FALSE;
+  CRect box = tree;
+  if (pOnBox != nullptr && GetExpandBoxRect(&box)) *pOnBox = box.PtInRect(point);
+  return TRUE;
+}
+
+void CTreeCell::AddTreeExtent(CDC* /*pDC*/, CSize& size) {
+  CRect tree(0, 0, 0, 0);
+  GetTreeRect(&tree);
+  size.cx += tree.Width() + GetTextGap();
+  size.cy = std::max<LONG>(size.cy, tree.Height());
+}
+
+BOOL CTreeCell::CopyTreeData(const CTreeCell& source) {
+  m_ptBox = source.m_ptBox;
+  m_pNode = source.m_pNode;
+  m_nLevel = source.m_nLevel;
+  return TRUE;
+}
+
+// ---- Drawing ---------------------------------------------------------------------------------------------
+
+void CTreeCell::DrawExpandBox(CDC* pDC, const CRect& rect) {
+  CRect box = rect;
+  if (pDC == nullptr || !GetExpandBoxRect(&box)) return;
+  pDC->FillRect(&box, CBrush::FromHandle(static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH))));
+  pDC->FrameRect(&box, CBrush::FromHandle(static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH))));
+  const int centreX = box.left + box.Width() / 2;
+  const int middleY = (box.top + box.bottom) / 2;
+  m_ptBox = CPoint(centreX, box.bottom);
+
+  const HGDIOBJ oldPen = pDC->SelectObject(::GetStockObject(BLACK_PEN));
+  HorizontalLine(pDC, centreX - 2, centreX + 3, middleY);
+  const bool expanded = m_pOwner != nullptr && (m_pOwner->GetState() & GVIS_EXPANDED) != 0;
+  if (!expanded) {  // a plus: the children are hidden
+    pDC->MoveTo(centreX, middleY - 2);
+    pDC->LineTo(centreX, middleY + 3);
+  }
+  pDC->SelectObject(oldPen);
+}
+
+BOOL CTreeCell::DrawTree(CDC* pDC, int /*nRow*/, int nCol, CRect& rect) {
+  auto* grid = m_pOwner != nullptr ? dynamic_cast<CTreeGridCtrl*>(m_pOwner->GetGrid()) : nullptr;
+  if (grid == nullptr || pDC == nullptr || nCol != grid->GetTreeColumn() || m_nLevel < 0) return TRUE;
+
+  CRect tree = rect;
+  GetTreeRect(&tree);
+  const bool fits = tree.Width() <= rect.Width() && tree.Height() <= rect.Height();
+  const CGridCellBase* defaultCell = m_pOwner->GetDefaultCell();
+  const COLORREF textColour =
+      Resolved(m_pOwner->GetTextClr(), defaultCell != nullptr ? defaultCell->GetTextClr() : CLR_DEFAULT);
+  const COLORREF background =
+      Resolved(m_pOwner->GetBackClr(), defaultCell != nullptr ? defaultCell->GetBackClr() : CLR_DEFAULT);
+  const bool hasChildren = m_pNode != nullptr && m_pNode->HasChildren();
+
+  CRect box = tree;
+  GetExpandBoxRect(&box);
+  if (fits) {
+    if (background != CLR_DEFAULT) {
+      pDC->FillSolidRect(CRect(tree.left, tree.top, tree.right + GetTextGap(), tree.bottom + 1), background);
+    }
+    if (hasChildren) DrawExpandBox(pDC, tree);
+    rect.left += tree.Width() + GetTextGap();
+  } else {
+    // Too narrow for the tree: only the background shows.
+    if (textColour != CLR_DEFAULT) pDC->SetTextColor(textColour);
+    if (background != CLR_DEFAULT) {
+      pDC->FillSolidRect(CRect(rect.left, rect.top, rect.right + 1, rect.bottom + 1), background);
+    }
+    m_ptBox = CPoint(box.left + box.Width() / 2, box.bottom);
+  }
+
+  const int lineY = (box.top + box.bottom) / 2;
+  const int parentColumnX = box.left + box.Width() / 2 - (GetLevelIndent() + kBoxSize);
+  const TreePen connectorPen(grid->m_crConnector);
+  const HGDIOBJ oldPen = pDC->SelectObject(connectorPen.get());
+
+  // The connector: from the parent's line of boxes to this row's box or text.
+  if (grid->m_crConnector != kNoLine && (m_nLevel > 0 || hasChildren)) {
+    const int beyondTree = tree.right + kConnectorOverhang;
+    if (m_nLevel > 0 && !hasChildren) {
+      if (parentColumnX < rect.right) {
+        HorizontalLine(pDC, parentColumnX, std::min<int>(beyondTree, rect.right - 1), lineY);
+      }
+    } else {
+      if (m_nLevel > 0 && box.left < rect.right && parentColumnX < rect.right) {
+        HorizontalLine(pDC, box.left, parentColumnX, lineY);
+      }
+      if (beyondTree < rect.right) HorizontalLine(pDC, tree.right, beyondTree, lineY);
+    }
+  }
+
+  // The vertical line up to the parent's box (or to the previous sibling's connector).
+  CTreeNode* parent = m_pNode != nullptr ? m_pNode->m_pParent : nullptr;
+  CTreeCell* parentCell = parent != nullptr ? AsTreeCell(grid->GetCell(parent->m_nRowTag, nCol)) : nullptr;
+  if (m_nLevel > 0 && grid->m_crVertLine != kNoLine && parentCell != nullptr) {
+    const TreePen verticalPen(grid->m_crVertLine);
+    pDC->SelectObject(verticalPen.get());
+    const CPoint parentBox = parentCell->GetBoxPoint();
+    const bool parentScrolledAway = parent->m_nRowTag < grid->GetTopleftNonFixedCell().row;
+    const int topY = parentScrolledAway && parentBox.y == -1 ? 0 : parentBox.y;
+    if (parentColumnX < rect.right) {
+      pDC->MoveTo(parentColumnX, lineY);
+      pDC->LineTo(parentColumnX, topY);
+    }
+    parentCell->SetBoxPoint(CPoint(parentBox.x, lineY));
+    pDC->SelectObject(connectorPen.get());
+  }
+  pDC->SelectObject(oldPen);
+  return fits ? TRUE : FALSE;
+}
+
+// ---- CTreeGridCell ---------------------------------------------------------------------------------------
+
+CTreeGridCell::CTreeGridCell() : CTreeCell(this) { m_nState = GVIS_EXPANDED; }
+
+void CTreeGridCell::SetCoords(int nRow, int /*nCol*/) { CTreeCell::m_nRow = nRow; }
+
+BOOL CTreeGridCell::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd) {
+  if (!DrawTree(pDC, nRow, nCol, rect)) return FALSE;
+  return CGridCell::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
+}
+
+CSize CTreeGridCell::GetCellExtent(CDC* pDC) {
+  CSize size = CGridCell::GetCellExtent(pDC);
+  AddTreeExtent(pDC, size);
+  return size;
+}
+
+void CTreeGridCell::CopyExtra(const CGridCellBase& cell) {
+  CGridCell::CopyExtra(cell);
+  if (const auto* source = dynamic_cast<const CTreeCell*>(&cell)) CopyTreeData(*source);
+}
+
+void CTreeGridCell::Reset() {
+  CGridCell::Reset();
+  m_nState = GVIS_EXPANDED;
+  m_ptBox = CPoint(-1, -1);
+  m_pNode = nullptr;
+  m_nLevel = -2;
+  CTreeCell::m_nRow = -1;
+}
+
+// ---- CTreeGridCellCheck ----------------------------------------------------------------------------------
+
+CTreeGridCellCheck::CTreeGridCellCheck() : CTreeCell(this) { m_nState = GVIS_EXPANDED; }
+
+void CTreeGridCellCheck::SetCoords(int nRow, int /*nCol*/) { CTreeCell::m_nRow = nRow; }
+
+BOOL CTreeGridCellCheck::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd) {
+  m_ptCellOrigin = rect.TopLeft();
+  if (!DrawTree(pDC, nRow, nCol, rect)) return FALSE;
+  return CGridCellCheck::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
+}
+
+CSize CTreeGridCellCheck::GetCellExtent(CDC* pDC) {
+  CSize size = CGridCellCheck::GetCellExtent(pDC);
+  AddTreeExtent(pDC, size);
+  return size;
+}
+
+void CTreeGridCellCheck::CopyExtra(const CGridCellBase& cell) {
+  CGridCellCheck::CopyExtra(cell);
+  if (const auto* source = dynamic_cast<const CTreeCell*>(&cell)) CopyTreeData(*source);
+}
+
+void CTreeGridCellCheck::Reset() {
+  CGridCellCheck::Reset();
+  m_nState = GVIS_EXPANDED;
+  m_ptBox = CPoint(-1, -1);
+  m_pNode = nullptr;
+  m_nLevel = -2;
+  CTreeCell::m_nRow = -1;
+  m_ptCellOrigin = CPoint(-1, -1);
+}
+
+BOOL CTreeGridCellCheck::Edit(int /*nRow*/, int /*nCol*/, CRect rect, CPoint point, UINT /*nID*/, UINT nChar) {
+  // Only a left click at a point of a selected cell flips the check; keys and F2 never do.
+  const bool mouseClick = nChar == VK_LBUTTON && point.x >= 0 && point.y >= 0;
+  if (!mouseClick || !IsSelected()) return FALSE;
+  if (!GetCheckPlacement().PtInRect(rect.TopLeft() + point)) return FALSE;
+  SetCheck(!GetCheck());
+  return TRUE;
+}
+
+void CTreeGridCellCheck::OnClick(CPoint pointCellRelative) {
+  if (!IsSelected() || m_ptCellOrigin.x < 0) return;
+  if (GetCheckPlacement().PtInRect(m_ptCellOrigin + pointCellRelative)) SetCheck(!GetCheck());
+}
+
+}  // namespace Talvo

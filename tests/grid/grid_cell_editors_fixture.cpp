@@ -1,0 +1,9 @@
+#include "grid_cell_editors_fixture.h"
+
+namespace Talvo::testing::pages {
+
+IMPLEMENT_DYNAMIC(FunctionEditorTab, CWnd)
+IMPLEMENT_DYNAMIC(OptionsEditorTab, CWnd)
+IMPLEMENT_DYNAMIC(WheelEventsEditorTab, CWnd)
+
+}  // namespace Talvo::testing::pages

@@ -1,0 +1,329 @@
+// The grid's additions: placing every persistent editor, fitting script texts into text editors, the corner
+// widgets of an empty function-editor grid, and the right click that records a case and opens the case menu.
+#include <win32/modal_responder.h>
+
+#include <cstdlib>
+
+#include "controls/label.h"
+#include "grid/grid_cell_editors.h"
+#include "grid/grid_cell_icon_button.h"
+#include "grid_cell_editors_fixture.h"
+#include "model/vocabulary.h"
+
+namespace Talvo::testing {
+namespace {
+
+using GridEditorsTest = EditorGridTest;
+
+// The width of a text as the fitting measures it: on the editor's own device context.
+int EditorTextWidth(const CWnd& editor, const std::wstring& text) {
+  HDC dc = ::GetDC(editor.m_hWnd);
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::ReleaseDC(editor.m_hWnd, dc);
+  return size.cx;
+}
+
+TEST_F(GridEditorsTest, TheCornerWidgetsAreMadeOnceAndKeepTheirPlaces) {
+  CGridCtrl* grid = MakeGrid();
+  ASSERT_NE(grid, nullptr);
+  grid->CreateCornerButton(FALSE);  // nothing to hide yet
+  EXPECT_EQ(grid->GetCornerButton(), nullptr);
+
+  grid->CreateCornerButton(TRUE);
+  CellIconButton* button = grid->GetCornerButton();
+  Label* label = grid->GetCornerLabel();
+  ASSERT_NE(button, nullptr);
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(button->row, -1);
+  EXPECT_EQ(button->column, -1);
+  EXPECT_EQ(button->GetParent(), grid);
+  EXPECT_EQ(button->ImagePath(0), ProjectIconFolder() + L"Icons/TalvoPls-20x20_n_i.bmp");
+  EXPECT_EQ(button->ImagePath(6), ProjectIconFolder() + L"Icons/TalvoPls-20x20_p_a.bmp");
+  EXPECT_TRUE(button->ImagePath(1).empty());  // flags 113
+  EXPECT_EQ(label->GetText(), L"Add Element Count Case");
+  EXPECT_EQ(label->GetWindowText(), L"Add Element Count Case");
+  EXPECT_EQ(RectInParent(*button), CRect(17, 8, 37, 28));
+  EXPECT_EQ(RectInParent(*label), CRect(52, 8, 285, 38));
+  EXPECT_FALSE(button->GetStyle() & (WS_VSCROLL | WS_HSCROLL));
+
+  grid->CreateCornerButton(TRUE);
+  EXPECT_EQ(grid->GetCornerButton(), button);
+  EXPECT_EQ(grid->GetCornerLabel(), label);
+  grid->CreateCornerButton(FALSE);
+  EXPECT_FALSE(IsShown(*button));
+  EXPECT_FALSE(IsShown(*label));
+  grid->CreateCornerButton(TRUE);
+  EXPECT_EQ(grid->GetCornerButton(), button);
+  EXPECT_TRUE(IsShown(*button));
+  EXPECT_TRUE(IsShown(*label));
+
+  // Re-placing leaves both where they were, however often it runs.
+  button->MoveWindow(0, 0, 5, 5);
+  for (int i = 0; i < 3; ++i) grid->PlaceCellEditors();
+  EXPECT_EQ(RectInParent(*button), CRect(17, 8, 37, 28));
+  EXPECT_EQ(RectInParent(*label), CRect(52, 8, 285, 38));
+}
+
+TEST_F(GridEditorsTest, PlacingFollowsCellsThatMovedWhenRowsWereInserted) {
+  CGridCtrl* grid = MakeSizedGrid(6, 3);
+  ASSERT_NE(grid, nullptr);
+  auto* cell = MakeCell<GridCellDropDown>(*grid, 1, 1);
+  ASSERT_NE(cell, nullptr);
+  grid->PlaceCellEditors();
+  ASSERT_NE(cell->GetDropDown(), nullptr);
+  grid->InsertRow(0);
+  grid->SetRowHeight(0, 30);
+  grid->PlaceCellEditors();
+  EXPECT_EQ(cell->GetRow(), 2);
+  EXPECT_EQ(RectInParent(*cell->GetDropDown()).top, 60 + 3);
+}
+
+TEST_F(GridEditorsTest, LongScriptTextsAreShortenedToFitTheirEditors) {
+  CGridCtrl* grid = MakeSizedGrid(6, 3);
+  ASSERT_NE(grid, nullptr);
+  auto* longText = MakeCell<GridCellEdit>(*grid, 0, 1);
+  auto* shortText = MakeCell<GridCellEdit>(*grid, 1, 1);
+  auto* slightlyWide = MakeCell<GridCellEdit>(*grid, 2, 1);
+  auto* spin = MakeCell<GridCellSpinEdit>(*grid, 3, 1);
+  ASSERT_NE(spin, nullptr);
+  std::wstring script;
+  for (int i = 0; i < 250; ++i) script += static_cast<wchar_t>(L'a' + i % 26);
+  longText->fullText = script;
+  shortText->fullText = L"ab";
+  grid->FitEditCellTexts();  // creates the editors that are missing
+
+  ASSERT_NE(longText->GetEditor(), nullptr);
+  ASSERT_NE(spin->GetEditWnd(), nullptr);
+  const CellEdit& editor = *longText->GetEditor();
+  CRect client;
+  editor.GetClientRect(&client);
+  const std::wstring shown = editor.GetWindowText();
+  ASSERT_GT(shown.size(), 3U);
+  EXPECT_EQ(shown.substr(shown.size() - 3), L"...");
+  const size_t kept = shown.size() - 3;
+  EXPECT_LE(kept, 199U);
+  EXPECT_EQ(shown.substr(0, kept), script.substr(0, kept));
+  EXPECT_LE(EditorTextWidth(editor, shown), client.Width() + 20);
+  EXPECT_GT(EditorTextWidth(editor, script.substr(0, kept + 1) + L"..."), client.Width() + 20);
+  EXPECT_EQ(shortText->GetEditor()->GetWindowText(), L"ab");
+
+  // A text up to 20 pixels wider than the editor is shown whole.
+  CRect slightClient;
+  slightlyWide->GetEditor()->GetClientRect(&slightClient);
+  std::wstring wide;
+  while (EditorTextWidth(*slightlyWide->GetEditor(), wide + L"x") <= slightClient.Width() + 20) wide += L"x";
+  ASSERT_GT(EditorTextWidth(*slightlyWide->GetEditor(), wide), slightClient.Width());
+  slightlyWide->fullText = wide;
+  grid->FitEditCellTexts();
+  EXPECT_EQ(slightlyWide->GetEditor()->GetWindowText(), wide);
+}
+
+TEST_F(GridEditorsTest, ATextThatFitsNowhereLeavesTheEditorsText) {
+  CGridCtrl* grid = MakeSizedGrid(3, 2);
+  ASSERT_NE(grid, nullptr);
+  grid->SetColumnWidth(1, 17);  // an editor with no room at all
+  auto* cell = MakeCell<GridCellEdit>(*grid, 0, 1);
+  ASSERT_NE(cell, nullptr);
+  cell->SetText(L"before");
+  cell->fullText = L"WWWWWWWWWWWWWWWW";
+  ASSERT_NE(cell->CreateEditor(), nullptr);
+  cell->PlaceEditor();
+  grid->FitEditCellTexts();
+  EXPECT_EQ(cell->GetEditor()->GetWindowText(), L"before");
+}
+
+class GridCaseMenuTest : public EditorGridTest {
+ protected:
+  void SetUp() override {
+    EditorGridTest::SetUp();
+    page_ = UsePage<FunctionEditorTab>();
+    function_ = GetTalvo().CreateFunction(kKindContextSensitive);
+    ASSERT_NE(function_, nullptr);
+  }
+
+  // A function-editor grid of rows x 11 columns (rows 2 pixels high, columns 40 wide, so that all fit).
+  CGridCtrl* MakeCaseGrid(int rows) {
+    CGridCtrl* grid = MakeGrid({0, 0, 600, 400});
+    if (grid == nullptr) return nullptr;
+    Fill(*grid, rows, 11);
+    for (int col = 0; col < 11; ++col) grid->SetColumnWidth(col, 40);
+    for (int row = 0; row < rows; ++row) grid->SetRowHeight(row, 2);
+    return grid;
+  }
+
+  // Right-clicks the centre of a cell; true when a menu was tracked (it is dismissed).
+  bool RightClick(CGridCtrl& grid, int row, int column) {
+    CRect cell;
+    if (!grid.GetCellRect(row, column, &cell)) return false;
+    winsim::ClearModalLog();
+    winsim::AnswerPopupMenu(0, winsim::Repeat::Always);
+    grid.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(cell.CenterPoint().x, cell.CenterPoint().y));
+    const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
+    lastMenu_ = log.empty() ? std::vector<winsim::MenuItemRecord>() : log.back().items;
+    return !log.empty();
+  }
+
+  FunctionEditorTab* page_ = nullptr;
+  XmlFunction* function_ = nullptr;
+  std::vector<winsim::MenuItemRecord> lastMenu_;
+};
+
+TEST_F(GridCaseMenuTest, OnlyTapRowsOfTheCaseColumnsOpenTheMenu) {
+  CGridCtrl* grid = MakeCaseGrid(165);
+  ASSERT_NE(grid, nullptr);
+  EXPECT_FALSE(RightClick(*grid, 1, 5));
+  EXPECT_FALSE(RightClick(*grid, 2, 5));
+  EXPECT_FALSE(RightClick(*grid, 3, 1));   // left of the case columns
+  EXPECT_FALSE(RightClick(*grid, 3, 10));  // the script column
+  ASSERT_TRUE(RightClick(*grid, 3, 5));
+  const CaseClipboard& record = GetCaseClipboard();
+  EXPECT_EQ(record.grid, grid);
+  EXPECT_EQ(record.row, 3);
+  EXPECT_EQ(record.column, 5);
+  EXPECT_EQ(record.selection, 0);
+  EXPECT_EQ(record.press, 1);
+  EXPECT_EQ(record.modifiers, 3);
+  EXPECT_EQ(record.functionId, function_->GetId());
+  EXPECT_EQ(record.input, L"Editable Poly");
+  EXPECT_EQ(record.mode, L"vertex");
+  // The case menu: Copy, and Paste greyed while no case is copied.
+  ASSERT_GE(lastMenu_.size(), 2U);
+  EXPECT_EQ(lastMenu_[0].id, 3012U);
+  EXPECT_EQ(lastMenu_[1].id, 3013U);
+  EXPECT_FALSE(lastMenu_[1].enabled);
+
+  ASSERT_TRUE(RightClick(*grid, 8, 2));
+  EXPECT_EQ(GetCaseClipboard().press, 1);
+  EXPECT_EQ(GetCaseClipboard().modifiers, 7);
+  EXPECT_FALSE(RightClick(*grid, 43, 5));
+  ASSERT_TRUE(RightClick(*grid, 44, 9));
+  EXPECT_EQ(GetCaseClipboard().selection, 1);
+}
+
+TEST_F(GridCaseMenuTest, SmallGridsUseGroupsOfTwoRows) {
+  CGridCtrl* grid = MakeCaseGrid(18);
+  ASSERT_NE(grid, nullptr);
+  ASSERT_TRUE(RightClick(*grid, 3, 4));
+  EXPECT_EQ(GetCaseClipboard().press, 1);
+  EXPECT_EQ(GetCaseClipboard().modifiers, 3);
+  ASSERT_TRUE(RightClick(*grid, 5, 4));
+  EXPECT_EQ(GetCaseClipboard().modifiers, 7);
+  for (int row : {1, 2, 4, 6, 16}) EXPECT_FALSE(RightClick(*grid, row, 4)) << row;
+}
+
+TEST_F(GridCaseMenuTest, TheModeFollowsTheFunctionKindThePageAndGlobalInputs) {
+  CGridCtrl* grid = MakeCaseGrid(18);
+  ASSERT_NE(grid, nullptr);
+  page_->name = kInputNoModifier;
+  ASSERT_TRUE(RightClick(*grid, 3, 4));
+  EXPECT_EQ(GetCaseClipboard().mode, L"objects");
+  EXPECT_EQ(GetCaseClipboard().input, L"No modifier");
+
+  page_->name = kInputEditPoly;
+  function_->AddInput(kInputEditPoly);
+  function_->SetInputGlobal(kInputEditPoly, true);
+  ASSERT_TRUE(RightClick(*grid, 3, 4));
+  EXPECT_EQ(GetCaseClipboard().mode, L"global");
+
+  XmlFunction* classic = GetTalvo().CreateFunction(kKindClassic);
+  ASSERT_NE(classic, nullptr);
+  page_->name = kInputClassic;
+  ASSERT_TRUE(RightClick(*grid, 3, 4));
+  EXPECT_EQ(GetCaseClipboard().mode, L"global");
+  EXPECT_EQ(GetCaseClipboard().functionId, classic->GetId());
+}
+
+TEST_F(GridCaseMenuTest, AScriptDropDownOffersTheScriptCommands) {
+  CGridCtrl* grid = MakeCaseGrid(18);
+  ASSERT_NE(grid, nullptr);
+  grid->SetRowHeight(3, 30);
+  grid->SetColumnWidth(10, 200);
+  auto* cell = MakeCell<GridCellDropDown>(*grid, 3, 10);
+  ASSERT_NE(cell, nullptr);
+  cell->listKind = kScriptListKind;
+  grid->PlaceCellEditors();
+  ASSERT_NE(cell->GetDropDown(), nullptr);
+  CRect rect;
+  ASSERT_TRUE(grid->GetCellRect(3, 10, &rect));
+  winsim::ClearModalLog();
+  winsim::AnswerPopupMenu(0);
+  grid->ShowContextMenu(0, rect.CenterPoint());
+  const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
+  ASSERT_EQ(log.size(), 1U);
+  ASSERT_FALSE(log[0].items.empty());
+  EXPECT_EQ(log[0].items[0].id, 3030U);
+  EXPECT_EQ(GetCaseClipboard().column, 10);
+
+  // A disabled script list is no script cell.
+  cell->enabled = 0;
+  winsim::ClearModalLog();
+  winsim::AnswerPopupMenu(0);
+  grid->ShowContextMenu(0, rect.CenterPoint());
+  ASSERT_EQ(winsim::ModalLog().size(), 1U);
+  EXPECT_EQ(winsim::ModalLog()[0].items[0].id, 3012U);
+}
+
+TEST_F(GridCaseMenuTest, OtherPagesAndEmptyFunctionFoldersOpenNothing) {
+  CGridCtrl* grid = MakeCaseGrid(18);
+  ASSERT_NE(grid, nullptr);
+  // Without any function document nothing opens.
+  XmlFunctionDir& functions = *GetTalvo().GetFunctions();
+  std::vector<std::unique_ptr<XmlDocument>> kept;
+  while (functions.Count() > 0) kept.push_back(functions.Release(0));
+  GetCaseClipboard() = CaseClipboard{};
+  EXPECT_FALSE(RightClick(*grid, 3, 4));
+  EXPECT_EQ(GetCaseClipboard().grid, nullptr);
+  for (auto& document : kept) functions.Add(std::move(document));
+
+  // A wheel-events page records nothing and opens no menu, whichever way it is asked.
+  UsePage<WheelEventsEditorTab>();
+  CGridCtrl* wheel = MakeCaseGrid(18);
+  ASSERT_NE(wheel, nullptr);
+  EXPECT_FALSE(RightClick(*wheel, 3, 4));
+  CRect rect;
+  ASSERT_TRUE(wheel->GetCellRect(3, 4, &rect));
+  wheel->ShowContextMenu(0, rect.CenterPoint());
+  EXPECT_TRUE(winsim::ModalLog().empty());
+  EXPECT_EQ(GetCaseClipboard().grid, nullptr);
+}
+
+TEST_F(GridEditorsTest, AGridOfEditorCellsLooksRight) {
+  UsePage<FunctionEditorTab>();
+  CGridCtrl* grid = MakeSizedGrid(8, 3, {10, 10, 560, 310});
+  ASSERT_NE(grid, nullptr);
+  grid->SetColumnWidth(0, 120);
+  grid->SetColumnWidth(1, 260);
+  grid->SetColumnWidth(2, 160);
+  for (int row = 0; row < 8; ++row) grid->SetRowHeight(row, 32);
+  auto* plus = MakeCell<GridCellIconButton>(*grid, 1, 0);
+  plus->SetText(L"Tap");
+  plus->CreateButton();
+  auto* options = MakeCell<GridCellDropDown>(*grid, 1, 1);
+  options->SetOptions({L"Select", L"Move", L"Rotate"});
+  options->SetText(L"Move");
+  auto* scripts = MakeCell<GridCellDropDown>(*grid, 2, 1);
+  scripts->listKind = kScriptListKind;
+  auto* edit = MakeCell<GridCellEdit>(*grid, 3, 1);
+  edit->withButtons = 1;
+  edit->SetText(L"print \"hello\"");
+  edit->CreateEditor();
+  auto* spin = MakeCell<GridCellSpinEdit>(*grid, 4, 1);
+  spin->value = 300;
+  spin->CreateEditor();
+  grid->PlaceCellEditors();
+  winsim::PumpMessages();
+
+  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
+  const std::filesystem::path out = folder && *folder ? folder : std::filesystem::temp_directory_path();
+  std::filesystem::create_directories(out);
+  EXPECT_TRUE(winsim::SaveWindowPng(grid->m_hWnd, (out / "grid_editor_cells.png").string()));
+  // The drop-down's editor covers its cell.
+  const winsim::Image image = winsim::CaptureWindow(grid->m_hWnd);
+  CRect cell;
+  ASSERT_TRUE(grid->GetCellRect(1, 1, &cell));
+  EXPECT_NE(image.Pixel(cell.left + 30, cell.top + 15), image.Pixel(cell.left + 30, cell.top + 1));
+}
+
+}  // namespace
+}  // namespace Talvo::testing
