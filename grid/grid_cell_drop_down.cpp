@@ -50,9 +50,9 @@ GridCellDropDown::~GridCellDropDown() {
 void GridCellDropDown::SetOptions(const std::vector<std::wstring>& options) { m_Options = options; }
 
 CWnd* GridCellDropDown::CreateEditor() {
-  CGridCtrl* grid = PlacedGrid(*this);
   CRect rect;
-  if (grid == nullptr || !VisibleCellRect(*grid, *this, rect)) return nullptr;
+  CGridCtrl* grid = GridShowingCell(rect);
+  if (grid == nullptr) return nullptr;
 
   const CGridCellBase* defaultCell = GetDefaultCell();
   const COLORREF text = ResolvedColour(GetTextClr(), defaultCell ? defaultCell->GetTextClr() : CLR_DEFAULT, COLOR_WINDOWTEXT);
@@ -60,8 +60,7 @@ CWnd* GridCellDropDown::CreateEditor() {
   const bool scriptList = listKind == kScriptListKind;
   auto* editor = new CellDropDown(grid, this, rect, listStyle, EditorControlId(m_nRow, m_nCol), m_nRow, m_nCol, text,
                                   back, m_Options, m_strText, scriptList);
-  editor->EnableWindow(enabled);
-  SetEditWnd(editor);
+  AdoptWindow(editor, enabled);
   // Buttons of an earlier editor now serve this one.
   for (const auto& button : m_Buttons) button->value = editor;
   if (scriptList) scriptListMode = 1;
@@ -69,23 +68,16 @@ CWnd* GridCellDropDown::CreateEditor() {
 
   editor->FillScriptList();
   editor->SetCurSel(IndexOfScript(scriptId));
-  if (editor->GetSafeHwnd() != nullptr && m_Buttons.empty()) CreateScriptButtons(grid);
+  if (editor->GetSafeHwnd() != nullptr && m_Buttons.empty()) AddScriptButtons(grid, kDropDownScriptButtons, true);
   return editor;
 }
 
-void GridCellDropDown::CreateScriptButtons(CWnd* parent) {
-  for (int i = 0; i < kDropDownScriptButtons; ++i) {
-    m_Buttons.push_back(
-        CreateScriptButton(parent, i, ScriptButtonControlId(m_nRow, m_nCol, i), m_nRow, m_nCol, m_pEditWnd));
-  }
-}
-
 void GridCellDropDown::PlaceEditor() {
-  CGridCtrl* grid = PlacedGrid(*this);
+  CGridCtrl* grid = PlacedGrid();
   if (grid == nullptr) return;
   CRect rect;
   CRect visible;
-  if (!VisibleCellRect(*grid, *this, rect, &visible)) {
+  if (!IsInView(*grid, rect, &visible)) {
     // Out of view: the editor and its buttons hide until the cell shows again.
     if (m_pEditWnd != nullptr && m_pEditWnd->GetSafeHwnd() != nullptr) m_pEditWnd->ShowWindow(SW_HIDE);
     m_CellRect.SetRectEmpty();
@@ -129,12 +121,8 @@ void GridCellDropDown::SyncEditor() {
 
 BOOL GridCellDropDown::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd) {
   const BOOL drawn = DrawCell(pDC, nRow, nCol, rect, bEraseBkgnd, CellText::None);
-  for (const auto& button : m_Buttons) {
-    if (button->GetSafeHwnd() != nullptr) button->Invalidate(FALSE);
-  }
+  InvalidateButtons();
   return drawn;
 }
-
-CSize GridCellDropDown::GetCellExtent(CDC* pDC) { return EditorCellExtent(CGridCell::GetCellExtent(pDC)); }
 
 }  // namespace Talvo

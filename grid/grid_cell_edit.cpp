@@ -26,9 +26,9 @@ GridCellEdit::~GridCellEdit() {
 }
 
 CWnd* GridCellEdit::CreateEditor() {
-  CGridCtrl* grid = PlacedGrid(*this);
   CRect rect;
-  if (grid == nullptr || !VisibleCellRect(*grid, *this, rect)) return nullptr;
+  CGridCtrl* grid = GridShowingCell(rect);
+  if (grid == nullptr) return nullptr;
 
   // The buttons of an earlier editor are its children: they go first.
   m_Buttons.clear();
@@ -39,36 +39,24 @@ CWnd* GridCellEdit::CreateEditor() {
   editor->numberTag1 = numberTag1;
   editor->numberTag2 = numberTag2;
   editor->flagTag = flagTag;
-  editor->EnableWindow(enabled);
-  SetEditWnd(editor);
-  if (withButtons && editor->GetSafeHwnd() != nullptr) {
-    for (int i = 0; i < kEditScriptButtons; ++i) {
-      m_Buttons.push_back(CreateScriptButton(editor, i, ScriptButtonControlId(m_nRow, m_nCol, i), -1, -1, nullptr));
-    }
-  }
+  AdoptWindow(editor, enabled);
+  if (withButtons && editor->GetSafeHwnd() != nullptr) AddScriptButtons(editor, kEditScriptButtons, false);
   return editor;
 }
 
 void GridCellEdit::DestroyEditor() {
-  if (m_pEditWnd == nullptr) return;
-  if (m_pEditWnd->GetSafeHwnd() != nullptr) {
+  if (m_pEditWnd != nullptr && m_pEditWnd->GetSafeHwnd() != nullptr) {
     m_Buttons.clear();
     withButtons = 0;
-    m_pEditWnd->DestroyWindow();
   }
-  DeleteEditWnd();
+  DestroyWindowOfCell();
 }
 
 void GridCellEdit::PlaceEditor() {
-  CGridCtrl* grid = PlacedGrid(*this);
-  CellEdit* editor = GetEditor();
-  if (grid == nullptr || editor == nullptr || editor->GetSafeHwnd() == nullptr) return;
   CRect rect;
-  if (!VisibleCellRect(*grid, *this, rect)) {
-    editor->ShowWindow(SW_HIDE);
-    return;
-  }
-  if ((editor->GetStyle() & WS_VISIBLE) == 0) editor->ShowWindow(SW_SHOWNA);
+  CGridCtrl* grid = ShowWindowOnCell(rect);
+  if (grid == nullptr) return;
+  CellEdit* editor = GetEditor();
   if (inset > 0) {
     rect.DeflateRect(inset, inset);
     rect.right -= 14;
@@ -93,12 +81,8 @@ BOOL GridCellEdit::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkg
   if (drawn && m_pEditWnd == nullptr) {
     pDC->FillSolidRect(CRect(rect.left, rect.top + 4, rect.right - 16, rect.bottom - 4), kPlaceholderColour);
   }
-  for (const auto& button : m_Buttons) {
-    if (button->GetSafeHwnd() != nullptr) button->Invalidate(FALSE);
-  }
+  InvalidateButtons();
   return drawn;
 }
-
-CSize GridCellEdit::GetCellExtent(CDC* pDC) { return EditorCellExtent(CGridCell::GetCellExtent(pDC)); }
 
 }  // namespace Talvo

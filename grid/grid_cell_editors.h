@@ -16,31 +16,14 @@
 #include "controls/cell_edit.h"
 #include "controls/cell_editor_links.h"
 #include "controls/cell_spin_edit.h"
-#include "controls/icon_button.h"
-#include "grid/grid_cell.h"
+#include "grid/grid_window_cell.h"
 
 namespace Talvo {
 
 // The list kind of a drop-down cell that lists the program's custom scripts.
 inline constexpr int kScriptListKind = 4;
-// Control ids: editors MAKELONG(row, column), script button i MAKELONG(row, column + 100 + i).
-UINT EditorControlId(int row, int column);
-UINT ScriptButtonControlId(int row, int column, int index);
-// The extent every editor cell (and the icon-button cell) reports: the base extent widened by a vertical
-// scroll bar and at least as high as a horizontal one.
-CSize EditorCellExtent(CSize baseExtent);
 
-// Shared by the editor cells and the icon-button cell.
-// The cell's grid when the grid has a window and the cell's coordinates lie inside it; else null.
-CGridCtrl* PlacedGrid(const CGridCell& cell);
-// The cell's rectangle in the grid's client area (right and bottom inclusive) and, when asked, the part of it
-// inside the client area; FALSE when the rectangle is empty or lies wholly outside the client area.
-BOOL VisibleCellRect(const CGridCtrl& grid, const CGridCell& cell, CRect& rect, CRect* visiblePart = nullptr);
-// Script button `index` (0 save, 1 load, 2 copy, 3 paste, 4 delete) of an editor cell: a hidden image button
-// of the dark icon set, child of `parent`, with the click mode the page reads.
-std::unique_ptr<IconButton> CreateScriptButton(CWnd* parent, int index, UINT id, int row, int column, CWnd* value);
-
-class GridCellDropDown : public CGridCell, public iDropDownCell {
+class GridCellDropDown : public GridWindowCell, public iDropDownCell {
   DECLARE_DYNCREATE(GridCellDropDown)
  public:
   GridCellDropDown();
@@ -56,16 +39,15 @@ class GridCellDropDown : public CGridCell, public iDropDownCell {
   // Shows the editor and its buttons on the cell's rectangle (creating the editor on first showing), or hides
   // them when the cell is out of view.
   virtual void PlaceEditor();
+  void PlaceOnCell() override { PlaceEditor(); }
   // Refills a script list and reselects the cell's script (entry 0 when it is gone).
   void SyncEditor() override;
 
   // The base drawing without text, then the buttons repaint over the cell.
   BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
-  CSize GetCellExtent(CDC* pDC) override;
 
   // The editor as the drop-down it is (null without one).
   CellDropDown* GetDropDown() const { return static_cast<CellDropDown*>(m_pEditWnd); }
-  const std::vector<std::unique_ptr<IconButton>>& GetButtons() const { return m_Buttons; }
   // Where the editor was last placed and the part of it inside the grid (both empty while hidden).
   const CRect& GetCellRect() const { return m_CellRect; }
   const CRect& GetVisibleRect() const { return m_VisibleRect; }
@@ -90,15 +72,12 @@ class GridCellDropDown : public CGridCell, public iDropDownCell {
   LPARAM valueRecord = 0;
 
  protected:
-  void CreateScriptButtons(CWnd* parent);
-
   std::vector<std::wstring> m_Options;                // the items of the list
-  std::vector<std::unique_ptr<IconButton>> m_Buttons; // the script buttons, children of the grid
   CRect m_CellRect;                                   // where the editor was last placed
   CRect m_VisibleRect;                                // the part of it inside the grid's client area
 };
 
-class GridCellEdit : public CGridCell, public iEditorCell {
+class GridCellEdit : public GridWindowCell, public iEditorCell {
   DECLARE_DYNCREATE(GridCellEdit)
  public:
   GridCellEdit() = default;
@@ -111,13 +90,12 @@ class GridCellEdit : public CGridCell, public iEditorCell {
   virtual void DestroyEditor();
   // Moves an existing editor onto the cell (never creates one), or hides it when the cell is out of view.
   virtual void PlaceEditor();
+  void PlaceOnCell() override { PlaceEditor(); }
 
   // The base drawing; a grey placeholder while there is no editor; then the buttons repaint.
   BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
-  CSize GetCellExtent(CDC* pDC) override;
 
   CellEdit* GetEditor() const { return static_cast<CellEdit*>(m_pEditWnd); }
-  const std::vector<std::unique_ptr<IconButton>>& GetButtons() const { return m_Buttons; }
 
   BYTE withButtons = 0;          // the editor gets the four script buttons
   DWORD editorStyle = 0;         // extra window styles of the editor
@@ -131,12 +109,9 @@ class GridCellEdit : public CGridCell, public iEditorCell {
   int numberTag2 = -1;
   BYTE flagTag = 0;
   int valueKind = 0;             // what a function viewer's value cell shows (1 to 4)
-
- protected:
-  std::vector<std::unique_ptr<IconButton>> m_Buttons;  // the script buttons, children of the editor
 };
 
-class GridCellSpinEdit : public CGridCell, public iEditorCell {
+class GridCellSpinEdit : public GridWindowCell, public iEditorCell {
   DECLARE_DYNCREATE(GridCellSpinEdit)
  public:
   GridCellSpinEdit() = default;
@@ -150,10 +125,10 @@ class GridCellSpinEdit : public CGridCell, public iEditorCell {
   virtual void DestroyEditor();
   // Moves an existing editor onto the cell and lays out its parts, or hides it when the cell is out of view.
   virtual void PlaceEditor();
+  void PlaceOnCell() override { PlaceEditor(); }
 
   // The base drawing, then a band in the grid's background colour under the editor.
   BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
-  CSize GetCellExtent(CDC* pDC) override;
 
   CellSpinEdit* GetSpinEdit() const { return static_cast<CellSpinEdit*>(m_pEditWnd); }
 
@@ -172,6 +147,10 @@ class GridCellSpinEdit : public CGridCell, public iEditorCell {
   LPARAM actionRecord = 0;       // the page's data records behind the cell
   LPARAM valueRecord = 0;
   int rowTag = 0;                // the page's own number for the row
+
+ protected:
+  // The spin editor is told its row and column, not given an id.
+  bool WindowHasCellId() const override { return false; }
 };
 
 }  // namespace Talvo

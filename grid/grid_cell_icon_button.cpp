@@ -2,7 +2,6 @@
 #include "grid/grid_cell_icon_button.h"
 
 #include "controls/visual_manager.h"
-#include "grid/grid_cell_editors.h"
 #include "grid/grid_ctrl.h"
 #include "model/string_table.h"
 
@@ -26,9 +25,9 @@ constexpr int kButtonSize = 20;
 GridCellIconButton::~GridCellIconButton() { DeleteEditWnd(); }
 
 CWnd* GridCellIconButton::CreateButton() {
-  CGridCtrl* grid = PlacedGrid(*this);
   CRect cell;
-  if (grid == nullptr || !VisibleCellRect(*grid, *this, cell)) return nullptr;
+  CGridCtrl* grid = GridShowingCell(cell);
+  if (grid == nullptr) return nullptr;
   const CRect rect(cell.left + kButtonLeft, cell.top + kButtonTop, cell.left + 20, cell.top + 25);
   auto* button = new CellIconButton(grid, rect, buttonStyle | WS_CLIPCHILDREN, EditorControlId(m_nRow, m_nCol),
                                     m_nRow, m_nCol, m_strText);
@@ -38,31 +37,18 @@ CWnd* GridCellIconButton::CreateButton() {
   return button;
 }
 
-void GridCellIconButton::DestroyButton() {
-  if (m_pEditWnd == nullptr) return;
-  if (m_pEditWnd->GetSafeHwnd() != nullptr) m_pEditWnd->DestroyWindow();
-  DeleteEditWnd();
-}
+void GridCellIconButton::DestroyButton() { DestroyWindowOfCell(); }
 
 void GridCellIconButton::PlaceButton() {
-  CGridCtrl* grid = PlacedGrid(*this);
-  CellIconButton* button = GetButton();
-  if (grid == nullptr || button == nullptr || button->GetSafeHwnd() == nullptr) return;
   CRect cell;
-  if (!VisibleCellRect(*grid, *this, cell)) {
-    button->ShowWindow(SW_HIDE);
-    return;
-  }
-  if ((button->GetStyle() & WS_VISIBLE) == 0) button->ShowWindow(SW_SHOWNA);
+  if (ShowWindowOnCell(cell) == nullptr) return;
   const int shift = offset > 0 ? offset : 0;
-  button->SetWindowPos(nullptr, cell.left + kButtonLeft + shift, cell.top + kButtonTop + shift, kButtonSize,
-                       kButtonSize, SWP_NOZORDER | SWP_NOACTIVATE);
+  GetButton()->SetWindowPos(nullptr, cell.left + kButtonLeft + shift, cell.top + kButtonTop + shift, kButtonSize,
+                            kButtonSize, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL GridCellIconButton::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL /*bEraseBkgnd*/) {
   return DrawCell(pDC, nRow, nCol, rect, FALSE, CellText::BesideButton);
 }
-
-CSize GridCellIconButton::GetCellExtent(CDC* pDC) { return EditorCellExtent(CGridCell::GetCellExtent(pDC)); }
 
 }  // namespace Talvo

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "controls/cell_icon_button.h"
-#include "grid/grid_cell.h"
+#include "grid/grid_window_cell.h"
 
 namespace Talvo {
 
-class GridCellIconButton : public CGridCell {
+class GridCellIconButton : public GridWindowCell {
   DECLARE_DYNCREATE(GridCellIconButton)
  public:
   // The row kinds a button's menu offers (menuKind).
@@ -27,10 +27,10 @@ class GridCellIconButton : public CGridCell {
   virtual void DestroyButton();
   // Moves the button onto the cell (shifted by the offset), or hides it when the cell is out of view.
   virtual void PlaceButton();
+  void PlaceOnCell() override { PlaceButton(); }
 
   // The base drawing without erasing; the text is drawn beside the button.
   BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
-  CSize GetCellExtent(CDC* pDC) override;
 
   CellIconButton* GetButton() const { return static_cast<CellIconButton*>(m_pEditWnd); }
 

@@ -37,50 +37,39 @@ CRect NewEditorRect(CRect cell) {
 GridCellSpinEdit::~GridCellSpinEdit() { DeleteEditWnd(); }
 
 CWnd* GridCellSpinEdit::CreateEditor() {
-  CGridCtrl* grid = PlacedGrid(*this);
   CRect rect;
-  if (grid == nullptr || !VisibleCellRect(*grid, *this, rect)) return nullptr;
+  CGridCtrl* grid = GridShowingCell(rect);
+  if (grid == nullptr) return nullptr;
   minimum = kDefaultMinimum;
   maximum = kDefaultMaximum;
   if (ParentIs(*grid, "OptionsEditorTab") && (value < minimum || value > maximum)) value = kOptionsFallbackValue;
   auto* editor = new CellSpinEdit(grid, NewEditorRect(rect), m_nRow, m_nCol, minimum, maximum, value, this);
   if (!ParentIs(*grid, "WheelEventsEditorTab")) editor->SetPos(value);
-  editor->EnableWindow(enabled);
-  SetEditWnd(editor);
+  AdoptWindow(editor, enabled);
   return editor;
 }
 
 CWnd* GridCellSpinEdit::CreateFloatEditor(int nDecimals) {
-  CGridCtrl* grid = PlacedGrid(*this);
   CRect rect;
-  if (grid == nullptr || !VisibleCellRect(*grid, *this, rect)) return nullptr;
+  CGridCtrl* grid = GridShowingCell(rect);
+  if (grid == nullptr) return nullptr;
   floatMinimum = static_cast<float>(kDefaultMinimum);
   floatMaximum = static_cast<float>(kDefaultMaximum);
   floatValue = std::isnan(floatValue) ? floatMinimum : std::clamp(floatValue, floatMinimum, floatMaximum);
   auto* editor = new CellSpinEdit(grid, NewEditorRect(rect), m_nRow, m_nCol, floatMinimum, floatMaximum, floatValue,
                                   this, nDecimals);
   if (!ParentIs(*grid, "WheelEventsEditorTab")) editor->SetPos(floatValue);
-  editor->EnableWindow(enabled);
-  SetEditWnd(editor);
+  AdoptWindow(editor, enabled);
   return editor;
 }
 
-void GridCellSpinEdit::DestroyEditor() {
-  if (m_pEditWnd == nullptr) return;
-  if (m_pEditWnd->GetSafeHwnd() != nullptr) m_pEditWnd->DestroyWindow();
-  DeleteEditWnd();
-}
+void GridCellSpinEdit::DestroyEditor() { DestroyWindowOfCell(); }
 
 void GridCellSpinEdit::PlaceEditor() {
-  CGridCtrl* grid = PlacedGrid(*this);
-  CellSpinEdit* editor = GetSpinEdit();
-  if (grid == nullptr || editor == nullptr || editor->GetSafeHwnd() == nullptr) return;
   CRect rect;
-  if (!VisibleCellRect(*grid, *this, rect)) {
-    if ((editor->GetStyle() & WS_VISIBLE) != 0) editor->ShowWindow(SW_HIDE);
-    return;
-  }
-  if ((editor->GetStyle() & WS_VISIBLE) == 0) editor->ShowWindow(SW_SHOWNA);
+  CGridCtrl* grid = ShowWindowOnCell(rect);
+  if (grid == nullptr) return;
+  CellSpinEdit* editor = GetSpinEdit();
   if (ParentIs(*grid, "OptionsEditorTab")) {
     rect.DeflateRect(7, 6, 15, 6);
   } else if (ParentIs(*grid, "WheelEventsEditorTab")) {
@@ -98,7 +87,5 @@ BOOL GridCellSpinEdit::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEras
   if (drawn) pDC->FillSolidRect(CRect(rect.left, rect.top + 6, rect.right, rect.bottom - 6), GetGrid()->GetGridBkColor());
   return drawn;
 }
-
-CSize GridCellSpinEdit::GetCellExtent(CDC* pDC) { return EditorCellExtent(CGridCell::GetCellExtent(pDC)); }
 
 }  // namespace Talvo

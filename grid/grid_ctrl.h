@@ -329,6 +329,9 @@ class CGridCtrl : public CWnd, public iCellEditorGrid {
   void OnSize(UINT nType, int cx, int cy);
   void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  // The codes both bars handle alike: a page back or forward by nPage pixels (repainting the scrollable part
+  // when the position moved) and the two ends (repainting everything); other codes do nothing.
+  void ScrollByPageOrToEnd(int nBar, UINT nSBCode, int nPage, int nLimit, const CRect& scrollable);
   BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
   LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
   LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
@@ -366,6 +369,8 @@ class CGridCtrl : public CWnd, public iCellEditorGrid {
   void FillRowWithNewCells(int nRow);
   // Deletes every cell of the row through DestroyCell.
   void DestroyRowCells(int nRow);
+  // Gives every cell from the row down its coordinates again (after rows were inserted or deleted above).
+  void RenumberRowsFrom(int nRow);
   // The rows measuring looks at for an auto-size style.
   void AutoSizeRowRange(int nAutoSizeStyle, int& nStartRow, int& nEndRow) const;
   // The wheel scroll lines the system reports (3 when it reports none).

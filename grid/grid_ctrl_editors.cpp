@@ -11,7 +11,7 @@
 #include "grid/case_row_layout.h"
 #include "grid/function_editor_page.h"
 #include "grid/grid_cell_editors.h"
-#include "grid/grid_cell_icon_button.h"
+#include "grid/grid_window_cell.h"
 #include "grid/grid_menus.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
@@ -76,22 +76,7 @@ DWORD ChildStyle(const CWnd& grid) { return (grid.GetStyle() & ~(WS_HSCROLL | WS
 void CGridCtrl::PlaceCellEditors() {
   for (int row = 0; row < m_nRows; ++row) {
     for (int col = 0; col < m_nCols; ++col) {
-      CGridCellBase* cell = GetCell(row, col);
-      if (cell == nullptr) continue;
-      // Rows inserted above move cells down: their coordinates are brought up to date first.
-      if (auto* dropDown = dynamic_cast<GridCellDropDown*>(cell)) {
-        dropDown->SetCoords(row, col);
-        dropDown->PlaceEditor();
-      } else if (auto* edit = dynamic_cast<GridCellEdit*>(cell)) {
-        edit->SetCoords(row, col);
-        edit->PlaceEditor();
-      } else if (auto* spin = dynamic_cast<GridCellSpinEdit*>(cell)) {
-        spin->SetCoords(row, col);
-        spin->PlaceEditor();
-      } else if (auto* button = dynamic_cast<GridCellIconButton*>(cell)) {
-        button->SetCoords(row, col);
-        button->PlaceButton();
-      }
+      if (auto* cell = dynamic_cast<GridWindowCell*>(GetCell(row, col))) cell->PlaceOnCell();
     }
   }
 
@@ -172,6 +157,7 @@ void CGridCtrl::ShowContextMenu(UINT /*nFlags*/, CPoint point) {
   if (!IsFunctionEditorGrid(m_hWnd)) return;
   const CCellID cell = GetCellFromPt(point, TRUE);
   const CaseRowPosition position = LocateCaseRow(cell.row, m_nRows);
+  // A point off the cells or on the first row (a drop-down's own right-click can bring either) holds no case.
   if (!IsValid(cell) || position.selectionCount < 0) return;
 
   CaseClipboard& record = GetCaseClipboard();

@@ -231,6 +231,33 @@ void CGridCtrl::OnSize(UINT nType, int cx, int cy) {
   inOnSize = false;
 }
 
+void CGridCtrl::ScrollByPageOrToEnd(int nBar, UINT nSBCode, int nPage, int nLimit, const CRect& scrollable) {
+  const int pos = GetScrollPos32(nBar);
+  switch (nSBCode) {
+    case SB_PAGEUP:  // and SB_PAGELEFT
+      if (pos >= 1) SetScrollPos32(nBar, std::max(pos - nPage, 0));
+      break;
+    case SB_PAGEDOWN:  // and SB_PAGERIGHT
+      if (pos < nLimit) SetScrollPos32(nBar, std::min(pos + nPage, nLimit));
+      break;
+    case SB_TOP:  // and SB_LEFT
+      if (pos >= 1) {
+        SetScrollPos32(nBar, 0);
+        Invalidate();
+      }
+      return;
+    case SB_BOTTOM:  // and SB_RIGHT
+      if (pos < nLimit) {
+        SetScrollPos32(nBar, nLimit);
+        Invalidate();
+      }
+      return;
+    default:
+      return;
+  }
+  if (GetScrollPos32(nBar) != pos) InvalidateRect(&scrollable);
+}
+
 void CGridCtrl::OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*/) {
   EndEditing();
   const int pos = GetScrollPos32(SB_HORZ);
@@ -266,18 +293,6 @@ void CGridCtrl::OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*
         if (GetScrollPos32(SB_HORZ) != pos) InvalidateRect(&scrollable);
       }
       break;
-    case SB_PAGELEFT:
-      if (pos >= 1) {
-        SetScrollPos32(SB_HORZ, std::max(pos - (client.right - fixedWidth), 0));
-        if (GetScrollPos32(SB_HORZ) != pos) InvalidateRect(&scrollable);
-      }
-      break;
-    case SB_PAGERIGHT:
-      if (pos < m_nHScrollMax) {
-        SetScrollPos32(SB_HORZ, std::min(pos + client.right - fixedWidth, m_nHScrollMax));
-        if (GetScrollPos32(SB_HORZ) != pos) InvalidateRect(&scrollable);
-      }
-      break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: {
       SetScrollPos32(SB_HORZ, GetScrollPos32(SB_HORZ, TRUE));
@@ -285,19 +300,8 @@ void CGridCtrl::OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*
       if ((m_nBarState & kWholeColumnScrolling) == 0 || newTopLeft != topLeft) InvalidateRect(&scrollable);
       break;
     }
-    case SB_LEFT:
-      if (pos >= 1) {
-        SetScrollPos32(SB_HORZ, 0);
-        Invalidate();
-      }
-      break;
-    case SB_RIGHT:
-      if (pos < m_nHScrollMax) {
-        SetScrollPos32(SB_HORZ, m_nHScrollMax);
-        Invalidate();
-      }
-      break;
     default:
+      ScrollByPageOrToEnd(SB_HORZ, nSBCode, client.right - fixedWidth, m_nHScrollMax, scrollable);
       break;
   }
   PlaceCellEditors();
@@ -331,36 +335,13 @@ void CGridCtrl::OnVScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*
         if (GetScrollPos32(SB_VERT) != pos) InvalidateRect(&scrollable);
       }
       break;
-    case SB_PAGEUP:
-      if (pos >= 1) {
-        SetScrollPos32(SB_VERT, std::max(pos - (client.bottom - fixedHeight), 0));
-        if (GetScrollPos32(SB_VERT) != pos) InvalidateRect(&scrollable);
-      }
-      break;
-    case SB_PAGEDOWN:
-      if (pos < m_nVScrollMax) {
-        SetScrollPos32(SB_VERT, std::min(pos + client.bottom - fixedHeight, m_nVScrollMax));
-        if (GetScrollPos32(SB_VERT) != pos) InvalidateRect(&scrollable);
-      }
-      break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
       SetScrollPos32(SB_VERT, GetScrollPos32(SB_VERT, TRUE));
       if (GetTopleftNonFixedCell() != topLeft) InvalidateRect(&scrollable);
       break;
-    case SB_TOP:
-      if (pos >= 1) {
-        SetScrollPos32(SB_VERT, 0);
-        Invalidate();
-      }
-      break;
-    case SB_BOTTOM:
-      if (pos < m_nVScrollMax) {
-        SetScrollPos32(SB_VERT, m_nVScrollMax);
-        Invalidate();
-      }
-      break;
     default:
+      ScrollByPageOrToEnd(SB_VERT, nSBCode, client.bottom - fixedHeight, m_nVScrollMax, scrollable);
       break;
   }
 

@@ -100,6 +100,14 @@ void CGridCtrl::DestroyRowCells(int nRow) {
   for (int col = 0; col < m_nCols; ++col) DestroyCell(nRow, col);
 }
 
+void CGridCtrl::RenumberRowsFrom(int nRow) {
+  for (int row = std::max(nRow, 0); row < m_nRows; ++row) {
+    for (int col = 0; col < m_nCols; ++col) {
+      if (CGridCellBase* cell = GetCell(row, col)) cell->SetCoords(row, col);
+    }
+  }
+}
+
 BOOL CGridCtrl::SetRowCount(int nRows) {
   if (nRows == m_nRows) return TRUE;
   if (nRows < 0) return FALSE;
@@ -174,6 +182,8 @@ int CGridCtrl::InsertRow(int nRow) {
   ++m_nRows;
   const int newRow = static_cast<int>(index);
   FillRowWithNewCells(newRow);
+  // The rows below moved down by one: their cells (and the editor windows they keep) learn where they are.
+  RenumberRowsFrom(newRow + 1);
   SetItemText(newRow, 0, L"");
   ResetScrollBars();
   SetModified();
@@ -188,6 +198,7 @@ BOOL CGridCtrl::DeleteRow(int nRow) {
   m_arRowHeights.erase(m_arRowHeights.begin() + nRow);
   --m_nRows;
   if (nRow < m_nFixedRows) --m_nFixedRows;
+  RenumberRowsFrom(nRow);
   ResetScrollBars();
   SetModified();
   return TRUE;

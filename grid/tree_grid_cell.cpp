@@ -103,6 +103,13 @@ BOOL CTreeCell::CopyTreeData(const CTreeCell& source) {
   return TRUE;
 }
 
+void CTreeCell::ResetTreeData() {
+  m_ptBox = CPoint(-1, -1);
+  m_pNode = nullptr;
+  m_nLevel = -2;
+  m_nRow = -1;
+}
+
 // ---- Drawing ---------------------------------------------------------------------------------------------
 
 void CTreeCell::DrawExpandBox(CDC* pDC, const CRect& rect) {
@@ -195,67 +202,15 @@ BOOL CTreeCell::DrawTree(CDC* pDC, int /*nRow*/, int nCol, CRect& rect) {
   return fits ? TRUE : FALSE;
 }
 
-// ---- CTreeGridCell ---------------------------------------------------------------------------------------
-
-CTreeGridCell::CTreeGridCell() : CTreeCell(this) { m_nState = GVIS_EXPANDED; }
-
-void CTreeGridCell::SetCoords(int nRow, int /*nCol*/) { CTreeCell::m_nRow = nRow; }
-
-BOOL CTreeGridCell::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd) {
-  if (!DrawTree(pDC, nRow, nCol, rect)) return FALSE;
-  return CGridCell::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
-}
-
-CSize CTreeGridCell::GetCellExtent(CDC* pDC) {
-  CSize size = CGridCell::GetCellExtent(pDC);
-  AddTreeExtent(pDC, size);
-  return size;
-}
-
-void CTreeGridCell::CopyExtra(const CGridCellBase& cell) {
-  CGridCell::CopyExtra(cell);
-  if (const auto* source = dynamic_cast<const CTreeCell*>(&cell)) CopyTreeData(*source);
-}
-
-void CTreeGridCell::Reset() {
-  CGridCell::Reset();
-  m_nState = GVIS_EXPANDED;
-  m_ptBox = CPoint(-1, -1);
-  m_pNode = nullptr;
-  m_nLevel = -2;
-  CTreeCell::m_nRow = -1;
-}
-
 // ---- CTreeGridCellCheck ----------------------------------------------------------------------------------
-
-CTreeGridCellCheck::CTreeGridCellCheck() : CTreeCell(this) { m_nState = GVIS_EXPANDED; }
-
-void CTreeGridCellCheck::SetCoords(int nRow, int /*nCol*/) { CTreeCell::m_nRow = nRow; }
 
 BOOL CTreeGridCellCheck::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd) {
   m_ptCellOrigin = rect.TopLeft();
-  if (!DrawTree(pDC, nRow, nCol, rect)) return FALSE;
-  return CGridCellCheck::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
-}
-
-CSize CTreeGridCellCheck::GetCellExtent(CDC* pDC) {
-  CSize size = CGridCellCheck::GetCellExtent(pDC);
-  AddTreeExtent(pDC, size);
-  return size;
-}
-
-void CTreeGridCellCheck::CopyExtra(const CGridCellBase& cell) {
-  CGridCellCheck::CopyExtra(cell);
-  if (const auto* source = dynamic_cast<const CTreeCell*>(&cell)) CopyTreeData(*source);
+  return TreeCellOf<CGridCellCheck>::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
 }
 
 void CTreeGridCellCheck::Reset() {
-  CGridCellCheck::Reset();
-  m_nState = GVIS_EXPANDED;
-  m_ptBox = CPoint(-1, -1);
-  m_pNode = nullptr;
-  m_nLevel = -2;
-  CTreeCell::m_nRow = -1;
+  TreeCellOf<CGridCellCheck>::Reset();
   m_ptCellOrigin = CPoint(-1, -1);
 }
 

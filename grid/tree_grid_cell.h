@@ -37,13 +37,14 @@ class CTreeCell {
   virtual BOOL GetLevelRect(LPRECT pRect, int nLevel);
   // Copies box point, node and level.
   virtual BOOL CopyTreeData(const CTreeCell& source);
+  // Back to the state of a new cell: no box point, node, level or row.
+  void ResetTreeData();
 
   CTreeNode* GetNode() const { return m_pNode; }
   void SetNode(CTreeNode* pNode) { m_pNode = pNode; }
   int GetLevel() const { return m_nLevel; }
   void SetLevel(int nLevel) { m_nLevel = nLevel; }
   int GetTreeRow() const { return m_nRow; }
-  void SetTreeRow(int nRow) { m_nRow = nRow; }
   CPoint GetBoxPoint() const { return m_ptBox; }
   void SetBoxPoint(CPoint point) { m_ptBox = point; }
   CGridCellBase* GetOwnerCell() const { return m_pOwner; }
@@ -56,30 +57,44 @@ class CTreeCell {
   CGridCellBase* m_pOwner;       // the grid cell that contains this part
 };
 
-class CTreeGridCell : public CGridCell, public CTreeCell {
-  DECLARE_DYNCREATE(CTreeGridCell)
+// A cell class with the tree part: the cell keeps only its row, in the tree part; the tree is drawn before
+// the cell, which draws in what the tree leaves of the rectangle; the tree widens the cell's extent; a cell
+// assignment copies the tree data along. New and reset cells start expanded.
+template <typename Cell>
+class TreeCellOf : public Cell, public CTreeCell {
  public:
-  CTreeGridCell();
+  TreeCellOf() : CTreeCell(this) { this->m_nState = GVIS_EXPANDED; }
 
-  // Keeps only the row, in the tree part.
-  void SetCoords(int nRow, int nCol) override;
-  // The tree part, then the cell in the rest of the rectangle.
-  BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
-  CSize GetCellExtent(CDC* pDC) override;
-  // Copies the tree data from another tree cell.
-  void CopyExtra(const CGridCellBase& cell) override;
-  void Reset() override;
+  void SetCoords(int nRow, int /*nCol*/) override { CTreeCell::m_nRow = nRow; }
+  BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override {
+    if (!DrawTree(pDC, nRow, nCol, rect)) return FALSE;
+    return Cell::Draw(pDC, nRow, nCol, rect, bEraseBkgnd);
+  }
+  CSize GetCellExtent(CDC* pDC) override {
+    CSize size = Cell::GetCellExtent(pDC);
+    AddTreeExtent(pDC, size);
+    return size;
+  }
+  void CopyExtra(const CGridCellBase& cell) override {
+    Cell::CopyExtra(cell);
+    if (const auto* source = dynamic_cast<const CTreeCell*>(&cell)) CopyTreeData(*source);
+  }
+  void Reset() override {
+    Cell::Reset();
+    this->m_nState = GVIS_EXPANDED;
+    ResetTreeData();
+  }
 };
 
-class CTreeGridCellCheck : public CGridCellCheck, public CTreeCell {
+class CTreeGridCell : public TreeCellOf<CGridCell> {
+  DECLARE_DYNCREATE(CTreeGridCell)
+};
+
+class CTreeGridCellCheck : public TreeCellOf<CGridCellCheck> {
   DECLARE_DYNCREATE(CTreeGridCellCheck)
  public:
-  CTreeGridCellCheck();
-
-  void SetCoords(int nRow, int nCol) override;
+  // Remembers where the cell is drawn (for clicks), then draws as every tree cell.
   BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
-  CSize GetCellExtent(CDC* pDC) override;
-  void CopyExtra(const CGridCellBase& cell) override;
   void Reset() override;
   // A click with the left button on the box of a selected cell flips the check.
   BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) override;

@@ -94,14 +94,6 @@ CTreeNode* CTreeGridCtrl::InsertNode(CTreeNode* pParent, int* pRow) {
     if (CTreeCell* treeCell = AsTreeCell(cell)) treeCell->SetNode(node);
   }
   if (CTreeCell* treeCell = AsTreeCell(FindItem(node))) treeCell->SetLevel(node->m_nLevel);
-  if (m_bRowsFromCells) {
-    // The rows below moved down by one.
-    for (int below = made + 1; below < GetRowCount(); ++below) {
-      for (CGridCellBase* cell : *GetRowArray(below)) {
-        if (CTreeCell* treeCell = AsTreeCell(cell)) treeCell->SetTreeRow(below);
-      }
-    }
-  }
   if (made == row && (parent->m_nFlags & (CTreeNode::kCollapsed | CTreeNode::kRowHidden)) != 0) {
     ShowNodeRow(node, made, FALSE);
   }
@@ -135,29 +127,31 @@ bool IsNodeExpanded(const CTreeNode* node, const CGridCellBase* cell) {
 BOOL CTreeGridCtrl::Expand(CTreeNode* pNode) {
   CGridCellBase* cell = FindItem(pNode);
   if (cell == nullptr) return FALSE;
-  const BOOL wasDrawing = m_bAllowDraw;
   m_bAllowDraw = FALSE;
   cell->SetState((cell->GetState() & ~GVIS_COLLAPSED) | GVIS_EXPANDED);
   pNode->m_nFlags &= static_cast<WORD>(~CTreeNode::kCollapsed);
   ShowSubtreeRows(pNode, TRUE);
-  m_bAllowDraw = wasDrawing;
-  Refresh();
-  ResetScrollBars();
+  EndRowChanges();
   return TRUE;
 }
 
 BOOL CTreeGridCtrl::Collapse(CTreeNode* pNode) {
   CGridCellBase* cell = FindItem(pNode);
   if (cell == nullptr) return FALSE;
-  const BOOL wasDrawing = m_bAllowDraw;
   m_bAllowDraw = FALSE;
   cell->SetState((cell->GetState() & ~GVIS_EXPANDED) | GVIS_COLLAPSED);
   pNode->m_nFlags |= CTreeNode::kCollapsed;
   ShowSubtreeRows(pNode, FALSE);
-  m_bAllowDraw = wasDrawing;
+  EndRowChanges();
+  return TRUE;
+}
+
+void CTreeGridCtrl::EndRowChanges() {
+  // Drawing comes back on whatever it was before, as after emptying the tree: the changed rows show at once.
+  // The cell editors stay where they are; whoever expands or collapses re-places them (as a click does).
+  m_bAllowDraw = TRUE;
   Refresh();
   ResetScrollBars();
-  return TRUE;
 }
 
 void CTreeGridCtrl::ShowSubtreeRows(CTreeNode* pNode, BOOL bShow) {

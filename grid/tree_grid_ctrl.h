@@ -79,6 +79,8 @@ class CTreeGridCtrl : public CGridCtrl {
   void ShowSubtreeRows(CTreeNode* pNode, BOOL bShow);
   // Shows or hides one node's row, remembering its height.
   void ShowNodeRow(CTreeNode* pNode, int nRow, BOOL bShow);
+  // The end of an expand or collapse: drawing on, the window invalidated, the scroll bars reset.
+  void EndRowChanges();
   // The last row of the node's subtree.
   int LastSubtreeRow(CTreeNode* pNode) const;
   // Deletes a node and its subtree.

@@ -7,6 +7,7 @@
 #include "controls/label.h"
 #include "grid/grid_cell_editors.h"
 #include "grid/grid_cell_icon_button.h"
+#include "grid/tree_grid_ctrl.h"
 #include "grid_cell_editors_fixture.h"
 #include "model/vocabulary.h"
 
@@ -65,18 +66,136 @@ TEST_F(GridEditorsTest, TheCornerWidgetsAreMadeOnceAndKeepTheirPlaces) {
   EXPECT_EQ(RectInParent(*label), CRect(52, 8, 285, 38));
 }
 
-TEST_F(GridEditorsTest, PlacingFollowsCellsThatMovedWhenRowsWereInserted) {
-  CGridCtrl* grid = MakeSizedGrid(6, 3);
+// The control id a window carries.
+UINT ControlId(const CWnd& window) { return static_cast<UINT>(::GetWindowLongPtrW(window.m_hWnd, GWLP_ID)); }
+
+// Checks that the cells with windows of a row know the row and that their windows carry its ids: the
+// icon-button cell in column 0, the script drop-down in column 2 and the text cell with buttons in column 3
+// (column 1 is a tree grid's tree column).
+void ExpectWindowsOfRow(const CGridCtrl& grid, int row) {
+  SCOPED_TRACE(row);
+  const auto* button = dynamic_cast<const GridCellIconButton*>(grid.GetCell(row, 0));
+  const auto* dropDown = dynamic_cast<const GridCellDropDown*>(grid.GetCell(row, 2));
+  const auto* edit = dynamic_cast<const GridCellEdit*>(grid.GetCell(row, 3));
+  ASSERT_TRUE(button != nullptr && dropDown != nullptr && edit != nullptr);
+  ASSERT_TRUE(button->GetButton() != nullptr && dropDown->GetEditWnd() != nullptr && edit->GetEditWnd() != nullptr);
+  EXPECT_EQ(button->GetRow(), row);
+  EXPECT_EQ(ControlId(*button->GetButton()), EditorControlId(row, 0));
+  EXPECT_EQ(button->GetButton()->row, row);  // the node menu finds its cell by it
+  EXPECT_EQ(dropDown->GetRow(), row);
+  EXPECT_EQ(ControlId(*dropDown->GetEditWnd()), EditorControlId(row, 2));
+  EXPECT_EQ(edit->GetRow(), row);
+  EXPECT_EQ(ControlId(*edit->GetEditWnd()), EditorControlId(row, 3));
+  // A drop-down's buttons name its cell; a text cell's buttons never name one.
+  const auto expectButtons = [row](const GridWindowCell& cell, int column, size_t count, int namedRow) {
+    ASSERT_EQ(cell.GetButtons().size(), count);
+    for (size_t i = 0; i < count; ++i) {
+      const IconButton& script = *cell.GetButtons()[i];
+      EXPECT_EQ(ControlId(script), ScriptButtonControlId(row, column, static_cast<int>(i)));
+      EXPECT_EQ(script.row, namedRow);
+    }
+  };
+  expectButtons(*dropDown, 2, 5U, row);
+  expectButtons(*edit, 3, 4U, -1);
+}
+
+class GridCellWindowsTest : public EditorGridTest {
+ protected:
+  // Gives a row the three cells with windows that ExpectWindowsOfRow looks at, each with its window made.
+  static void GiveRowWindows(CGridCtrl& grid, int row) {
+    auto* button = MakeCell<GridCellIconButton>(grid, row, 0);
+    auto* dropDown = MakeCell<GridCellDropDown>(grid, row, 2);
+    auto* edit = MakeCell<GridCellEdit>(grid, row, 3);
+    ASSERT_TRUE(button != nullptr && dropDown != nullptr && edit != nullptr);
+    button->CreateButton();
+    dropDown->listKind = kScriptListKind;
+    dropDown->CreateEditor();
+    edit->withButtons = 1;
+    edit->CreateEditor();
+  }
+
+  // A tree grid of four 90-pixel columns with the rows a, b, b1 (under b) and c, 30 pixels high, each with
+  // its cells' windows; a_ and b_ are the nodes of the first two rows.
+  CTreeGridCtrl* MakeTreeWithWindows() {
+    auto* grid = MakeGrid<CTreeGridCtrl>();
+    if (grid == nullptr) return nullptr;
+    grid->SetColumnCount(4);
+    for (int col = 0; col < 4; ++col) grid->SetColumnWidth(col, 90);
+    a_ = grid->InsertItem(L"a");
+    b_ = grid->InsertItem(L"b");
+    grid->InsertItem(L"b1", b_);
+    grid->InsertItem(L"c");
+    for (int row = 0; row < 4; ++row) {
+      grid->SetRowHeight(row, 30);
+      GiveRowWindows(*grid, row);
+    }
+    return grid;
+  }
+
+  CTreeNode* a_ = nullptr;
+  CTreeNode* b_ = nullptr;
+};
+
+TEST_F(GridCellWindowsTest, ATreeRowInsertedInTheMiddleRenumbersTheCellsBelowAndTheirWindows) {
+  CTreeGridCtrl* grid = MakeTreeWithWindows();
   ASSERT_NE(grid, nullptr);
-  auto* cell = MakeCell<GridCellDropDown>(*grid, 1, 1);
-  ASSERT_NE(cell, nullptr);
+
+  // a's child goes between a and b: b, b1 and c move down a row, and no re-placing has run yet.
+  int made = -1;
+  ASSERT_NE(grid->InsertNode(a_, &made), nullptr);
+  ASSERT_EQ(made, 1);
+  grid->SetRowHeight(1, 30);
+  for (int row : {0, 2, 3, 4}) ExpectWindowsOfRow(*grid, row);
+  const CTreeCell* lastTreeCell = AsTreeCell(grid->GetCell(4, 1));
+  ASSERT_NE(lastTreeCell, nullptr);
+  EXPECT_EQ(lastTreeCell->GetTreeRow(), 4);
+
+  // Re-placing puts each window on its cell's new rectangle.
   grid->PlaceCellEditors();
-  ASSERT_NE(cell->GetDropDown(), nullptr);
-  grid->InsertRow(0);
-  grid->SetRowHeight(0, 30);
+  const auto* moved = dynamic_cast<const GridCellDropDown*>(grid->GetCell(3, 2));
+  ASSERT_NE(moved, nullptr);
+  EXPECT_EQ(RectInParent(*moved->GetEditWnd()).top, 90 + 3);
+}
+
+TEST_F(GridCellWindowsTest, DeletingARowRenumbersTheCellsBelowAndTheirWindows) {
+  CGridCtrl* grid = MakeSizedGrid(4, 4, {10, 10, 510, 310});
+  ASSERT_NE(grid, nullptr);
+  for (int row = 1; row < 4; ++row) GiveRowWindows(*grid, row);
+  ASSERT_TRUE(grid->DeleteRow(0));
+  for (int row = 0; row < 3; ++row) ExpectWindowsOfRow(*grid, row);
+  // Inserting above moves them down again.
+  ASSERT_EQ(grid->InsertRow(0), 0);
+  for (int row = 1; row < 4; ++row) ExpectWindowsOfRow(*grid, row);
+}
+
+TEST_F(GridCellWindowsTest, AfterAProgrammaticCollapseOrExpandTheCallersReplacingMovesTheEditors) {
+  CTreeGridCtrl* grid = MakeTreeWithWindows();
+  ASSERT_NE(grid, nullptr);
   grid->PlaceCellEditors();
-  EXPECT_EQ(cell->GetRow(), 2);
-  EXPECT_EQ(RectInParent(*cell->GetDropDown()).top, 60 + 3);
+  const auto* hidden = dynamic_cast<const GridCellDropDown*>(grid->GetCell(2, 2));
+  const auto* below = dynamic_cast<const GridCellEdit*>(grid->GetCell(3, 3));
+  ASSERT_TRUE(hidden != nullptr && below != nullptr);
+  const int belowTop = RectInParent(*below->GetEditWnd()).top;
+
+  // A page that switched drawing off for its changes gets it back from the collapse; the editors stay
+  // until the page re-places them.
+  grid->SetRedraw(FALSE);
+  ASSERT_TRUE(grid->Collapse(b_));
+  EXPECT_TRUE(grid->IsDrawingAllowed());
+  EXPECT_TRUE(IsShown(*hidden->GetEditWnd()));
+  EXPECT_EQ(RectInParent(*below->GetEditWnd()).top, belowTop);
+
+  grid->PlaceCellEditors();
+  EXPECT_FALSE(IsShown(*hidden->GetEditWnd()));
+  for (const auto& button : hidden->GetButtons()) EXPECT_FALSE(IsShown(*button));
+  EXPECT_EQ(RectInParent(*below->GetEditWnd()).top, belowTop - 30);
+
+  grid->SetRedraw(FALSE);
+  ASSERT_TRUE(grid->Expand(b_));
+  EXPECT_TRUE(grid->IsDrawingAllowed());
+  grid->PlaceCellEditors();
+  EXPECT_TRUE(IsShown(*hidden->GetEditWnd()));
+  EXPECT_EQ(RectInParent(*below->GetEditWnd()).top, belowTop);
 }
 
 TEST_F(GridEditorsTest, LongScriptTextsAreShortenedToFitTheirEditors) {

@@ -1,0 +1,14 @@
+#include "editor/listener_output.h"
+
+#include <host/listener.h>
+
+#include "editor/no_verbosity.h"
+
+namespace Talvo {
+
+void PrintToListener(const std::wstring& text) {
+  if (NoVerbosity) return;
+  if (the_listener != nullptr && the_listener->edit_stream != nullptr) the_listener->edit_stream->puts(text.c_str());
+}
+
+}  // namespace Talvo

@@ -1,0 +1,115 @@
+#include "editor/profile_export.h"
+
+#include <vector>
+
+#include "controls/file_dialog_helper.h"
+#include "editor/error_box.h"
+#include "editor/listener_output.h"
+#include "editor/zip_archive_writer.h"
+#include "model/talvo.h"
+
+namespace Talvo {
+
+namespace {
+
+HWND WindowOf(CWnd* owner) { return owner != nullptr ? owner->GetSafeHwnd() : nullptr; }
+
+// The chosen path with `extension` appended when it has none.
+std::filesystem::path WithExtension(const std::wstring& chosen, const wchar_t* extension) {
+  std::filesystem::path path(chosen);
+  if (!path.has_extension()) path += extension;
+  return path;
+}
+
+// Saves the custom-scripts document when it has changes; true when it is saved afterwards.
+bool SaveScriptsIfUnsaved(XmlCustomScripts* scripts) {
+  return scripts != nullptr && (scripts->IsSaved() || scripts->Save());
+}
+
+}  // namespace
+
+void ExportProfileXml(CWnd* owner, Talvo& root) {
+  XmlProfile* profile = root.GetCurrentProfile();
+  if (profile == nullptr) return;
+  FileDialogHelper dialog(WindowOf(owner));
+  dialog.title = L"Export Current Profile";
+  dialog.filter = {{L"Xml", L"*.XML"}};
+  dialog.defaultExtension = L"xml";
+  if (!dialog.Save()) return;
+  if (profile->SaveAs(WithExtension(dialog.GetPath(), L".xml")) != kXmlOk) {
+    ShowErrorBox(WindowOf(owner), L"Can't save file!");
+  }
+}
+
+void ExportProfileZip(CWnd* owner, Talvo& root) {
+  XmlProfile* profile = root.GetCurrentProfile();
+  if (profile == nullptr) {
+    PrintToListener(L"Error: Profile not found\n");
+    return;
+  }
+  if (!profile->IsSaved()) {
+    root.EnsureDataFolders();
+    profile->Save();
+    SaveScriptsIfUnsaved(root.GetCustomScripts());
+  }
+  if (!profile->IsSaved()) {
+    PrintToListener(L"Error: Can't save Profile. Please save Profile manually and try again.\n");
+    return;
+  }
+  if (profile->GetOwner() == nullptr) {
+    PrintToListener(L"Error: Can't fined Profiles list \n");
+    return;
+  }
+  FileDialogHelper dialog(WindowOf(owner));
+  dialog.title = L"ZipExport Current Profile with used Functions";
+  dialog.filter = {{L"Zip", L"*.zip"}};
+  dialog.defaultExtension = L"zip";
+  if (!dialog.Save()) {
+    PrintToListener(L"Canceled Zip export Profiles with Functions\n");
+    return;
+  }
+  WriteProfileZip(owner, root, WithExtension(dialog.GetPath(), L".zip"));
+}
+
+bool WriteProfileZip(CWnd* owner, Talvo& root, const std::filesystem::path& path) {
+  XmlProfile* profile = root.GetCurrentProfile();
+  if (profile == nullptr) return false;
+  ZipArchiveWriter archive;
+  if (!archive.Create(path) || !archive.AddFile(profile->XmlDocument::GetName() + L".xml", profile->GetFilePath())) {
+    ShowErrorBox(WindowOf(owner), L"Can't create zip file");
+    return false;
+  }
+  std::vector<int> keys;
+  profile->GetAssignedKeys(keys);
+  for (const int key : keys) {
+    const std::wstring id = profile->GetFunctionIdOfKey(key);
+    XmlFunction* function = id.empty() ? nullptr : root.FindFunctionById(id);
+    if (function == nullptr) continue;
+    if (!function->IsSaved()) function->Save();
+    if (!function->IsSaved()) {
+      PrintToListener(L"Error: Can't save Function: " + function->GetName() + L"\n");
+      continue;
+    }
+    // Once per assignment: a function on several keys is written under the same name each time.
+    if (!archive.AddFile(function->XmlDocument::GetName() + L".xml", function->GetFilePath())) {
+      ShowErrorBox(WindowOf(owner), L"Can't create zip file");
+      return false;
+    }
+  }
+  XmlCustomScripts* scripts = root.GetCustomScripts();
+  if (scripts != nullptr && !SaveScriptsIfUnsaved(scripts)) {
+    PrintToListener(L"Error: Can't save custom scripts\n");
+  } else if (scripts != nullptr &&
+             !archive.AddFile(scripts->XmlDocument::GetName() + L".xml", scripts->GetFilePath())) {
+    ShowErrorBox(WindowOf(owner), L"Can't create zip file");
+    return false;
+  }
+  if (!archive.Close()) {
+    ShowErrorBox(WindowOf(owner), L"Can't create zip file");
+    return false;
+  }
+  PrintToListener(L"Zip created. Please check your zipfile.\n");
+  return true;
+}
+
+}  // namespace Talvo

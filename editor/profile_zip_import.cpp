@@ -1,0 +1,219 @@
+#include "editor/profile_zip_import.h"
+
+#include <host/debug.h>
+
+#include <cwctype>
+#include <exception>
+#include <map>
+
+#include "editor/error_box.h"
+#include "editor/function_rename_prompt.h"
+#include "editor/imported_profile_placement.h"
+#include "editor/zip_archive_reader.h"
+#include "engine/messages.h"
+#include "model/editor_window.h"
+#include "model/ids.h"
+#include "model/string_table.h"
+#include "model/talvo.h"
+#include "model/text.h"
+#include "model/vocabulary.h"
+
+namespace Talvo {
+
+namespace {
+
+HWND WindowOf(CWnd* window) { return window != nullptr ? window->GetSafeHwnd() : nullptr; }
+
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+// The entry's file name without folder and extension.
+std::wstring DocumentNameOfEntry(const std::wstring& entryName) {
+  std::wstring name = entryName.substr(entryName.rfind(L'/') + 1);
+  if (const std::size_t dot = name.rfind(L'.'); dot != std::wstring::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+bool EndsWithXml(const std::wstring& name) {
+  if (name.size() < 4) return false;
+  std::wstring tail = name.substr(name.size() - 4);
+  for (wchar_t& c : tail) c = static_cast<wchar_t>(std::towlower(c));
+  return tail == L".xml";
+}
+
+// Kind normalised, cases upgraded when older than version 1003, and the "Override Mode" case present.
+void PrepareFunction(XmlFunction& function) {
+  function.NormalizeKind();
+  if (ParseInt(WideToUtf8(function.GetVersion()), 0) < 1003) function.UpgradeCases();
+  function.EnsureOverrideMode();
+}
+
+// Adds one parsed entry to the archive's documents; false with `error` set when it must be refused.
+bool TakeEntry(const ZipEntry& entry, const XmlDocument& parsed, std::map<std::wstring, std::string>& functionBytes,
+               ProfileArchive& archive, std::wstring& error) {
+  const std::wstring documentName = DocumentNameOfEntry(entry.name);
+  const bool recognised = parsed.HasNode(TALVO_XML_PROFILE) || parsed.HasNode(TALVO_XML_CUSTOMSCRIPTS) ||
+                          parsed.HasNode(TALVO_XML_FUNCTION);
+  if (!recognised) return true;  // entries of other kinds are not ours to import
+  if (!IsSafeDocumentName(documentName)) {
+    error = L"the entry name " + Quoted(entry.name) + L" is not a usable file name";
+    return false;
+  }
+  if (parsed.HasNode(TALVO_XML_PROFILE)) {
+    archive.profile = std::make_unique<XmlProfile>(nullptr);
+    archive.profile->CopyFrom(parsed);
+    archive.profile->XmlDocument::SetName(documentName);
+  } else if (parsed.HasNode(TALVO_XML_CUSTOMSCRIPTS)) {
+    archive.scripts = std::make_unique<XmlCustomScripts>(nullptr);
+    archive.scripts->CopyFrom(parsed);
+    archive.scripts->XmlDocument::SetName(documentName);
+  } else {
+    // A function on several keys is stored once per key under the same name; the copies are one function.
+    // Two different documents under one name cannot both be imported faithfully.
+    if (const auto seen = functionBytes.find(documentName); seen != functionBytes.end()) {
+      if (seen->second == entry.bytes) return true;
+      error = L"the archive holds two different functions named " + Quoted(documentName);
+      return false;
+    }
+    functionBytes.emplace(documentName, entry.bytes);
+    auto function = std::make_unique<XmlFunction>(nullptr);
+    function->CopyFrom(parsed);
+    function->XmlDocument::SetName(documentName);
+    PrepareFunction(*function);
+    archive.functions.push_back(std::move(function));
+  }
+  return true;
+}
+
+// Renews the imported function's id when an existing function (or none valid) carries it, and points the
+// imported profile's assignments at the new id.
+void RenewClashingId(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* profile, int position) {
+  const std::wstring oldId = function.GetId();
+  if (IsDocumentId(oldId) && folder.IndexOfId(oldId) < 0) return;
+  const std::wstring newId = folder.NewUniqueId(position);
+  function.SetId(newId);
+  if (profile != nullptr && !oldId.empty()) profile->ReplaceFunctionId(oldId, newId);
+}
+
+// Lets the existing functions of the same name take the imported content (each keeps its file and id,
+// and the imported profile's assignments follow). Returns the last of them, or null when none exists.
+XmlFunction* OverrideSameNamed(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* profile) {
+  XmlFunction* standIn = nullptr;
+  for (int i = 0; i < folder.Count(); ++i) {
+    XmlFunction* existing = folder.GetFunction(i);
+    if (existing->GetName() != function.GetName()) continue;
+    const std::wstring oldId = function.GetId();
+    function.SetId(existing->GetId());
+    if (profile != nullptr && !oldId.empty()) profile->ReplaceFunctionId(oldId, existing->GetId());
+    CopyDocumentKeepingFile(*existing, function);
+    standIn = existing;
+  }
+  return standIn;
+}
+
+bool AnyNameTaken(const Talvo& root, const ProfileArchive& archive) {
+  for (const auto& function : archive.functions) {
+    if (root.CountFunctionsNamed(function->GetName()) > 0) return true;
+  }
+  return false;
+}
+
+void ImportFunctions(CWnd* page, Talvo& root, ProfileArchive& archive, XmlProfile* profile) {
+  XmlFunctionDir& folder = *root.GetFunctions();
+  bool override = folder.Count() == 0;
+  if (!override && AnyNameTaken(root, archive)) {
+    const wchar_t* product = GetString(184);
+    override = MessageBoxW(WindowOf(page), L"Override existing functions with the same names? [Yes][No]",
+                           product != nullptr ? product : L"Quillon", MB_YESNO) == IDYES;
+  }
+  int position = 0;
+  for (auto& function : archive.functions) {
+    ++position;
+    function->SetProperty("time", MakeUniqueId());
+    try {
+      RenewClashingId(folder, *function, profile, position);
+    } catch (const std::exception& exception) {
+      MessageBoxW(WindowOf(page), Utf8ToWide(exception.what()).c_str(), L"Warning!", MB_OK | MB_ICONEXCLAMATION);
+      continue;
+    }
+    XmlFunction* standIn = override ? OverrideSameNamed(folder, *function, profile) : nullptr;
+    if (standIn == nullptr) {
+      while (!override && root.CountFunctionsNamed(function->GetName()) > 0) {
+        if (PromptFunctionRename(page, *function) != IDOK) break;
+      }
+      function->SetOwner(&folder);
+      function->XmlDocument::SetName(
+          FreeDocumentName(folder, function->XmlDocument::GetName(), function->GetId()));
+      standIn = static_cast<XmlFunction*>(folder.Add(std::move(function)));
+    }
+    standIn->Save();
+  }
+}
+
+}  // namespace
+
+bool ReadProfileArchive(const std::filesystem::path& path, ProfileArchive& archive, std::wstring& error) {
+  ZipArchiveReader reader;
+  const ZipArchiveReader::Status status = reader.Read(path);
+  if (status == ZipArchiveReader::Status::CannotOpen) {
+    error = L"Can't open zip file";
+    return false;
+  }
+  if (status == ZipArchiveReader::Status::Refused) {
+    error = L"Can't import the zip file: " + reader.Error() + L".";
+    return false;
+  }
+  std::map<std::wstring, std::string> functionBytes;
+  int index = 0;
+  for (const ZipEntry& entry : reader.Entries()) {
+    DebugPrint(L"%i   %i  \n", index++, static_cast<int>(entry.bytes.size()));
+    XmlDocument parsed(nullptr);
+    if (parsed.Parse(entry.bytes) != kXmlOk) {
+      if (!EndsWithXml(entry.name)) continue;  // not a document at all: nothing of ours
+      error = L"Can't import the zip file: the entry " + Quoted(entry.name) + L" is not a readable XML document.";
+      return false;
+    }
+    std::wstring problem;
+    if (!TakeEntry(entry, parsed, functionBytes, archive, problem)) {
+      error = L"Can't import the zip file: " + problem + L".";
+      return false;
+    }
+  }
+  if (!archive.profile && !archive.scripts && archive.functions.empty()) {
+    error = L"Can't import the zip file: it holds no profile, function or custom scripts.";
+    return false;
+  }
+  return true;
+}
+
+bool ImportProfileZip(CWnd* page, Talvo& root, const std::filesystem::path& path) {
+  if (root.GetProfiles() == nullptr || root.GetFunctions() == nullptr) return false;
+  ProfileArchive archive;
+  std::wstring error;
+  if (!ReadProfileArchive(path, archive, error)) {
+    ShowErrorBox(WindowOf(page), error);
+    return false;
+  }
+  root.EnsureDataFolders();
+
+  XmlProfile* profile = nullptr;
+  if (archive.profile) {
+    profile = PlaceImportedProfile(page, root, std::move(archive.profile)).profile;
+    if (profile != nullptr) profile->Save();
+  }
+  if (!archive.functions.empty()) ImportFunctions(page, root, archive, profile);
+  if (XmlCustomScripts* scripts = root.GetCustomScripts(); scripts != nullptr && archive.scripts) {
+    scripts->Merge(*archive.scripts);
+  }
+  if (XmlCustomScripts* scripts = root.GetCustomScripts(); scripts != nullptr && !scripts->IsSaved()) scripts->Save();
+  // Renewed function ids were written into the profile after its first save.
+  if (profile != nullptr && !profile->IsSaved()) profile->Save();
+
+  root.MigrateFunctions();
+  if (HWND editor = EditorWindow(); editor != nullptr && IsWindow(editor)) {
+    PostMessageW(editor, DocumentChangedMessage, 0, reinterpret_cast<LPARAM>(WindowOf(page)));
+    PostMessageW(editor, TalvoDataChangedMessage, 0, reinterpret_cast<LPARAM>(WindowOf(page)));
+  }
+  return true;
+}
+
+}  // namespace Talvo

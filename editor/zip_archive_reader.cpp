@@ -1,0 +1,124 @@
+#include "editor/zip_archive_reader.h"
+
+#include <minizip/unzip.h>
+
+#include <memory>
+
+#include "model/text.h"
+
+namespace Talvo {
+
+namespace {
+
+constexpr uLong kEncryptedFlag = 0x1;
+constexpr std::size_t kMaxNameBytes = 1024;
+
+struct ArchiveCloser {
+  void operator()(void* archive) const { unzClose(archive); }
+};
+
+std::wstring Quoted(const std::wstring& name) { return L"\"" + name + L"\""; }
+
+}  // namespace
+
+std::wstring ZipArchiveReader::CheckEntryName(const std::wstring& name) {
+  if (name.empty()) return L"an entry has no name";
+  for (const wchar_t c : name) {
+    if (c < 0x20 || c == 0x7F) return L"the entry name " + Quoted(name) + L" holds control characters";
+    if (c == L'\\') return L"the entry name " + Quoted(name) + L" holds a backslash";
+  }
+  if (name.front() == L'/') return L"the entry name " + Quoted(name) + L" is an absolute path";
+  if (name.size() >= 2 && name[1] == L':') return L"the entry name " + Quoted(name) + L" names a drive";
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    const std::size_t end = std::min(name.find(L'/', start), name.size());
+    if (name.compare(start, end - start, L"..") == 0) {
+      return L"the entry name " + Quoted(name) + L" leads out of its folder";
+    }
+    start = end + 1;
+  }
+  return {};
+}
+
+ZipArchiveReader::Status ZipArchiveReader::Refuse(const std::wstring& reason) {
+  entries_.clear();
+  error_ = reason;
+  return Status::Refused;
+}
+
+ZipArchiveReader::Status ZipArchiveReader::Read(const std::filesystem::path& path) {
+  entries_.clear();
+  error_.clear();
+  std::unique_ptr<void, ArchiveCloser> archive(unzOpen64(path.c_str()));
+  if (!archive) {
+    error_ = L"the file is not a zip archive or cannot be read";
+    return Status::CannotOpen;
+  }
+  unz_global_info64 global{};
+  if (unzGetGlobalInfo64(archive.get(), &global) != UNZ_OK) return Refuse(L"the archive's directory is damaged");
+  if (global.number_entry > limits_.maxEntries) {
+    return Refuse(L"the archive holds more than " + std::to_wstring(limits_.maxEntries) + L" entries");
+  }
+
+  std::uint64_t total = 0;
+  int result = unzGoToFirstFile(archive.get());
+  while (result == UNZ_OK) {
+    unz_file_info64 info{};
+    char nameBytes[kMaxNameBytes + 1] = {};
+    if (unzGetCurrentFileInfo64(archive.get(), &info, nameBytes, sizeof nameBytes, nullptr, 0, nullptr, 0) != UNZ_OK) {
+      return Refuse(L"the archive's directory is damaged");
+    }
+    if (info.size_filename > kMaxNameBytes) return Refuse(L"an entry name is too long");
+    const std::wstring name = Utf8ToWide(std::string_view(nameBytes, info.size_filename));
+    if (const std::wstring problem = CheckEntryName(name); !problem.empty()) return Refuse(problem);
+    if (info.flag & kEncryptedFlag) return Refuse(L"the entry " + Quoted(name) + L" is password-protected");
+    if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) {
+      return Refuse(L"the entry " + Quoted(name) + L" uses an unknown compression");
+    }
+    if (info.uncompressed_size > limits_.maxEntrySize) return Refuse(L"the entry " + Quoted(name) + L" is too large");
+    total += info.uncompressed_size;
+    if (total > limits_.maxTotalSize) return Refuse(L"the archive's content is too large");
+
+    const bool folder = name.back() == L'/';
+    if (!folder) {
+      ZipEntry entry{name, {}};
+      if (!ReadCurrentEntry(archive.get(), name, info.uncompressed_size, entry.bytes)) return Status::Refused;
+      entries_.push_back(std::move(entry));
+    }
+    result = unzGoToNextFile(archive.get());
+  }
+  if (result != UNZ_END_OF_LIST_OF_FILE) return Refuse(L"the archive's directory is damaged");
+  return Status::Ok;
+}
+
+bool ZipArchiveReader::ReadCurrentEntry(void* archive, const std::wstring& name, std::uint64_t size,
+                                        std::string& bytes) {
+  if (unzOpenCurrentFile(archive) != UNZ_OK) {
+    Refuse(L"the entry " + Quoted(name) + L" cannot be read");
+    return false;
+  }
+  // One byte more than declared, so that an entry whose data runs on past its declared size is noticed
+  // without ever holding more than the limit allows.
+  bytes.resize(static_cast<std::size_t>(size) + 1);
+  std::size_t got = 0;
+  int read = 0;
+  while (got < bytes.size()) {
+    const std::size_t want = std::min<std::size_t>(bytes.size() - got, 1u << 20);
+    read = unzReadCurrentFile(archive, bytes.data() + got, static_cast<unsigned>(want));
+    if (read <= 0) break;
+    got += static_cast<std::size_t>(read);
+  }
+  const int closed = unzCloseCurrentFile(archive);
+  if (read < 0 || got != size) {
+    Refuse(L"the entry " + Quoted(name) + L" is damaged or not as large as it declares");
+    return false;
+  }
+  if (closed == UNZ_CRCERROR) {
+    Refuse(L"the entry " + Quoted(name) + L" is damaged (checksum mismatch)");
+    return false;
+  }
+  bytes.resize(got);
+  return true;
+}
+
+}  // namespace Talvo

@@ -1,0 +1,38 @@
+// ZipArchiveWriter: writes a flat zip archive (deflate, no password) entry by entry. The archive is built
+// in "<path>.tmp" and only renamed over the chosen path when Close succeeds, so a failed export never
+// leaves a broken archive behind nor destroys a file that was there before.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace Talvo {
+
+class ZipArchiveWriter {
+ public:
+  ZipArchiveWriter() = default;
+  ~ZipArchiveWriter();
+  ZipArchiveWriter(const ZipArchiveWriter&) = delete;
+  ZipArchiveWriter& operator=(const ZipArchiveWriter&) = delete;
+
+  // Starts a new archive that will become `path`. False when the temporary file cannot be created.
+  bool Create(const std::filesystem::path& path);
+  // Adds one entry with these bytes; the name is stored as UTF-8. False on a write failure (the archive
+  // is then abandoned).
+  bool AddEntry(const std::wstring& name, std::string_view bytes);
+  // Adds one entry with the content of a file. False when the file cannot be read or written.
+  bool AddFile(const std::wstring& name, const std::filesystem::path& file);
+  // Writes the central directory and moves the archive to its path. False on any failure; the
+  // temporary file is removed then.
+  bool Close();
+
+ private:
+  void Abandon();
+
+  void* zip_ = nullptr;  // minizip's zipFile
+  std::filesystem::path path_;
+  std::filesystem::path temporary_;
+};
+
+}  // namespace Talvo

@@ -1,0 +1,104 @@
+#include "editing/h_function_new_dlg.h"
+
+#include "naming_dialogs_fixture.h"
+#include "resources/dialogs/function_new_dlg.h"
+
+namespace Talvo::testing {
+namespace {
+
+using FunctionNewDlgTest = NamingDialogTest;
+
+// Runs the dialog with the user clicking one button.
+INT_PTR RunClicking(CWnd* parent, int buttonId) {
+  winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [buttonId](HWND dialog) { ClickItem(dialog, buttonId); });
+  hFunctionNewDlg dialog(parent);
+  return dialog.DoModal();
+}
+
+TEST_F(FunctionNewDlgTest, EachOfferedKindButtonEndsTheDialogWithItsKind) {
+  EXPECT_EQ(RunClicking(parent_.get(), IDC_KIND_SINGLE_TAP), 1105);
+  EXPECT_EQ(RunClicking(parent_.get(), IDC_KIND_MULTITAP), 1106);
+  EXPECT_EQ(RunClicking(parent_.get(), IDC_KIND_CONTEXT_SENSITIVE), 1108);
+  // The owner is disabled only while the dialog runs.
+  EXPECT_TRUE(parent_->IsWindowEnabled());
+  EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
+}
+
+TEST_F(FunctionNewDlgTest, ShowsThreeKindsInOneColumnAndHidesTheRetiredOnes) {
+  winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND dialog) {
+    EXPECT_EQ(ItemText(dialog, IDC_KIND_SINGLE_TAP), L"Single Tap");
+    EXPECT_EQ(ItemText(dialog, IDC_KIND_MULTITAP), L"MultiTap");
+    EXPECT_EQ(ItemText(dialog, IDC_KIND_CONTEXT_SENSITIVE), L"Conext Sensitive");
+    const RECT top = ItemRect(dialog, IDC_KIND_SINGLE_TAP);
+    const RECT middle = ItemRect(dialog, IDC_KIND_MULTITAP);
+    const RECT bottom = ItemRect(dialog, IDC_KIND_CONTEXT_SENSITIVE);
+    const RECT size = DialogUnits(dialog, 0, 0, 215, 24);
+    for (const RECT& button : {top, middle, bottom}) {
+      EXPECT_EQ(button.left, top.left);
+      EXPECT_EQ(button.right - button.left, size.right);
+      EXPECT_EQ(button.bottom - button.top, size.bottom);
+    }
+    EXPECT_LT(top.bottom, middle.top);
+    EXPECT_LT(middle.bottom, bottom.top);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_LE(bottom.bottom, client.bottom);
+    for (int retired : {IDC_KIND_MULTITAP_MODIFIERS, IDC_KIND_MULTITAP_MODIFIERS_ELEMENTS}) {
+      ASSERT_NE(GetDlgItem(dialog, retired), nullptr);
+      EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, retired)));
+      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, retired)));
+    }
+    // A click on empty dialog space ends nothing.
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    winsim::Click(frame.right - 3, frame.bottom - 3);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EndDialog(dialog, IDCANCEL);
+  });
+  hFunctionNewDlg dialog(parent_.get());
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  const winsim::ModalRecord record = winsim::ModalLog().back();
+  EXPECT_EQ(record.caption, L"New Function");
+  EXPECT_EQ(record.templateId, IDD_FUNCTION_NEW);
+}
+
+TEST_F(FunctionNewDlgTest, ClosingItAnyOtherWayCancels) {
+  winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND dialog) { SendMessageW(dialog, WM_CLOSE, 0, 0); });
+  winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND) { winsim::KeyPress(VK_ESCAPE); });
+  winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND dialog) {
+    SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
+  for (int i = 0; i < 3; ++i) {
+    hFunctionNewDlg dialog(parent_.get());
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL) << i;
+  }
+  EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
+}
+
+TEST_F(FunctionNewDlgTest, Screenshots) {
+  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
+    SetTheme(theme);
+    winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND dialog) {
+      RECT button{};
+      GetWindowRect(GetDlgItem(dialog, IDC_KIND_MULTITAP), &button);
+      winsim::MouseMove((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+      SaveScreenshot(dialog, "function_new_dlg");
+      // The face takes the host's panel colour.
+      const winsim::Image image = winsim::CaptureWindow(dialog);
+      RECT client{};
+      GetClientRect(dialog, &client);
+      POINT corner{client.right - 2, client.bottom - 2};
+      MapWindowPoints(dialog, nullptr, &corner, 1);
+      RECT frame{};
+      GetWindowRect(dialog, &frame);
+      EXPECT_EQ(image.Pixel(corner.x - frame.left, corner.y - frame.top), HostColor(kBackground));
+      EndDialog(dialog, IDCANCEL);
+    });
+    hFunctionNewDlg dialog(parent_.get());
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  }
+  SetTheme(kLightTheme);
+}
+
+}  // namespace
+}  // namespace Talvo::testing

@@ -1,0 +1,137 @@
+// The about box: its texts, its logo, its link to the maker's web page and the ways to close it.
+#include <windows.h>
+#include <win32/simulation.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "controls/controls_fixture.h"
+#include "editor/about_dlg.h"
+#include "editor/logo_bitmap.h"
+#include "editor/product_info.h"
+#include "resources/dialogs/about_dlg.h"
+
+namespace Talvo {
+namespace {
+
+using testing::ControlsTest;
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (GetObjectW(bitmap, sizeof info, &info) == 0) return {0, 0};
+  return {info.bmWidth, info.bmHeight};
+}
+
+void PressButton(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
+
+class AboutDlgTest : public ControlsTest {
+ protected:
+  // Runs the about box as the editor does; `look` sees it open and closes it.
+  INT_PTR RunAbout(winsim::DialogAnswer look) {
+    CWnd* parent = CreateParent(600, 600, 50, 50);
+    winsim::AnswerModalDialog(IDD_ABOUT, std::move(look));
+    AboutDlg dialog(parent);
+    return dialog.DoModal();
+  }
+};
+
+TEST_F(AboutDlgTest, ShowsTheVersionLineTheLogoAndTheLinkEveryTimeItOpens) {
+  for (int opening = 0; opening < 2; ++opening) {
+    HBITMAP shown = nullptr;
+    const INT_PTR result = RunAbout([&](HWND dialog) {
+      EXPECT_EQ(TextOf(dialog), L"Version");
+      EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_ABOUT_VERSION)), L"version: 2.0.00");
+      EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_ABOUT_LINK)), kMakerWebPageText);
+      EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_ABOUT_CLOSE)), L"Close");
+      shown = reinterpret_cast<HBITMAP>(SendDlgItemMessageW(dialog, IDC_ABOUT_LOGO, STM_GETIMAGE, IMAGE_BITMAP, 0));
+      const SIZE size = BitmapSize(shown);
+      EXPECT_EQ(size.cx, LogoBitmap::kWidth);
+      EXPECT_EQ(size.cy, LogoBitmap::kHeight);
+      PressButton(dialog, IDC_ABOUT_CLOSE);
+    });
+    EXPECT_EQ(result, IDCANCEL) << "\"Close\" ends the dialog as a cancel";
+    // The logo went with the dialog.
+    EXPECT_EQ(BitmapSize(shown).cx, 0);
+  }
+}
+
+TEST_F(AboutDlgTest, EscapeClosesTheDialog) {
+  bool seen = false;
+  EXPECT_EQ(RunAbout([&](HWND) {
+              seen = true;
+              winsim::KeyPress(VK_ESCAPE);
+            }),
+            IDCANCEL);
+  EXPECT_TRUE(seen);
+}
+
+TEST_F(AboutDlgTest, TheLinkOpensTheMakersPageAndLeavesTheDialogOpen) {
+  winsim::ClearShellExecuteLog();
+  RunAbout([&](HWND dialog) {
+    PressButton(dialog, IDC_ABOUT_LINK);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    PressButton(dialog, IDC_ABOUT_CLOSE);
+  });
+  const std::vector<winsim::ShellExecuteRecord> log = winsim::ShellExecuteLog();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].operation, L"open");
+  EXPECT_EQ(log[0].file, kMakerWebPage);
+  EXPECT_EQ(log[0].showCommand, SW_SHOWNORMAL);
+}
+
+TEST_F(AboutDlgTest, RegisteringTheTemplateAgainKeepsTheFirstRegistration) {
+  RegisterAboutDlgTemplate();
+  const DLGTEMPLATE* first = FindDialogTemplate(IDD_ABOUT);
+  ASSERT_NE(first, nullptr);
+  RegisterAboutDlgTemplate();
+  EXPECT_EQ(FindDialogTemplate(IDD_ABOUT), first);
+}
+
+TEST_F(AboutDlgTest, TheLogoShowsAKeyCapWithTapDotsOnItsBackground) {
+  const LogoBitmap logo;
+  ASSERT_NE(logo.Get(), nullptr);
+  HDC memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(memory, logo.Get());
+  const COLORREF background = GetPixel(memory, 3, 3);
+  const COLORREF keyFace = GetPixel(memory, 30, 50);
+  const COLORREF tapDot = GetPixel(memory, 64, 153);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  // A dark blue background, a light key face and an orange dot.
+  EXPECT_LT(GetRValue(background) + GetGValue(background), 160);
+  EXPECT_GT(GetBValue(background), GetRValue(background));
+  EXPECT_GT(GetRValue(keyFace), 200);
+  EXPECT_GT(GetBValue(keyFace), 200);
+  EXPECT_GT(GetRValue(tapDot), 200);
+  EXPECT_LT(GetBValue(tapDot), 100);
+}
+
+TEST_F(AboutDlgTest, ScreenshotsInBothThemes) {
+  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
+    SetTheme(theme);
+    RunAbout([&](HWND dialog) {
+      const std::string name = theme == kLightTheme ? "about_dlg_light.png" : "about_dlg_dark.png";
+      EXPECT_TRUE(winsim::SaveWindowPng(dialog, (testing::ControlsTestOutput() / name).string()));
+      // The logo is painted inside its picture.
+      RECT picture{};
+      GetWindowRect(GetDlgItem(dialog, IDC_ABOUT_LOGO), &picture);
+      RECT window{};
+      GetWindowRect(dialog, &window);
+      const winsim::Image image = winsim::CaptureWindow(dialog);
+      const int centreX = (picture.left + picture.right) / 2 - window.left;
+      const COLORREF dot = image.Pixel(centreX, (picture.top + picture.bottom) / 2 - window.top);
+      EXPECT_NE(dot, GetSysColor(COLOR_BTNFACE));
+      PressButton(dialog, IDC_ABOUT_CLOSE);
+    });
+  }
+}
+
+}  // namespace
+}  // namespace Talvo

@@ -1,0 +1,226 @@
+// The keyboard chart: its lines for a profile on a layout, and the command that writes it to a file.
+#include <windows.h>
+#include <win32/simulation.h>
+
+#include <gtest/gtest.h>
+#include <host/simulation.h>
+#include <mfc/simulation.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "editor/keyboard_chart.h"
+#include "editor/keyboard_chart_command.h"
+#include "model/talvo.h"
+
+namespace Talvo {
+namespace {
+
+constexpr int kSingleTap = 1100;
+constexpr int kKeyQ = 31;          // "Q" on both US layouts
+constexpr int kKeyBackspace = 29;  // "Backspace"
+constexpr int kKeyA = 45;          // "A"
+constexpr int kLastIsoKey = 104;
+
+const std::wstring kEmptyHeader = L"Current Profile Name:   \"Default\"\tLayout:   \"US-ANSI\" ";
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::filesystem::path> FolderEntries(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> entries;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) entries.push_back(entry.path().filename());
+  return entries;
+}
+
+class KeyboardChartTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    winsim::Reset();
+    mfcsim::Reset();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    root_ = std::filesystem::temp_directory_path() /
+            ("talvo-chart-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+    std::filesystem::remove_all(root_);
+    hostsim::Start(root_.wstring());
+    ASSERT_TRUE(GetTalvo().Load());
+    desktop_ = root_ / "Desktop";
+    std::filesystem::create_directories(desktop_);
+    previousDesktop_ = winsim::DesktopFolder();
+    winsim::SetDesktopFolder(desktop_.wstring());
+  }
+
+  void TearDown() override {
+    winsim::SetDesktopFolder(previousDesktop_);
+    mfcsim::Reset();
+    GetTalvo().Clear();
+    hostsim::Reset();
+    winsim::Reset();
+    std::filesystem::remove_all(root_);
+  }
+
+  XmlProfile& Profile() { return *GetTalvo().GetCurrentProfile(); }
+
+  XmlFunction* NewFunction(const std::wstring& name) {
+    XmlFunction* function = GetTalvo().CreateFunction(kSingleTap);
+    function->SetName(name);
+    return function;
+  }
+
+  void Assign(int key, const std::wstring& functionId) { Profile().Assign(key, 0, functionId, false, false); }
+
+  std::vector<std::wstring> CurrentChart() {
+    return KeyboardChart(Profile(), GetTalvo().GetCurrentKeyboard(), GetTalvo()).Lines();
+  }
+
+  std::filesystem::path root_;
+  std::filesystem::path desktop_;
+  std::wstring previousDesktop_;  // the window system keeps its desktop across resets
+};
+
+TEST_F(KeyboardChartTest, AProfileWithoutAssignmentsGivesTheHeaderAndAnEmptyLine) {
+  Profile().RemoveAllAssignments();
+  const KeyboardChart chart(Profile(), GetTalvo().GetCurrentKeyboard(), GetTalvo());
+  EXPECT_EQ(chart.Lines(), (std::vector<std::wstring>{kEmptyHeader, L""}));
+  // Every line ends in CR LF in the file.
+  EXPECT_EQ(chart.FileText(), "Current Profile Name:   \"Default\"\tLayout:   \"US-ANSI\" \r\n\r\n");
+}
+
+TEST_F(KeyboardChartTest, KeysFollowInKeyOrderWithTheirTextPaddedAndTheirFunctionsNamed) {
+  XmlFunction* weld = NewFunction(L"Weld Verts");
+  XmlFunction* chamfer = NewFunction(L"Chamfer");
+  Assign(kKeyQ, weld->GetId());
+  Assign(kKeyBackspace, chamfer->GetId());
+  Assign(kKeyA, L"");  // assigned, but without a function
+
+  EXPECT_EQ(CurrentChart(), (std::vector<std::wstring>{
+                                kEmptyHeader,
+                                L"",
+                                L"Key:\t\"Backspace\"   \tFunction:\t\"Chamfer\" ",
+                                L"Key:\t\"Q\"           \tFunction:\t\"Weld Verts\" ",
+                                L"Key:\t\"A\"           \tFunction:\t",
+                            }));
+}
+
+TEST_F(KeyboardChartTest, AKeyWhoseFunctionWasDeletedEndsAfterTheFunctionLabel) {
+  XmlFunction* gone = NewFunction(L"Gone");
+  const std::wstring id = gone->GetId();
+  Assign(kKeyQ, id);
+  ASSERT_NE(GetTalvo().GetFunctions()->Release(GetTalvo().IndexOfFunctionById(id)), nullptr);
+  ASSERT_EQ(GetTalvo().FindFunctionById(id), nullptr);
+  EXPECT_EQ(CurrentChart().back(), L"Key:\t\"Q\"           \tFunction:\t");
+}
+
+TEST_F(KeyboardChartTest, KeyTextsAreCountedInCharactersAndLongOnesAreNotPadded) {
+  XmlKeyboard layout;
+  ASSERT_EQ(layout.Parse("<properties name=\"Wide\" id=\"000000\"/>\n"
+                         "<keyboard type=\"0\">\n"
+                         "<key id=\"0\" text=\"ABCDEFGHIJKL\" ext=\"\" virt=\"27\"/>\n"
+                         "<key id=\"1\" text=\"\xC3\x84\xC3\x96\" ext=\"\" virt=\"112\"/>\n"
+                         "<key id=\"2\" text=\"Thirteen Char\" ext=\"\" virt=\"113\"/>\n"
+                         "</keyboard>\n"),
+            kXmlOk);
+  Profile().SetName(L"M\u00FCller");
+  for (int key : {0, 1, 2}) Assign(key, L"");
+
+  const KeyboardChart chart(Profile(), &layout, GetTalvo());
+  EXPECT_EQ(chart.Lines()[0], L"Current Profile Name:   \"M\u00FCller\"\tLayout:   \"US-ANSI\" ");
+  EXPECT_EQ(chart.Lines()[2], L"Key:\t\"ABCDEFGHIJKL\"\tFunction:\t");
+  EXPECT_EQ(chart.Lines()[3], L"Key:\t\"\u00C4\u00D6\"          \tFunction:\t");
+  EXPECT_EQ(chart.Lines()[4], L"Key:\t\"Thirteen Char\"\tFunction:\t");
+  // Characters beyond ASCII are written as UTF-8.
+  EXPECT_NE(chart.FileText().find("\"M\xC3\xBCller\""), std::string::npos);
+  EXPECT_NE(chart.FileText().find("Key:\t\"\xC3\x84\xC3\x96\"          \t"), std::string::npos);
+}
+
+TEST_F(KeyboardChartTest, TheLastIsoKeyIsListedOnlyOnAnIsoLayout) {
+  XmlFunction* function = NewFunction(L"Extra");
+  Assign(kLastIsoKey, function->GetId());
+  EXPECT_EQ(CurrentChart().size(), 2u) << "US-ANSI stops at key 103";
+
+  Profile().SetLayout(L"US-ISO");
+  XmlKeyboard* iso = GetTalvo().GetCurrentKeyboard();
+  ASSERT_NE(iso, nullptr);
+  ASSERT_EQ(iso->GetName(), L"US-ISO");
+  const std::vector<std::wstring> lines = CurrentChart();
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[2].rfind(L"Key:\t\"" + iso->GetKeyText(kLastIsoKey) + L"\"", 0), 0u);
+  EXPECT_EQ(lines[2].substr(lines[2].find(L"\tFunction:")), L"\tFunction:\t\"Extra\" ");
+
+  EXPECT_EQ(KeyboardChart::LastKey(nullptr), 103);
+  EXPECT_EQ(KeyboardChart::LastKey(iso), 104);
+}
+
+TEST_F(KeyboardChartTest, WithoutALayoutKeysHaveEmptyTextsInTheAnsiRange) {
+  Assign(kKeyQ, L"");
+  Assign(kLastIsoKey, L"");
+  const KeyboardChart chart(Profile(), nullptr, GetTalvo());
+  EXPECT_EQ(chart.Lines(), (std::vector<std::wstring>{kEmptyHeader, L"", L"Key:\t\"\"            \tFunction:\t"}));
+}
+
+TEST_F(KeyboardChartTest, TheCommandAsksForATextFileOnTheDesktopAndWritesTheChart) {
+  Assign(kKeyQ, NewFunction(L"Weld")->GetId());
+  winsim::AnswerFileDialog(L"chart", winsim::FileDialogKind::Save);
+  EXPECT_TRUE(WriteKeyboardChart(nullptr));
+
+  const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].kind, winsim::ModalKind::SaveFileDialog);
+  EXPECT_EQ(log[0].caption, L"Write Keyboard Chart...");
+  EXPECT_EQ(std::filesystem::path(log[0].initialDir), desktop_);
+  EXPECT_EQ(log[0].filter, (std::vector<std::pair<std::wstring, std::wstring>>{{L"*.TXT", L"*.txt"}}));
+  EXPECT_EQ(log[0].defaultExtension, L"txt");
+  EXPECT_TRUE(log[0].flags & OFN_OVERWRITEPROMPT);
+
+  const KeyboardChart expected(Profile(), GetTalvo().GetCurrentKeyboard(), GetTalvo());
+  EXPECT_EQ(ReadBytes(desktop_ / "chart.txt"), expected.FileText());
+  EXPECT_EQ(FolderEntries(desktop_), std::vector<std::filesystem::path>{"chart.txt"}) << "no temporary file is left";
+}
+
+TEST_F(KeyboardChartTest, TheCommandReplacesAnExistingFileWhenTheUserAgrees) {
+  std::ofstream(desktop_ / "chart.txt") << "old chart";
+  winsim::AnswerFileDialog(L"chart.txt", winsim::FileDialogKind::Save);
+  winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"already exists"));
+  EXPECT_TRUE(WriteKeyboardChart(nullptr));
+  EXPECT_EQ(ReadBytes(desktop_ / "chart.txt").rfind("Current Profile Name:", 0), 0u);
+}
+
+TEST_F(KeyboardChartTest, CancellingTheDialogOrHavingNoProfileWritesNothing) {
+  winsim::CancelFileDialog(winsim::FileDialogKind::Save);
+  EXPECT_FALSE(WriteKeyboardChart(nullptr));
+  EXPECT_TRUE(FolderEntries(desktop_).empty());
+
+  // Without a current profile no dialog is shown at all (an unexpected one would fail the test).
+  winsim::ClearModalLog();
+  GetTalvo().Clear();
+  EXPECT_FALSE(WriteKeyboardChart(nullptr));
+  EXPECT_TRUE(winsim::ModalLog().empty());
+}
+
+TEST_F(KeyboardChartTest, AFileThatCannotBeWrittenIsReportedAndWhatWasThereStays) {
+  // A folder stands where the chart should go: the chart cannot replace it.
+  const std::filesystem::path blocked = desktop_ / "blocked.txt";
+  std::filesystem::create_directories(blocked);
+  std::ofstream(blocked / "keep.txt") << "keep";
+  winsim::AnswerFileDialog(blocked.wstring(), winsim::FileDialogKind::Save);
+  winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"already exists"));
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't save file!", L"Error", true));
+
+  EXPECT_FALSE(WriteKeyboardChart(nullptr));
+  const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back().kind, winsim::ModalKind::MessageBox);
+  EXPECT_EQ(log.back().text, L"Can't save file!\n" + blocked.wstring());
+  EXPECT_EQ(log.back().flags & MB_ICONMASK, UINT{MB_ICONSTOP});
+  EXPECT_EQ(ReadBytes(blocked / "keep.txt"), "keep");
+  EXPECT_EQ(FolderEntries(desktop_), std::vector<std::filesystem::path>{"blocked.txt"}) << "no temporary file is left";
+}
+
+}  // namespace
+}  // namespace Talvo
