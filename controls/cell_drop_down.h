@@ -39,6 +39,11 @@ class CellDropDown final : public CMyComboBox {
   iDropDownCell* GetCell() const { return cell_; }
   int GetRow() const { return row_; }
   int GetColumn() const { return column_; }
+  // The grid moves the cell to another place when it renumbers its rows.
+  void SetCellPlace(int row, int column) {
+    row_ = row;
+    column_ = column;
+  }
   bool IsScriptList() const { return scriptList_; }
   // The text of the selected item; empty without a selection.
   std::wstring GetSelectedText() const;

@@ -23,6 +23,11 @@ class CellEdit final : public CEdit {
   CWnd* GetGrid() const { return grid_; }
   int GetRow() const { return row_; }
   int GetColumn() const { return column_; }
+  // The grid moves the cell to another place when it renumbers its rows.
+  void SetCellPlace(int row, int column) {
+    row_ = row;
+    column_ = column;
+  }
 
   // Tags the page stores through the text cell and reads back; the editor does not interpret them.
   std::wstring textTag1;

@@ -55,6 +55,11 @@ class CellSpinEdit final : public CWnd {
   int GetDecimals() const { return decimals_; }
   int GetRow() const { return row_; }
   int GetColumn() const { return column_; }
+  // The grid moves the cell to another place when it renumbers its rows.
+  void SetCellPlace(int row, int column) {
+    row_ = row;
+    column_ = column;
+  }
   iEditorCell* GetCell() const { return cell_; }
   // The value as shown in the text part.
   std::wstring FormatValue() const;

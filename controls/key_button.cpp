@@ -5,6 +5,7 @@
 #include <max.h>
 
 #include "controls/cell_editor_links.h"
+#include "controls/key_caption_fit.h"
 #include "controls/visual_manager.h"
 #include "model/editor_window.h"
 #include "model/string_table.h"
@@ -53,6 +54,7 @@ KeyButton::~KeyButton() {
 void KeyButton::CreateFonts() {
   MakeFont(captionFont_, 13, FW_BOLD);
   MakeFont(smallFont_, 10, FW_NORMAL);
+  MakeFont(smallCaptionFont_, 10, FW_BOLD);
   MakeFont(overlayFont_, 18, FW_BOLD);
 }
 
@@ -121,25 +123,43 @@ void KeyButton::Paint(CDC& dc, const CRect& rect) {
 
   dc.SetBkMode(TRANSPARENT);
   dc.SetTextColor(text);
-  std::wstring caption = GetCaption();
   CRect inner = body;
   inner.DeflateRect(4, 3);
   if (overlayBox) {
     CFont* old = dc.SelectObject(&overlayFont_);
-    dc.DrawText(caption, &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    dc.DrawText(GetCaption(), &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     dc.SelectObject(old);
     return;
   }
   CFont* old = dc.SelectObject(&captionFont_);
-  dc.DrawText(caption, &inner, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTopLine(dc, inner);
   dc.SelectObject(&smallFont_);
-  if (!secondText.empty()) dc.DrawText(secondText, &inner, DT_RIGHT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   if (!assignedText.empty()) {
     CRect lower = inner;
     lower.top = inner.top + inner.Height() / 2;
     dc.DrawText(assignedText, &lower, DT_LEFT | DT_BOTTOM | DT_WORDBREAK | DT_END_ELLIPSIS | DT_NOPREFIX);
   }
   dc.SelectObject(old);
+}
+
+// The caption, shrunk (and cut short with an ellipsis) when it is wider than the key, and the second text on
+// the right while it stays clear of the caption.
+void KeyButton::DrawTopLine(CDC& dc, const CRect& inner) {
+  const std::wstring caption = GetCaption();
+  dc.SelectObject(&captionFont_);
+  const int captionWidth = dc.GetTextExtent(caption).cx;
+  dc.SelectObject(&smallCaptionFont_);
+  const int smallCaptionWidth = dc.GetTextExtent(caption).cx;
+  dc.SelectObject(&smallFont_);
+  const int secondWidth = secondText.empty() ? 0 : dc.GetTextExtent(secondText).cx;
+  // The line may take two pixels of the right margin: the last letter's advance ends in empty space.
+  CRect line = inner;
+  line.right += 2;
+  const KeyCaptionFit fit = FitKeyCaption(line.Width(), captionWidth, smallCaptionWidth, secondWidth);
+
+  if (fit.showSecondText) dc.DrawText(secondText, &line, DT_RIGHT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  dc.SelectObject(fit.smallCaption ? &smallCaptionFont_ : &captionFont_);
+  dc.DrawText(caption, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 }  // namespace Talvo

@@ -58,8 +58,11 @@ class KeyButton : public KeyButtonBase {
  private:
   void ShowMenu(CPoint screenPoint);
 
+  void DrawTopLine(CDC& dc, const CRect& inner);
+
   CFont captionFont_;
   CFont smallFont_;
+  CFont smallCaptionFont_;  // for captions too wide for the caption font
   CFont overlayFont_;
 };
 

@@ -3,23 +3,11 @@
 #include <string>
 
 #include "controls/file_dialog_helper.h"
+#include "editor/error_box.h"
 #include "editor/keyboard_chart.h"
-#include "model/string_table.h"
 #include "model/talvo.h"
 
 namespace Talvo {
-
-namespace {
-
-constexpr int kErrorCaption = 129;  // "Error"
-
-void ReportWriteFailure(HWND owner, const std::wstring& path) {
-  const wchar_t* caption = GetString(kErrorCaption);
-  MessageBoxW(owner, (L"Can't save file!\n" + path).c_str(), caption != nullptr ? caption : L"Error",
-              MB_OK | MB_ICONSTOP);
-}
-
-}  // namespace
 
 bool WriteKeyboardChart(HWND owner) {
   Talvo& root = GetTalvo();
@@ -36,7 +24,7 @@ bool WriteKeyboardChart(HWND owner) {
   const std::wstring path = dialog.GetPath();
   const KeyboardChart chart(*profile, root.GetCurrentKeyboard(), root);
   if (!chart.Write(path)) {
-    ReportWriteFailure(owner, path);
+    ShowErrorBox(owner, L"Can't save file!\n" + path);
     return false;
   }
   return true;

@@ -8,7 +8,8 @@ namespace Talvo {
 extern bool NoVerbosity;
 
 // Re-reads the switch from the options document (the option is created, off, when missing; off without an
-// options document).
+// options document). The editor frame calls it when it comes up, after the documents are loaded, so that the
+// saved choice holds from the first line the editor prints; the options dialog calls it after every change.
 void ReadNoVerbosity();
 
 }  // namespace Talvo

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/file_dialog_helper.h"
+#include "editor/error_box.h"
 #include "editor/keyboard_chart_command.h"
 #include "editor/no_verbosity.h"
 #include "editor/options_editor_tab.h"
@@ -20,7 +21,6 @@ namespace Talvo {
 namespace {
 
 constexpr int kGeneralTitle = 179;
-constexpr int kErrorCaption = 129;
 
 const wchar_t* StringOr(int id, const wchar_t* fallback) {
   const wchar_t* text = GetString(id);
@@ -102,8 +102,7 @@ void OptionsDlg::OnSaveOptions() {
   if (!path.has_extension()) path += L".xml";
   const XmlOptions* options = GetTalvo().GetOptions();
   if (options == nullptr || options->SaveAs(path) != kXmlOk) {
-    MessageBoxW(m_hWnd, (L"Can't save file!\n" + path.wstring()).c_str(), StringOr(kErrorCaption, L"Error"),
-                MB_OK | MB_ICONSTOP);
+    ShowErrorBox(m_hWnd, L"Can't save file!\n" + path.wstring());
   }
 }
 

@@ -1,10 +1,9 @@
-// What the program says about itself: its version text and the maker's web page.
+// What the program says about itself: its version text (kept by the engine) and the maker's web page.
 #pragma once
 
-namespace Talvo {
+#include "engine/product.h"
 
-// The version line's text (the about box shows "version: " followed by it).
-inline constexpr const wchar_t* kProductVersion = L"2.0.00";
+namespace Talvo {
 
 // The maker's web page: opened by the about box's link and by the editor's Help command.
 inline constexpr const wchar_t* kMakerWebPage = L"https://quillon.example/";

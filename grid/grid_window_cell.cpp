@@ -8,11 +8,22 @@
 #include <algorithm>
 #include <array>
 
+#include "controls/cell_drop_down.h"
+#include "controls/cell_edit.h"
+#include "controls/cell_spin_edit.h"
 #include "grid/grid_ctrl.h"
 
 namespace Talvo {
 
 namespace {
+
+// Tells an in-place editor of this type its new place; false when the window is not one.
+template <typename Editor>
+bool MoveEditor(CWnd* window, int row, int column) {
+  auto* editor = dynamic_cast<Editor*>(window);
+  if (editor != nullptr) editor->SetCellPlace(row, column);
+  return editor != nullptr;
+}
 
 struct ScriptButtonKind {
   const wchar_t* image;
@@ -69,10 +80,14 @@ void GridWindowCell::SetCoords(int nRow, int nCol) {
   if (m_pEditWnd != nullptr && m_pEditWnd->GetSafeHwnd() != nullptr && WindowHasCellId()) {
     m_pEditWnd->SetDlgCtrlID(static_cast<int>(EditorControlId(nRow, nCol)));
   }
-  // A cell's image button finds its cell by the row and column it carries.
+  // The editors report their row and column with every change, and a cell's image button finds its cell
+  // by the row and column it carries.
   if (auto* button = dynamic_cast<IconButton*>(m_pEditWnd)) {
     button->row = nRow;
     button->column = nCol;
+  } else {
+    MoveEditor<CellSpinEdit>(m_pEditWnd, nRow, nCol) || MoveEditor<CellEdit>(m_pEditWnd, nRow, nCol) ||
+        MoveEditor<CellDropDown>(m_pEditWnd, nRow, nCol);
   }
   for (size_t i = 0; i < m_Buttons.size(); ++i) {
     IconButton& button = *m_Buttons[i];

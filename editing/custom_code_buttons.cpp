@@ -1,0 +1,130 @@
+#include "editing/custom_code_buttons.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "controls/file_dialog_helper.h"
+#include "controls/icon_button.h"
+#include "editing/custom_script_notices.h"
+#include "editing/script_clipboard.h"
+#include "editing/script_editor_launch.h"
+#include "editing/script_name_dlg.h"
+#include "model/string_table.h"
+#include "model/talvo.h"
+#include "model/text.h"
+#include "model/xml_custom_scripts.h"
+
+namespace Talvo {
+
+namespace {
+
+constexpr int kProductShortNameText = 103;  // "Quillon"
+constexpr int kNewScriptNameText = 265;     // "New"
+
+// The whole file as text; nothing when it cannot be read.
+std::optional<std::wstring> ReadTextFile(const std::wstring& path) {
+  std::ifstream file(WideToUtf8(path));
+  if (!file) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) return std::nullopt;
+  return Utf8ToWide(bytes);
+}
+
+}  // namespace
+
+std::wstring ChosenScriptId(const CellDropDown& dropDown) { return GetScriptIdAt(dropDown.GetCurSel()); }
+
+LRESULT OnCustomCodeButton(CWnd* page, LPARAM lParam) {
+  auto* button = reinterpret_cast<IconButton*>(lParam);
+  if (button == nullptr) return 0;
+  auto* dropDown = dynamic_cast<CellDropDown*>(button->value);
+  if (dropDown == nullptr || dropDown->GetSafeHwnd() == nullptr) return 0;
+  const std::wstring scriptId = ChosenScriptId(*dropDown);
+
+  switch (button->mode) {
+    case kIconButtonScriptEdit:
+      EditCustomScript(dropDown, scriptId);
+      break;
+    case kIconButtonScriptCopy:
+      CopyScript(scriptId);
+      break;
+    case kIconButtonScriptPaste:
+      PasteScript(page, dropDown);
+      break;
+    case kIconButtonScriptOpen:
+      OpenScriptFile(dropDown);
+      break;
+    case kIconButtonScriptDelete:
+      DeleteScript(page != nullptr ? page->GetSafeHwnd() : nullptr, scriptId);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+void CopyScript(const std::wstring& scriptId) {
+  std::wstring name;
+  std::wstring body;
+  const XmlCustomScripts* scripts = GetTalvo().GetCustomScripts();
+  if (scripts == nullptr || !scripts->GetScript(scriptId, name, body)) body.clear();
+  PutScriptOnClipboard(body);
+}
+
+void PasteScript(CWnd* page, CellDropDown* dropDown) {
+  const std::optional<std::wstring> text = TakeScriptFromClipboard();
+  if (!text) return;
+
+  // The name dialog is modal: the drop-down may be rebuilt meanwhile, so it is found again by its window.
+  const HWND dropDownWindow = dropDown != nullptr ? dropDown->GetSafeHwnd() : nullptr;
+  const HWND pageWindow = page != nullptr ? page->GetSafeHwnd() : nullptr;
+  auto liveDropDown = [&]() -> CellDropDown* {
+    if (dropDownWindow == nullptr || !::IsWindow(dropDownWindow)) return nullptr;
+    return CWnd::FromHandlePermanent(dropDownWindow) == dropDown ? dropDown : nullptr;
+  };
+
+  std::wstring name = GetString(kNewScriptNameText);
+  ScriptNameDlg dialog(page);
+  dialog.name = &name;
+  if (dialog.DoModal() == IDOK) {
+    if (XmlCustomScripts* scripts = GetTalvo().GetCustomScripts()) {
+      std::wstring id;
+      scripts->AddScript(name, *text, id);
+      RefreshScriptNames();
+      CellDropDown* current = liveDropDown();
+      SelectScriptInCell(current, id);
+      SendScriptsChanged(current);
+      SendApplyCell(PageOfDropDown(current), current);
+    } else {
+      WarnScriptsDocumentMissing();
+    }
+  }
+  // Whatever the answer, the lists are refreshed and the case takes the drop-down's current choice.
+  CellDropDown* current = liveDropDown();
+  SendScriptsChanged(current);
+  SendApplyCell(pageWindow, current);
+}
+
+void OpenScriptFile(CellDropDown* dropDown) {
+  FileDialogHelper dialog;
+  dialog.filter = {{L"All", L"*.*"}};
+  dialog.startFolder = L"%Desktop%";
+  dialog.title = L"Open Script";
+  if (!dialog.Open()) return;
+  const std::optional<std::wstring> text = ReadTextFile(dialog.GetPath());
+  if (!text) return;
+  EditNewCustomScript(dropDown, *text);
+}
+
+void DeleteScript(HWND owner, const std::wstring& scriptId) {
+  if (scriptId == NotSelectedScriptId()) return;
+  if (MessageBoxW(owner, L"Delete source script?", GetString(kProductShortNameText), MB_YESNO | MB_ICONQUESTION) !=
+      IDYES)
+    return;
+  if (XmlCustomScripts* scripts = GetTalvo().GetCustomScripts()) scripts->DeleteScript(scriptId);
+  RefreshScriptNames();
+  SendScriptsChanged(nullptr);
+}
+
+}  // namespace Talvo

@@ -1,0 +1,272 @@
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editing/function_export.h"
+#include "editing/function_import.h"
+#include "editing/h_function_rename_dlg.h"
+#include "editing/script_editor_messages.h"
+#include "function_transfer_fixture.h"
+#include "model/ids.h"
+#include "resources/dialogs/function_rename_dlg.h"
+
+namespace Talvo::testing {
+namespace {
+
+// The editor window as the import sees it: records the private messages it is sent.
+std::vector<UINT>& EditorMessages() {
+  static std::vector<UINT> messages;
+  return messages;
+}
+
+LRESULT CALLBACK RecordingEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= 0xC36 && message <= 0xC61) EditorMessages().push_back(message);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class FunctionImportTest : public FunctionTransferTest {
+ protected:
+  // Exports `function` (made current) to out_/<file>.xml.
+  std::filesystem::path Export(XmlFunction* function, const std::wstring& file) {
+    Root().GetMainDocument()->SetSelectedFunction(Functions().IndexOf(function));
+    const std::filesystem::path path = out_ / (file + L".xml");
+    EXPECT_TRUE(WriteFunctionExport(*function, &Scripts(), path));
+    return path;
+  }
+
+  ImportedFunction Import(const std::filesystem::path& path) { return ImportFunctionFile(parent_.get(), Root(), path); }
+
+  static void AnswerOverride(int button) {
+    winsim::AnswerMessageBox(button, winsim::ModalMatch(L"Override existing function with the same name?", L"Quillon"));
+  }
+
+  static std::vector<MSTR> UndoLabels() { return theHold.UndoLabels(); }
+
+  // A window registered as the editor window that records the private messages it gets.
+  HWND RegisterRecordingEditor() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = RecordingEditorProc;
+    windowClass.lpszClassName = L"RecordingEditor";
+    RegisterClassW(&windowClass);
+    HWND editor = CreateWindowExW(0, L"RecordingEditor", L"Editor", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                  nullptr);
+    EditorMessages().clear();
+    SetEditorWindow(editor);
+    return editor;
+  }
+};
+
+TEST_F(FunctionImportTest, AnsweringYesOverridesTheFunctionOfTheSameNameInPlaceWithItsScripts) {
+  std::wstring scriptId;
+  XmlFunction* box = MakeScriptFunction(L"Box", scriptId);
+  const std::filesystem::path file = Export(box, L"exported box");
+  const std::wstring id = box->GetId();
+  const std::wstring documentName = box->XmlDocument::GetName();
+  // After the export: the function changes, its script is gone and another function is current.
+  box->SetForceVI(true);
+  ASSERT_TRUE(box->Save());
+  ASSERT_TRUE(Scripts().DeleteScript(scriptId));
+  ASSERT_TRUE(Scripts().Save());
+  MakeFunction(L"Sphere");
+  const int count = Functions().Count();
+  const int files = FilesInFunctionFolder();
+
+  AnswerOverride(IDYES);
+  const ImportedFunction result = Import(file);
+  EXPECT_EQ(result.function, box);
+  EXPECT_TRUE(result.overridden);
+  EXPECT_EQ(result.index, Functions().IndexOf(box));
+  EXPECT_EQ(Current(), result.index);
+  EXPECT_EQ(Functions().Count(), count);
+  EXPECT_EQ(FilesInFunctionFolder(), files);  // the same file, no second one with the same id
+
+  EXPECT_EQ(box->GetId(), id);
+  EXPECT_EQ(box->XmlDocument::GetName(), documentName);
+  EXPECT_FALSE(box->GetForceVI());  // the content came from the file
+  EXPECT_FALSE(box->HasNode(TALVO_XML_EXPORTSCRIPTS));
+  EXPECT_TRUE(box->IsSaved());
+  XmlFunction onDisk;
+  ASSERT_EQ(onDisk.Load(box->GetFilePath()), kXmlOk);
+  EXPECT_FALSE(onDisk.GetForceVI());
+  EXPECT_FALSE(onDisk.HasNode(TALVO_XML_EXPORTSCRIPTS));
+  EXPECT_TRUE(box->HasInput(kInputOverrideMode));
+
+  // The script came back under its id, stored together with the function.
+  std::wstring name;
+  std::wstring body;
+  ASSERT_TRUE(Scripts().GetScript(scriptId, name, body));
+  EXPECT_EQ(body, L"print \"Box\"");
+  EXPECT_TRUE(Scripts().IsSaved());
+  EXPECT_EQ(GetScriptName(scriptId), L"Box script");
+
+  EXPECT_EQ(UndoLabels(), std::vector<MSTR>{MSTR(L"Load Function")});
+  ASSERT_TRUE(theHold.Undo());
+  ASSERT_EQ(Root().CountFunctionsNamed(L"Box"), 1);
+  EXPECT_TRUE(Functions().GetFunction(Functions().IndexOfId(id))->GetForceVI());
+}
+
+TEST_F(FunctionImportTest, AnsweringNoGivesAFreshIdAndAsksForANameUntilItIsFree) {
+  XmlFunction* box = MakeFunction(L"Box");
+  const std::filesystem::path file = Export(box, L"Box");
+  const std::string stored = ReadFileBytes(box->GetFilePath());
+  InstallFunctionRenamePrompt();
+
+  AnswerOverride(IDNO);
+  winsim::AnswerModalDialog(IDD_FUNCTION_RENAME, [](HWND dialog) {
+    EXPECT_EQ(ItemText(dialog, IDC_RENAME_NAME), L"Box 01");
+    ClickItem(dialog, IDOK);
+  });
+  const ImportedFunction first = Import(file);
+  ASSERT_NE(first.function, nullptr);
+  EXPECT_FALSE(first.overridden);
+  EXPECT_EQ(first.index, Functions().Count() - 1);
+  EXPECT_EQ(Current(), first.index);
+  EXPECT_EQ(first.function->GetName(), L"Box 01");
+  EXPECT_TRUE(IsDocumentId(first.function->GetId()));
+  EXPECT_NE(first.function->GetId(), box->GetId());
+  EXPECT_EQ(first.function->XmlDocument::GetName(), first.function->GetId());
+  EXPECT_TRUE(first.function->IsSaved());
+  EXPECT_TRUE(std::filesystem::exists(Functions().GetFolder() / (first.function->GetId() + L".xml")));
+  EXPECT_EQ(ReadFileBytes(box->GetFilePath()), stored);
+  EXPECT_EQ(box->GetName(), L"Box");
+
+  // A name typed into the prompt that is taken as well asks again; Cancel keeps the name as it is.
+  AnswerOverride(IDNO);
+  winsim::AnswerModalDialog(IDD_FUNCTION_RENAME, [](HWND dialog) {
+    SetDlgItemTextW(dialog, IDC_RENAME_NAME, L"Box 01");
+    ClickItem(dialog, IDOK);
+  });
+  winsim::AnswerModalDialog(IDD_FUNCTION_RENAME, [](HWND dialog) { ClickItem(dialog, IDCANCEL); });
+  const ImportedFunction second = Import(file);
+  ASSERT_NE(second.function, nullptr);
+  EXPECT_EQ(second.function->GetName(), L"Box 01");
+  EXPECT_NE(second.function->GetId(), first.function->GetId());
+  EXPECT_EQ(Root().CountFunctionsNamed(L"Box 01"), 2);
+  EXPECT_EQ(theHold.UndoCount(), 2);
+}
+
+TEST_F(FunctionImportTest, IntoAnEmptyFolderTheFileIsAddedWithoutAQuestion) {
+  XmlFunction* box = MakeFunction(L"Box");
+  const std::filesystem::path file = Export(box, L"Box");
+  const std::wstring id = box->GetId();
+  ClearFolder();
+
+  winsim::AnswerFileDialog(file.wstring(), winsim::FileDialogKind::Open);
+  const ImportedFunction result = ImportFunction(parent_.get(), Root());
+  const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
+  ASSERT_EQ(log.size(), 1u);  // the file dialog only
+  EXPECT_EQ(log[0].caption, L"Open Quillon Function");
+  EXPECT_EQ(log[0].filter, (std::vector<std::pair<std::wstring, std::wstring>>{{L"All", L"*.*"}, {L"Xml", L"*.XML"}}));
+  EXPECT_EQ(log[0].filterIndex, 2u);
+  ASSERT_NE(result.function, nullptr);
+  EXPECT_EQ(Functions().Count(), 1);
+  EXPECT_EQ(result.index, 0);
+  EXPECT_EQ(Current(), 0);
+  EXPECT_EQ(result.function->GetName(), L"Box");
+  EXPECT_EQ(result.function->GetId(), id);  // nobody else carries it
+  EXPECT_EQ(result.function->XmlDocument::GetName(), L"Box");
+  EXPECT_TRUE(std::filesystem::exists(Functions().GetFolder() / L"Box.xml"));
+
+  // A cancelled dialog changes nothing and leaves no undo step.
+  winsim::CancelFileDialog(winsim::FileDialogKind::Open);
+  EXPECT_EQ(ImportFunction(parent_.get(), Root()).function, nullptr);
+  EXPECT_EQ(theHold.UndoCount(), 1);
+}
+
+TEST_F(FunctionImportTest, FilesThatAreNoFunctionsAreRefusedWithAMessageAndChangeNothing) {
+  MakeFunction(L"Box");
+  const int count = Functions().Count();
+  const int current = Current();
+  const std::string scripts = Scripts().ToText();
+  WriteFileBytes(out_ / "broken.xml", "<properties name=\"x\"/><talvofunction><input>");
+  WriteFileBytes(out_ / "profile.xml", "<properties name=\"x\"/><talvoprofile/>");
+  std::string deep = "<properties name=\"deep\"/><talvofunction>";
+  for (int i = 0; i < 100000; ++i) deep += "<a>";
+  WriteFileBytes(out_ / "deep.xml", deep);
+
+  const struct {
+    const char* file;
+    const wchar_t* caption;
+  } cases[] = {
+      {"missing.xml", L"Error"}, {"broken.xml", L"Warning!"}, {"profile.xml", L"Error"}, {"deep.xml", L"Warning!"}};
+  for (const auto& refused : cases) {
+    SCOPED_TRACE(refused.file);
+    const std::wstring text = L"Can't load file!\n" + (out_ / refused.file).wstring();
+    winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(text, refused.caption));
+    EXPECT_EQ(Import(out_ / refused.file).function, nullptr);
+    EXPECT_EQ(Functions().Count(), count);
+    EXPECT_EQ(Current(), current);
+  }
+  EXPECT_EQ(Scripts().ToText(), scripts);
+  EXPECT_EQ(theHold.UndoCount(), 0);
+}
+
+TEST_F(FunctionImportTest, AFileNamedLikeAnotherFunctionsFileOrWithABadIdGetsItsOwnIdentity) {
+  XmlFunction* box = MakeFunction(L"Box");
+  const std::string stored = ReadFileBytes(box->GetFilePath());
+  // Named like Box's file, with an id that is no document id.
+  const std::filesystem::path file = out_ / (box->XmlDocument::GetName() + L".xml");
+  WriteFileBytes(file,
+                 "<properties name=\"Other\" id=\"../../evil\" version=\"1003\" dependent=\"1105\"/>"
+                 "<talvofunction/>");
+
+  const ImportedFunction result = Import(file);
+  ASSERT_NE(result.function, nullptr);
+  EXPECT_TRUE(IsDocumentId(result.function->GetId()));
+  EXPECT_EQ(result.function->XmlDocument::GetName(), result.function->GetId());
+  EXPECT_EQ(ReadFileBytes(box->GetFilePath()), stored);
+  EXPECT_EQ(result.function->GetName(), L"Other");
+}
+
+TEST_F(FunctionImportTest, OldFilesAreUpgradedAndTheirEmbeddedScriptsMoved) {
+  WriteFileBytes(out_ / "old.xml", R"(<properties name="Old" id="1" version="1002" dependent="1100"/>
+<talvofunction>
+	<input type="No modifier" global="1">
+		<modes>
+			<mode name="global">
+				<selection count="0">
+					<modifiers value="4">
+						<action press="2" group="Original key behavior"/>
+					</modifiers>
+				</selection>
+			</mode>
+		</modes>
+	</input>
+</talvofunction>
+)");
+  const ImportedFunction upgraded = Import(out_ / "old.xml");
+  ASSERT_NE(upgraded.function, nullptr);
+  EXPECT_EQ(upgraded.function->GetVersion(), L"1003");
+  std::wstring group;
+  EXPECT_TRUE(upgraded.function->GetCaseGroup({kInputNoModifier, kModeGlobal, 0, 2, 7}, group));
+  EXPECT_EQ(group, kGroupOriginalKey);
+  EXPECT_TRUE(upgraded.function->HasInput(kInputOverrideMode));
+  EXPECT_EQ(upgraded.function->GetDependent(), 1107);  // the kind is normalised
+  EXPECT_TRUE(upgraded.function->IsSaved());
+
+  HWND editor = RegisterRecordingEditor();
+  WriteFileBytes(out_ / "legacy.xml",
+                 "<properties name=\"Legacy\"/><talvofunction><input type=\"SingleTap\"><modes><mode name=\"global\">"
+                 "<selection count=\"0\"><modifiers value=\"3\"><press count=\"1\"><action script=\"box()\"/></press>"
+                 "</modifiers></selection></mode></modes></input></talvofunction>");
+  const ImportedFunction migrated = Import(out_ / "legacy.xml");
+  ASSERT_NE(migrated.function, nullptr);
+  std::wstring scriptId;
+  ASSERT_TRUE(migrated.function->GetCaseScript({kInputSingleTap, kModeGlobal, 0, 1, 3}, scriptId));
+  std::wstring name;
+  std::wstring body;
+  ASSERT_TRUE(Scripts().GetScript(scriptId, name, body));
+  EXPECT_EQ(body, L"box()");
+  EXPECT_TRUE(Scripts().IsSaved());
+  EXPECT_EQ(GetScriptName(scriptId), name);
+  EXPECT_EQ(std::count(EditorMessages().begin(), EditorMessages().end(), ScriptsChangedMessage), 1);
+  XmlFunction onDisk;
+  ASSERT_EQ(onDisk.Load(migrated.function->GetFilePath()), kXmlOk);
+  EXPECT_EQ(onDisk.ToText().find("box()"), std::string::npos);
+  SetEditorWindow(nullptr);
+  DestroyWindow(editor);
+}
+
+}  // namespace
+}  // namespace Talvo::testing

@@ -1,0 +1,164 @@
+#include "editing/talvo_script_editor.h"
+
+#include "custom_script_fixture.h"
+#include "editing/script_editor_launch.h"
+#include "resources/dialogs/script_name_dlg.h"
+
+namespace Talvo::testing {
+namespace {
+
+class TalvoScriptEditorTest : public CustomScriptTest {
+ protected:
+  // Closes the script window as the user does; the window goes and takes the editor with it.
+  static void CloseScriptWindow(HWND window) {
+    ::SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindow(window));
+    winsim::PumpMessages();
+  }
+
+  // The editor window and the page heard that the script editor closed.
+  void ExpectClosedNotices(LPARAM owner) {
+    ASSERT_EQ(frame_->Of(ScriptsChangedMessage).size(), 1U);
+    EXPECT_EQ(frame_->Of(ScriptsChangedMessage)[0].lParam, owner);
+    EXPECT_EQ(frame_->Of(ShowEditorMessage).size(), 1U);
+    EXPECT_TRUE(frame_->IsWindowEnabled());
+  }
+};
+
+TEST_F(TalvoScriptEditorTest, EditingAScriptDisablesTheEditorAndClosingStoresTheText) {
+  Choose(bevelId_);
+  Press(kIconButtonScriptEdit);
+
+  HWND window = ScriptWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(frame_->IsWindowEnabled());
+  EXPECT_EQ(::GetWindow(window, GW_OWNER), frame_->m_hWnd);
+  EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE), static_cast<LONG_PTR>(WS_EX_TOPMOST));
+  EXPECT_EQ(ScriptWindowText(window), L"polyop.bevel $ 1");
+
+  SetScriptWindowText(window, L"polyop.bevel $ 2");
+  CloseScriptWindow(window);
+
+  std::wstring name;
+  std::wstring body;
+  ASSERT_TRUE(scripts().GetScript(bevelId_, name, body));
+  EXPECT_EQ(name, L"Bevel");
+  EXPECT_EQ(body, L"polyop.bevel $ 2");
+  EXPECT_EQ(scripts().Count(), 1);
+  ExpectClosedNotices(reinterpret_cast<LPARAM>(dropDown_.get()));
+  ASSERT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
+  EXPECT_EQ(page_->Of(WM_APPLY_CELL)[0].lParam, reinterpret_cast<LPARAM>(dropDown_.get()));
+}
+
+TEST_F(TalvoScriptEditorTest, ANewScriptIsNamedWhenItCloses) {
+  // "Not Selected" chosen: an empty new script.
+  Press(kIconButtonScriptEdit);
+  HWND window = ScriptWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(ScriptWindowText(window), L"");
+  SetScriptWindowText(window, L"print 1");
+
+  winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) {
+    EXPECT_EQ(ItemText(dialog, IDC_SCRIPT_NAME), L"New");
+    EXPECT_FALSE(::IsWindowEnabled(ScriptWindow()));
+    SetDlgItemTextW(dialog, IDC_SCRIPT_NAME, L"");
+    ClickItem(dialog, IDOK);
+  });
+  CloseScriptWindow(window);
+
+  // An empty name is accepted; the cell takes the new id.
+  ASSERT_EQ(scripts().Count(), 2);
+  const std::wstring id = scripts().GetScriptIdAt(1);
+  std::wstring name;
+  std::wstring body;
+  ASSERT_TRUE(scripts().GetScript(id, name, body));
+  EXPECT_EQ(name, L"");
+  EXPECT_EQ(body, L"print 1");
+  EXPECT_EQ(cell_.scriptId, id);
+  EXPECT_EQ(IndexOfScript(id), 2);
+  ExpectClosedNotices(reinterpret_cast<LPARAM>(dropDown_.get()));
+  EXPECT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
+}
+
+TEST_F(TalvoScriptEditorTest, CancellingTheNameStoresNothingButStillNotifies) {
+  TalvoScriptEditor* editor = EditNewCustomScript(dropDown_.get(), L"print 2");
+  ASSERT_NE(editor, nullptr);
+  HWND window = editor->GetHWND();
+  EXPECT_EQ(ScriptWindowText(window), L"print 2");
+  EXPECT_EQ(editor->GetScriptId(), L"Not Selected");
+
+  winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) { ClickItem(dialog, IDCANCEL); });
+  CloseScriptWindow(window);
+
+  EXPECT_EQ(scripts().Count(), 1);
+  EXPECT_EQ(cell_.scriptId, L"Not Selected");
+  ExpectClosedNotices(reinterpret_cast<LPARAM>(dropDown_.get()));
+  EXPECT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
+}
+
+TEST_F(TalvoScriptEditorTest, NewScriptsMayShareTheDefaultName) {
+  for (int i = 0; i < 2; ++i) {
+    TalvoScriptEditor* editor = EditNewCustomScript(dropDown_.get(), L"x");
+    ASSERT_NE(editor, nullptr);
+    winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) { ClickItem(dialog, IDOK); });
+    CloseScriptWindow(editor->GetHWND());
+  }
+  ASSERT_EQ(scripts().Count(), 3);
+  std::wstring first;
+  std::wstring second;
+  std::wstring body;
+  ASSERT_TRUE(scripts().GetScript(scripts().GetScriptIdAt(1), first, body));
+  ASSERT_TRUE(scripts().GetScript(scripts().GetScriptIdAt(2), second, body));
+  EXPECT_EQ(first, L"New");
+  EXPECT_EQ(second, L"New");
+  EXPECT_NE(scripts().GetScriptIdAt(1), scripts().GetScriptIdAt(2));
+}
+
+TEST_F(TalvoScriptEditorTest, ADropDownGoneWhileEditingIsNotTouched) {
+  TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
+  ASSERT_NE(editor, nullptr);
+  HWND window = editor->GetHWND();
+  DestroyDropDown();
+
+  SetScriptWindowText(window, L"kept");
+  CloseScriptWindow(window);
+
+  std::wstring name;
+  std::wstring body;
+  ASSERT_TRUE(scripts().GetScript(bevelId_, name, body));
+  EXPECT_EQ(body, L"kept");
+  ExpectClosedNotices(0);
+  EXPECT_TRUE(page_->Of(WM_APPLY_CELL).empty());
+}
+
+TEST_F(TalvoScriptEditorTest, WithoutTheScriptsDocumentNothingIsStored) {
+  TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
+  ASSERT_NE(editor, nullptr);
+  HWND window = editor->GetHWND();
+  EXPECT_EQ(ScriptWindowText(window), L"polyop.bevel $ 1");
+  GetTalvo().Clear();
+  ASSERT_EQ(GetTalvo().GetCustomScripts(), nullptr);
+
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't find script XML. Changes ignored.", L"Warning!"));
+  CloseScriptWindow(window);
+  EXPECT_EQ(winsim::PendingModalAnswers(), 0U);
+  const auto log = winsim::ModalLog();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back().flags & (MB_ICONWARNING | MB_TASKMODAL), static_cast<UINT>(MB_ICONWARNING | MB_TASKMODAL));
+  ExpectClosedNotices(reinterpret_cast<LPARAM>(dropDown_.get()));
+  EXPECT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
+}
+
+TEST_F(TalvoScriptEditorTest, Screenshots) {
+  Choose(bevelId_);
+  TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
+  ASSERT_NE(editor, nullptr);
+  for (auto theme : {kLightTheme, kDarkTheme}) {
+    SetTheme(theme);
+    SaveScreenshot(editor->GetHWND(), "script_editor_window");
+  }
+  CloseScriptWindow(editor->GetHWND());
+}
+
+}  // namespace
+}  // namespace Talvo::testing
