@@ -1,0 +1,172 @@
+#include "editing/function_viewer_tabs.h"
+
+#include <host/colors.h>
+#include <host/icons.h>
+#include <host/notify.h>
+
+#include <cstdlib>
+
+#include "editing/function_viewer_owner.h"
+#include "model/string_table.h"
+#include "model/xml_function.h"
+#include "resources/dialogs/function_viewer_tab.h"
+
+namespace Talvo {
+
+namespace {
+
+constexpr int kImageSize = 14;
+constexpr int kAddModifierCaseString = 297;
+constexpr int kStripLeft = 10;
+constexpr int kStripTop = 80;
+constexpr int kStripRightGap = 19;
+constexpr int kStripBottomGap = 89;
+
+// The modifier-case inputs a context-sensitive function may have, with the string of their tab text.
+struct CaseInput {
+  const wchar_t* name;
+  int labelId;
+};
+constexpr CaseInput kCaseInputs[] = {
+    {L"Editable Poly", 136}, {L"Edit Poly", 137}, {L"Unwrap UVW", 138}, {L"No modifier", 281}, {L"Override Mode", 320},
+};
+
+std::wstring TableString(int id, const wchar_t* fallback) {
+  const wchar_t* text = GetString(id);
+  return text != nullptr ? text : fallback;
+}
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(FunctionViewerTabs, CMFCTabCtrl)
+
+BEGIN_MESSAGE_MAP(FunctionViewerTabs, CMFCTabCtrl)
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+  ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+FunctionViewerTabs::~FunctionViewerTabs() {
+  // The tabs refer to the pages' windows: they go first.
+  RemoveAllTabs();
+  DestroyPages();
+  images_.DeleteImageList();
+  if (registered_) UnRegisterNotification(&FunctionViewerTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
+}
+
+bool FunctionViewerTabs::Init(CWnd* owner) {
+  owner_ = owner;
+  EnableActiveTabCloseButton(FALSE);
+  if (owner == nullptr || owner->GetSafeHwnd() == nullptr) return false;
+  CRect client;
+  owner->GetClientRect(&client);
+  if (!Create(STYLE_3D_ONENOTE, client, owner, kControlId, LOCATION_TOP, FALSE)) return false;
+  EnableTabDocumentsMenu(TRUE);
+  EnableAutoColor(FALSE);
+  Rebuild();
+  return true;
+}
+
+void FunctionViewerTabs::Reposition() {
+  if (owner_ == nullptr || owner_->GetSafeHwnd() == nullptr || m_hWnd == nullptr) return;
+  CRect client;
+  owner_->GetClientRect(&client);
+  SetWindowPos(nullptr, kStripLeft, kStripTop, std::abs(client.Width()) - kStripRightGap,
+               std::abs(client.Height()) - kStripBottomGap, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FunctionViewerTabs::DestroyPages() {
+  while (!pages_.empty()) {
+    if (pages_.back()->GetSafeHwnd() != nullptr) pages_.back()->DestroyWindow();
+    pages_.pop_back();
+  }
+}
+
+void FunctionViewerTabs::Rebuild() {
+  if (m_hWnd == nullptr) return;
+  // The tabs refer to the pages' windows: they go before the pages.
+  RemoveAllTabs();
+  DestroyPages();
+  EnableActiveTabCloseButton(FALSE);
+  EnsureImageList();
+
+  XmlFunction* function = FindShownFunction(GetParent());
+  if (function == nullptr) return;
+  switch (const int kind = function->GetDependent()) {
+    case 1105:
+    case 1106:
+      AddPage(kind == 1105 ? L"SingleTap" : L"MultiTap",
+              L"    " + TableString(kAddModifierCaseString, L"Add Modifier Case"));
+      break;
+    case 1103:
+    case 1104: {
+      const std::wstring name = kind == 1103 ? L"3DSMax Classic" : L"MultiPress";
+      // The page reads its cases below this input; a function without it gets it.
+      if (!function->HasInput(name)) function->AddInput(name);
+      AddPage(name, name);
+      break;
+    }
+    default:
+      for (const CaseInput& input : kCaseInputs) {
+        if (function->HasInput(input.name)) AddPage(input.name, TableString(input.labelId, input.name));
+      }
+      break;
+  }
+}
+
+void FunctionViewerTabs::AddPage(const std::wstring& pageName, const std::wstring& label) {
+  auto page = std::make_unique<FunctionViewerTab>(pageName, this);
+  page->MarkForRefill();
+  if (!page->Create(IDD_FUNCTION_VIEWER, this)) return;
+  page->ShowWindow(SW_SHOW);
+  AddTab(page.get(), label.c_str(), static_cast<UINT>(-1), TRUE);
+  pages_.push_back(std::move(page));
+}
+
+void FunctionViewerTabs::MarkPagesNamed(const std::wstring& pageName) {
+  for (const auto& page : pages_) {
+    if (page->GetPageName() == pageName) page->MarkForRefill();
+  }
+}
+
+FunctionViewerTab* FunctionViewerTabs::GetPage(int index) const {
+  return index >= 0 && index < GetPageCount() ? pages_[static_cast<size_t>(index)].get() : nullptr;
+}
+
+void FunctionViewerTabs::EnsureImageList() {
+  if (images_.GetSafeHandle() == nullptr) {
+    images_.Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 1, 0);
+    LoadImageList();
+    if (!registered_) {
+      RegisterNotification(&FunctionViewerTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
+      registered_ = true;
+    }
+  }
+  SetImageList(images_.GetSafeHandle());
+}
+
+void FunctionViewerTabs::LoadImageList() {
+  while (images_.GetImageCount() > 0) images_.Remove(0);
+  LoadMAXFileIcon(L"TalvoPlus14", images_.GetSafeHandle(), kBackground, FALSE);
+}
+
+void FunctionViewerTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
+  auto* strip = static_cast<FunctionViewerTabs*>(param);
+  if (strip->images_.GetSafeHandle() == nullptr) return;
+  strip->LoadImageList();
+  if (strip->m_hWnd != nullptr) strip->Invalidate();
+}
+
+void FunctionViewerTabs::OnLButtonDown(UINT nFlags, CPoint point) { CMFCTabCtrl::OnLButtonDown(nFlags, point); }
+
+void FunctionViewerTabs::OnLButtonUp(UINT nFlags, CPoint point) { CMFCTabCtrl::OnLButtonUp(nFlags, point); }
+
+BOOL FunctionViewerTabs::OnEraseBkgnd(CDC* pDC) {
+  CRect client;
+  GetClientRect(&client);
+  CBrush background(ColorMan()->GetColor(kBackground));
+  pDC->FillRect(&client, &background);
+  return TRUE;
+}
+
+}  // namespace Talvo

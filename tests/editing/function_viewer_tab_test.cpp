@@ -1,0 +1,210 @@
+#include "editing/function_viewer_tab.h"
+
+#include "editing/viewer_case_text.h"
+#include "editing/viewer_levels.h"
+#include "function_viewer_fixture.h"
+#include "grid/grid_cell_editors.h"
+#include "resources/dialogs/function_viewer_tab.h"
+
+namespace Talvo::testing {
+namespace {
+
+class FunctionViewerTabTest : public FunctionViewerTest {
+ protected:
+  // A context-sensitive function with Editable Poly cases on three levels.
+  XmlFunction* ContextFunction() {
+    XmlFunction* function = AssignNewFunction(1108);
+    SetTableCase(*function, {L"Editable Poly", L"vertex", 0, 1, 3}, L"Extrude");
+    SetTableCase(*function, {L"Editable Poly", L"vertex", 1, 2, 23}, L"Extrude");
+    SetTableCase(*function, {L"Editable Poly", L"vertex", 3, 4, 31}, L"Extrude");
+    SetTableCase(*function, {L"Editable Poly", L"edge", 0, 1, 3}, L"Gone", 999);
+    SetTableCase(*function, {L"Editable Poly", L"polygon", 0, 1, 7}, L"Extrude");
+    return function;
+  }
+
+  FunctionViewerTab& Page(int index) {
+    FunctionViewerTab* page = strip_->GetPage(index);
+    EXPECT_NE(page, nullptr);
+    return *page;
+  }
+
+  static bool Visible(FunctionViewerTab& page, int id) { return ::IsWindowVisible(::GetDlgItem(page.m_hWnd, id)) != 0; }
+
+  static int ValueKind(FunctionViewerTab& page, int row, int column) {
+    auto* cell = dynamic_cast<GridCellEdit*>(page.GetGrid().GetCell(row, column));
+    return cell != nullptr ? cell->valueKind : -1;
+  }
+};
+
+TEST_F(FunctionViewerTabTest, CaseGridShowsTwoBlocksWithLabelsAndValues) {
+  ContextFunction();
+  MakeStrip();
+  FunctionViewerTab& page = Page(0);
+  ASSERT_EQ(page.GetPageName(), L"Editable Poly");
+  CTreeGridCtrl& grid = page.GetGrid();
+  EXPECT_EQ(grid.GetColumnCount(), 8);
+  ASSERT_EQ(grid.GetRowCount(), 22);
+  EXPECT_EQ(page.GetLevelCode(), kLevelVertex);
+  EXPECT_EQ(page.GetModeLabel().GetText(), L"Vertex Mode");
+
+  EXPECT_EQ(grid.GetItemText(0, 0), L"If 0 vertex selected");
+  EXPECT_EQ(grid.GetItemText(11, 0), L"If 1 vertex selected");
+  EXPECT_EQ(grid.GetItemText(1, 0), L"Tap");
+  EXPECT_EQ(grid.GetItemText(1, 6), L"Alt + Tap");
+  EXPECT_EQ(grid.GetItemText(2, 2), L"Shift + Single Tap");
+  EXPECT_EQ(grid.GetItemText(6, 4), L"Ctrl + Alt + Tap");
+  EXPECT_EQ(grid.GetItemText(10, 6), L"Shift + Ctrl + Alt + Quadra Tap");
+
+  // Selection 0, single tap, no modifier key; selection 1, double tap, Shift + Alt (group 2, pair 1).
+  EXPECT_EQ(grid.GetItemText(2, 1), L"Extrude");
+  EXPECT_EQ(ValueKind(page, 2, 1), kViewerValueTableAction);
+  EXPECT_EQ(grid.GetItemText(11 + 8, 3), L"Extrude");
+  EXPECT_TRUE(grid.GetItemText(3, 1).empty());
+  EXPECT_EQ(ValueKind(page, 3, 1), kViewerValueNone);
+  // Title rows carry no values.
+  EXPECT_EQ(dynamic_cast<GridCellEdit*>(grid.GetCell(1, 1)), nullptr);
+
+  // Value editors are read-only windows showing the text.
+  auto* cell = dynamic_cast<GridCellEdit*>(grid.GetCell(2, 1));
+  ASSERT_NE(cell, nullptr);
+  ASSERT_NE(cell->GetEditor(), nullptr);
+  EXPECT_NE(::GetWindowLongPtrW(cell->GetEditor()->m_hWnd, GWL_STYLE) & ES_READONLY, 0);
+  for (int column = 1; column < 8; column += 2) EXPECT_EQ(grid.GetColumnWidth(column), 140) << column;
+}
+
+TEST_F(FunctionViewerTabTest, SelectionButtonsStepWithinZeroToThree) {
+  ContextFunction();
+  MakeStrip();
+  FunctionViewerTab& page = Page(0);
+  page.FewerSelected();
+  EXPECT_EQ(page.GetSelectionIndex(), 0);
+  EXPECT_EQ(page.GetGrid().GetItemText(0, 0), L"If 0 vertex selected");
+
+  page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_VIEWER_MORE_SELECTED, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(page.m_hWnd, IDC_VIEWER_MORE_SELECTED)));
+  EXPECT_EQ(page.GetSelectionIndex(), 1);
+  EXPECT_EQ(page.GetGrid().GetItemText(11, 0), L"If 2 vertices selected");
+  page.MoreSelected();
+  page.MoreSelected();
+  EXPECT_EQ(page.GetSelectionIndex(), 3);
+  ASSERT_EQ(page.GetGrid().GetRowCount(), 11);
+  EXPECT_EQ(page.GetGrid().GetItemText(0, 0), L"If more than 2 vertices selected");
+  EXPECT_EQ(page.GetGrid().GetItemText(10, 7), L"Extrude");
+  page.MoreSelected();
+  EXPECT_EQ(page.GetSelectionIndex(), 3);
+  EXPECT_EQ(page.GetGrid().GetRowCount(), 11);
+  page.FewerSelected();
+  EXPECT_EQ(page.GetGrid().GetRowCount(), 22);
+}
+
+TEST_F(FunctionViewerTabTest, LevelRingWrapsBothWays) {
+  ContextFunction();
+  MakeStrip();
+  FunctionViewerTab& page = Page(0);
+  const std::list<std::wstring> ring = {L"vertex", L"edge", L"polygon"};
+  EXPECT_EQ(page.GetLevelRing(), ring);
+  page.NextLevel();
+  EXPECT_EQ(page.GetLevelCode(), kLevelEdge);
+  EXPECT_EQ(page.GetGrid().GetItemText(0, 0), L"If 0 edge selected");
+  EXPECT_EQ(page.GetGrid().GetItemText(2, 1), L"\u00ABmissing\u00BB");
+  page.NextLevel();
+  EXPECT_EQ(page.GetModeLabel().GetText(), L"Polygon Mode");
+  EXPECT_EQ(page.GetGrid().GetItemText(2, 3), L"Extrude");
+  page.NextLevel();  // past the last level: back to the first
+  EXPECT_EQ(page.GetCurrentRingEntry(), L"vertex");
+  EXPECT_EQ(page.GetLevelIcon().GetImage(), kLevelVertex);
+  page.PreviousLevel();  // before the first: the last
+  EXPECT_EQ(page.GetCurrentRingEntry(), L"polygon");
+  EXPECT_EQ(page.GetLevelIcon().GetImage(), kLevelPolygon);
+}
+
+TEST_F(FunctionViewerTabTest, NotContextSensitiveKindsHideSelectionButtons) {
+  XmlFunction* function = AssignNewFunction(1101);
+  SetTableCase(*function, {L"Editable Poly", L"vertex", 0, 1, 3}, L"Extrude");
+  MakeStrip();
+  FunctionViewerTab& page = Page(0);
+  EXPECT_FALSE(Visible(page, IDC_VIEWER_FEWER_SELECTED));
+  EXPECT_FALSE(Visible(page, IDC_VIEWER_MORE_SELECTED));
+  EXPECT_TRUE(Visible(page, IDC_VIEWER_NEXT_LEVEL));
+  EXPECT_EQ(page.GetGrid().GetItemText(0, 0), L"Global [Not context sensitive]");
+  EXPECT_TRUE(page.GetGrid().GetItemText(11, 0).empty());  // one block only
+  page.MoreSelected();
+  EXPECT_EQ(page.GetSelectionIndex(), 0);
+}
+
+TEST_F(FunctionViewerTabTest, NoModifierPageWithoutGlobalInputShowsObjects) {
+  XmlFunction* function = AssignNewFunction(1108);
+  SetTableCase(*function, {L"No modifier", L"objects", 2, 1, 3}, L"Extrude");
+  MakeStrip();
+  FunctionViewerTab& page = Page(0);
+  ASSERT_EQ(page.GetPageName(), L"No modifier");
+  EXPECT_EQ(page.GetShownKeyword(), L"objects");
+  EXPECT_FALSE(Visible(page, IDC_VIEWER_PREVIOUS_LEVEL));
+  EXPECT_FALSE(Visible(page, IDC_VIEWER_MODE));
+  EXPECT_EQ(page.GetGrid().GetItemText(0, 0), L"If 0 object selected");
+  page.MoreSelected();
+  EXPECT_EQ(page.GetGrid().GetItemText(11, 0), L"If 2 objects selected");
+  EXPECT_EQ(page.GetGrid().GetItemText(13, 1), L"Extrude");
+}
+
+TEST_F(FunctionViewerTabTest, UnwrapPageKeepsFourIconsAndShowsOverrideAsFourth) {
+  XmlFunction* function = AssignNewFunction(1108);
+  SetTableCase(*function, {L"Unwrap UVW", L"edge", 0, 1, 3}, L"Extrude");
+  MakeStrip();
+  FunctionViewerTab& page = Page(0);
+  ASSERT_EQ(page.GetPageName(), L"Unwrap UVW");
+  EXPECT_EQ(page.GetLevelIcon().GetImageCount(), 4);
+  EXPECT_EQ(page.GetLevelCode(), kLevelEdge);  // the ring has no vertex level: its first entry
+  EXPECT_EQ(page.GetLevelIcon().GetImage(), kLevelEdge);
+  EXPECT_EQ(LevelIconIndex(kLevelOverride, true), 3);
+}
+
+TEST_F(FunctionViewerTabTest, ClassicGridHasFiveRowsOfSingleTaps) {
+  XmlFunction* function = AssignNewFunction(1103);
+  SetTableCase(*function, {L"3DSMax Classic", L"global", 0, 1, 11}, L"Extrude");
+  std::wstring scriptId;
+  GetTalvo().GetCustomScripts()->AddScript(L"Weld them", L"print 1", scriptId);
+  RefreshScriptNames();
+  const CaseKeys scripted{L"3DSMax Classic", L"global", 0, 1, 27};
+  function->SetCaseGroup(scripted, L"Custom Code");
+  function->SetCaseScript(scripted, scriptId);
+  MakeStrip();
+  FunctionViewerTab& page = Page(0);
+  CTreeGridCtrl& grid = page.GetGrid();
+  ASSERT_EQ(grid.GetRowCount(), 5);
+  EXPECT_EQ(grid.GetItemText(0, 0), L"Global [Not context sensitive]");
+  EXPECT_EQ(grid.GetItemText(1, 2), L"Shift + Tap");
+  EXPECT_EQ(grid.GetItemText(4, 6), L"Shift + Ctrl + Alt + Single Tap");
+  EXPECT_EQ(grid.GetItemText(2, 5), L"Extrude");
+  EXPECT_EQ(grid.GetItemText(4, 5), L"Weld them");
+  EXPECT_EQ(ValueKind(page, 4, 5), kViewerValueCustomScript);
+  // Cases without a command stay plain cells.
+  EXPECT_EQ(dynamic_cast<GridCellEdit*>(grid.GetCell(2, 1)), nullptr);
+  for (int id : {IDC_VIEWER_PREVIOUS_LEVEL, IDC_VIEWER_FEWER_SELECTED, IDC_VIEWER_LEVEL_ICON, IDC_VIEWER_MODE}) {
+    EXPECT_FALSE(Visible(page, id)) << id;
+  }
+}
+
+TEST_F(FunctionViewerTabTest, ScreenshotsInBothThemes) {
+  XmlFunction* function = ContextFunction();
+  std::wstring scriptId;
+  GetTalvo().GetCustomScripts()->AddScript(L"Weld them", L"print 1", scriptId);
+  RefreshScriptNames();
+  const CaseKeys scripted{L"Editable Poly", L"vertex", 0, 1, 11};
+  function->AddAction(scripted);
+  function->SetCaseGroup(scripted, L"Custom Code");
+  function->SetCaseScript(scripted, scriptId);
+  const CaseKeys original{L"Editable Poly", L"vertex", 0, 2, 3};
+  function->AddAction(original);
+  function->SetCaseGroup(original, L"Original key behavior");
+  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
+    SetTheme(theme);
+    MakeStrip();
+    winsim::PumpMessages();
+    SaveScreenshot(owner_->m_hWnd, "function_viewer");
+  }
+  SetTheme(kLightTheme);
+}
+
+}  // namespace
+}  // namespace Talvo::testing

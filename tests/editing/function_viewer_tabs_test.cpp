@@ -1,0 +1,112 @@
+#include "editing/function_viewer_tabs.h"
+
+#include "editing/viewer_levels.h"
+#include "function_viewer_fixture.h"
+#include "resources/dialogs/function_viewer_tab.h"
+
+namespace Talvo::testing {
+namespace {
+
+TEST_F(FunctionViewerTest, KeyWithoutFunctionShowsAnEmptyStrip) {
+  FunctionViewerTabs& strip = MakeStrip();
+  EXPECT_EQ(strip.GetTabsNum(), 0);
+  EXPECT_EQ(strip.GetPageCount(), 0);
+  EXPECT_EQ(strip.GetDlgCtrlID(), 136);
+  // Placed below the keyboard view, inside the owner's client area.
+  CRect client;
+  owner_->GetClientRect(&client);
+  CRect placed;
+  strip.GetWindowRect(&placed);
+  owner_->ScreenToClient(&placed);
+  EXPECT_EQ(placed.TopLeft(), CPoint(10, 80));
+  EXPECT_EQ(placed.Width(), client.Width() - 19);
+  EXPECT_EQ(placed.Height(), client.Height() - 89);
+
+  // The strip's one image follows the host theme: reloaded, not appended.
+  const auto imageCount = [&] {
+    CImageList* images = CImageList::FromHandlePermanent(strip.GetImageListHandle());
+    return images != nullptr ? images->GetImageCount() : -1;
+  };
+  EXPECT_EQ(imageCount(), 1);
+  SetTheme(kDarkTheme);
+  EXPECT_EQ(imageCount(), 1);
+  SetTheme(kLightTheme);
+}
+
+TEST_F(FunctionViewerTest, StripWithoutOwnerWindowFailsCleanly) {
+  FunctionViewerTabs strip;
+  EXPECT_FALSE(strip.Init(nullptr));
+  strip.Rebuild();
+  strip.Reposition();
+  EXPECT_EQ(strip.GetPageCount(), 0);
+  EXPECT_EQ(strip.GetPage(0), nullptr);
+}
+
+TEST_F(FunctionViewerTest, TapKindsShowOneModePage) {
+  AssignNewFunction(1105);
+  FunctionViewerTabs& strip = MakeStrip();
+  ASSERT_EQ(strip.GetPageCount(), 1);
+  EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"SingleTap");
+  EXPECT_EQ(TabLabel(strip, 0), L"    Add Modifier Case");
+
+  AssignNewFunction(1106);
+  strip.Rebuild();
+  ASSERT_EQ(strip.GetPageCount(), 1);
+  EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"MultiTap");
+  EXPECT_EQ(strip.GetPage(0)->GetLevelCode(), kLevelOverride);
+}
+
+TEST_F(FunctionViewerTest, ClassicAndMultiPressGetTheirInputWhenMissing) {
+  XmlFunction* function = AssignNewFunction(1104);
+  ASSERT_TRUE(function->RemoveInput(L"MultiPress"));
+  FunctionViewerTabs& strip = MakeStrip();
+  ASSERT_EQ(strip.GetPageCount(), 1);
+  EXPECT_EQ(TabLabel(strip, 0), L"MultiPress");
+  EXPECT_TRUE(function->HasInput(L"MultiPress"));
+
+  AssignNewFunction(1103);
+  strip.Rebuild();
+  ASSERT_EQ(strip.GetPageCount(), 1);
+  EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"3DSMax Classic");
+}
+
+TEST_F(FunctionViewerTest, ModifierCasesInFixedOrderWithTableLabels) {
+  XmlFunction* function = AssignNewFunction(1108);
+  SetTableCase(*function, {L"Unwrap UVW", L"vertex", 0, 1, 3}, L"Extrude");
+  SetTableCase(*function, {L"Editable Poly", L"edge", 0, 1, 3}, L"Extrude");
+  FunctionViewerTabs& strip = MakeStrip();
+  ASSERT_EQ(strip.GetPageCount(), 4);
+  const wchar_t* names[] = {L"Editable Poly", L"Unwrap UVW", L"No modifier", L"Override Mode"};
+  const wchar_t* labels[] = {L"Editable Poly", L"Unwrap UVW", L"Objects Mode", L"Default Mode"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(strip.GetPage(i)->GetPageName(), names[i]);
+    EXPECT_EQ(TabLabel(strip, i), labels[i]);
+  }
+
+  // Rebuilding after the key lost its function empties the strip and destroys the old pages.
+  const HWND oldPage = strip.GetPage(0)->GetSafeHwnd();
+  GetTalvo().GetCurrentProfile()->SetFunctionIdOfKey(owner_->key, L"no-such-id");
+  strip.Rebuild();
+  EXPECT_EQ(strip.GetTabsNum(), 0);
+  EXPECT_FALSE(::IsWindow(oldPage));
+}
+
+TEST_F(FunctionViewerTest, MarkingRefillsOnlyPagesOfThatInput) {
+  XmlFunction* function = AssignNewFunction(1108);
+  SetTableCase(*function, {L"Editable Poly", L"vertex", 0, 1, 3}, L"Extrude");
+  FunctionViewerTabs& strip = MakeStrip();
+  ASSERT_EQ(strip.GetPageCount(), 3);
+  for (int i = 0; i < strip.GetPageCount(); ++i) EXPECT_FALSE(strip.GetPage(i)->NeedsRefill());
+  strip.MarkPagesNamed(L"Editable Poly");
+  EXPECT_TRUE(strip.GetPage(0)->NeedsRefill());
+  EXPECT_FALSE(strip.GetPage(1)->NeedsRefill());
+
+  // The edited case shows after the next layout.
+  SetTableCase(*function, {L"Editable Poly", L"vertex", 0, 1, 3}, L"Renamed", 100);
+  strip.GetPage(0)->Relayout();
+  EXPECT_FALSE(strip.GetPage(0)->NeedsRefill());
+  EXPECT_EQ(strip.GetPage(0)->GetGrid().GetItemText(2, 1), L"Renamed");
+}
+
+}  // namespace
+}  // namespace Talvo::testing
