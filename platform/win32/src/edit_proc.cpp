@@ -1,4 +1,4 @@
-// The single-line EDIT control: its messages, the mouse, focus and the EM_* requests.
+// The EDIT control, single-line or ES_MULTILINE: its messages, the mouse, focus, scrolling and the EM_* requests.
 #include <algorithm>
 
 #include "controls_internal.h"
@@ -40,7 +40,11 @@ void SetMargins(HWND hwnd, EditState& state, WPARAM sides, LPARAM lParam) {
 }
 
 void SelectWordAt(HWND hwnd, EditState& state, int at) {
-  auto isWord = [&](int i) { return i >= 0 && i < Length(state) && state.text[static_cast<size_t>(i)] != L' '; };
+  auto isWord = [&](int i) {
+    if (i < 0 || i >= Length(state)) return false;
+    wchar_t c = state.text[static_cast<size_t>(i)];
+    return c != L' ' && c != L'\t' && c != L'\r' && c != L'\n';
+  };
   int start = at, end = at;
   while (isWord(start - 1)) --start;
   while (isWord(end)) ++end;
@@ -48,7 +52,7 @@ void SelectWordAt(HWND hwnd, EditState& state, int at) {
 }
 
 LRESULT Mouse(HWND hwnd, EditState& state, UINT message, LPARAM lParam) {
-  int at = EditCharFromX(hwnd, state, GET_X_LPARAM(lParam));
+  int at = EditCharFromPoint(hwnd, state, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
   switch (message) {
     case WM_LBUTTONDOWN:
       if (GetFocus() != hwnd) SetFocus(hwnd);
@@ -77,6 +81,64 @@ void Paint(HWND hwnd, const EditState& state) {
   HDC dc = BeginPaint(hwnd, &ps);
   if (dc) PaintEdit(hwnd, dc, state);
   EndPaint(hwnd, &ps);
+}
+
+// WM_VSCROLL from the window's own scroll bar: lines, pages, the thumb and the ends.
+void VerticalScroll(HWND hwnd, EditState& state, WPARAM request) {
+  int page = EditVisibleLines(hwnd, state);
+  int target = state.topLine;
+  switch (LOWORD(request)) {
+    case SB_LINEUP:
+      target -= 1;
+      break;
+    case SB_LINEDOWN:
+      target += 1;
+      break;
+    case SB_PAGEUP:
+      target -= page;
+      break;
+    case SB_PAGEDOWN:
+      target += page;
+      break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      target = static_cast<short>(HIWORD(request));
+      break;
+    case SB_TOP:
+      target = 0;
+      break;
+    case SB_BOTTOM:
+      target = Length(state);  // clamped to the last page
+      break;
+    default:
+      return;
+  }
+  ScrollEditLines(hwnd, state, target);
+}
+
+// A multi-line edit wants Enter from the dialog manager only with ES_WANTRETURN; Tab and Escape stay with it.
+LRESULT DialogCode(HWND hwnd, LPARAM lParam) {
+  LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+  auto* msg = reinterpret_cast<const MSG*>(lParam);
+  if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN &&
+      (EditStyle(hwnd) & (ES_MULTILINE | ES_WANTRETURN)) == (ES_MULTILINE | ES_WANTRETURN))
+    code |= DLGC_WANTALLKEYS;
+  return code;
+}
+
+// EM_LINESCROLL: scrolls a multi-line edit by characters (horizontally, in average character widths) and lines.
+LRESULT LineScroll(HWND hwnd, EditState& state, WPARAM characters, LPARAM lines) {
+  if (!IsMultilineEdit(hwnd)) return FALSE;
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, ControlFontOr(state.font));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  int columns = static_cast<int>(static_cast<INT_PTR>(characters));
+  state.scroll = std::max(0, state.scroll + columns * metrics.tmAveCharWidth);
+  ScrollEditLines(hwnd, state, state.topLine + static_cast<int>(lines));
+  return TRUE;
 }
 
 void Focus(HWND hwnd, EditState& state, bool focused) {
@@ -118,10 +180,11 @@ LRESULT EditRequest(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
       InvalidateRect(hwnd, nullptr, FALSE);
       return TRUE;
     }
-    case EM_GETLINECOUNT:
-      return 1;
-    case EM_LINELENGTH:
-      return Length(state);
+    case EM_LINESCROLL:
+      return LineScroll(hwnd, state, wParam, lParam);
+    case EM_GETFIRSTVISIBLELINE:
+      if (IsMultilineEdit(hwnd)) return state.topLine;
+      return EditCharFromPoint(hwnd, state, EditFormatRect(hwnd, state).left, 0);  // the first character shown
     case EM_SCROLLCARET:
       ScrollEditToCaret(hwnd, state);
       return TRUE;
@@ -131,18 +194,22 @@ LRESULT EditRequest(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
     case EM_POSFROMCHAR: {
       int index = static_cast<int>(wParam);
       if (index < 0 || index > Length(state)) return -1;
-      std::vector<int> edges = EditCharEdges(hwnd, state);
-      RECT area = EditFormatRect(hwnd, state);
-      return MAKELRESULT(area.left - state.scroll + edges[static_cast<size_t>(index)], area.top + 1);
+      POINT at = EditCharPosition(hwnd, state, index);
+      return MAKELRESULT(at.x, at.y);
     }
-    case EM_CHARFROMPOS:
-      return MAKELRESULT(EditCharFromX(hwnd, state, GET_X_LPARAM(lParam)), 0);
+    case EM_CHARFROMPOS: {
+      int index = EditCharFromPoint(hwnd, state, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return MAKELRESULT(index, EditLineOf(EditLines(hwnd, state), index));
+    }
     case EM_CANUNDO:
     case EM_UNDO:
     case EM_EMPTYUNDOBUFFER:
       return FALSE;
-    default:
+    default: {
+      LRESULT result = 0;
+      if (EditLineRequest(hwnd, state, message, wParam, lParam, result)) return result;
       return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
   }
 }
 
@@ -150,8 +217,10 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     AttachControlState<EditState>(hwnd);
     auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    if (create && create->lpszName && !IS_INTRESOURCE(create->lpszName))
-      ControlState<EditState>(hwnd)->text = create->lpszName;
+    if (create && create->lpszName && !IS_INTRESOURCE(create->lpszName)) {
+      std::wstring text = create->lpszName;
+      ControlState<EditState>(hwnd)->text = (create->style & ES_MULTILINE) ? text : FirstEditLine(text);
+    }
   }
   EditState* state = ControlState<EditState>(hwnd);
   if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -160,7 +229,7 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       DeleteControlState<EditState>(hwnd);
       return 0;
     case WM_GETDLGCODE:
-      return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+      return DialogCode(hwnd, lParam);
     case WM_GETTEXT:
       return CopyTextOut(state->text, wParam, lParam);
     case WM_GETTEXTLENGTH:
@@ -202,6 +271,9 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return Mouse(hwnd, *state, message, lParam);
     case WM_KEYDOWN:
       EditKeyDown(hwnd, *state, wParam);
+      return 0;
+    case WM_VSCROLL:
+      VerticalScroll(hwnd, *state, wParam);
       return 0;
     case WM_CHAR:
       EditChar(hwnd, *state, static_cast<wchar_t>(wParam));

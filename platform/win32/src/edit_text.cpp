@@ -12,9 +12,8 @@ namespace {
 int Length(const EditState& state) { return static_cast<int>(state.text.size()); }
 
 // Single-line fields keep one line: a pasted or set line break ends the text there.
-std::wstring FirstLine(const std::wstring& text) {
-  size_t end = text.find_first_of(L"\r\n");
-  return end == std::wstring::npos ? text : text.substr(0, end);
+std::wstring KeptText(HWND hwnd, const std::wstring& text) {
+  return IsMultilineEdit(hwnd) ? text : FirstEditLine(text);
 }
 
 void ApplyCase(DWORD style, std::wstring& text) {
@@ -26,11 +25,16 @@ bool AllDigits(const std::wstring& text) {
   return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
 }
 
-// Without ES_AUTOHSCROLL the user cannot type beyond the field's width.
-bool FitsWidth(HWND hwnd, const EditState& state) {
-  if (EditStyle(hwnd) & ES_AUTOHSCROLL) return true;
+// The user cannot type beyond what the field can show: past the width of a single-line field without
+// ES_AUTOHSCROLL, or past the last visible line of a multi-line field without ES_AUTOVSCROLL.
+bool FitsField(HWND hwnd, const EditState& state) {
+  DWORD style = EditStyle(hwnd);
+  std::vector<EditLine> lines = EditLines(hwnd, state);
+  if (style & ES_MULTILINE)
+    return (style & ES_AUTOVSCROLL) || static_cast<int>(lines.size()) <= EditVisibleLines(hwnd, state);
+  if (style & ES_AUTOHSCROLL) return true;
   RECT area = EditFormatRect(hwnd, state);
-  return EditCharEdges(hwnd, state).back() <= area.right - area.left;
+  return EditLineEdges(hwnd, state, lines.front()).back() <= area.right - area.left;
 }
 
 // The notifications come last: the parent may change the text again or destroy the field while it hears them.
@@ -44,7 +48,7 @@ void Changed(HWND hwnd, EditState& state, bool modified) {
 }  // namespace
 
 bool ReplaceEditSelection(HWND hwnd, EditState& state, std::wstring insert, bool typed) {
-  insert = FirstLine(insert);
+  insert = KeptText(hwnd, insert);
   ApplyCase(EditStyle(hwnd), insert);
   int start = state.selectionStart(), end = state.selectionEnd();
   if (typed && (EditStyle(hwnd) & ES_NUMBER) && !AllDigits(insert)) {
@@ -61,7 +65,7 @@ bool ReplaceEditSelection(HWND hwnd, EditState& state, std::wstring insert, bool
   EditState before = state;
   state.text.replace(static_cast<size_t>(start), static_cast<size_t>(end - start), insert);
   state.anchor = state.caret = start + static_cast<int>(insert.size());
-  if (typed && !FitsWidth(hwnd, state)) {
+  if (typed && !FitsField(hwnd, state)) {
     state = before;
     MessageBeep(0);
     return false;
@@ -71,10 +75,11 @@ bool ReplaceEditSelection(HWND hwnd, EditState& state, std::wstring insert, bool
 }
 
 void SetEditText(HWND hwnd, EditState& state, const std::wstring& text) {
-  state.text = FirstLine(text);
+  state.text = KeptText(hwnd, text);
   ApplyCase(EditStyle(hwnd), state.text);
   state.anchor = state.caret = 0;
   state.scroll = 0;
+  state.topLine = 0;
   Changed(hwnd, state, false);
 }
 

@@ -1,4 +1,4 @@
-// How a single-line edit control lays out, scrolls and paints its text, selection and caret.
+// How an edit control lays out, scrolls and paints its lines, selection and caret.
 #include <algorithm>
 #include <cstdlib>
 
@@ -9,30 +9,77 @@ namespace win32_internal {
 
 namespace {
 
-std::wstring ShownText(HWND hwnd, const EditState& state) {
-  if (EditStyle(hwnd) & ES_PASSWORD) return std::wstring(state.text.size(), L'*');
-  return state.text;
+std::wstring ShownText(HWND hwnd, const EditState& state, const EditLine& line) {
+  if (EditStyle(hwnd) & ES_PASSWORD) return std::wstring(static_cast<size_t>(line.length), L'*');
+  return state.text.substr(static_cast<size_t>(line.start), static_cast<size_t>(line.length));
 }
 
-int LineHeight(HDC dc) {
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  return metrics.tmHeight;
-}
-
-// Where the text starts in client coordinates: scrolled, or aligned when it fits (ES_CENTER, ES_RIGHT).
-int TextOrigin(HWND hwnd, const EditState& state, const std::vector<int>& edges, const RECT& area) {
-  int width = area.right - area.left, total = edges.back();
+// Where a line starts in client coordinates: scrolled, or aligned when it fits (ES_CENTER, ES_RIGHT).
+int LineOrigin(HWND hwnd, const EditState& state, int lineWidth, const RECT& area) {
+  int width = area.right - area.left;
   DWORD style = EditStyle(hwnd);
-  if (total < width && (style & ES_RIGHT)) return area.left + width - total;
-  if (total < width && (style & ES_CENTER)) return area.left + (width - total) / 2;
+  if (lineWidth < width && (style & ES_RIGHT)) return area.left + width - lineWidth;
+  if (lineWidth < width && (style & ES_CENTER)) return area.left + (width - lineWidth) / 2;
   return area.left - state.scroll;
+}
+
+int LineTop(const EditState& state, const RECT& area, int line) {
+  return area.top + 1 + (line - state.topLine) * EditLineHeight(state);
+}
+
+int NearestEdge(const std::vector<int>& edges, int along) {
+  auto nearest = std::min_element(edges.begin(), edges.end(),
+                                  [along](int a, int b) { return std::abs(a - along) < std::abs(b - along); });
+  return static_cast<int>(nearest - edges.begin());
+}
+
+// The first line to show so that the caret's line is in view, scrolling as little as possible.
+int TopLineShowing(HWND hwnd, const EditState& state, int caretLine) {
+  int visible = EditVisibleLines(hwnd, state);
+  if (caretLine < state.topLine) return caretLine;
+  if (caretLine >= state.topLine + visible) return caretLine - visible + 1;
+  return state.topLine;
+}
+
+void PaintLine(HWND hwnd, HDC dc, const EditState& state, const EditLine& line, const RECT& area, int lineIndex) {
+  std::wstring shown = ShownText(hwnd, state, line);
+  std::vector<int> edges = EditLineEdges(hwnd, state, line);
+  int x = LineOrigin(hwnd, state, edges.back(), area), y = LineTop(state, area, lineIndex);
+  int height = EditLineHeight(state);
+  RECT clip = area;  // each line of a multi-line edit paints only its own band
+  if (IsMultilineEdit(hwnd)) {
+    clip.top = std::max<LONG>(area.top, y);
+    clip.bottom = std::min<LONG>(area.bottom, y + height);
+  }
+  UINT count = static_cast<UINT>(shown.size());
+  COLORREF text = GetTextColor(dc), back = GetBkColor(dc);
+  ExtTextOutW(dc, x, y, ETO_CLIPPED, &clip, shown.c_str(), count, nullptr);
+  DWORD style = EditStyle(hwnd);
+  // The selection covers the part of this line inside it, plus a little of the line break when it is selected.
+  int from = std::clamp(state.selectionStart() - line.start, 0, line.length);
+  int to = std::clamp(state.selectionEnd() - line.start, 0, line.length);
+  bool breakChosen = line.breakLength > 0 && state.selectionEnd() > line.end() && state.selectionStart() <= line.end();
+  if (state.hasSelection() && (from < to || breakChosen) && (state.focused || (style & ES_NOHIDESEL))) {
+    RECT chosen{x + edges[static_cast<size_t>(from)], y, x + edges[static_cast<size_t>(to)] + (breakChosen ? 4 : 0),
+                y + height};
+    IntersectRect(&chosen, &chosen, &clip);
+    SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    ExtTextOutW(dc, x, y, ETO_CLIPPED | ETO_OPAQUE, &chosen, shown.c_str(), count, nullptr);
+    SetBkColor(dc, back);
+    SetTextColor(dc, text);
+  }
+  int caret = state.caret - line.start;
+  if (!state.focused || caret < 0 || caret > line.length) return;
+  int caretX = x + edges[static_cast<size_t>(caret)];
+  if (caretX >= area.left && caretX <= area.right && y >= area.top && y < area.bottom)
+    PatBlt(dc, std::min<int>(caretX, area.right - 1), y, 1, std::min<int>(height, area.bottom - y), DSTINVERT);
 }
 
 }  // namespace
 
-std::vector<int> EditCharEdges(HWND hwnd, const EditState& state) {
-  std::wstring shown = ShownText(hwnd, state);
+std::vector<int> EditLineEdges(HWND hwnd, const EditState& state, const EditLine& line) {
+  std::wstring shown = ShownText(hwnd, state, line);
   std::vector<int> edges(shown.size() + 1, 0);
   if (shown.empty()) return edges;
   HDC dc = GetDC(nullptr);
@@ -44,6 +91,21 @@ std::vector<int> EditCharEdges(HWND hwnd, const EditState& state) {
   return edges;
 }
 
+int EditLineHeight(const EditState& state) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, ControlFontOr(state.font));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return std::max<int>(1, metrics.tmHeight);
+}
+
+int EditVisibleLines(HWND hwnd, const EditState& state) {
+  RECT area = EditFormatRect(hwnd, state);
+  return std::max(1, static_cast<int>(area.bottom - area.top) / EditLineHeight(state));
+}
+
 RECT EditFormatRect(HWND hwnd, const EditState& state) {
   RECT client;
   GetClientRect(hwnd, &client);
@@ -52,24 +114,60 @@ RECT EditFormatRect(HWND hwnd, const EditState& state) {
   return client;
 }
 
-int EditCharFromX(HWND hwnd, const EditState& state, int x) {
-  std::vector<int> edges = EditCharEdges(hwnd, state);
-  int along = x - TextOrigin(hwnd, state, edges, EditFormatRect(hwnd, state));
-  auto nearest = std::min_element(edges.begin(), edges.end(),
-                                  [along](int a, int b) { return std::abs(a - along) < std::abs(b - along); });
-  return static_cast<int>(nearest - edges.begin());
+POINT EditCharPosition(HWND hwnd, const EditState& state, int index) {
+  std::vector<EditLine> lines = EditLines(hwnd, state);
+  int lineIndex = EditLineOf(lines, index);
+  const EditLine& line = lines[static_cast<size_t>(lineIndex)];
+  std::vector<int> edges = EditLineEdges(hwnd, state, line);
+  RECT area = EditFormatRect(hwnd, state);
+  int along = edges[static_cast<size_t>(std::clamp(index - line.start, 0, line.length))];
+  return POINT{LineOrigin(hwnd, state, edges.back(), area) + along, LineTop(state, area, lineIndex)};
+}
+
+int EditCharFromPoint(HWND hwnd, const EditState& state, int x, int y) {
+  std::vector<EditLine> lines = EditLines(hwnd, state);
+  RECT area = EditFormatRect(hwnd, state);
+  int lineIndex = 0;
+  if (IsMultilineEdit(hwnd)) {
+    int offset = y - (area.top + 1);
+    int height = EditLineHeight(state);
+    int row = offset >= 0 ? offset / height : -((height - 1 - offset) / height);  // rounded down above the text
+    lineIndex = std::clamp(state.topLine + row, 0, static_cast<int>(lines.size()) - 1);
+  }
+  const EditLine& line = lines[static_cast<size_t>(lineIndex)];
+  std::vector<int> edges = EditLineEdges(hwnd, state, line);
+  return line.start + NearestEdge(edges, x - LineOrigin(hwnd, state, edges.back(), area));
 }
 
 void ScrollEditToCaret(HWND hwnd, EditState& state) {
-  std::vector<int> edges = EditCharEdges(hwnd, state);
+  bool multiline = IsMultilineEdit(hwnd);
+  std::vector<EditLine> lines = EditLines(hwnd, state);
+  int caretLine = EditLineOf(lines, state.caret);
+  const EditLine& line = lines[static_cast<size_t>(caretLine)];
+  std::vector<int> edges = EditLineEdges(hwnd, state, line);
   RECT area = EditFormatRect(hwnd, state);
-  int width = area.right - area.left, caretX = edges[static_cast<size_t>(state.caret)];
-  if (!(EditStyle(hwnd) & ES_AUTOHSCROLL) || edges.back() < width) {
+  int width = area.right - area.left, caretX = edges[static_cast<size_t>(state.caret - line.start)];
+  bool scrolls = multiline || (EditStyle(hwnd) & ES_AUTOHSCROLL);
+  if (!scrolls || (!multiline && edges.back() < width)) {
     state.scroll = 0;
   } else if (caretX - state.scroll >= width) {
     state.scroll = caretX - width + 1;
   } else if (caretX < state.scroll) {
     state.scroll = std::max(0, caretX - width / 3);
+  }
+  if (multiline) ScrollEditLines(hwnd, state, TopLineShowing(hwnd, state, caretLine));
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void ScrollEditLines(HWND hwnd, EditState& state, int topLine) {
+  if (!IsMultilineEdit(hwnd)) return;
+  int count = static_cast<int>(EditLines(hwnd, state).size());
+  int visible = EditVisibleLines(hwnd, state);
+  state.topLine = std::clamp(topLine, 0, std::max(0, count - visible));
+  if (EditStyle(hwnd) & WS_VSCROLL) {
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, count - 1,
+                    static_cast<UINT>(visible), state.topLine, 0};
+    SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
   }
   InvalidateRect(hwnd, nullptr, FALSE);
 }
@@ -81,23 +179,10 @@ void PaintEdit(HWND hwnd, HDC dc, const EditState& state) {
   FillControlBackground(hwnd, dc, ParentColors(hwnd, dc, colorMessage));
   if (!enabled) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
   HGDIOBJ oldFont = SelectObject(dc, ControlFontOr(state.font));
-  std::wstring shown = ShownText(hwnd, state);
-  std::vector<int> edges = EditCharEdges(hwnd, state);
+  std::vector<EditLine> lines = EditLines(hwnd, state);
   RECT area = EditFormatRect(hwnd, state);
-  int x = TextOrigin(hwnd, state, edges, area), y = area.top + 1, height = LineHeight(dc);
-  UINT count = static_cast<UINT>(shown.size());
-  ExtTextOutW(dc, x, y, ETO_CLIPPED, &area, shown.c_str(), count, nullptr);
-  if (state.hasSelection() && (state.focused || (style & ES_NOHIDESEL))) {
-    RECT chosen{x + edges[static_cast<size_t>(state.selectionStart())], y,
-                x + edges[static_cast<size_t>(state.selectionEnd())], y + height};
-    IntersectRect(&chosen, &chosen, &area);
-    SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
-    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-    ExtTextOutW(dc, x, y, ETO_CLIPPED | ETO_OPAQUE, &chosen, shown.c_str(), count, nullptr);
-  }
-  int caretX = x + edges[static_cast<size_t>(state.caret)];
-  if (state.focused && caretX >= area.left && caretX <= area.right)
-    PatBlt(dc, std::min<int>(caretX, area.right - 1), y, 1, height, DSTINVERT);
+  int last = std::min(static_cast<int>(lines.size()) - 1, state.topLine + EditVisibleLines(hwnd, state));
+  for (int i = state.topLine; i <= last; ++i) PaintLine(hwnd, dc, state, lines[static_cast<size_t>(i)], area, i);
   SelectObject(dc, oldFont);
 }
 

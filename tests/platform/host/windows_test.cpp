@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include "host/core_interface.h"
@@ -210,6 +211,32 @@ TEST_F(HostWindowsTest, ScriptEditorClosesOnlyWhenOnCloseAgreesAndIsThenDeleted)
   editor->answer_ = TRUE;
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(deleted);
+}
+
+// A script of several lines comes back whole from the open editor, after typing a new line and on closing.
+TEST_F(HostWindowsTest, AScriptEditorKeepsEveryLineOfItsScript) {
+  bool deleted = false;
+  auto* editor = new ClosingEditor(&deleted, FALSE);
+  const wchar_t* script = L"box name:\"a\"\r\n\r\n  sphere radius:10\r\nprint \"done\"";
+  editor->SetText(script);
+  HWND window = editor->Open(GetCOREInterface()->GetMAXHWnd());
+  ASSERT_TRUE(IsWindow(window));
+  EXPECT_EQ(editor->GetText().str(), script);
+  HWND pane = GetWindow(window, GW_CHILD);
+  EXPECT_EQ(SendMessageW(pane, EM_GETLINECOUNT, 0, 0), 4);
+  SetFocus(pane);
+  SendMessageW(pane, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+  winsim::KeyDown(VK_CONTROL);
+  winsim::KeyPress(VK_END);
+  winsim::KeyUp(VK_CONTROL);
+  winsim::TypeText(L"\r\nredo");
+  EXPECT_EQ(editor->GetText().str(), std::wstring(script) + L"\r\nredo");
+  editor->SetText(script);
+  SendMessageW(window, WM_CLOSE, 0, 0);  // refused: the editor stays to be asked
+  EXPECT_EQ(editor->seen_text.str(), script);
+  editor->answer_ = TRUE;
+  SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_TRUE(deleted);
 }
 

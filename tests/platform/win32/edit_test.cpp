@@ -1,3 +1,7 @@
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
 #include "win32_fixture.h"
 
 using win32_test::Log;
@@ -8,9 +12,9 @@ class Edits : public Win32Test {
  protected:
   HWND top = nullptr;
 
-  HWND MakeEdit(DWORD style, LPCWSTR text = L"", int width = 200) {
+  HWND MakeEdit(DWORD style, LPCWSTR text = L"", int width = 200, int height = 24) {
     top = TopLevel(0, 0, 400, 200);
-    HWND edit = CreateWindowExW(0, L"EDIT", text, WS_CHILD | WS_VISIBLE | WS_BORDER | style, 10, 10, width, 24, top,
+    HWND edit = CreateWindowExW(0, L"EDIT", text, WS_CHILD | WS_VISIBLE | WS_BORDER | style, 10, 10, width, height, top,
                                 reinterpret_cast<HMENU>(9), nullptr, nullptr);
     SetFocus(edit);
     winsim::PumpMessages();
@@ -30,6 +34,13 @@ class Edits : public Win32Test {
     wchar_t buffer[256];
     GetWindowTextW(hwnd, buffer, 256);
     return buffer;
+  }
+
+  static std::wstring Line(HWND hwnd, int line) {
+    wchar_t buffer[64] = {};
+    *reinterpret_cast<WORD*>(buffer) = 63;
+    auto copied = SendMessageW(hwnd, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer));
+    return std::wstring(buffer, static_cast<size_t>(copied));
   }
 
   static std::pair<DWORD, DWORD> Selection(HWND hwnd) {
@@ -231,4 +242,156 @@ TEST_F(Edits, FocusNotificationsColoursMarginsAndHorizontalScrolling) {
   LRESULT caret = SendMessageW(scrolling, EM_POSFROMCHAR, 20, 0);
   EXPECT_LE(GET_X_LPARAM(caret), 60);
   EXPECT_LT(GET_X_LPARAM(SendMessageW(scrolling, EM_POSFROMCHAR, 0, 0)), 0);
+}
+
+constexpr DWORD kMultiline = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+
+// A multi-line edit keeps every line exactly as given and answers questions about its lines; a single-line edit
+// keeps only the first line of whatever it is given.
+TEST_F(Edits, AMultilineEditKeepsEveryLineAndAnswersLineRequests) {
+  HWND edit = MakeEdit(kMultiline, L"one\r\ntwo\r\nthree", 200, 80);
+  EXPECT_EQ(Text(edit), L"one\r\ntwo\r\nthree");
+  SetWindowTextW(edit, L"first\r\n\r\nthird line");
+  EXPECT_EQ(Text(edit), L"first\r\n\r\nthird line");
+  EXPECT_EQ(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(edit, EM_LINEINDEX, 1, 0), 7);
+  EXPECT_EQ(SendMessageW(edit, EM_LINEINDEX, 2, 0), 9);
+  EXPECT_EQ(SendMessageW(edit, EM_LINEINDEX, 3, 0), -1);
+  EXPECT_EQ(SendMessageW(edit, EM_LINELENGTH, 9, 0), 10);
+  EXPECT_EQ(SendMessageW(edit, EM_LINELENGTH, 7, 0), 0);
+  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, 6, 0), 0);  // inside the first line break
+  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, 12, 0), 2);
+  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, 500, 0), 2);
+  EXPECT_EQ(Line(edit, 0), L"first");
+  EXPECT_EQ(Line(edit, 2), L"third line");
+  EXPECT_EQ(Line(edit, 9), L"");
+  SendMessageW(edit, EM_SETSEL, 2, 12);
+  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0), 0);
+  EXPECT_EQ(SendMessageW(edit, EM_LINELENGTH, static_cast<WPARAM>(-1), 0), 2 + 7);
+  // Positions go down by one line height per line.
+  int first = GET_Y_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, 0, 0));
+  int third = GET_Y_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, 9, 0));
+  EXPECT_GT(third, first);
+  EXPECT_EQ(LOWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2, third + 2))), 9);
+  EXPECT_EQ(HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2, third + 2))), 2);
+
+  HWND single = MakeEdit(ES_AUTOHSCROLL, L"kept\r\nlost");
+  EXPECT_EQ(Text(single), L"kept");
+  SetWindowTextW(single, L"again\r\nlost");
+  EXPECT_EQ(Text(single), L"again");
+  EXPECT_EQ(SendMessageW(single, EM_GETLINECOUNT, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(single, EM_LINESCROLL, 0, 1), FALSE);
+}
+
+// Enter breaks the line (one CR LF, one EN_CHANGE); Backspace and Delete remove a line break whole.
+TEST_F(Edits, EnterInAMultilineEditInsertsALineBreak) {
+  HWND edit = MakeEdit(kMultiline, L"", 200, 80);
+  winsim::TypeText(L"ab\r\ncd");
+  EXPECT_EQ(Text(edit), L"ab\r\ncd");
+  EXPECT_EQ(Notifications(EN_CHANGE), 5);
+  EXPECT_EQ(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), 2);
+  winsim::KeyPress(VK_HOME);
+  winsim::KeyPress(VK_BACK);
+  EXPECT_EQ(Text(edit), L"abcd");
+  winsim::KeyPress(VK_RETURN);
+  winsim::KeyPress(VK_LEFT);  // back over the whole break
+  EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{2, 2}));
+  winsim::KeyPress(VK_DELETE);
+  EXPECT_EQ(Text(edit), L"abcd");
+  // In a dialog the edit asks for Enter only with ES_WANTRETURN; Tab stays with the dialog manager.
+  MSG enter{edit, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  MSG tab{edit, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_TRUE(SendMessageW(edit, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTALLKEYS);
+  LRESULT tabCode = SendMessageW(edit, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&tab));
+  EXPECT_FALSE(tabCode & (DLGC_WANTALLKEYS | DLGC_WANTTAB));
+  HWND plain = MakeEdit(ES_MULTILINE | ES_AUTOVSCROLL, L"", 200, 80);
+  enter.hwnd = plain;
+  EXPECT_FALSE(SendMessageW(plain, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTALLKEYS);
+  winsim::TypeText(L"x\ry");  // outside a dialog Enter still reaches it and breaks the line
+  EXPECT_EQ(Text(plain), L"x\r\ny");
+}
+
+// Up and Down keep the caret's column as near as the other line allows; Home and End work on the caret's line;
+// Shift selects across lines and the clipboard carries the line breaks.
+TEST_F(Edits, UpAndDownMoveBetweenLinesAndSelectionSpansThem) {
+  HWND edit = MakeEdit(kMultiline, L"first\r\nsecond\r\nthe end", 200, 80);
+  winsim::KeyPress(VK_DOWN);
+  EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{7, 7}));
+  winsim::KeyPress(VK_END);
+  EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{13, 13}));
+  winsim::KeyPress(VK_UP);
+  EXPECT_EQ(Selection(edit).first, 5u);  // "first" is shorter: its end
+  winsim::KeyPress(VK_UP);  // the first line stops the move
+  EXPECT_EQ(Selection(edit).first, 5u);
+  winsim::KeyPress(VK_HOME);
+  EXPECT_EQ(Selection(edit).first, 0u);
+  winsim::KeyDown(VK_SHIFT);
+  winsim::KeyPress(VK_DOWN);
+  winsim::KeyPress(VK_DOWN);
+  winsim::KeyPress(VK_END);
+  winsim::KeyUp(VK_SHIFT);
+  EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{0, 22}));
+  SendMessageW(edit, EM_SETSEL, 3, 10);
+  Chord(VK_CONTROL, 'C');
+  EXPECT_EQ(ClipboardText(), L"st\r\nsec");
+  Chord(VK_CONTROL, 'X');
+  EXPECT_EQ(Text(edit), L"firond\r\nthe end");
+  winsim::KeyPress(VK_END);
+  Chord(VK_CONTROL, 'V');
+  EXPECT_EQ(Text(edit), L"firondst\r\nsec\r\nthe end");
+  EXPECT_EQ(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), 3);
+}
+
+// Keeping the caret's line in view scrolls by whole lines, and the vertical scroll bar follows and scrolls too.
+TEST_F(Edits, AMultilineEditScrollsByLines) {
+  std::wstring text;
+  for (int i = 0; i < 12; ++i) text += L"line " + std::to_wstring(i) + (i < 11 ? L"\r\n" : L"");
+  HWND edit = MakeEdit(kMultiline | WS_VSCROLL, text.c_str(), 200, 60);
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  Chord(VK_CONTROL, VK_END);
+  int first = static_cast<int>(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+  EXPECT_GT(first, 0);
+  RECT client;
+  GetClientRect(edit, &client);
+  int caretY = GET_Y_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, text.size(), 0));
+  EXPECT_GE(caretY, 0);
+  EXPECT_LT(caretY, client.bottom);
+  EXPECT_EQ(GetScrollPos(edit, SB_VERT), first);
+  SendMessageW(edit, WM_VSCROLL, SB_LINEUP, 0);
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), first - 1);
+  EXPECT_EQ(GetScrollPos(edit, SB_VERT), first - 1);
+  SendMessageW(edit, WM_VSCROLL, SB_TOP, 0);
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  EXPECT_TRUE(SendMessageW(edit, EM_LINESCROLL, 0, 100));
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), first);  // the last page stops it
+  SendMessageW(edit, EM_SETSEL, 0, 0);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  // Without ES_AUTOVSCROLL the user cannot type below the last line that shows.
+  HWND fixed = MakeEdit(ES_MULTILINE | ES_WANTRETURN, L"", 200, 40);
+  winsim::TypeText(L"a\rb\rc\rd\re");
+  EXPECT_LT(SendMessageW(fixed, EM_GETLINECOUNT, 0, 0), 5);
+}
+
+// A multi-line edit drawn for a person to look at; the check makes sure its lines are drawn one below another.
+TEST_F(Edits, AScreenshotOfAMultilineEdit) {
+  HWND edit = MakeEdit(kMultiline | WS_VSCROLL, L"first line\r\nsecond line\r\n\r\nfourth, after an empty one",
+                       260, 90);
+  SendMessageW(edit, EM_SETSEL, 6, 18);
+  winsim::Image shot = winsim::CaptureWindow(edit);
+  int rows[4] = {};
+  int height = GET_Y_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, 12, 0)) -
+               GET_Y_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, 0, 0));
+  ASSERT_GT(height, 0);
+  for (int line = 0; line < 4; ++line)
+    for (int y = line * height + 2; y < (line + 1) * height + 2 && y < shot.height; ++y)
+      for (int x = 2; x < 150; ++x) rows[line] += shot.Pixel(x, y) != GetSysColor(COLOR_WINDOW);
+  EXPECT_GT(rows[0], 0);
+  EXPECT_GT(rows[1], 0);
+  EXPECT_EQ(rows[2], 0);
+  EXPECT_GT(rows[3], 0);
+  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
+  std::filesystem::path path = folder ? folder : std::filesystem::temp_directory_path() / "talvo-test-output";
+  std::filesystem::create_directories(path);
+  EXPECT_TRUE(winsim::SaveWindowPng(top, (path / "multiline_edit.png").string()));
 }
