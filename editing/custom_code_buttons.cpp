@@ -79,10 +79,6 @@ void PasteScript(CWnd* page, CellDropDown* dropDown) {
   // The name dialog is modal: the drop-down may be rebuilt meanwhile, so it is found again by its window.
   const HWND dropDownWindow = dropDown != nullptr ? dropDown->GetSafeHwnd() : nullptr;
   const HWND pageWindow = page != nullptr ? page->GetSafeHwnd() : nullptr;
-  auto liveDropDown = [&]() -> CellDropDown* {
-    if (dropDownWindow == nullptr || !::IsWindow(dropDownWindow)) return nullptr;
-    return CWnd::FromHandlePermanent(dropDownWindow) == dropDown ? dropDown : nullptr;
-  };
 
   std::wstring name = GetString(kNewScriptNameText);
   ScriptNameDlg dialog(page);
@@ -92,18 +88,15 @@ void PasteScript(CWnd* page, CellDropDown* dropDown) {
       std::wstring id;
       scripts->AddScript(name, *text, id);
       RefreshScriptNames();
-      CellDropDown* current = liveDropDown();
+      CellDropDown* current = LiveDropDown(dropDown, dropDownWindow);
       SelectScriptInCell(current, id);
-      SendScriptsChanged(current);
-      SendApplyCell(PageOfDropDown(current), current);
+      SendScriptsChangedAndApply(current);
     } else {
       WarnScriptsDocumentMissing();
     }
   }
   // Whatever the answer, the lists are refreshed and the case takes the drop-down's current choice.
-  CellDropDown* current = liveDropDown();
-  SendScriptsChanged(current);
-  SendApplyCell(pageWindow, current);
+  SendScriptsChangedAndApply(LiveDropDown(dropDown, dropDownWindow), pageWindow);
 }
 
 void OpenScriptFile(CellDropDown* dropDown) {

@@ -1,6 +1,5 @@
 #include "editing/custom_script_notices.h"
 
-#include "editing/script_editor_messages.h"
 #include "engine/messages.h"
 #include "grid/grid_cell_editors.h"
 #include "model/editor_window.h"
@@ -27,6 +26,18 @@ void SendScriptsChanged(CellDropDown* dropDown) {
 
 void SendApplyCell(HWND page, CellDropDown* dropDown) {
   if (page != nullptr && ::IsWindow(page)) ::SendMessageW(page, WM_APPLY_CELL, 0, reinterpret_cast<LPARAM>(dropDown));
+}
+
+CellDropDown* LiveDropDown(CellDropDown* dropDown, HWND window) {
+  if (dropDown == nullptr || window == nullptr || !::IsWindow(window)) return nullptr;
+  return CWnd::FromHandlePermanent(window) == dropDown ? dropDown : nullptr;
+}
+
+void SendScriptsChangedAndApply(CellDropDown* dropDown, HWND page) {
+  const HWND window = dropDown != nullptr ? dropDown->GetSafeHwnd() : nullptr;
+  if (page == nullptr) page = PageOfDropDown(dropDown);
+  SendScriptsChanged(dropDown);
+  SendApplyCell(page, LiveDropDown(dropDown, window));
 }
 
 HWND PageOfDropDown(const CellDropDown* dropDown) {

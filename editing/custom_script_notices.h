@@ -22,6 +22,15 @@ void SendScriptsChanged(CellDropDown* dropDown);
 // Sends WM_APPLY_CELL (lParam = dropDown) to a page window when it exists.
 void SendApplyCell(HWND page, CellDropDown* dropDown);
 
+// The drop-down when `window` still stands and still belongs to it, else null. A modal loop or a notice
+// handler may rebuild the drop-down, so a pointer kept across one is looked up again by its window.
+CellDropDown* LiveDropDown(CellDropDown* dropDown, HWND window);
+
+// Sends ScriptsChangedMessage, then WM_APPLY_CELL to the drop-down's page (or to `page` when given). The
+// editor window may rebuild the drop-down while it handles the first message: the second names the
+// drop-down only if it is still alive.
+void SendScriptsChangedAndApply(CellDropDown* dropDown, HWND page = nullptr);
+
 // The page two parent levels above a drop-down (drop-down -> grid -> page); null when there is none.
 HWND PageOfDropDown(const CellDropDown* dropDown);
 

@@ -8,9 +8,9 @@
 
 #include "controls/file_dialog_helper.h"
 #include "editing/function_identity.h"
-#include "editing/script_editor_messages.h"
 #include "editor/error_box.h"
 #include "editor/function_rename_prompt.h"
+#include "engine/messages.h"
 #include "engine/restore_obj.h"
 #include "model/editor_window.h"
 #include "model/ids.h"

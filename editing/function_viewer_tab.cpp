@@ -323,6 +323,10 @@ void FunctionViewerTab::FillClassicGrid() {
 void FunctionViewerTab::FitGrid() {
   grid_.AutoSize();
   grid_.AutoSizeColumns();
+  FitColumnsAndEditors();
+}
+
+void FunctionViewerTab::FitColumnsAndEditors() {
   grid_.FitColumnsToWindow();
   grid_.PlaceCellEditors();
   grid_.FitEditCellTexts();
@@ -354,9 +358,7 @@ void FunctionViewerTab::StepLevel(bool forward) {
   if (const int code = LevelCode(*current_); code >= 0) levelCode_ = code;
   refill_ = true;
   Relayout();
-  grid_.FitColumnsToWindow();
-  grid_.PlaceCellEditors();
-  grid_.FitEditCellTexts();
+  FitColumnsAndEditors();
 }
 
 void FunctionViewerTab::PreviousLevel() { StepLevel(false); }
@@ -370,9 +372,7 @@ void FunctionViewerTab::StepSelection(int delta) {
   rowCount_ = selectionIndex_ < 3 ? 2 * kRowsPerBlock : kRowsPerBlock;
   refill_ = true;
   Relayout();
-  grid_.FitColumnsToWindow();
-  grid_.PlaceCellEditors();
-  grid_.FitEditCellTexts();
+  FitColumnsAndEditors();
 }
 
 void FunctionViewerTab::FewerSelected() { StepSelection(-1); }
@@ -392,9 +392,7 @@ void FunctionViewerTab::OnSize(UINT nType, int cx, int cy) {
   // A page marked while it had no room is filled at its first real layout.
   if (refill_) Relayout();
   if (grid_.GetColumnCount() == 0) return;
-  grid_.FitColumnsToWindow();
-  grid_.PlaceCellEditors();
-  grid_.FitEditCellTexts();
+  FitColumnsAndEditors();
   grid_.Invalidate();
 }
 

@@ -94,6 +94,8 @@ class FunctionViewerTab : public CDialogEx {
                    const std::wstring& keyword);
   void SetValueCell(int row, int column, const std::wstring& text, int kind);
   void FitGrid();
+  // Stretches the columns over the grid and places the cell editors over their cells again.
+  void FitColumnsAndEditors();
   void StepLevel(bool forward);
   void StepSelection(int delta);
 

@@ -41,8 +41,6 @@ std::wstring TableString(int id, const wchar_t* fallback) {
 IMPLEMENT_DYNAMIC(FunctionViewerTabs, CMFCTabCtrl)
 
 BEGIN_MESSAGE_MAP(FunctionViewerTabs, CMFCTabCtrl)
-  ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
   ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
@@ -156,10 +154,6 @@ void FunctionViewerTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
   strip->LoadImageList();
   if (strip->m_hWnd != nullptr) strip->Invalidate();
 }
-
-void FunctionViewerTabs::OnLButtonDown(UINT nFlags, CPoint point) { CMFCTabCtrl::OnLButtonDown(nFlags, point); }
-
-void FunctionViewerTabs::OnLButtonUp(UINT nFlags, CPoint point) { CMFCTabCtrl::OnLButtonUp(nFlags, point); }
 
 BOOL FunctionViewerTabs::OnEraseBkgnd(CDC* pDC) {
   CRect client;

@@ -40,8 +40,6 @@ class FunctionViewerTabs : public CMFCTabCtrl {
   CWnd* GetOwnerPage() const { return owner_; }
 
  protected:
-  void OnLButtonDown(UINT nFlags, CPoint point);
-  void OnLButtonUp(UINT nFlags, CPoint point);
   BOOL OnEraseBkgnd(CDC* pDC);
   DECLARE_MESSAGE_MAP()
 

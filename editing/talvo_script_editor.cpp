@@ -1,8 +1,8 @@
 #include "editing/talvo_script_editor.h"
 
 #include "editing/custom_script_notices.h"
-#include "editing/script_editor_messages.h"
 #include "editing/script_name_dlg.h"
+#include "engine/messages.h"
 #include "model/editor_window.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
@@ -23,10 +23,7 @@ TalvoScriptEditor::TalvoScriptEditor(CellDropDown* owner, const std::wstring& sc
 
 TalvoScriptEditor::~TalvoScriptEditor() = default;
 
-CellDropDown* TalvoScriptEditor::LiveOwner() const {
-  if (ownerWindow_ == nullptr || !::IsWindow(ownerWindow_)) return nullptr;
-  return CWnd::FromHandlePermanent(ownerWindow_) == owner_ ? owner_ : nullptr;
-}
+CellDropDown* TalvoScriptEditor::LiveOwner() const { return LiveDropDown(owner_, ownerWindow_); }
 
 BOOL TalvoScriptEditor::OnClose(HWND hwnd) {
   ::EnableWindow(hwnd, FALSE);
@@ -72,9 +69,7 @@ void TalvoScriptEditor::StoreNewScript(const std::wstring& text) {
 }
 
 void TalvoScriptEditor::NotifyClosed() {
-  CellDropDown* owner = LiveOwner();
-  SendScriptsChanged(owner);
-  SendApplyCell(PageOfDropDown(owner), owner);
+  SendScriptsChangedAndApply(LiveOwner());
   HWND editor = EditorWindow();
   if (editor != nullptr && ::IsWindow(editor)) {
     ::PostMessageW(editor, ShowEditorMessage, 0, 0);

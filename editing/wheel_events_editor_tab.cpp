@@ -12,7 +12,6 @@
 #include "editing/wheel_subcategory_ring.h"
 #include "editing/wheel_value_text.h"
 #include "engine/messages.h"
-#include "grid/cell_state.h"
 #include "model/talvo.h"
 #include "model/text.h"
 #include "resources/dialogs/wheel_events_editor_tab.h"
@@ -77,7 +76,6 @@ BEGIN_MESSAGE_MAP(WheelEventsEditorTab, CDialogEx)
   ON_COMMAND(IDC_WHEEL_EVENTS_BACK, &WheelEventsEditorTab::OnBack)
   ON_COMMAND(IDC_WHEEL_EVENTS_FORWARD, &WheelEventsEditorTab::OnForward)
   ON_MESSAGE(WM_WHEEL_VALUE_EDITED, &WheelEventsEditorTab::OnValueEdited)
-  ON_NOTIFY(TGVN_EXPANDED, IDC_WHEEL_EVENTS_GRID, &WheelEventsEditorTab::OnNodeExpanded)
 END_MESSAGE_MAP()
 
 WheelEventsEditorTab::WheelEventsEditorTab() : CDialogEx(IDD_WHEEL_EVENTS_EDITOR) {
@@ -315,7 +313,6 @@ void WheelEventsEditorTab::FillGrid() {
   if (grid_.GetRowCount() > 1) grid_.SetRowHeight(1, 0);
   grid_.SetColumnWidth(0, 0);
   grid_.ResetScrollBars();
-  EnsureSpinEditors();
   grid_.PlaceCellEditors();
   Invalidate();
 }
@@ -364,33 +361,19 @@ void WheelEventsEditorTab::FillAttributeRow(int row, ActionRecord& action, const
     cell->unitText = unit;
     cell->actionRecord = actionTag;
     cell->valueRecord = valueTag;
+    PrepareSpinEditor(*cell);
   }
 }
 
-void WheelEventsEditorTab::EnsureSpinEditors() {
-  for (int row = 0; row < grid_.GetRowCount(); ++row) {
-    for (int column : kSpinColumns) {
-      auto* cell = dynamic_cast<GridCellSpinEdit*>(grid_.GetCell(row, column));
-      if (cell == nullptr || cell->GetSpinEdit() != nullptr || cell->valueRecord == 0) continue;
-      const float stored = FieldOf(*reinterpret_cast<ValueRecord*>(cell->valueRecord), cell->fieldTag);
-      if (reinterpret_cast<ValueRecord*>(cell->valueRecord)->screenUnits == 1) {
-        cell->value = static_cast<int>(stored);
-        if (cell->CreateEditor() == nullptr) continue;
-        cell->GetSpinEdit()->SetRange(-static_cast<int>(kValueLimit), static_cast<int>(kValueLimit));
-        cell->GetSpinEdit()->SetPos(static_cast<int>(stored));
-      } else {
-        cell->floatValue = stored;
-        if (cell->CreateFloatEditor(CellSpinEdit::kFloatDecimals) == nullptr) continue;
-        cell->GetSpinEdit()->SetRange(-kValueLimit, kValueLimit);
-        cell->GetSpinEdit()->SetPos(stored);
-      }
-    }
+void WheelEventsEditorTab::PrepareSpinEditor(GridCellSpinEdit& cell) {
+  if (cell.GetSpinEdit() != nullptr || cell.valueRecord == 0) return;
+  auto& record = *reinterpret_cast<ValueRecord*>(cell.valueRecord);
+  const float stored = FieldOf(record, cell.fieldTag);
+  if (record.screenUnits == 1) {
+    cell.PrepareIntegerEditor(-static_cast<int>(kValueLimit), static_cast<int>(kValueLimit), static_cast<int>(stored));
+  } else {
+    cell.PrepareFloatEditor(-kValueLimit, kValueLimit, stored, CellSpinEdit::kFloatDecimals);
   }
-}
-
-void WheelEventsEditorTab::OnNodeExpanded(NMHDR* /*pNotifyStruct*/, LRESULT* pResult) {
-  EnsureSpinEditors();
-  if (pResult != nullptr) *pResult = 0;
 }
 
 void WheelEventsEditorTab::OnSize(UINT nType, int cx, int cy) {
@@ -442,7 +425,6 @@ void WheelEventsEditorTab::Relayout() {
     grid_.SetColumnWidth(column, widths[column]);
     grid_.ResetScrollBars();
   }
-  EnsureSpinEditors();
   grid_.PlaceCellEditors();
 }
 
@@ -523,6 +505,7 @@ void WheelEventsEditorTab::RetargetRow(int row, ActionRecord& action, const std:
     if (auto* spin = dynamic_cast<GridCellSpinEdit*>(grid_.GetCell(row, column))) {
       spin->modifierName = name;
       spin->valueRecord = valueTag;
+      PrepareSpinEditor(*spin);
     }
   }
 }
@@ -580,7 +563,12 @@ void WheelEventsEditorTab::ApplyUnit(GridCellDropDown& cell, int row, const std:
     if (spin == nullptr) continue;
     spin->unitText = world ? L"WORLD" : L"SCREEN";
     CellSpinEdit* editor = spin->GetSpinEdit();
-    if (editor == nullptr || editor->IsFloatMode() == world) continue;
+    if (editor == nullptr) {
+      // Not shown yet: the editor it makes on first showing takes the new unit's mode.
+      PrepareSpinEditor(*spin);
+      continue;
+    }
+    if (editor->IsFloatMode() == world) continue;
     // The mode switch keeps the value; the page's range is set again for the new mode.
     if (world) {
       editor->SetFloatMode();

@@ -79,8 +79,6 @@ class WheelEventsEditorTab : public CDialogEx {
   LRESULT OnApplyCell(WPARAM wParam, LPARAM lParam);
   // WM_WHEEL_VALUE_EDITED: lParam the spin editor whose value the user changed.
   LRESULT OnValueEdited(WPARAM wParam, LPARAM lParam);
-  // A node was expanded: the spin cells that came into view get their editors.
-  void OnNodeExpanded(NMHDR* pNotifyStruct, LRESULT* pResult);
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -100,8 +98,9 @@ class WheelEventsEditorTab : public CDialogEx {
   int InsertTreeRow(const std::wstring& title, CTreeNode* parent, const RowLook& look, CTreeNode** node);
   void FillAttributeRow(int row, ActionRecord& action, const std::string& modifier, ValueRecord& value);
   void StyleRow(int row, const RowLook& look, COLORREF background);
-  // Creates the editors of the spin cells in view that have none yet, in the mode of their row's unit.
-  void EnsureSpinEditors();
+  // Tells a spin cell without an editor which editor to make when the grid first shows it: the mode of its
+  // row's unit, the page's range and the stored value.
+  void PrepareSpinEditor(GridCellSpinEdit& cell);
   void StepTo(std::list<std::wstring>::iterator entry);
   // The drop-down cell whose editor is the sender (looked up among the grid's own cells), and its row.
   GridCellDropDown* FindDropDownCell(LPARAM sender, int* row) const;

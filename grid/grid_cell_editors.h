@@ -123,9 +123,19 @@ class GridCellSpinEdit : public GridWindowCell, public iEditorCell {
   virtual CWnd* CreateEditor();
   // Deletes the editor.
   virtual void DestroyEditor();
-  // Moves an existing editor onto the cell and lays out its parts, or hides it when the cell is out of view.
+  // Moves the editor onto the cell and lays out its parts (first creating the prepared editor, when the page
+  // prepared one and there is none yet), or hides it when the cell is out of view.
   virtual void PlaceEditor();
   void PlaceOnCell() override { PlaceEditor(); }
+
+  // Describes the editor the cell makes for itself when the grid first places it in view: integer or float
+  // mode with the page's own range and value (instead of the default range of CreateEditor). An editor that
+  // exists already is left as it is. Without a prepared editor the cell waits for its page to create one.
+  void PrepareIntegerEditor(int nMinimum, int nMaximum, int nValue);
+  void PrepareFloatEditor(float fMinimum, float fMaximum, float fValue, int nDecimals);
+  // Creates the prepared editor; null without one, or when the cell has no grid, lies outside it or is not
+  // visible.
+  CWnd* CreatePreparedEditor();
 
   // The base drawing, then a band in the grid's background colour under the editor.
   BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override;
@@ -149,6 +159,9 @@ class GridCellSpinEdit : public GridWindowCell, public iEditorCell {
   int rowTag = 0;                // the page's own number for the row
 
  protected:
+  enum class PreparedMode { None, Integer, Float };
+  PreparedMode m_PreparedMode = PreparedMode::None;  // the editor to create on first showing
+  int m_nPreparedDecimals = 0;                       // decimals of a prepared float editor
   // The spin editor is told its row and column, not given an id.
   bool WindowHasCellId() const override { return false; }
 };

@@ -63,9 +63,42 @@ CWnd* GridCellSpinEdit::CreateFloatEditor(int nDecimals) {
   return editor;
 }
 
+void GridCellSpinEdit::PrepareIntegerEditor(int nMinimum, int nMaximum, int nValue) {
+  m_PreparedMode = PreparedMode::Integer;
+  minimum = nMinimum;
+  maximum = nMaximum;
+  value = nValue;
+}
+
+void GridCellSpinEdit::PrepareFloatEditor(float fMinimum, float fMaximum, float fValue, int nDecimals) {
+  m_PreparedMode = PreparedMode::Float;
+  floatMinimum = fMinimum;
+  floatMaximum = fMaximum;
+  floatValue = fValue;
+  m_nPreparedDecimals = nDecimals;
+}
+
+CWnd* GridCellSpinEdit::CreatePreparedEditor() {
+  if (m_PreparedMode == PreparedMode::None) return nullptr;
+  CRect rect;
+  CGridCtrl* grid = GridShowingCell(rect);
+  if (grid == nullptr) return nullptr;
+  // The editor clamps the value into the range and shows it.
+  CellSpinEdit* editor =
+      m_PreparedMode == PreparedMode::Integer
+          ? new CellSpinEdit(grid, NewEditorRect(rect), m_nRow, m_nCol, minimum, maximum, value, this)
+          : new CellSpinEdit(grid, NewEditorRect(rect), m_nRow, m_nCol, floatMinimum, floatMaximum, floatValue, this,
+                             m_nPreparedDecimals);
+  AdoptWindow(editor, enabled);
+  return editor;
+}
+
 void GridCellSpinEdit::DestroyEditor() { DestroyWindowOfCell(); }
 
 void GridCellSpinEdit::PlaceEditor() {
+  // A cell that scrolls (or is expanded, or sized) into view for the first time gets its prepared editor
+  // here, so no page has to watch the grid's scrolling.
+  if (m_pEditWnd == nullptr) CreatePreparedEditor();
   CRect rect;
   CGridCtrl* grid = ShowWindowOnCell(rect);
   if (grid == nullptr) return;

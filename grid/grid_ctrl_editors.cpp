@@ -98,7 +98,7 @@ void CGridCtrl::FitEditCellTexts() {
     for (int col = 0; col < m_nCols; ++col) {
       CGridCellBase* cell = GetCell(row, col);
       if (auto* spin = dynamic_cast<GridCellSpinEdit*>(cell)) {
-        if (spin->GetEditWnd() == nullptr) spin->CreateEditor();
+        if (spin->GetEditWnd() == nullptr && spin->CreatePreparedEditor() == nullptr) spin->CreateEditor();
         continue;
       }
       auto* edit = dynamic_cast<GridCellEdit*>(cell);

@@ -56,6 +56,22 @@ TEST_F(CustomCodeButtonsTest, PasteStoresTheClipboardAsANamedScript) {
   for (const auto& message : page_->Of(WM_APPLY_CELL)) EXPECT_EQ(message.lParam, owner);
 }
 
+TEST_F(CustomCodeButtonsTest, PasteSurvivesTheEditorRebuildingTheDropDown) {
+  // The editor window rebuilds its pages when the script list changes: the drop-down goes away.
+  frame_->onRecorded = [this](UINT message) {
+    if (message == ScriptsChangedMessage) DestroyDropDown();
+  };
+  PutOnClipboard(L"print 1");
+  winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) { ClickItem(dialog, IDOK); });
+  Press(kIconButtonScriptPaste);
+
+  EXPECT_EQ(scripts().Count(), 2);
+  EXPECT_EQ(frame_->Of(ScriptsChangedMessage).size(), 2U);
+  // The page still hears of the change, but no longer of the destroyed drop-down.
+  ASSERT_EQ(page_->Of(WM_APPLY_CELL).size(), 2U);
+  for (const auto& message : page_->Of(WM_APPLY_CELL)) EXPECT_EQ(message.lParam, 0);
+}
+
 TEST_F(CustomCodeButtonsTest, PasteCancelledStillReappliesTheChoice) {
   PutOnClipboard(L"print 1");
   winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) { ClickItem(dialog, IDCANCEL); });

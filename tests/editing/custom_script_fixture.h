@@ -5,6 +5,7 @@
 
 #include <host/script_editor.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +13,6 @@
 #include "controls/cell_drop_down.h"
 #include "controls/icon_button.h"
 #include "editing/custom_code_buttons.h"
-#include "editing/script_editor_messages.h"
 #include "engine/messages.h"
 #include "grid/grid_cell_editors.h"
 #include "model/editor_window.h"
@@ -30,6 +30,8 @@ struct RecordedMessage {
 class RecordingWnd : public CWnd {
  public:
   std::vector<RecordedMessage> messages;
+  // Runs after a recorded message is noted, as the real receiver would act on it.
+  std::function<void(UINT message)> onRecorded;
 
   std::vector<RecordedMessage> Of(UINT message) const {
     std::vector<RecordedMessage> found;
@@ -40,8 +42,10 @@ class RecordingWnd : public CWnd {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_APPLY_CELL || message == ScriptsChangedMessage || message == ShowEditorMessage)
+    if (message == WM_APPLY_CELL || message == ScriptsChangedMessage || message == ShowEditorMessage) {
       messages.push_back({message, lParam});
+      if (onRecorded) onRecorded(message);
+    }
     if (message == WM_CUSTOM_CODE_BUTTON) return OnCustomCodeButton(this, lParam);
     return CWnd::WindowProc(message, wParam, lParam);
   }

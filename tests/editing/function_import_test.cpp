@@ -6,7 +6,7 @@
 #include "editing/function_export.h"
 #include "editing/function_import.h"
 #include "editing/h_function_rename_dlg.h"
-#include "editing/script_editor_messages.h"
+#include "engine/messages.h"
 #include "function_transfer_fixture.h"
 #include "model/ids.h"
 #include "resources/dialogs/function_rename_dlg.h"

@@ -131,6 +131,21 @@ TEST_F(TalvoScriptEditorTest, ADropDownGoneWhileEditingIsNotTouched) {
   EXPECT_TRUE(page_->Of(WM_APPLY_CELL).empty());
 }
 
+TEST_F(TalvoScriptEditorTest, ADropDownRebuiltByTheCloseNoticeIsNotTouched) {
+  TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
+  ASSERT_NE(editor, nullptr);
+  // The editor window rebuilds its pages when it hears of the changed list: the drop-down goes away.
+  frame_->onRecorded = [this](UINT message) {
+    if (message == ScriptsChangedMessage) DestroyDropDown();
+  };
+  const LPARAM owner = reinterpret_cast<LPARAM>(dropDown_.get());
+  CloseScriptWindow(editor->GetHWND());
+
+  ExpectClosedNotices(owner);
+  ASSERT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
+  EXPECT_EQ(page_->Of(WM_APPLY_CELL)[0].lParam, 0);
+}
+
 TEST_F(TalvoScriptEditorTest, WithoutTheScriptsDocumentNothingIsStored) {
   TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
   ASSERT_NE(editor, nullptr);

@@ -3,6 +3,7 @@
 #include "editing/wheel_events_editor_tab.h"
 
 #include <memory>
+#include <string>
 
 #include "editing/wheel_subcategory_ring.h"
 #include "editing/wheel_value_text.h"
@@ -197,6 +198,76 @@ TEST_F(WheelEventsEditorTabTest, ChoosingAnotherRowsModifierSwapsBothRows) {
   XmlNode* action = events->first_node("box")->first_node("action");
   EXPECT_EQ(XmlDocument::Text(action->first_node("ctrl")->first_node("attrib")), "heightSegs");
   EXPECT_EQ(XmlDocument::Text(action->first_node("shift")->first_node("attrib")), "widthSegs");
+}
+
+
+TEST_F(WheelEventsEditorTabTest, SpinCellsScrolledIntoViewGetTheirEditors) {
+  WheelEventsEditorTab& page = Open(L"Geometry");
+  CTreeGridCtrl& grid = page.GetGrid();
+  // Expand everything as clicks would, each click re-placing the editors.
+  for (int row = 0; row < grid.GetRowCount(); ++row) {
+    if (CTreeNode* node = grid.GetRowNode(row)) grid.Expand(node);
+  }
+  grid.PlaceCellEditors();
+
+  auto inView = [&](int row, int column) {
+    CRect cell;
+    CRect client;
+    CRect inside;
+    grid.GetClientRect(&client);
+    return grid.GetCellRect(row, column, &cell) && !cell.IsRectEmpty() && inside.IntersectRect(&cell, &client);
+  };
+  // Every spin cell in view has its editor on the cell, in its unit's mode, showing the stored value.
+  auto checkView = [&](const char* when) {
+    int shown = 0;
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
+      for (int column : {WheelEventsEditorTab::kLowerColumn, WheelEventsEditorTab::kUpperColumn,
+                         WheelEventsEditorTab::kIncrementColumn}) {
+        auto* cell = dynamic_cast<GridCellSpinEdit*>(grid.GetCell(row, column));
+        if (cell == nullptr || !inView(row, column)) continue;
+        SCOPED_TRACE(std::string(when) + ", row " + std::to_string(row) + ", column " + std::to_string(column));
+        ++shown;
+        CellSpinEdit* editor = cell->GetSpinEdit();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_TRUE(editor->IsWindowVisible());
+        CRect rect;
+        ASSERT_TRUE(grid.GetCellRect(row, column, &rect));
+        CRect placed;
+        editor->GetWindowRect(&placed);
+        grid.ScreenToClient(&placed);
+        EXPECT_EQ(placed, CRect(rect.left, rect.top + 4, rect.right, rect.bottom - 4));
+        const auto& record = *reinterpret_cast<ValueRecord*>(cell->valueRecord);
+        const float stored = cell->fieldTag == WheelEventsEditorTab::kLowerLimitTag   ? record.lowerLimit
+                             : cell->fieldTag == WheelEventsEditorTab::kUpperLimitTag ? record.upperLimit
+                                                                                      : record.increment;
+        EXPECT_EQ(editor->IsFloatMode(), record.screenUnits != 1);
+        EXPECT_EQ(editor->Maximum(), 5000.0);
+        if (editor->IsFloatMode()) {
+          EXPECT_FLOAT_EQ(editor->GetFloatValue(), stored);
+        } else {
+          EXPECT_EQ(editor->GetIntValue(), static_cast<int>(stored));
+        }
+      }
+    }
+    EXPECT_GT(shown, 0) << when;
+  };
+
+  checkView("expanded");
+  const int lastRow = grid.GetRowCount() - 1;
+  ASSERT_FALSE(inView(lastRow, WheelEventsEditorTab::kLowerColumn));
+  auto* last = dynamic_cast<GridCellSpinEdit*>(grid.GetCell(lastRow, WheelEventsEditorTab::kLowerColumn));
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->GetSpinEdit(), nullptr);
+
+  // Scrolling down a page at a time, each step followed by the re-placing that the redraw message brings
+  // (no resize, no expand in between).
+  for (int step = 0; step < 20 && !inView(lastRow, WheelEventsEditorTab::kLowerColumn); ++step) {
+    grid.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
+    grid.PlaceCellEditors();
+    checkView("after a page down");
+  }
+  ASSERT_TRUE(inView(lastRow, WheelEventsEditorTab::kLowerColumn));
+  EXPECT_NE(last->GetSpinEdit(), nullptr);
 }
 
 }  // namespace

@@ -20,10 +20,16 @@ inline constexpr UINT OpenAssignmentTabMessage = 0xC3A;
 inline constexpr UINT WM_CELL_EDIT_BUTTON = 0xC3B;
 // Sent to the page strip by the function editor after a change of the current function.
 inline constexpr UINT FunctionEditedMessage = 0xC3C;
+// Posted to the editor window when a script editor closes: bring the editor window up again. wParam and
+// lParam 0.
+inline constexpr UINT ShowEditorMessage = 0xC56;
 // Sent to the page by a custom-code button (modes 11 to 15) of a script drop-down; lParam the button.
 inline constexpr UINT WM_CUSTOM_CODE_BUTTON = 0xC57;
 // Makes a drop-down editor re-read the custom-script list through its cell.
 inline constexpr UINT WM_SYNC_DROPDOWN = 0xC58;
+// Sent to the editor window after the custom-script list changed: refresh the script lists of the function
+// editors. wParam 0, lParam the drop-down the change came from (may be null).
+inline constexpr UINT ScriptsChangedMessage = 0xC59;
 // Sent to a wheel-events editor page when the user changed one of its spin editors: wParam the integer
 // value, or in float mode the float's bits; lParam the spin editor.
 inline constexpr UINT WM_WHEEL_VALUE_EDITED = 0xC5F;

@@ -1,5 +1,6 @@
 // How an edit control's text divides into lines, and the EM_* requests that ask about lines.
 #include <algorithm>
+#include <cstring>
 
 #include "edit_state.h"
 
@@ -26,8 +27,9 @@ int UnselectedOnSelectedLines(const std::vector<EditLine>& lines, const EditStat
 LRESULT CopyLine(const EditState& state, const EditLine& line, LPARAM buffer) {
   auto* out = reinterpret_cast<wchar_t*>(buffer);
   if (!out) return 0;
-  int room = *reinterpret_cast<const WORD*>(out);
-  int count = std::min(room, line.length);
+  WORD room = 0;
+  std::memcpy(&room, out, sizeof room);
+  int count = std::min(static_cast<int>(room), line.length);
   std::copy_n(state.text.begin() + line.start, count, out);
   return count;
 }

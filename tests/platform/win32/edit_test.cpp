@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -38,7 +39,8 @@ class Edits : public Win32Test {
 
   static std::wstring Line(HWND hwnd, int line) {
     wchar_t buffer[64] = {};
-    *reinterpret_cast<WORD*>(buffer) = 63;
+    const WORD room = 63;  // the platform reads the buffer's size from its first WORD
+    std::memcpy(buffer, &room, sizeof room);
     auto copied = SendMessageW(hwnd, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer));
     return std::wstring(buffer, static_cast<size_t>(copied));
   }
