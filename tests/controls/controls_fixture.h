@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <win32/modal_responder.h>
 #include <win32/simulation.h>
 
 #include <afxwin.h>
@@ -42,6 +43,15 @@ inline POINT CentreOf(HWND hwnd) {
   RECT rect{};
   GetWindowRect(hwnd, &rect);
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The commands of the last popup menu shown, 0 for each separator.
+inline std::vector<UINT> OfferedCommands() {
+  std::vector<UINT> ids;
+  const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
+  if (log.empty() || log.back().kind != winsim::ModalKind::PopupMenu) return ids;
+  for (const winsim::MenuItemRecord& item : log.back().items) ids.push_back(item.separator ? 0 : item.id);
+  return ids;
 }
 
 // A message that reached the test parent window.

@@ -74,14 +74,6 @@ TEST_F(IconButtonTest, MissingStatesFallBackToTheStateBelow) {
   EXPECT_EQ(empty.ImageSlotFor(IconButton::State::Normal), -1);
 }
 
-TEST_F(IconButtonTest, DarkThemeFolderHoldsTheSameNames) {
-  SetTheme(kDarkTheme);
-  EXPECT_NE(ThemedIconFolder().find(L"IconsDark/"), std::wstring::npos);
-  IconButton button;
-  CreateButton(button);
-  EXPECT_TRUE(button.LoadImages(ThemedIconFolder(), L"TalvoFwd-26x26", L"bmp", 0xFF));
-}
-
 TEST_F(IconButtonTest, PlainModeClicksItsParentAndOtherModesDoNot) {
   IconButton button;
   CreateButton(button, 1027);
@@ -167,14 +159,6 @@ class FakeCasePage : public CWnd, public iModeMenuPage {
   ModeMenuRequest GetModeMenuRequest() const override { return request; }
   ModeMenuRequest request;
 };
-
-std::vector<UINT> OfferedCommands() {
-  std::vector<UINT> ids;
-  const auto log = winsim::ModalLog();
-  if (log.empty()) return ids;
-  for (const auto& item : log.back().items) ids.push_back(item.id);
-  return ids;
-}
 
 TEST_F(IconButtonTest, AddCaseAndModeButtonsOpenTheirMenuForTheEditorWindow) {
   FakeEditorWindow editor;

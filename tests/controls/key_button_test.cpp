@@ -2,8 +2,6 @@
 // editor window with the button remembered, and the looks of its states in both themes.
 #include "controls/key_button.h"
 
-#include <win32/modal_responder.h>
-
 #include "cell_editor_fakes.h"
 #include "model/editor_window.h"
 #include "model/talvo.h"
@@ -17,14 +15,6 @@ class WindowTabs : public RecordingWnd {
 IMPLEMENT_DYNAMIC(WindowTabs, CWnd)
 
 namespace {
-
-std::vector<UINT> OfferedCommands() {
-  std::vector<UINT> ids;
-  const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
-  if (log.empty() || log.back().kind != winsim::ModalKind::PopupMenu) return ids;
-  for (const winsim::MenuItemRecord& item : log.back().items) ids.push_back(item.separator ? 0 : item.id);
-  return ids;
-}
 
 class KeyButtonTest : public ControlsTest {
  protected:

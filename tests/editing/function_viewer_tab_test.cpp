@@ -72,10 +72,26 @@ TEST_F(FunctionViewerTabTest, CaseGridShowsTwoBlocksWithLabelsAndValues) {
   for (int column = 1; column < 8; column += 2) EXPECT_EQ(grid.GetColumnWidth(column), 140) << column;
 }
 
-TEST_F(FunctionViewerTabTest, SelectionButtonsStepWithinZeroToThree) {
+TEST_F(FunctionViewerTabTest, LevelRingWrapsBothWaysAndSelectionStepsWithinZeroToThree) {
   ContextFunction();
   MakeStrip();
   FunctionViewerTab& page = Page(0);
+  const std::list<std::wstring> ring = {L"vertex", L"edge", L"polygon"};
+  EXPECT_EQ(page.GetLevelRing(), ring);
+  page.NextLevel();
+  EXPECT_EQ(page.GetLevelCode(), kLevelEdge);
+  EXPECT_EQ(page.GetGrid().GetItemText(0, 0), L"If 0 edge selected");
+  EXPECT_EQ(page.GetGrid().GetItemText(2, 1), L"\u00ABmissing\u00BB");
+  page.NextLevel();
+  EXPECT_EQ(page.GetModeLabel().GetText(), L"Polygon Mode");
+  EXPECT_EQ(page.GetGrid().GetItemText(2, 3), L"Extrude");
+  page.NextLevel();  // past the last level: back to the first
+  EXPECT_EQ(page.GetCurrentRingEntry(), L"vertex");
+  EXPECT_EQ(page.GetLevelIcon().GetImage(), kLevelVertex);
+  page.PreviousLevel();  // before the first: the last
+  EXPECT_EQ(page.GetCurrentRingEntry(), L"polygon");
+  EXPECT_EQ(page.GetLevelIcon().GetImage(), kLevelPolygon);
+  page.NextLevel();  // back to the vertex level for the selection steps
   page.FewerSelected();
   EXPECT_EQ(page.GetSelectionIndex(), 0);
   EXPECT_EQ(page.GetGrid().GetItemText(0, 0), L"If 0 vertex selected");
@@ -95,27 +111,6 @@ TEST_F(FunctionViewerTabTest, SelectionButtonsStepWithinZeroToThree) {
   EXPECT_EQ(page.GetGrid().GetRowCount(), 11);
   page.FewerSelected();
   EXPECT_EQ(page.GetGrid().GetRowCount(), 22);
-}
-
-TEST_F(FunctionViewerTabTest, LevelRingWrapsBothWays) {
-  ContextFunction();
-  MakeStrip();
-  FunctionViewerTab& page = Page(0);
-  const std::list<std::wstring> ring = {L"vertex", L"edge", L"polygon"};
-  EXPECT_EQ(page.GetLevelRing(), ring);
-  page.NextLevel();
-  EXPECT_EQ(page.GetLevelCode(), kLevelEdge);
-  EXPECT_EQ(page.GetGrid().GetItemText(0, 0), L"If 0 edge selected");
-  EXPECT_EQ(page.GetGrid().GetItemText(2, 1), L"\u00ABmissing\u00BB");
-  page.NextLevel();
-  EXPECT_EQ(page.GetModeLabel().GetText(), L"Polygon Mode");
-  EXPECT_EQ(page.GetGrid().GetItemText(2, 3), L"Extrude");
-  page.NextLevel();  // past the last level: back to the first
-  EXPECT_EQ(page.GetCurrentRingEntry(), L"vertex");
-  EXPECT_EQ(page.GetLevelIcon().GetImage(), kLevelVertex);
-  page.PreviousLevel();  // before the first: the last
-  EXPECT_EQ(page.GetCurrentRingEntry(), L"polygon");
-  EXPECT_EQ(page.GetLevelIcon().GetImage(), kLevelPolygon);
 }
 
 TEST_F(FunctionViewerTabTest, NotContextSensitiveKindsHideSelectionButtons) {

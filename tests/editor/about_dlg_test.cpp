@@ -10,18 +10,14 @@
 #include "editor/about_dlg.h"
 #include "editor/logo_bitmap.h"
 #include "editor/product_info.h"
+#include "editor_test_helpers.h"
 #include "resources/dialogs/about_dlg.h"
 
 namespace Talvo {
 namespace {
 
 using testing::ControlsTest;
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
+using testing::TextOf;
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
@@ -60,16 +56,6 @@ TEST_F(AboutDlgTest, ShowsTheVersionLineTheLogoAndTheLinkEveryTimeItOpens) {
     // The logo went with the dialog.
     EXPECT_EQ(BitmapSize(shown).cx, 0);
   }
-}
-
-TEST_F(AboutDlgTest, EscapeClosesTheDialog) {
-  bool seen = false;
-  EXPECT_EQ(RunAbout([&](HWND) {
-              seen = true;
-              winsim::KeyPress(VK_ESCAPE);
-            }),
-            IDCANCEL);
-  EXPECT_TRUE(seen);
 }
 
 TEST_F(AboutDlgTest, TheLinkOpensTheMakersPageAndLeavesTheDialogOpen) {

@@ -7,18 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "editor_test_helpers.h"
 #include "layout_view_fixture.h"
 #include "resources/dialogs/layout_switch_dlg.h"
 
 namespace Talvo::testing {
 
 namespace {
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
 
 class LayoutSwitchDlgTest : public LayoutViewTest {
  protected:
@@ -44,9 +39,6 @@ TEST_F(LayoutSwitchDlgTest, EachButtonEndsTheDialogWithItsChoice) {
               }),
               result);
   }
-  EXPECT_EQ(kLayoutSwitchMoveAssignments, 1000);
-  EXPECT_EQ(kLayoutSwitchSaveAsNewProfile, 1001);
-  EXPECT_EQ(kLayoutSwitchClearAssignments, 1002);
 }
 
 TEST_F(LayoutSwitchDlgTest, TheDialogHoldsItsCaptionAndThreeButtons) {
@@ -90,15 +82,6 @@ TEST_F(LayoutSwitchDlgTest, EveryOtherWayOutIsACancel) {
               winsim::Click(centre.x, centre.y);
             }),
             kLayoutSwitchSaveAsNewProfile);
-}
-
-TEST_F(LayoutSwitchDlgTest, RegisteringTheTemplateAgainChangesNothing) {
-  RegisterLayoutSwitchDlgTemplate();
-  const DLGTEMPLATE* first = FindDialogTemplate(IDD_LAYOUT_SWITCH);
-  ASSERT_NE(first, nullptr);
-  RegisterLayoutSwitchDlgTemplate();
-  EXPECT_EQ(FindDialogTemplate(IDD_LAYOUT_SWITCH), first);
-  EXPECT_EQ(first->items.size(), 3U);
 }
 
 TEST_F(LayoutSwitchDlgTest, ScreenshotsInBothThemes) {

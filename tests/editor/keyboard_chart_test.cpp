@@ -9,16 +9,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "editor/keyboard_chart.h"
 #include "editor/keyboard_chart_command.h"
+#include "editor_test_helpers.h"
 #include "model/talvo.h"
 
 namespace Talvo {
 namespace {
+
+using testing::ReadBytes;
 
 constexpr int kSingleTap = 1100;
 constexpr int kKeyQ = 31;          // "Q" on both US layouts
@@ -27,11 +29,6 @@ constexpr int kKeyA = 45;          // "A"
 constexpr int kLastIsoKey = 104;
 
 const std::wstring kEmptyHeader = L"Current Profile Name:   \"Default\"\tLayout:   \"US-ANSI\" ";
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::vector<std::filesystem::path> FolderEntries(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path> entries;

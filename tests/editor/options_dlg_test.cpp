@@ -60,8 +60,8 @@ TEST_F(OptionsDlgTest, LoadTakesAnOptionsFileButKeepsTheProgramsOwnFileAndATapTh
   ASSERT_EQ(open.filter.size(), 1U);
   EXPECT_EQ(open.filter.front(), std::make_pair(std::wstring(L"All"), std::wstring(L"*.*")));
   // Closing saved the loaded options under the program's own file; the chosen file is untouched.
-  EXPECT_NE(ReadFile(ownFile).find("Switch off"), std::string::npos);
-  EXPECT_EQ(ReadFile(loaded), kCustomOptions);
+  EXPECT_NE(ReadBytes(ownFile).find("Switch off"), std::string::npos);
+  EXPECT_EQ(ReadBytes(loaded), kCustomOptions);
   EXPECT_FALSE(std::filesystem::exists(ownFile.parent_path() / "mine.xml"));
   // "deactivate" was set: the hooks are off.
   EXPECT_FALSE(KeyHooksInstalled());
@@ -97,7 +97,7 @@ TEST_F(OptionsDlgTest, LoadingSomethingElseGivesTheDefaultOptions) {
 
 TEST_F(OptionsDlgTest, SaveWritesACopyAndReportsAFailure) {
   const std::filesystem::path ownFile = Options().GetFilePath();
-  const std::string ownText = ReadFile(ownFile);
+  const std::string ownText = ReadBytes(ownFile);
   const std::filesystem::path copy = root_ / "copy";
   const std::filesystem::path folder = root_ / "a folder.xml";
   std::filesystem::create_directories(folder);
@@ -109,9 +109,9 @@ TEST_F(OptionsDlgTest, SaveWritesACopyAndReportsAFailure) {
     Options().SetOption(kOptionsGeneral, L"allcategories", 1);
     ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_SAVE, BN_CLICKED), 0);
     ASSERT_TRUE(std::filesystem::exists(root_ / "copy.xml"));
-    EXPECT_NE(ReadFile(root_ / "copy.xml").find("\"allcategories\" value=\"1\""), std::string::npos);
+    EXPECT_NE(ReadBytes(root_ / "copy.xml").find("\"allcategories\" value=\"1\""), std::string::npos);
     // The program's own file waits for the dialog to close.
-    EXPECT_EQ(ReadFile(ownFile), ownText);
+    EXPECT_EQ(ReadBytes(ownFile), ownText);
     EXPECT_FALSE(Options().IsSaved());
 
     ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_SAVE, BN_CLICKED), 0);
@@ -149,14 +149,14 @@ TEST_F(OptionsDlgTest, ClosingAppliesDeactivateAndSavesTheOptions) {
   });
   EXPECT_FALSE(KeyHooksInstalled());
   EXPECT_TRUE(Options().IsSaved());
-  EXPECT_NE(ReadFile(ownFile).find("\"deactivate\" value=\"1\""), std::string::npos);
+  EXPECT_NE(ReadBytes(ownFile).find("\"deactivate\" value=\"1\""), std::string::npos);
 
   // Unchecked again: closing installs them.
   RunDialog([&](OptionsDlg& dialog, HWND) {
     dynamic_cast<CGridCellCheck*>(dialog.GetEditorTab()->GetGrid().GetCell(1, 1))->SetCheck(FALSE);
   });
   EXPECT_TRUE(KeyHooksInstalled());
-  EXPECT_NE(ReadFile(ownFile).find("\"deactivate\" value=\"0\""), std::string::npos);
+  EXPECT_NE(ReadBytes(ownFile).find("\"deactivate\" value=\"0\""), std::string::npos);
 
   // The listener switch follows the document when the dialog closes.
   Options().SetOption(kOptionsGeneral, L"noverbosity", 1);

@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 #include "controls/controls_fixture.h"
+#include "editor_test_helpers.h"
 #include "editor/no_verbosity.h"
 #include "editor/options_dlg.h"
 #include "editor/options_editor_tab.h"
@@ -57,15 +56,8 @@ class OptionsDialogTest : public ControlsTest {
 
   // A file in the test's root folder with this text.
   std::filesystem::path WriteFile(const std::string& name, const std::string& text) {
-    const std::filesystem::path path = root_ / name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
-  }
-  static std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    WriteBytes(root_ / name, text);
+    return root_ / name;
   }
 
   CWnd* parent_ = nullptr;

@@ -10,13 +10,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "controls/controls_fixture.h"
+#include "editor_test_helpers.h"
 #include "editor/function_rename_prompt.h"
 #include "editor/no_verbosity.h"
 #include "editor/zip_archive_reader.h"
@@ -26,15 +25,6 @@
 #include "model/vocabulary.h"
 
 namespace Talvo::testing {
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // An archive with these (name, bytes) entries, written without any check of the names.
 inline void WriteZip(const std::filesystem::path& path, const std::vector<std::pair<std::wstring, std::string>>& entries) {

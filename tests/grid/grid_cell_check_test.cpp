@@ -6,12 +6,6 @@
 namespace Talvo::testing {
 namespace {
 
-// Carries the options page's run-time class name, which the check cell looks at.
-class OptionsEditorTab : public GridParent {
-  DECLARE_DYNAMIC(OptionsEditorTab)
-};
-IMPLEMENT_DYNAMIC(OptionsEditorTab, CWnd)
-
 class GridCellCheckTest : public GridTest {
  protected:
   CGridCellCheck* MakeCheckCell(CGridCtrl& grid) {

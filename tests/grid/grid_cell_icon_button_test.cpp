@@ -90,7 +90,7 @@ TEST_F(GridCellIconButtonTest, TheTextIsDrawnBesideTheButtonWithoutErasing) {
     for (int y = 0; y < 30; ++y) {
       const COLORREF pixel = canvas.dc.GetPixel(x, y);
       EXPECT_NE(pixel, RGB(0, 0, 255)) << "the background was erased at " << x << "," << y;
-      if (pixel != CellCanvas::kPaper) {
+      if (pixel != canvas.paper) {
         firstInk = x;
         break;
       }

@@ -7,28 +7,8 @@
 namespace Talvo::testing {
 namespace {
 
-// Carries the function editor page's run-time class name, which the shading looks at.
-class FunctionEditorTab : public GridParent {
-  DECLARE_DYNAMIC(FunctionEditorTab)
-};
-IMPLEMENT_DYNAMIC(FunctionEditorTab, CWnd)
-
-// A memory device context with a bitmap to draw cells into and read pixels back.
-class Canvas {
- public:
-  Canvas(int width, int height) {
-    CClientDC screen(nullptr);
-    dc.CreateCompatibleDC(&screen);
-    bitmap.CreateCompatibleBitmap(&screen, width, height);
-    old = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, width, height, kPaper);
-  }
-  ~Canvas() { dc.SelectObject(old); }
-  static constexpr COLORREF kPaper = RGB(1, 2, 3);
-  CDC dc;
-  CBitmap bitmap;
-  CBitmap* old = nullptr;
-};
+// A paper colour no cell draws, to see where a cell leaves the canvas alone.
+constexpr COLORREF kPaper = RGB(1, 2, 3);
 
 // A cell that owns an editor window, as the editor cells do.
 class EditorOwningCell : public CGridCell {
@@ -129,9 +109,9 @@ TEST_F(GridCellTest, DrawingFillsTheOwnBackgroundAlwaysAndTheDefaultOnlyWhenEras
   coloured->SetBackClr(RGB(200, 10, 10));
   const COLORREF window = grid.GetDefaultCell(FALSE, FALSE)->GetBackClr();
 
-  Canvas canvas(100, 40);
+  CellCanvas canvas(100, 40, kPaper);
   EXPECT_TRUE(plain->Draw(&canvas.dc, 0, 0, CRect(0, 0, 40, 20), FALSE));
-  EXPECT_EQ(canvas.dc.GetPixel(5, 5), Canvas::kPaper);
+  EXPECT_EQ(canvas.dc.GetPixel(5, 5), kPaper);
   EXPECT_TRUE(plain->Draw(&canvas.dc, 0, 0, CRect(0, 0, 40, 20), TRUE));
   EXPECT_EQ(canvas.dc.GetPixel(5, 5), window);
   EXPECT_EQ(canvas.dc.GetPixel(40, 20), window);  // one pixel right and below
@@ -154,27 +134,27 @@ TEST_F(GridCellTest, GroupShadingDarkensTheRowAboveAHiddenRowOnFunctionEditorPag
   grid.SetRowHeight(1, 0);
   for (int col = 0; col < 3; ++col) grid.SetItemBkColour(0, col, RGB(200, 100, 40));
 
-  Canvas canvas(100, 40);
+  CellCanvas canvas(100, 40, kPaper);
   CRect rect(0, 0, 60, 20);
   // Columns 0 and 1 get no line and no band.
   EXPECT_FALSE(grid.GetCell(0, 1)->DrawGroupShading(&canvas.dc, 0, 1, &rect));
-  EXPECT_EQ(canvas.dc.GetPixel(10, 0), Canvas::kPaper);
+  EXPECT_EQ(canvas.dc.GetPixel(10, 0), kPaper);
   // Column 2 above the hidden row: a band over the top fifth, from 3/4 of the colour towards it.
   EXPECT_TRUE(grid.GetCell(0, 2)->DrawGroupShading(&canvas.dc, 0, 2, &rect));
   EXPECT_EQ(canvas.dc.GetPixel(10, 0), RGB(150, 75, 30));
   EXPECT_EQ(canvas.dc.GetPixel(10, 3), RGB(150 + 3 * 50 / 4, 75 + 3 * 25 / 4, 30 + 3 * 10 / 4));
-  EXPECT_EQ(canvas.dc.GetPixel(10, 4), Canvas::kPaper);
+  EXPECT_EQ(canvas.dc.GetPixel(10, 4), kPaper);
   EXPECT_EQ(canvas.dc.GetPixel(10, 20), ::GetSysColor(COLOR_3DDKSHADOW));  // the bottom line
   EXPECT_EQ(rect, CRect(1, 1, 59, 19));
 
   // A cell lower than 5 pixels gets no band, a row above a shown row neither.
-  Canvas low(100, 40);
+  CellCanvas low(100, 40, kPaper);
   CRect lowRect(0, 0, 60, 4);
   EXPECT_TRUE(grid.GetCell(0, 2)->DrawGroupShading(&low.dc, 0, 2, &lowRect));
-  EXPECT_EQ(low.dc.GetPixel(10, 0), Canvas::kPaper);
+  EXPECT_EQ(low.dc.GetPixel(10, 0), kPaper);
   CRect lastRect(0, 0, 60, 20);
   EXPECT_TRUE(grid.GetCell(2, 2)->DrawGroupShading(&low.dc, 2, 2, &lastRect));
-  EXPECT_EQ(low.dc.GetPixel(10, 0), Canvas::kPaper);
+  EXPECT_EQ(low.dc.GetPixel(10, 0), kPaper);
 
   // On any other page nothing is drawn.
   CGridCtrl* plainGrid = MakeGrid();

@@ -1,8 +1,5 @@
 // Painting the grid: the background, the cells, the grid lines, the partly hidden first column, the tree
 // column's own pass, repainting one cell, the cell geometry, fonts and system colours.
-#include <cstdlib>
-#include <filesystem>
-
 #include "grid/tree_grid_ctrl.h"
 #include "grid_fixture.h"
 
@@ -30,14 +27,6 @@ class DrawRecordingCell : public CGridCell {
   }
 };
 IMPLEMENT_DYNCREATE(DrawRecordingCell, CGridCell)
-
-std::string TestOutput(const std::string& name) {
-  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
-  std::filesystem::path path = folder != nullptr && *folder != '\0' ? std::filesystem::path(folder)
-                                                                     : std::filesystem::temp_directory_path();
-  std::filesystem::create_directories(path);
-  return (path / name).string();
-}
 
 class GridDrawTest : public GridTest {
  protected:
@@ -77,7 +66,7 @@ TEST_F(GridDrawTest, PaintsCellsLinesAndTheGridBackground) {
   grid->SetItemText(1, 1, L"Editable Poly");
   grid->SetItemBkColour(2, 2, RGB(120, 200, 120));
   const winsim::Image picture = ClientPicture(*grid);
-  winsim::SaveWindowPng(grid->m_hWnd, TestOutput("grid_cells_and_lines.png"));
+  winsim::SaveWindowPng(grid->m_hWnd, TestOutputPath("grid_cells_and_lines.png"));
 
   EXPECT_EQ(picture.Pixel(70, 5), kCellColour);           // inside cell (0, 0), right of its text
   EXPECT_EQ(picture.Pixel(79, 5), kLineColour);           // its right edge: the vertical line
@@ -98,23 +87,16 @@ TEST_F(GridDrawTest, PaintsCellsLinesAndTheGridBackground) {
 TEST_F(GridDrawTest, GridLinesFollowTheLinesMode) {
   CGridCtrl* grid = MakePaintedGrid(2, 2, 80, 24);
   ASSERT_NE(grid, nullptr);
-  grid->SetGridLines(GVL_NONE);
-  grid->Invalidate();
-  winsim::Image picture = ClientPicture(*grid);
-  EXPECT_EQ(picture.Pixel(79, 5), kCellColour);
-  EXPECT_EQ(picture.Pixel(40, 23), kCellColour);
-
-  grid->SetGridLines(GVL_HORZ);
-  grid->Invalidate();
-  picture = ClientPicture(*grid);
-  EXPECT_EQ(picture.Pixel(79, 5), kCellColour);
-  EXPECT_EQ(picture.Pixel(40, 23), kLineColour);
-
-  grid->SetGridLines(GVL_VERT);
-  grid->Invalidate();
-  picture = ClientPicture(*grid);
-  EXPECT_EQ(picture.Pixel(79, 5), kLineColour);
-  EXPECT_EQ(picture.Pixel(40, 23), kCellColour);
+  // The mode, then the colours at a cell's right edge and at its bottom edge.
+  for (auto [mode, right, bottom] : {std::tuple{GVL_NONE, kCellColour, kCellColour},
+                                     {GVL_HORZ, kCellColour, kLineColour}, {GVL_VERT, kLineColour, kCellColour}}) {
+    SCOPED_TRACE(mode);
+    grid->SetGridLines(mode);
+    grid->Invalidate();
+    const winsim::Image picture = ClientPicture(*grid);
+    EXPECT_EQ(picture.Pixel(79, 5), right);
+    EXPECT_EQ(picture.Pixel(40, 23), bottom);
+  }
 }
 
 TEST_F(GridDrawTest, DoubleBufferedAndDirectPaintingLookTheSame) {
@@ -143,7 +125,7 @@ TEST_F(GridDrawTest, APartlyHiddenFirstColumnIsDrawnShiftedLeft) {
   grid->SetScrollPos32(SB_HORZ, 150);
   grid->Invalidate();
   const winsim::Image picture = ClientPicture(*grid);
-  winsim::SaveWindowPng(grid->m_hWnd, TestOutput("grid_scrolled_by_150.png"));
+  winsim::SaveWindowPng(grid->m_hWnd, TestOutputPath("grid_scrolled_by_150.png"));
   EXPECT_EQ(picture.Pixel(10, 5), RGB(0, 128, 0));  // column 1 from -50 to 49
   EXPECT_EQ(picture.Pixel(49, 5), kLineColour);
   EXPECT_EQ(picture.Pixel(60, 5), kCellColour);     // column 2
@@ -225,7 +207,7 @@ TEST_F(GridDrawTest, ScrolledTreeGridDrawsItsTreeColumnInPlace) {
   grid->SendMessage(WM_VSCROLL, SB_LINEDOWN);
   grid->SendMessage(WM_VSCROLL, SB_LINEDOWN);
   const winsim::Image picture = ClientPicture(*grid);
-  winsim::SaveWindowPng(grid->m_hWnd, TestOutput("tree_grid_scrolled_two_rows.png"));
+  winsim::SaveWindowPng(grid->m_hWnd, TestOutputPath("tree_grid_scrolled_two_rows.png"));
 
   // Row 4 (a category with children) is the third row on screen: its tree cell shows more than background.
   int marks = 0;

@@ -2,8 +2,6 @@
 // widgets of an empty function-editor grid, and the right click that records a case and opens the case menu.
 #include <win32/modal_responder.h>
 
-#include <cstdlib>
-
 #include "controls/label.h"
 #include "grid/grid_cell_editors.h"
 #include "grid/grid_cell_icon_button.h"
@@ -320,17 +318,6 @@ TEST_F(GridCaseMenuTest, OnlyTapRowsOfTheCaseColumnsOpenTheMenu) {
   EXPECT_EQ(GetCaseClipboard().selection, 1);
 }
 
-TEST_F(GridCaseMenuTest, SmallGridsUseGroupsOfTwoRows) {
-  CGridCtrl* grid = MakeCaseGrid(18);
-  ASSERT_NE(grid, nullptr);
-  ASSERT_TRUE(RightClick(*grid, 3, 4));
-  EXPECT_EQ(GetCaseClipboard().press, 1);
-  EXPECT_EQ(GetCaseClipboard().modifiers, 3);
-  ASSERT_TRUE(RightClick(*grid, 5, 4));
-  EXPECT_EQ(GetCaseClipboard().modifiers, 7);
-  for (int row : {1, 2, 4, 6, 16}) EXPECT_FALSE(RightClick(*grid, row, 4)) << row;
-}
-
 TEST_F(GridCaseMenuTest, TheModeFollowsTheFunctionKindThePageAndGlobalInputs) {
   CGridCtrl* grid = MakeCaseGrid(18);
   ASSERT_NE(grid, nullptr);
@@ -433,10 +420,7 @@ TEST_F(GridEditorsTest, AGridOfEditorCellsLooksRight) {
   grid->PlaceCellEditors();
   winsim::PumpMessages();
 
-  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
-  const std::filesystem::path out = folder && *folder ? folder : std::filesystem::temp_directory_path();
-  std::filesystem::create_directories(out);
-  EXPECT_TRUE(winsim::SaveWindowPng(grid->m_hWnd, (out / "grid_editor_cells.png").string()));
+  EXPECT_TRUE(winsim::SaveWindowPng(grid->m_hWnd, TestOutputPath("grid_editor_cells.png")));
   // The drop-down's editor covers its cell.
   const winsim::Image image = winsim::CaptureWindow(grid->m_hWnd);
   CRect cell;

@@ -7,25 +7,8 @@
 namespace Talvo::testing {
 namespace {
 
-// Carries the function editor page's run-time class name, which makes vertical scrolling go through the
-// redraw thread.
-class FunctionEditorTab : public GridParent {
-  DECLARE_DYNAMIC(FunctionEditorTab)
-};
-IMPLEMENT_DYNAMIC(FunctionEditorTab, CWnd)
-
 class GridScrollTest : public GridTest {
  protected:
-  // A grid of rows x columns cells of the given size.
-  CGridCtrl* MakeSizedGrid(int rows, int columns, int width, int height, const RECT& rect = {10, 10, 410, 310}) {
-    CGridCtrl* grid = MakeGrid(rect);
-    if (grid == nullptr) return nullptr;
-    Fill(*grid, rows, columns);
-    for (int col = 0; col < columns; ++col) grid->SetColumnWidth(col, width);
-    for (int row = 0; row < rows; ++row) grid->SetRowHeight(row, height);
-    return grid;
-  }
-
   static SCROLLINFO BarInfo(const CGridCtrl& grid, int bar) {
     SCROLLINFO info{};
     info.cbSize = sizeof(SCROLLINFO);

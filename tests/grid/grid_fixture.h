@@ -1,6 +1,7 @@
 // Shared set-up of the grid tests: a fresh window system and class library, a host started on its own
-// temporary root folder, a parent window that records what its grid sends it, and a grid bound to a child
-// window of class "MFCGridCtrl" as a page's dialog template makes it.
+// temporary root folder, a parent window that records what its grid sends it, stand-ins for the pages that
+// own grids (by run-time class name), a canvas to draw cells on, and a grid bound to a child window of class
+// "MFCGridCtrl" as a page's dialog template makes it.
 #pragma once
 
 #include <windows.h>
@@ -12,11 +13,14 @@
 #include <mfc/simulation.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "grid/function_editor_page.h"
 #include "grid/grid_ctrl.h"
 
 namespace Talvo::testing {
@@ -60,6 +64,59 @@ class GridParent : public CWnd {
   }
 };
 
+// The pages, by the run-time class names the grid looks for (grid_fixture.cpp); the function editor page
+// also answers its input name and level.
+namespace pages {
+
+class FunctionEditorTab : public GridParent, public iFunctionEditorPage {
+  DECLARE_DYNAMIC(FunctionEditorTab)
+ public:
+  std::wstring name = L"Editable Poly";
+  std::wstring level = L"vertex";
+  std::wstring GetPageName() const override { return name; }
+  std::wstring GetMappedText() const override { return level; }
+};
+
+class OptionsEditorTab : public GridParent {
+  DECLARE_DYNAMIC(OptionsEditorTab)
+};
+
+class WheelEventsEditorTab : public GridParent {
+  DECLARE_DYNAMIC(WheelEventsEditorTab)
+};
+
+}  // namespace pages
+
+using pages::FunctionEditorTab;
+using pages::OptionsEditorTab;
+using pages::WheelEventsEditorTab;
+
+// A memory device context with a bitmap, filled with a paper colour, to draw cells into and read pixels back.
+class CellCanvas {
+ public:
+  CellCanvas(int width, int height, COLORREF paperColour = RGB(255, 255, 255)) : paper(paperColour) {
+    CClientDC screen(nullptr);
+    dc.CreateCompatibleDC(&screen);
+    bitmap.CreateCompatibleBitmap(&screen, width, height);
+    old = dc.SelectObject(&bitmap);
+    dc.FillSolidRect(0, 0, width, height, paper);
+  }
+  ~CellCanvas() { dc.SelectObject(old); }
+  const COLORREF paper;
+  CDC dc;
+  CBitmap bitmap;
+  CBitmap* old = nullptr;
+};
+
+// Where a test saves a screenshot: the folder TALVO_TEST_OUTPUT names, or the temporary folder.
+inline std::string TestOutputPath(const std::string& name) {
+  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
+  const std::filesystem::path path = folder != nullptr && *folder != '\0' ? std::filesystem::path(folder)
+                                                                           : std::filesystem::temp_directory_path();
+  std::filesystem::create_directories(path);
+  return (path / name).string();
+}
+
 class GridTest : public ::testing::Test {
  protected:
   static constexpr UINT kGridId = 1001;
@@ -96,6 +153,28 @@ class GridTest : public ::testing::Test {
     G* result = grid.get();
     grids_.push_back(std::move(grid));
     return result;
+  }
+
+  // Replaces the grids' parent by a page of class Page (600 x 400); returns it.
+  template <typename Page>
+  Page* UsePage() {
+    grids_.clear();
+    auto page = std::make_unique<Page>();
+    Page* result = page.get();
+    parent_ = std::move(page);
+    EXPECT_TRUE(parent_->Make(600, 400));
+    return result;
+  }
+
+  // A grid of class G with rows x columns cells, each width x height pixels.
+  template <typename G = CGridCtrl>
+  G* MakeSizedGrid(int rows, int columns, int width, int height, const RECT& rect = {10, 10, 410, 310}) {
+    G* grid = MakeGrid<G>(rect);
+    if (grid == nullptr) return nullptr;
+    Fill(*grid, rows, columns);
+    for (int col = 0; col < columns; ++col) grid->SetColumnWidth(col, width);
+    for (int row = 0; row < rows; ++row) grid->SetRowHeight(row, height);
+    return grid;
   }
 
   // Gives the grid rows and columns.

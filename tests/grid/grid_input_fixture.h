@@ -46,11 +46,8 @@ class GridInputTest : public GridTest {
 
   // A recording grid of rows x columns cells, each kColumnWidth x kRowHeight, with the keyboard focus.
   RecordingGrid* MakeInputGrid(int rows, int columns, const RECT& rect = {10, 10, 410, 310}) {
-    RecordingGrid* grid = MakeGrid<RecordingGrid>(rect);
+    RecordingGrid* grid = MakeSizedGrid<RecordingGrid>(rows, columns, kColumnWidth, kRowHeight, rect);
     if (grid == nullptr) return nullptr;
-    Fill(*grid, rows, columns);
-    for (int col = 0; col < columns; ++col) grid->SetColumnWidth(col, kColumnWidth);
-    for (int row = 0; row < rows; ++row) grid->SetRowHeight(row, kRowHeight);
     grid->SetFocus();
     winsim::PumpMessages();
     parent_->received.clear();

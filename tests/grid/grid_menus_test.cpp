@@ -15,17 +15,6 @@
 namespace Talvo::testing {
 namespace {
 
-// A function editor page that tells the grid its input and level.
-class FunctionEditorTab : public GridParent, public iFunctionEditorPage {
-  DECLARE_DYNAMIC(FunctionEditorTab)
- public:
-  std::wstring GetPageName() const override { return input; }
-  std::wstring GetMappedText() const override { return level; }
-  std::wstring input = L"Editable Poly";
-  std::wstring level = L"vertex";
-};
-IMPLEMENT_DYNAMIC(FunctionEditorTab, CWnd)
-
 // One item of a built menu.
 struct Item {
   UINT id;
@@ -134,7 +123,7 @@ TEST_F(GridMenusTest, FirstRowButtonOffersSelectionCountsByWhetherTheInputIsGlob
                                              {3123, L"Add More than 2 selected", false}}));
 
   // "No modifier" at level "global", and the corner button on a page whose input the function has global.
-  page_->input = L"No modifier";
+  page_->name = L"No modifier";
   page_->level = L"global";
   GridNodeContextMenu noModifier(Button(0, 1), CPoint());
   ASSERT_TRUE(noModifier.Build());
@@ -147,7 +136,7 @@ TEST_F(GridMenusTest, FirstRowButtonOffersSelectionCountsByWhetherTheInputIsGlob
   XmlFunction* function = GetTalvo().CreateFunction(kKindContextElements);
   ASSERT_NE(function, nullptr);
   ASSERT_EQ(GetTalvo().GetCurrentFunction(), function);
-  page_->input = L"Edit Poly";
+  page_->name = L"Edit Poly";
   function->AddInput(L"Edit Poly");
   function->SetInputGlobal(L"Edit Poly", true);
   GridNodeContextMenu corner(Button(-1, -1), CPoint());

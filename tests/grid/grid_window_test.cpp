@@ -39,7 +39,6 @@ TEST_F(GridWindowTest, StartsEmptyWithTheDefaultLook) {
   EXPECT_EQ(grid.GetFixedRowCount(), 0);
   EXPECT_EQ(grid.GetFixedColumnCount(), 0);
   EXPECT_EQ(grid.GetGridLineColor(), RGB(192, 192, 192));
-  EXPECT_EQ(grid.GetGridBkColor(), ::GetSysColor(COLOR_3DSHADOW));
   EXPECT_EQ(grid.GetGridLines(), GVL_BOTH);
   EXPECT_TRUE(grid.IsEditable());
   EXPECT_TRUE(grid.IsSelectable());
@@ -51,10 +50,8 @@ TEST_F(GridWindowTest, StartsEmptyWithTheDefaultLook) {
   EXPECT_FALSE(grid.GetFocusCell().IsValid());
   EXPECT_EQ(grid.GetDefaultCellType(), RUNTIME_CLASS(CGridCell));
 
-  // The normal default cell: window text on window colour; the fixed ones on the 3D face.
+  // The fixed default cells are apart from the normal one, on the 3D face.
   CGridCellBase* normal = grid.GetDefaultCell(FALSE, FALSE);
-  EXPECT_EQ(normal->GetTextClr(), ::GetSysColor(COLOR_WINDOWTEXT));
-  EXPECT_EQ(normal->GetBackClr(), ::GetSysColor(COLOR_WINDOW));
   for (auto [fixedRow, fixedCol] : {std::pair{TRUE, FALSE}, {FALSE, TRUE}, {TRUE, TRUE}}) {
     CGridCellBase* fixed = grid.GetDefaultCell(fixedRow, fixedCol);
     EXPECT_NE(fixed, normal);

@@ -16,14 +16,6 @@ constexpr COLORREF kVertical = RGB(0, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-std::filesystem::path TestOutput() {
-  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
-  std::filesystem::path path =
-      folder && *folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path();
-  std::filesystem::create_directories(path);
-  return path;
-}
-
 // A painted grid in client coordinates.
 class ClientPicture {
  public:
@@ -111,7 +103,7 @@ TEST_F(TreeGridCellTest, PaintingDrawsBoxesConnectorsAndVerticalLinesToTheParent
   const SampleTree tree = MakeSampleTree(*grid);
   grid->Invalidate();
   winsim::PumpMessages();
-  winsim::SaveWindowPng(grid->m_hWnd, (TestOutput() / "tree_grid_expanded.png").string());
+  winsim::SaveWindowPng(grid->m_hWnd, TestOutputPath("tree_grid_expanded.png"));
   const ClientPicture expanded(*grid);
 
   // Row 0 (level 0 with children): box x 52..60, y 4..12 with a minus; the connector runs on to the text.
@@ -139,7 +131,7 @@ TEST_F(TreeGridCellTest, PaintingDrawsBoxesConnectorsAndVerticalLinesToTheParent
 
   ASSERT_TRUE(grid->Collapse(tree.a1));
   winsim::PumpMessages();
-  winsim::SaveWindowPng(grid->m_hWnd, (TestOutput() / "tree_grid_collapsed.png").string());
+  winsim::SaveWindowPng(grid->m_hWnd, TestOutputPath("tree_grid_collapsed.png"));
   const ClientPicture collapsed(*grid);
   EXPECT_EQ(collapsed.Count(kBlack, 77, 26, 77, 30), 5);  // a plus on row 1
   EXPECT_EQ(collapsed.Count(kBlack, 94, 44, 102, 52), 0);  // row 2 is gone; row 3 (a leaf) took its place

@@ -22,13 +22,6 @@ class TreeGridTest : public GridTest {
  protected:
   static constexpr int kRowHeight = 20;
 
-  // Replaces the recording page by one of class P (a page stand-in with a page's run-time class name).
-  template <typename P>
-  void UsePage() {
-    parent_ = std::make_unique<P>();
-    ASSERT_TRUE(parent_->Make(600, 400));
-  }
-
   // A tree grid of three columns (0, the tree column 1, and 2) with 20-pixel rows as rows come.
   template <typename G = CTreeGridCtrl>
   G* MakeTreeGrid() {

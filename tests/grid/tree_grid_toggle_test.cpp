@@ -9,16 +9,6 @@
 namespace Talvo::testing {
 namespace {
 
-class FunctionEditorTab : public GridParent {
-  DECLARE_DYNAMIC(FunctionEditorTab)
-};
-IMPLEMENT_DYNAMIC(FunctionEditorTab, CWnd)
-
-class WheelEventsEditorTab : public GridParent {
-  DECLARE_DYNAMIC(WheelEventsEditorTab)
-};
-IMPLEMENT_DYNAMIC(WheelEventsEditorTab, CWnd)
-
 // A wheel-events page that refills its grid (here: empties it) when asked before a collapse.
 class RefillingPage : public WheelEventsEditorTab {
   DECLARE_DYNAMIC(RefillingPage)

@@ -86,14 +86,9 @@ class VisualInterfaceTest : public OverlayTest {
 };
 
 TEST_F(VisualInterfaceTest, IsAHelperThatDrawsNothingUntilSwitchedOn) {
-  EXPECT_EQ(chart_.ClassID(), Class_ID(0x1d3e0fa0, 0x29b80ae9));
   EXPECT_EQ(chart_.SuperClassID(), static_cast<SClass_ID>(HELPER_CLASS_ID));
   EXPECT_STREQ(chart_.GetObjectName(), L"TalvoObject");
   EXPECT_EQ(chart_.Eval(0).obj, &chart_);
-  EXPECT_EQ(chart_.ObjectValidity(0), FOREVER);
-  EXPECT_EQ(chart_.GetCreateMouseCallBack(), nullptr);
-  PartID part = 0;
-  EXPECT_EQ(chart_.NotifyRefChanged(FOREVER, nullptr, part, 0, TRUE), REF_SUCCEED);
 
   EXPECT_FALSE(chart_.IsDrawingEnabled());
   EXPECT_EQ(chart_.Display(0, nullptr, &view_, 0), 0);
@@ -356,8 +351,6 @@ TEST_F(VisualInterfaceTest, ModuleHandsOutTheRealDescriptorOnceInstalled) {
   EXPECT_EQ(desc->ClassID(), Class_ID(0x1d3e0fa0, 0x29b80ae9));
   EXPECT_STREQ(desc->Category(), L"Geometry");
   EXPECT_STREQ(desc->InternalName(), L"Talvo Icon");
-  EXPECT_EQ(desc->BeginCreate(nullptr), 0);
-  EXPECT_EQ(desc->EndCreate(nullptr), 0);
   EXPECT_EQ(desc->OkToCreate(nullptr), TRUE);
   EXPECT_EQ(desc->HInstance(), AfxGetInstanceHandle());
 

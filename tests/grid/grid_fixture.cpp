@@ -1,4 +1,4 @@
-#include "grid_cell_editors_fixture.h"
+#include "grid_fixture.h"
 
 namespace Talvo::testing::pages {
 

@@ -1,0 +1,176 @@
+#include "editing/wheel_events_editor_tabs.h"
+
+#include <host/colors.h>
+#include <host/debug.h>
+#include <host/icons.h>
+#include <host/notify.h>
+
+#include <cstdlib>
+#include <exception>
+
+#include "model/talvo.h"
+#include "model/text.h"
+#include "model/xml_wheel_events.h"
+
+namespace Talvo {
+
+namespace {
+
+constexpr int kImageSize = 14;
+constexpr int kPlusImage = 0;
+constexpr int kStripLeft = 10;
+constexpr int kStripTop = 134;
+constexpr int kStripRightGap = 19;
+constexpr int kStripBottomGap = 143;
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(WheelEventsEditorTabs, CMFCTabCtrl)
+
+BEGIN_MESSAGE_MAP(WheelEventsEditorTabs, CMFCTabCtrl)
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+WheelEventsEditorTabs::~WheelEventsEditorTabs() {
+  RemoveAllPages();
+  while (images_.GetSafeHandle() != nullptr && images_.GetImageCount() > 0)
+    images_.Remove(0);
+  images_.DeleteImageList();
+  if (registered_)
+    UnRegisterNotification(&WheelEventsEditorTabs::OnHostColorChange, this,
+                           NOTIFY_COLOR_CHANGE);
+}
+
+bool WheelEventsEditorTabs::Init(CWnd *owner) {
+  owner_ = owner;
+  if (owner == nullptr || owner->GetSafeHwnd() == nullptr)
+    return false;
+  CRect client;
+  owner->GetClientRect(&client);
+  if (!Create(STYLE_3D_ONENOTE, client, owner, kControlId, LOCATION_TOP, FALSE))
+    return false;
+  EnableActiveTabCloseButton(FALSE);
+  EnableTabDocumentsMenu(TRUE);
+  EnableAutoColor(FALSE);
+  Rebuild();
+  return true;
+}
+
+void WheelEventsEditorTabs::Reposition() {
+  if (owner_ == nullptr || owner_->GetSafeHwnd() == nullptr ||
+      m_hWnd == nullptr)
+    return;
+  CRect client;
+  owner_->GetClientRect(&client);
+  SetWindowPos(nullptr, kStripLeft, kStripTop,
+               std::abs(client.Width()) - kStripRightGap,
+               std::abs(client.Height()) - kStripBottomGap,
+               SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WheelEventsEditorTabs::RemoveAllPages() {
+  // The tabs refer to the pages' windows: they go first.
+  if (m_hWnd != nullptr)
+    RemoveAllTabs();
+  for (const auto &page : pages_) {
+    if (page->GetSafeHwnd() != nullptr)
+      page->DestroyWindow();
+  }
+  pages_.clear();
+  if (plus_ != nullptr) {
+    try {
+      if (plus_->GetSafeHwnd() != nullptr)
+        plus_->DestroyWindow();
+    } catch (const std::exception &error) {
+      DebugPrint(L"%s\n", Utf8ToWide(error.what()).c_str());
+    }
+    plus_.reset();
+  }
+}
+
+void WheelEventsEditorTabs::Rebuild() {
+  if (m_hWnd == nullptr)
+    return;
+  RemoveAllPages();
+  AddPlusPage();
+  EnsureImageList();
+  if (GetTabsNum() > 0)
+    SetTabIcon(0, kPlusImage);
+
+  if (XmlWheelEvents *current = GetTalvo().GetCurrentWheelEvents()) {
+    // The events map is ordered by the categories' UTF-8 bytes, which is the
+    // tabs' order.
+    for (const auto &[category, record] : current->GetEventsMap())
+      AddCategoryPage(Utf8ToWide(category));
+  }
+  if (!pages_.empty())
+    SetActiveTab(GetTabsNum() - 1);
+}
+
+void WheelEventsEditorTabs::AddPlusPage() {
+  plus_ = std::make_unique<WheelEventsEditorDymmyTab>();
+  if (!plus_->CreatePage(this)) {
+    plus_.reset();
+    return;
+  }
+  // A tab with an empty label shows its icon alone: the "+" tab is the plus
+  // icon.
+  AddTab(plus_.get(), L"", static_cast<UINT>(-1), TRUE);
+  EnableActiveTabCloseButton(FALSE);
+}
+
+void WheelEventsEditorTabs::AddCategoryPage(const std::wstring &category) {
+  auto page = std::make_unique<WheelEventsEditorTab>();
+  page->SetPageName(category);
+  if (!page->CreatePage(this))
+    return;
+  page->ShowWindow(SW_SHOW);
+  AddTab(page.get(), category.c_str(), static_cast<UINT>(-1), TRUE);
+  pages_.push_back(std::move(page));
+}
+
+WheelEventsEditorTab *WheelEventsEditorTabs::GetPage(int index) const {
+  return index >= 0 && index < GetPageCount()
+             ? pages_[static_cast<size_t>(index)].get()
+             : nullptr;
+}
+
+void WheelEventsEditorTabs::OnLButtonDown(UINT nFlags, CPoint point) {
+  // The "+" page offers nothing here: a click on its tab is swallowed.
+  if (GetTabFromPoint(point) == 0)
+    return;
+  CMFCTabCtrl::OnLButtonDown(nFlags, point);
+}
+
+void WheelEventsEditorTabs::EnsureImageList() {
+  if (images_.GetSafeHandle() == nullptr) {
+    images_.Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 1, 1);
+    LoadImageList();
+    if (!registered_) {
+      RegisterNotification(&WheelEventsEditorTabs::OnHostColorChange, this,
+                           NOTIFY_COLOR_CHANGE);
+      registered_ = true;
+    }
+  }
+  SetImageList(images_.GetSafeHandle());
+}
+
+void WheelEventsEditorTabs::LoadImageList() {
+  while (images_.GetImageCount() > 0)
+    images_.Remove(0);
+  LoadMAXFileIcon(L"TalvoPlus14", images_.GetSafeHandle(), kBackground, FALSE);
+}
+
+void WheelEventsEditorTabs::OnHostColorChange(void *param,
+                                              NotifyInfo * /*info*/) {
+  auto *strip = static_cast<WheelEventsEditorTabs *>(param);
+  if (strip->images_.GetSafeHandle() == nullptr)
+    return;
+  strip->LoadImageList();
+  if (strip->plus_ != nullptr && strip->plus_->GetSafeHwnd() != nullptr)
+    strip->plus_->FollowHostColors();
+  if (strip->m_hWnd != nullptr)
+    strip->Invalidate();
+}
+
+} // namespace Talvo

@@ -1,0 +1,198 @@
+// The wheel-events tab strip on the default set: one page per category after
+// the icon-only "+" tab, the last category active, "+" never chosen by a click,
+// rebuilds after the set changed, and the rename of an imported set whose name
+// is taken.
+#include "editing/wheel_events_editor_tabs.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editing/wheel_events_name_clash.h"
+#include "naming_dialogs_fixture.h"
+#include "resources/dialogs/wheel_events_rename_dlg.h"
+
+namespace Talvo::testing {
+namespace {
+
+class WheelEventsEditorTabsTest : public NamingDialogTest {
+protected:
+  void TearDown() override {
+    strip_.reset();
+    NamingDialogTest::TearDown();
+  }
+
+  // Makes the strip on the test parent and places it as the wheel-events page
+  // would.
+  WheelEventsEditorTabs &MakeStrip() {
+    strip_ = std::make_unique<WheelEventsEditorTabs>();
+    EXPECT_TRUE(strip_->Init(parent_.get()));
+    strip_->Reposition();
+    winsim::PumpMessages();
+    return *strip_;
+  }
+
+  std::vector<std::wstring> Labels() const {
+    std::vector<std::wstring> labels;
+    for (int tab = 0; tab < strip_->GetTabsNum(); ++tab) {
+      std::wstring label;
+      strip_->GetTabLabel(tab, label);
+      labels.push_back(label);
+    }
+    return labels;
+  }
+
+  void ClickTab(int tab) {
+    CRect rect;
+    ASSERT_TRUE(strip_->GetTabRect(tab, rect));
+    strip_->ClientToScreen(&rect);
+    winsim::Click(rect.CenterPoint().x, rect.CenterPoint().y);
+    winsim::PumpMessages();
+  }
+
+  int ImageCount() const {
+    CImageList *images =
+        CImageList::FromHandlePermanent(strip_->GetImageListHandle());
+    return images != nullptr ? images->GetImageCount() : -1;
+  }
+
+  std::unique_ptr<WheelEventsEditorTabs> strip_;
+};
+
+TEST_F(WheelEventsEditorTabsTest,
+       DefaultSetShowsItsCategoriesWithTheLastActive) {
+  WheelEventsEditorTabs &strip = MakeStrip();
+  EXPECT_EQ(strip.GetDlgCtrlID(), 136);
+  EXPECT_EQ(strip.GetLocation(), CMFCBaseTabCtrl::LOCATION_TOP);
+  EXPECT_FALSE(strip.IsActiveTabCloseButton());
+  EXPECT_TRUE(strip.IsTabDocumentsMenu());
+  EXPECT_FALSE(strip.IsAutoColor());
+  // The "+" tab is its icon alone.
+  EXPECT_EQ(Labels(),
+            (std::vector<std::wstring>{L"", L"EPoly Op", L"Farvelle",
+                                       L"Geometry", L"Helpers", L"Splines"}));
+  EXPECT_EQ(strip.GetTabIcon(0), 0u);
+  EXPECT_EQ(strip.GetTabIcon(1), static_cast<UINT>(-1));
+  EXPECT_EQ(ImageCount(), 1);
+  EXPECT_EQ(strip.GetTabWnd(0), strip.GetPlusPage());
+  ASSERT_EQ(strip.GetPageCount(), 5);
+  EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"EPoly Op");
+  EXPECT_EQ(strip.GetTabWnd(5), strip.GetPage(4));
+  EXPECT_EQ(strip.GetPage(5), nullptr);
+  EXPECT_EQ(strip.GetPage(-1), nullptr);
+  EXPECT_EQ(strip.GetActiveTab(), 5);
+  EXPECT_TRUE(strip.GetPage(4)->IsWindowVisible());
+  EXPECT_FALSE(strip.GetPlusPage()->IsWindowVisible());
+
+  // Placed in the owner below its header.
+  CRect client;
+  parent_->GetClientRect(&client);
+  CRect placed;
+  strip.GetWindowRect(&placed);
+  parent_->ScreenToClient(&placed);
+  EXPECT_EQ(placed.TopLeft(), CPoint(10, 134));
+  EXPECT_EQ(placed.Width(), client.Width() - 19);
+  EXPECT_EQ(placed.Height(), client.Height() - 143);
+}
+
+TEST_F(WheelEventsEditorTabsTest,
+       PlusTabIgnoresClicksAndRebuildsActivateTheLastCategory) {
+  WheelEventsEditorTabs &strip = MakeStrip();
+  ClickTab(2);
+  EXPECT_EQ(strip.GetActiveTab(), 2);
+  EXPECT_TRUE(strip.GetPage(1)->IsWindowVisible());
+  ClickTab(0);
+  EXPECT_EQ(strip.GetActiveTab(), 2);
+  EXPECT_FALSE(strip.GetPlusPage()->IsWindowVisible());
+
+  strip.Rebuild();
+  winsim::PumpMessages();
+  EXPECT_EQ(strip.GetTabsNum(), 6);
+  EXPECT_EQ(strip.GetActiveTab(), 5);
+  EXPECT_EQ(ImageCount(), 1);
+}
+
+TEST_F(WheelEventsEditorTabsTest, OneCategoryOrNoSetAtAll) {
+  WheelEventsMap &events = GetTalvo().GetCurrentWheelEvents()->GetEventsMap();
+  for (auto entry = events.begin(); entry != events.end();)
+    entry = entry->first == "Helpers" ? std::next(entry) : events.erase(entry);
+  WheelEventsEditorTabs &strip = MakeStrip();
+  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"", L"Helpers"}));
+  EXPECT_EQ(strip.GetActiveTab(), 1);
+
+  // Deleting the only set leaves the "+" tab alone (and active, as the only
+  // tab).
+  while (GetTalvo().GetCurrentWheelEvents() != nullptr)
+    ASSERT_TRUE(GetTalvo().DeleteCurrentWheelEvents());
+  strip.Rebuild();
+  winsim::PumpMessages();
+  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L""}));
+  EXPECT_EQ(strip.GetPageCount(), 0);
+  EXPECT_EQ(strip.GetActiveTab(), 0);
+
+  strip.RemoveAllPages();
+  EXPECT_EQ(strip.GetTabsNum(), 0);
+  EXPECT_EQ(strip.GetPlusPage(), nullptr);
+}
+
+TEST_F(WheelEventsEditorTabsTest, StripWithoutOwnerWindowFailsCleanly) {
+  WheelEventsEditorTabs strip;
+  EXPECT_FALSE(strip.Init(nullptr));
+  strip.Rebuild();
+  strip.Reposition();
+  strip.RemoveAllPages();
+  EXPECT_EQ(strip.GetPageCount(), 0);
+  EXPECT_EQ(strip.GetPlusPage(), nullptr);
+}
+
+TEST_F(WheelEventsEditorTabsTest, FollowsTheThemeAndForgetsItWhenGone) {
+  WheelEventsEditorTabs &strip = MakeStrip();
+  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
+    SetTheme(theme);
+    // The icon is reloaded, not appended.
+    EXPECT_EQ(ImageCount(), 1);
+    SaveScreenshot(parent_->m_hWnd, "wheel_events_editor_tabs");
+    strip.SetActiveTab(0);
+    winsim::PumpMessages();
+    SaveScreenshot(parent_->m_hWnd, "wheel_events_editor_tabs_plus");
+    strip.Rebuild();
+  }
+  // A theme change after the strip is gone reaches nothing of it.
+  strip_.reset();
+  SetTheme(kLightTheme);
+}
+
+TEST_F(WheelEventsEditorTabsTest, ImportedSetWithATakenNameIsRenamedUntilFree) {
+  XmlWheelEvents *standard = GetTalvo().GetCurrentWheelEvents();
+  ASSERT_EQ(standard->GetDisplayName(), L"Default WheelEvents");
+  std::unique_ptr<XmlWheelEvents> imported(
+      static_cast<XmlWheelEvents *>(standard->Duplicate().release()));
+  const XmlWheelEventsDir &folder = *GetTalvo().GetWheelEventsDir();
+
+  // A typed name that is taken too opens the dialog again.
+  int shown = 0;
+  winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME, [&](HWND dialog) {
+    ++shown;
+    EXPECT_EQ(ItemText(dialog, IDC_RENAME_NAME), L"Default WheelEvents 01");
+    SetDlgItemTextW(dialog, IDC_RENAME_NAME, L"Default WheelEvents");
+    ClickItem(dialog, IDOK);
+  });
+  winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME, [&](HWND dialog) {
+    ++shown;
+    ClickItem(dialog, IDOK);
+  });
+  EXPECT_TRUE(RenameWhileNameTaken(parent_.get(), *imported, folder));
+  EXPECT_EQ(shown, 2);
+  EXPECT_EQ(imported->GetDisplayName(), L"Default WheelEvents 01");
+
+  // A free name asks nothing; Cancel keeps the clash.
+  EXPECT_TRUE(RenameWhileNameTaken(parent_.get(), *imported, folder));
+  imported->SetDisplayName(L"Default WheelEvents");
+  winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME,
+                            [](HWND dialog) { ClickItem(dialog, IDCANCEL); });
+  EXPECT_FALSE(RenameWhileNameTaken(parent_.get(), *imported, folder));
+  EXPECT_EQ(imported->GetDisplayName(), L"Default WheelEvents");
+}
+
+} // namespace
+} // namespace Talvo::testing
