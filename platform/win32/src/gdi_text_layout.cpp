@@ -85,7 +85,12 @@ PangoLayout* DcLayout(DcObject& dc, const std::string& text) {
   pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT);
   pango_layout_set_single_paragraph_mode(layout, FALSE);
   SetAttributes(layout, font, 0, 0);
-  pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  // Setting the text always throws the laid-out lines away; the same string drawn again (a
+  // label repainted, a run measured and then drawn) keeps them. The text never holds a NUL.
+  const char* current = pango_layout_get_text(layout);
+  if (current == nullptr || text != current) {
+    pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  }
   return layout;
 }
 
