@@ -6,7 +6,7 @@
 #include <string>
 
 #include "controls/file_dialog_helper.h"
-#include "editor/error_box.h"
+#include "pagebase/error_box.h"
 #include "model/talvo.h"
 
 namespace Talvo {

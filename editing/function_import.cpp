@@ -8,8 +8,8 @@
 
 #include "controls/file_dialog_helper.h"
 #include "editing/function_identity.h"
-#include "editor/error_box.h"
-#include "editor/function_rename_prompt.h"
+#include "pagebase/error_box.h"
+#include "pagebase/function_rename_prompt.h"
 #include "engine/messages.h"
 #include "engine/restore_obj.h"
 #include "model/editor_window.h"

@@ -5,7 +5,7 @@
 
 #include <afxwin.h>
 
-#include "editing/h_themed_dlg.h"
+#include "pagebase/h_themed_dlg.h"
 
 namespace Talvo {
 

@@ -1,6 +1,6 @@
 #include "editing/h_rename_dlg.h"
 
-#include "editor/rename_proposal.h"
+#include "pagebase/rename_proposal.h"
 #include "resources/dialogs/rename_dlg_ids.h"
 
 namespace Talvo {

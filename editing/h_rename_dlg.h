@@ -13,7 +13,7 @@
 
 #include "controls/edit.h"
 #include "controls/label.h"
-#include "editing/h_themed_dlg.h"
+#include "pagebase/h_themed_dlg.h"
 
 namespace Talvo {
 

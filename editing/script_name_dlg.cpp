@@ -1,6 +1,6 @@
 #include "editing/script_name_dlg.h"
 
-#include "editor/rename_proposal.h"
+#include "pagebase/rename_proposal.h"
 #include "resources/dialogs/script_name_dlg.h"
 
 namespace Talvo {

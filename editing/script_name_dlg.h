@@ -8,7 +8,7 @@
 #include <string>
 
 #include "controls/edit.h"
-#include "editing/h_themed_dlg.h"
+#include "pagebase/h_themed_dlg.h"
 
 namespace Talvo {
 

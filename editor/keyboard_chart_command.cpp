@@ -3,7 +3,7 @@
 #include <string>
 
 #include "controls/file_dialog_helper.h"
-#include "editor/error_box.h"
+#include "pagebase/error_box.h"
 #include "editor/keyboard_chart.h"
 #include "model/talvo.h"
 

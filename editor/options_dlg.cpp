@@ -5,7 +5,7 @@
 #include <string>
 
 #include "controls/file_dialog_helper.h"
-#include "editor/error_box.h"
+#include "pagebase/error_box.h"
 #include "editor/keyboard_chart_command.h"
 #include "editor/no_verbosity.h"
 #include "editor/options_editor_tab.h"

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "controls/file_dialog_helper.h"
-#include "editor/error_box.h"
+#include "pagebase/error_box.h"
 #include "editor/listener_output.h"
 #include "editor/zip_archive_writer.h"
 #include "model/talvo.h"

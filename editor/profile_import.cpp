@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "controls/file_dialog_helper.h"
-#include "editor/error_box.h"
+#include "pagebase/error_box.h"
 #include "editor/imported_profile_placement.h"
 #include "editor/listener_output.h"
 #include "editor/profile_zip_import.h"

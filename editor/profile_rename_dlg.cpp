@@ -2,7 +2,7 @@
 
 #include <host/colors.h>
 
-#include "editor/rename_proposal.h"
+#include "pagebase/rename_proposal.h"
 #include "model/talvo.h"
 
 namespace Talvo {

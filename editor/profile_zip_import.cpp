@@ -6,8 +6,8 @@
 #include <exception>
 #include <map>
 
-#include "editor/error_box.h"
-#include "editor/function_rename_prompt.h"
+#include "pagebase/error_box.h"
+#include "pagebase/function_rename_prompt.h"
 #include "editor/imported_profile_placement.h"
 #include "editor/zip_archive_reader.h"
 #include "engine/messages.h"

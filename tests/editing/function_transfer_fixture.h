@@ -11,7 +11,7 @@
 #include <iterator>
 #include <string>
 
-#include "editor/function_rename_prompt.h"
+#include "pagebase/function_rename_prompt.h"
 #include "model/editor_window.h"
 #include "model/vocabulary.h"
 #include "naming_dialogs_fixture.h"

@@ -1,6 +1,6 @@
 #include "editing/h_function_rename_dlg.h"
 
-#include "editor/function_rename_prompt.h"
+#include "pagebase/function_rename_prompt.h"
 #include "model/vocabulary.h"
 #include "naming_dialogs_fixture.h"
 #include "resources/dialogs/function_rename_dlg.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/profile_rename_dlg.h"
-#include "editor/rename_proposal.h"
+#include "pagebase/rename_proposal.h"
 #include "profile_transfer_fixture.h"
 
 namespace Talvo::testing {

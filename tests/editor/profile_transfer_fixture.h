@@ -16,7 +16,7 @@
 
 #include "controls/controls_fixture.h"
 #include "editor_test_helpers.h"
-#include "editor/function_rename_prompt.h"
+#include "pagebase/function_rename_prompt.h"
 #include "editor/no_verbosity.h"
 #include "editor/zip_archive_reader.h"
 #include "editor/zip_archive_writer.h"

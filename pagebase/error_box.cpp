@@ -1,4 +1,4 @@
-#include "editor/error_box.h"
+#include "pagebase/error_box.h"
 
 #include "model/string_table.h"
 

@@ -1,4 +1,4 @@
-#include "editor/function_rename_prompt.h"
+#include "pagebase/function_rename_prompt.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "editing/h_themed_dlg.h"
+#include "pagebase/h_themed_dlg.h"
 
 #include <host/colors.h>
 

@@ -1,4 +1,4 @@
-#include "editor/rename_proposal.h"
+#include "pagebase/rename_proposal.h"
 
 namespace Talvo {
 
