@@ -1,5 +1,6 @@
-// A tree grid the size of a large function editor page (100 rows of 12 text columns): painting it whole,
-// and filling it from empty.
+// The tree grid as the editor pages use it (a tree column and eleven text columns, categories of nine cases):
+// painting, expanding and collapsing, filling and refilling. Each benchmark times its work and a baseline in
+// the same iterations and reports the ratio between them ("ratio"); the iteration time is the work's.
 #include <benchmark/benchmark.h>
 
 #include <windows.h>
@@ -10,7 +11,9 @@
 #include <mfc/simulation.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,47 +23,67 @@ namespace {
 
 using namespace Talvo;
 
-constexpr int kRows = 100;
 constexpr int kColumns = 12;
-constexpr int kChildrenPerCategory = 9;  // ten categories of nine cases each make the 100 rows
+constexpr int kChildrenPerCategory = 9;
 
-// A started host with a page window holding one tree grid.
-class Page {
+// The window system and a started host, for the pages of one benchmark.
+class Host {
  public:
-  Page() : root_(std::filesystem::temp_directory_path() / ("talvo-bench-grid-" + std::to_string(getpid()))) {
+  Host() : root_(std::filesystem::temp_directory_path() / ("talvo-bench-grid-" + std::to_string(getpid()))) {
     winsim::Reset();
     mfcsim::Reset();
     std::filesystem::remove_all(root_);
     hostsim::Start(root_.wstring());
-    // Made after the window system is reset, which forgets the grid's window class.
-    grid_ = std::make_unique<CTreeGridCtrl>();
+  }
+  ~Host() {
+    mfcsim::Reset();
+    hostsim::Shutdown();
+    winsim::Reset();
+    std::filesystem::remove_all(root_);
+  }
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+ private:
+  std::filesystem::path root_;
+};
+
+// A page window holding one tree grid, filled the way the pages fill theirs.
+class Page {
+ public:
+  Page() : grid_(std::make_unique<CTreeGridCtrl>()) {
     page_.CreateEx(0, AfxRegisterWndClass(0), L"Page", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1000, 800,
                    nullptr, nullptr);
     HWND control = ::CreateWindowExW(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 980, 760, page_.m_hWnd,
                                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(1001)), nullptr, nullptr);
     grid_->SubclassWindow(control);
-    grid_->SetColumnCount(kColumns);
-    for (int column = 0; column < kColumns; ++column) grid_->SetColumnWidth(column, column == 1 ? 160 : 70);
     winsim::PumpMessages();
   }
   ~Page() {
     grid_->DestroyWindow();
     grid_.reset();
     page_.DestroyWindow();
-    mfcsim::Reset();
-    hostsim::Shutdown();
-    winsim::Reset();
-    std::filesystem::remove_all(root_);
   }
+  Page(const Page&) = delete;
+  Page& operator=(const Page&) = delete;
 
   CTreeGridCtrl& Grid() { return *grid_; }
+  bool Made() const { return grid_->m_hWnd != nullptr; }
 
-  // Ten expanded categories, each with its cases; every cell has a short text, every row 20 pixels.
-  void Fill() {
+  // Switches drawing off and empties the grid, as a page's refill begins.
+  void Empty() {
     grid_->SetRedraw(FALSE);
-    grid_->DeleteAllItems();
+    grid_->DeleteAllItems(TRUE);
+  }
+
+  // Empties the grid and inserts the rows (categories of nine cases, every cell a short text, rows 20 pixels
+  // high) with drawing off; a page's refill then switches drawing on (the paint follows later).
+  void Fill(int rows, bool switchDrawingOn) {
+    Empty();
+    grid_->SetColumnCount(kColumns);
+    for (int column = 0; column < kColumns; ++column) grid_->SetColumnWidth(column, column == 1 ? 160 : 70);
     CTreeNode* category = nullptr;
-    for (int row = 0; row < kRows; ++row) {
+    for (int row = 0; row < rows; ++row) {
       const bool opensCategory = row % (kChildrenPerCategory + 1) == 0;
       CTreeNode* node = opensCategory ? grid_->InsertItem(L"Category") : grid_->InsertItem(L"Case", category);
       if (opensCategory) category = node;
@@ -69,43 +92,106 @@ class Page {
       grid_->SetRowHeight(nodeRow, 20);
       for (int column = 2; column < kColumns; ++column) grid_->SetItemText(nodeRow, column, L"Editable Poly");
     }
+    if (!switchDrawingOn) return;
     grid_->SetRedraw(TRUE, TRUE);
   }
 
+  // The whole client area invalidated and painted, as after a scroll by a page.
+  void Paint() {
+    grid_->Invalidate();
+    grid_->UpdateWindow();
+  }
+
  private:
-  std::filesystem::path root_;
   CWnd page_;
   std::unique_ptr<CTreeGridCtrl> grid_;
 };
 
-// The whole client area invalidated and painted, as after a scroll by a page or a refill.
-void BM_PaintTreeGrid(benchmark::State& state) {
-  Page page;
-  page.Fill();
-  winsim::PumpMessages();
-  if (page.Grid().GetRowCount() != kRows || !::IsWindowVisible(page.Grid().m_hWnd)) {
-    state.SkipWithError("the grid was not made");
-    return;
-  }
-  for (auto _ : state) {
-    page.Grid().Invalidate();
-    page.Grid().UpdateWindow();
-  }
+double SecondsOf(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
-BENCHMARK(BM_PaintTreeGrid)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// Emptying the grid and inserting the 100 rows with their texts, drawing switched off meanwhile.
-void BM_FillTreeGrid(benchmark::State& state) {
-  Page page;
-  if (page.Grid().m_hWnd == nullptr) {
-    state.SkipWithError("the grid was not made");
-    return;
-  }
+// Runs work and baseline in every iteration; reports the work's time and work / baseline as "ratio".
+void MeasureAgainst(benchmark::State& state, const std::function<void()>& work, const std::function<void()>& baseline) {
+  double workSeconds = 0;
+  double baselineSeconds = 0;
   for (auto _ : state) {
-    page.Fill();
-    benchmark::DoNotOptimize(page.Grid().GetRowCount());
+    baselineSeconds += SecondsOf(baseline);
+    const double seconds = SecondsOf(work);
+    workSeconds += seconds;
+    state.SetIterationTime(seconds);
   }
+  state.counters["ratio"] = baselineSeconds > 0 ? workSeconds / baselineSeconds : 0;
 }
-BENCHMARK(BM_FillTreeGrid)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Painting a 10,000-row tree grid against painting a 100-row one.
+void BM_TreePaint10000Vs100(benchmark::State& state) {
+  Host host;
+  Page small;
+  Page large;
+  if (!small.Made() || !large.Made()) return state.SkipWithError("the grids were not made");
+  small.Fill(100, true);
+  large.Fill(10000, true);
+  small.Grid().UpdateWindow();
+  large.Grid().UpdateWindow();
+  MeasureAgainst(state, [&] { large.Paint(); }, [&] { small.Paint(); });
+}
+BENCHMARK(BM_TreePaint10000Vs100)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Collapsing and expanding the first category of a 10,000-row tree, each with its paint (the time is per
+// pair); the baseline is the same in a 100-row tree.
+void BM_TreeToggle10000(benchmark::State& state) {
+  Host host;
+  Page small;
+  Page large;
+  if (!small.Made() || !large.Made()) return state.SkipWithError("the grids were not made");
+  small.Fill(100, true);
+  large.Fill(10000, true);
+  small.Grid().UpdateWindow();
+  large.Grid().UpdateWindow();
+  const auto toggle = [](Page& page) {
+    CTreeNode* first = page.Grid().GetRowNode(0);
+    page.Grid().Collapse(first);
+    page.Grid().UpdateWindow();
+    page.Grid().Expand(first);
+    page.Grid().UpdateWindow();
+  };
+  MeasureAgainst(state, [&] { toggle(large); }, [&] { toggle(small); });
+}
+BENCHMARK(BM_TreeToggle10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Filling 100,000 rows against filling 10,000 (drawing off, as the pages fill; emptying is not timed).
+void BM_TreeFill100000Vs10000(benchmark::State& state) {
+  Host host;
+  Page small;
+  Page large;
+  if (!small.Made() || !large.Made()) return state.SkipWithError("the grids were not made");
+  const auto fill = [](Page& page, int rows) {
+    page.Empty();
+    return SecondsOf([&] { page.Fill(rows, false); });
+  };
+  double largeSeconds = 0;
+  double smallSeconds = 0;
+  for (auto _ : state) {
+    smallSeconds += fill(small, 10000);
+    const double seconds = fill(large, 100000);
+    largeSeconds += seconds;
+    state.SetIterationTime(seconds);
+  }
+  state.counters["ratio"] = smallSeconds > 0 ? largeSeconds / smallSeconds : 0;
+}
+BENCHMARK(BM_TreeFill100000Vs10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Refilling a 1,000-row page as the pages do (drawing off, empty, fill, drawing on) against the same fill
+// with drawing left off.
+void BM_TreeRefill1000VsFillDrawingOff(benchmark::State& state) {
+  Host host;
+  Page page;
+  if (!page.Made()) return state.SkipWithError("the grid was not made");
+  MeasureAgainst(state, [&] { page.Fill(1000, true); }, [&] { page.Fill(1000, false); });
+}
+BENCHMARK(BM_TreeRefill1000VsFillDrawingOff)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

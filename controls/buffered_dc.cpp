@@ -21,6 +21,8 @@ void BufferedDC::CreateBuffer(HFONT font) {
   bitmap_ = ::CreateCompatibleBitmap(target_, rect_.Width(), rect_.Height());
   if (memory == nullptr || bitmap_ == nullptr) {
     if (memory != nullptr) ::DeleteDC(memory);
+    m_hDC = m_hAttribDC = target_;
+    borrowed_ = true;
     return;
   }
   oldBitmap_ = ::SelectObject(memory, bitmap_);
@@ -31,7 +33,9 @@ void BufferedDC::CreateBuffer(HFONT font) {
 }
 
 BufferedDC::~BufferedDC() {
-  if (HDC memory = Detach()) {
+  if (borrowed_) {
+    m_hDC = m_hAttribDC = nullptr;
+  } else if (HDC memory = Detach()) {
     ::SetWindowOrgEx(memory, 0, 0, nullptr);
     ::BitBlt(target_, rect_.left, rect_.top, rect_.Width(), rect_.Height(), memory, 0, 0, SRCCOPY);
     if (oldFont_ != nullptr) ::SelectObject(memory, oldFont_);

@@ -1,6 +1,7 @@
 // BufferedDC: a double-buffered paint context. Drawing goes into an off-screen bitmap over a rectangle
 // (in the target's logical coordinates) and is copied to the screen in one go when the context closes,
-// so owner-drawn controls never flicker through their background.
+// so owner-drawn controls never flicker through their background. An empty rectangle gives no context at
+// all; when the bitmap cannot be made, drawing goes straight to the target instead.
 #pragma once
 
 #include <afxwin.h>
@@ -18,6 +19,9 @@ class BufferedDC : public CDC {
   BufferedDC(const BufferedDC&) = delete;
   BufferedDC& operator=(const BufferedDC&) = delete;
 
+  // Whether drawing goes into the off-screen bitmap; without memory for one it goes straight to the target.
+  bool IsBuffered() const { return m_hDC != nullptr && !borrowed_; }
+
  private:
   void CreateBuffer(HFONT font);
 
@@ -28,6 +32,7 @@ class BufferedDC : public CDC {
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ oldBitmap_ = nullptr;
   HGDIOBJ oldFont_ = nullptr;
+  bool borrowed_ = false;  // drawing straight into the target, whose handle is only lent
 };
 
 }  // namespace Talvo

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/cell_editor_links.h"
+#include "controls/visual_manager.h"
 #include "grid/grid_cell.h"
 #include "grid/grid_ctrl.h"
 
@@ -121,7 +122,10 @@ BOOL CGridCellBase::DrawGroupShading(CDC* pDC, int nRow, int nCol, CRect* prect)
   const bool nextRowHidden = nRow < grid->GetRowCount() - 1 && grid->GetRowHeight(nRow + 1) <= 0;
   const int bandHeight = rect.Height() / 5;
   if (nextRowHidden && bandHeight >= 1 && dynamic_cast<CGridCell*>(grid->GetCell(nRow, nCol)) != nullptr) {
-    const COLORREF end = GetBackClr();
+    // A cell without a colour of its own shows its default cell's, or the host's background.
+    COLORREF end = GetBackClr();
+    if (end == CLR_DEFAULT) end = GetDefaultCell()->GetBackClr();
+    if (end == CLR_DEFAULT) end = HostColor(kBackground);
     const int endRed = GetRValue(end), endGreen = GetGValue(end), endBlue = GetBValue(end);
     const int startRed = endRed * 3 / 4, startGreen = endGreen * 3 / 4, startBlue = endBlue * 3 / 4;
     for (int i = 0; i < bandHeight; ++i) {

@@ -45,10 +45,8 @@ CWnd* GridCellEdit::CreateEditor() {
 }
 
 void GridCellEdit::DestroyEditor() {
-  if (m_pEditWnd != nullptr && m_pEditWnd->GetSafeHwnd() != nullptr) {
-    m_Buttons.clear();
-    withButtons = 0;
-  }
+  // The buttons go with the editor; the cell keeps wanting them, so a new editor gets them again.
+  if (m_pEditWnd != nullptr && m_pEditWnd->GetSafeHwnd() != nullptr) m_Buttons.clear();
   DestroyWindowOfCell();
 }
 

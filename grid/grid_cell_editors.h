@@ -117,7 +117,8 @@ class GridCellSpinEdit : public GridWindowCell, public iEditorCell {
   GridCellSpinEdit() = default;
   ~GridCellSpinEdit() override;
 
-  // Creates a float editor (range 50.0 to 1000.0, the value clamped into it) with that many decimals.
+  // Creates a float editor (range 50.0 to 1000.0, showing the value clamped into it; the stored value stays)
+  // with that many decimals.
   virtual CWnd* CreateFloatEditor(int nDecimals);
   // Creates an integer editor (range 50 to 1000; under an options page a value outside becomes 300).
   virtual CWnd* CreateEditor();

@@ -55,10 +55,11 @@ CWnd* GridCellSpinEdit::CreateFloatEditor(int nDecimals) {
   if (grid == nullptr) return nullptr;
   floatMinimum = static_cast<float>(kDefaultMinimum);
   floatMaximum = static_cast<float>(kDefaultMaximum);
-  floatValue = std::isnan(floatValue) ? floatMinimum : std::clamp(floatValue, floatMinimum, floatMaximum);
-  auto* editor = new CellSpinEdit(grid, NewEditorRect(rect), m_nRow, m_nCol, floatMinimum, floatMaximum, floatValue,
-                                  this, nDecimals);
-  if (!ParentIs(*grid, "WheelEventsEditorTab")) editor->SetPos(floatValue);
+  // The editor shows the value clamped into its range; the stored value stays the page's until an edit.
+  const float shown = std::isnan(floatValue) ? floatMinimum : std::clamp(floatValue, floatMinimum, floatMaximum);
+  auto* editor =
+      new CellSpinEdit(grid, NewEditorRect(rect), m_nRow, m_nCol, floatMinimum, floatMaximum, shown, this, nDecimals);
+  if (!ParentIs(*grid, "WheelEventsEditorTab")) editor->SetPos(shown);
   AdoptWindow(editor, enabled);
   return editor;
 }

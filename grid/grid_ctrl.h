@@ -59,6 +59,7 @@ class CGridCtrl : public CWnd, public iCellEditorGrid {
   // Registers the window class (once per program); FALSE when the system refuses.
   static BOOL RegisterWindowClass();
   // Creates the grid window as a child (for code that does not bind a dialog's custom control).
+  using CWnd::Create;
   BOOL Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwStyle = WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE);
 
   // ---- Structure and cell storage --------------------------------------------------------------------
@@ -318,6 +319,8 @@ class CGridCtrl : public CWnd, public iCellEditorGrid {
   virtual CGridCellBase* CreateCell(int nRow, int nCol);
   virtual void DestroyCell(int nRow, int nCol);
   virtual void ShiftRowOrder(int nRow, int nNewPos);
+  // Called by DeleteRow before the row's cells go (a tree grid lets go of the row's node here).
+  virtual void OnDeletingRow(int nRow);
 
  protected:
   // Switches title tips off, adds the client edge and redraws the new frame.
@@ -375,6 +378,19 @@ class CGridCtrl : public CWnd, public iCellEditorGrid {
   void AutoSizeRowRange(int nAutoSizeStyle, int& nStartRow, int& nEndRow) const;
   // The wheel scroll lines the system reports (3 when it reports none).
   static UINT ReadWheelScrollLines();
+  // The keyboard's three jobs. RunEditShortcut runs the Ctrl shortcuts and Shift+Insert (TRUE: the key is
+  // used up). FindKeyTarget works out the cell a navigation key goes to, scrolling for the page and end keys
+  // (false for keys it does not handle). MoveFocusToKeyTarget selects that cell, moves the focus there and
+  // scrolls it into view.
+  struct KeyTarget {
+    CCellID cell;
+    bool wrapped = false;  // Tab went on to the next or previous row
+    bool scrolledHorizontally = false;
+    bool scrolledVertically = false;
+  };
+  bool RunEditShortcut(UINT nChar, bool ctrl, bool shift);
+  bool FindKeyTarget(UINT nChar, bool ctrl, bool shift, KeyTarget& target);
+  void MoveFocusToKeyTarget(UINT nChar, bool shift, KeyTarget& target);
   // The next visible row or column from a start in a direction (-1 when none).
   int NextVisibleRow(int nRow, int nStep) const;
   int NextVisibleColumn(int nCol, int nStep) const;

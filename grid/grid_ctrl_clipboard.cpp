@@ -1,5 +1,6 @@
-// Copy, cut, paste, delete and select-all through the clipboard as plain ANSI text (CF_TEXT: cells of a row
-// separated by tabs, rows by CR LF), and the grid's side of drag and drop, which refuses every drop. Cut,
+// Copy, cut, paste, delete and select-all through the clipboard as text (cells of a row separated by tabs,
+// rows by CR LF), offered and read as wide text (CF_UNICODETEXT) first so that every script survives, and as
+// ANSI text (CF_TEXT) for programs that only take that; and the grid's side of drag and drop, which refuses every drop. Cut,
 // delete and paste change texts only through the validated change, so the parent can veto every cell.
 #include <algorithm>
 #include <cstring>
@@ -34,12 +35,15 @@ std::wstring FromAnsi(const char* bytes, size_t count) {
   return text;
 }
 
-// A zero-terminated copy of the bytes in a new moveable, shareable global block; null when memory runs out.
-HGLOBAL MakeTextBlock(const std::string& bytes) {
-  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, bytes.size() + 1);
+// A zero-terminated copy of the characters in a new moveable, shareable global block; null when memory runs
+// out.
+template <typename Char>
+HGLOBAL MakeTextBlock(const std::basic_string<Char>& text) {
+  const size_t bytes = text.size() * sizeof(Char);
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, bytes + sizeof(Char));
   if (block == nullptr) return nullptr;
   if (void* memory = ::GlobalLock(block)) {
-    std::memcpy(memory, bytes.data(), bytes.size());
+    std::memcpy(memory, text.data(), bytes);
     ::GlobalUnlock(block);
     return block;
   }
@@ -47,22 +51,36 @@ HGLOBAL MakeTextBlock(const std::string& bytes) {
   return nullptr;
 }
 
-// The CF_TEXT of a data object as wide text, up to its terminator or the block's end (which a foreign
-// block may reach without one).
+// The characters of a text block up to its terminator or the block's end (which a foreign block may reach
+// without one); false when the block cannot be read.
+template <typename Char>
+bool ReadTextBlock(HGLOBAL block, std::basic_string<Char>& text) {
+  const auto* chars = static_cast<const Char*>(::GlobalLock(block));
+  if (chars == nullptr) return false;
+  const size_t count = ::GlobalSize(block) / sizeof(Char);
+  text.assign(chars, std::find(chars, chars + count, Char{}));
+  ::GlobalUnlock(block);
+  return true;
+}
+
+// The text of a data object: its wide text when it offers one, else its ANSI text.
 bool ReadClipboardText(COleDataObject& data, std::wstring& text) {
+  if (HGLOBAL block = data.GetGlobalData(CF_UNICODETEXT)) {
+    const bool read = ReadTextBlock(block, text);
+    ::GlobalFree(block);
+    return read;
+  }
   HGLOBAL block = data.GetGlobalData(CF_TEXT);
   if (block == nullptr) return false;
-  const auto* bytes = static_cast<const char*>(::GlobalLock(block));
-  if (bytes != nullptr) {
-    const size_t size = ::GlobalSize(block);
-    const void* terminator = std::memchr(bytes, '\0', size);
-    text = FromAnsi(bytes,
-                    terminator != nullptr ? static_cast<size_t>(static_cast<const char*>(terminator) - bytes) : size);
-    ::GlobalUnlock(block);
-  }
+  std::string bytes;
+  const bool read = ReadTextBlock(block, bytes);
   ::GlobalFree(block);
-  return bytes != nullptr;
+  if (read) text = FromAnsi(bytes.data(), bytes.size());
+  return read;
 }
+
+// Whether a data object offers text in either form.
+bool HasText(COleDataObject& data) { return data.IsDataAvailable(CF_UNICODETEXT) || data.IsDataAvailable(CF_TEXT); }
 
 // The text without white space at either end.
 std::wstring Trimmed(std::wstring_view text) {
@@ -88,7 +106,7 @@ COleDataSource* CGridCtrl::CopyTextFromGrid() {
   const CCellRange selection = GetSelectedCellRange();
   if (!IsValid(selection)) return nullptr;
   // Hidden rows and columns (size 0) are left out; unselected cells of the range give empty texts.
-  std::string bytes;
+  std::wstring text;
   for (int row = selection.GetMinRow(); row <= selection.GetMaxRow(); ++row) {
     if (GetRowHeight(row) <= 0) continue;
     std::wstring line;
@@ -98,17 +116,23 @@ COleDataSource* CGridCtrl::CopyTextFromGrid() {
       if (col != selection.GetMaxCol()) line += L'\t';
     }
     if (row != selection.GetMaxRow()) line += L"\r\n";
-    bytes += ToAnsi(line);
+    text += line;
   }
-  HGLOBAL block = MakeTextBlock(bytes);
-  if (block == nullptr) return nullptr;
+  HGLOBAL wide = MakeTextBlock(text);
+  HGLOBAL ansi = MakeTextBlock(ToAnsi(text));
+  if (wide == nullptr || ansi == nullptr) {
+    if (wide != nullptr) ::GlobalFree(wide);
+    if (ansi != nullptr) ::GlobalFree(ansi);
+    return nullptr;
+  }
   auto* source = new COleDataSource;
-  source->CacheGlobalData(CF_TEXT, block);
+  source->CacheGlobalData(CF_UNICODETEXT, wide);
+  source->CacheGlobalData(CF_TEXT, ansi);
   return source;
 }
 
 BOOL CGridCtrl::PasteTextToGrid(CCellID cell, COleDataObject* pDataObject, BOOL bSelectPastedCells) {
-  if (!IsValid(cell) || !IsCellEditable(cell) || pDataObject == nullptr || !pDataObject->IsDataAvailable(CF_TEXT)) {
+  if (!IsValid(cell) || !IsCellEditable(cell) || pDataObject == nullptr || !HasText(*pDataObject)) {
     return FALSE;
   }
   std::wstring text;
@@ -205,7 +229,8 @@ void CGridCtrl::OnUpdateEditCut(CCmdUI* pCmdUI) {
 
 void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI) {
   if (pCmdUI == nullptr) return;
-  pCmdUI->Enable(IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell) && ::IsClipboardFormatAvailable(CF_TEXT));
+  pCmdUI->Enable(IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell) &&
+                 (::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT)));
 }
 
 void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI) {

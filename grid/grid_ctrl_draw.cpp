@@ -20,6 +20,8 @@ int TreeColumnOf(const CGridCtrl& grid) {
 
 void CGridCtrl::OnPaint() {
   CPaintDC dc(this);
+  // While drawing is off the window keeps what it shows (an empty buffer copied out would blank it).
+  if (!m_bAllowDraw) return;
   if (m_bDoubleBuffer) {
     CMemDC memDC(&dc);
     OnDraw(&memDC);
@@ -55,25 +57,25 @@ void CGridCtrl::OnDraw(CDC* pDC) {
   }
   if (!visible.IsValid()) return;
 
-  // The tree column is drawn for every shown row, scrolled-away ones included (the context clips them), so
-  // that each tree cell knows where its expand box is when the rows below draw their lines.
+  // The tree column of the visible rows inside the clip box; tree cells work out their lines from the rows'
+  // geometry, so rows scrolled away or outside the clip are not drawn.
   const int treeColumn = TreeColumnOf(*this);
-  if (treeColumn >= m_nFixedCols && treeColumn < m_nCols && GetColumnWidth(treeColumn) > 0) {
+  const int treeWidth = GetColumnWidth(treeColumn);
+  if (treeColumn >= m_nFixedCols && treeColumn < m_nCols && treeWidth > 0) {
     int left = fixedWidth + offset;
     for (int col = visible.GetMinCol(); col < treeColumn; ++col) left += GetColumnWidth(col);
     for (int col = treeColumn; col < visible.GetMinCol(); ++col) left -= GetColumnWidth(col);
+    const bool columnInClip = left <= clip.right && left + treeWidth - 1 >= clip.left;
     int top = fixedHeight;
-    for (int row = visible.GetMinRow() - 1; row >= m_nFixedRows; --row) top -= GetRowHeight(row);
-    for (int row = m_nFixedRows; row < m_nRows; ++row) {
+    for (int row = visible.GetMinRow(); columnInClip && row <= visible.GetMaxRow() && top <= clip.bottom; ++row) {
       const int height = GetRowHeight(row);
-      if (height > 0) {
+      if (height > 0 && top + height - 1 >= clip.top) {
         if (CGridCellBase* cell = GetCell(row, treeColumn)) {
           cell->SetCoords(row, treeColumn);
-          cell->Draw(pDC, row, treeColumn,
-                     CRect(left, top, left + GetColumnWidth(treeColumn) - 1, top + height - 1), FALSE);
+          cell->Draw(pDC, row, treeColumn, CRect(left, top, left + treeWidth - 1, top + height - 1), FALSE);
         }
       }
-      top += height;
+      top += std::max(height, 0);
     }
   }
 

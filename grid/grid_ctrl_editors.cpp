@@ -56,16 +56,20 @@ int TextWidth(HDC dc, const std::wstring& text) {
 }
 
 // The text an editor of the given width shows: the whole text when it fits (with the allowance), else the
-// longest prefix that fits followed by "..."; empty when nothing fits.
+// longest prefix that fits followed by "...", found by halving (a prefix's width grows with its length);
+// "..." alone when no prefix fits.
 std::wstring FittedText(HDC dc, std::wstring text, int width) {
   if (text.size() > kFittedTextLimit) text.resize(kFittedTextLimit);
   const int limit = width + kFitAllowance;
   if (TextWidth(dc, text) <= limit) return text;
-  for (size_t length = text.size() - 1; length >= 1; --length) {
-    std::wstring shortened = text.substr(0, length) + L"...";
-    if (TextWidth(dc, shortened) <= limit) return shortened;
+  const auto shortened = [&text](size_t length) { return text.substr(0, length) + L"..."; };
+  size_t fits = 0;               // the longest length known to fit (0: none yet)
+  size_t tooLong = text.size();  // the shortest length known not to fit
+  while (tooLong - fits > 1) {
+    const size_t middle = fits + (tooLong - fits) / 2;
+    (TextWidth(dc, shortened(middle)) <= limit ? fits : tooLong) = middle;
   }
-  return {};
+  return shortened(fits);
 }
 
 // The grid's style for its child widgets, without the scroll bars a grid window may carry.
@@ -108,12 +112,15 @@ void CGridCtrl::FitEditCellTexts() {
       if (editor == nullptr || editor->GetSafeHwnd() == nullptr) continue;
       CRect client;
       editor->GetClientRect(&client);
-      // Measured in the editor's default font, as the editor's own font is not selected into its DC.
+      // Measured in the font the editor shows its text in.
       HDC dc = ::GetDC(editor->m_hWnd);
       if (dc == nullptr) continue;
+      const auto font = reinterpret_cast<HGDIOBJ>(editor->SendMessage(WM_GETFONT, 0, 0));
+      const HGDIOBJ oldFont = font != nullptr ? ::SelectObject(dc, font) : nullptr;
       const std::wstring shown = FittedText(dc, edit->fullText, client.Width());
+      if (oldFont != nullptr) ::SelectObject(dc, oldFont);
       ::ReleaseDC(editor->m_hWnd, dc);
-      if (!shown.empty() || edit->fullText.empty()) editor->SetWindowText(shown.c_str());
+      editor->SetWindowText(shown.c_str());
     }
   }
 }
@@ -157,29 +164,17 @@ void CGridCtrl::ShowContextMenu(UINT /*nFlags*/, CPoint point) {
   if (!IsFunctionEditorGrid(m_hWnd)) return;
   const CCellID cell = GetCellFromPt(point, TRUE);
   const CaseRowPosition position = LocateCaseRow(cell.row, m_nRows);
-  // A point off the cells or on the first row (a drop-down's own right-click can bring either) holds no case.
-  if (!IsValid(cell) || position.selectionCount < 0) return;
-
-  CaseClipboard& record = GetCaseClipboard();
-  record.grid = this;
-  record.row = cell.row;
-  record.column = cell.col;
-  record.selection = position.selectionCount;
-  record.press = static_cast<int>(position.press);
-  record.modifiers = position.modifierByte;
-
+  // Only the tap rows hold a case; a drop-down's own right-click may bring any point, on any row.
+  if (!IsValid(cell) || !position.IsTapRow()) return;
   XmlFunction* function = GetTalvo().GetCurrentFunction();
   if (function == nullptr) return;
+
   const iFunctionEditorPage* page = FunctionEditorPageOf(m_hWnd);
   const std::wstring input = page != nullptr ? page->GetPageName() : std::wstring();
-  record.functionId = function->GetId();
-  record.input = input;
-  if (IsGlobalKind(function->GetDependent())) {
-    record.mode = kModeGlobal;
-  } else {
-    record.mode = input == kInputNoModifier ? std::wstring(kModeObjects)
-                                            : (page != nullptr ? page->GetMappedText() : std::wstring());
-    if (function->IsInputGlobal(input)) record.mode = kModeGlobal;
+  std::wstring mode = kModeGlobal;
+  if (!IsGlobalKind(function->GetDependent()) && !function->IsInputGlobal(input)) {
+    mode = input == kInputNoModifier ? std::wstring(kModeObjects)
+                                     : (page != nullptr ? page->GetMappedText() : std::wstring());
   }
 
   const auto* dropDown = dynamic_cast<const GridCellDropDown*>(GetCell(cell.row, cell.col));
@@ -188,7 +183,20 @@ void CGridCtrl::ShowContextMenu(UINT /*nFlags*/, CPoint point) {
   CPoint screen = point;
   ClientToScreen(&screen);
   GridContextMenu menu(this, screen, scriptCell);
-  if (menu.Build()) menu.Track(MenuCommandOwner(this), screen, TPM_LEFTALIGN);
+  if (!menu.Build()) return;
+
+  // The case commands act on the case of the menu that opened; a menu that did not open changes no target.
+  CaseClipboard& record = GetCaseClipboard();
+  record.grid = this;
+  record.row = cell.row;
+  record.column = cell.col;
+  record.selection = position.selectionCount;
+  record.press = static_cast<int>(position.press);
+  record.modifiers = position.modifierByte;
+  record.functionId = function->GetId();
+  record.input = input;
+  record.mode = mode;
+  menu.Track(MenuCommandOwner(this), screen, TPM_LEFTALIGN);
 }
 
 void CGridCtrl::OnRButtonUp(UINT nFlags, CPoint point) {

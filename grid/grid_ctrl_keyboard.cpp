@@ -41,6 +41,23 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   }
   const bool ctrl = IsKeyHeld(VK_CONTROL);
   const bool shift = IsKeyHeld(VK_SHIFT);
+  if (RunEditShortcut(nChar, ctrl, shift)) return;
+  // A shortcut may have emptied or refilled the grid.
+  if (!IsValid(m_idCurrentCell)) {
+    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+    return;
+  }
+  KeyTarget target;
+  if (!FindKeyTarget(nChar, ctrl, shift, target)) {
+    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+    return;
+  }
+  MoveFocusToKeyTarget(nChar, shift, target);
+  if (target.scrolledHorizontally) SendMessage(WM_HSCROLL, SB_ENDSCROLL, 0);
+  if (target.scrolledVertically) SendMessage(WM_VSCROLL, SB_ENDSCROLL, 0);
+}
+
+bool CGridCtrl::RunEditShortcut(UINT nChar, bool ctrl, bool shift) {
   if (ctrl) {
     switch (nChar) {
       case VK_INSERT:
@@ -64,16 +81,12 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         break;
     }
   }
-  if (shift && nChar == VK_INSERT) {
-    OnEditPaste();
-    return;
-  }
-  // A shortcut may have emptied or refilled the grid.
-  if (!IsValid(m_idCurrentCell)) {
-    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
-    return;
-  }
+  if (!shift || nChar != VK_INSERT) return false;
+  OnEditPaste();
+  return true;
+}
 
+bool CGridCtrl::FindKeyTarget(UINT nChar, bool ctrl, bool shift, KeyTarget& target) {
   // The first and last visible row and column (the first non-fixed or last index when all are hidden).
   const int firstRow = std::max(NextVisibleRow(m_nFixedRows - 1, 1), m_nFixedRows);
   const int firstCol = std::max(NextVisibleColumn(m_nFixedCols - 1, 1), m_nFixedCols);
@@ -82,10 +95,8 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   const int lastRow = lastVisibleRow >= 0 ? lastVisibleRow : m_nRows - 1;
   const int lastCol = lastVisibleCol >= 0 ? lastVisibleCol : m_nCols - 1;
 
-  CCellID next = m_idCurrentCell;
-  bool wrapped = false;
-  bool scrolledHorizontally = false;
-  bool scrolledVertically = false;
+  CCellID& next = target.cell;
+  next = m_idCurrentCell;
   switch (nChar) {
     case VK_DELETE:
       CutSelectedText();
@@ -109,21 +120,21 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         } else if (next.row > m_nFixedRows) {
           const int row = NextVisibleRow(next.row, -1);
           next = CCellID(row >= m_nFixedRows ? row : m_nFixedRows, lastCol);
-          wrapped = true;
+          target.wrapped = true;
         }
       } else {
         if (const int col = NextVisibleColumn(next.col, 1); col >= 0) {
           next.col = col;
         } else if (const int row = NextVisibleRow(next.row, 1); row >= 0) {
           next = CCellID(row, firstCol);
-          wrapped = true;
+          target.wrapped = true;
         }
       }
       break;
     case VK_NEXT: {
       const CCellID topBefore = GetTopleftNonFixedCell();
       SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
-      scrolledVertically = true;
+      target.scrolledVertically = true;
       const int moved = GetTopleftNonFixedCell().row - topBefore.row;
       next.row = moved != 0 ? std::min(next.row + moved, lastRow) : lastRow;
       break;
@@ -131,27 +142,27 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     case VK_PRIOR: {
       const CCellID topBefore = GetTopleftNonFixedCell();
       SendMessage(WM_VSCROLL, SB_PAGEUP, 0);
-      scrolledVertically = true;
+      target.scrolledVertically = true;
       const int moved = topBefore.row - GetTopleftNonFixedCell().row;
       next.row = moved != 0 ? std::max(next.row - moved, firstRow) : firstRow;
       break;
     }
     case VK_HOME:
       SendMessage(WM_HSCROLL, SB_LEFT, 0);
-      scrolledHorizontally = true;
+      target.scrolledHorizontally = true;
       if (ctrl) {
         SendMessage(WM_VSCROLL, SB_TOP, 0);
-        scrolledVertically = true;
+        target.scrolledVertically = true;
         next.row = firstRow;
       }
       next.col = firstCol;
       break;
     case VK_END:
       SendMessage(WM_HSCROLL, SB_RIGHT, 0);
-      scrolledHorizontally = true;
+      target.scrolledHorizontally = true;
       if (ctrl) {
         SendMessage(WM_VSCROLL, SB_BOTTOM, 0);
-        scrolledVertically = true;
+        target.scrolledVertically = true;
         next.row = lastRow;
       }
       next.col = lastCol;
@@ -160,8 +171,7 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
       OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, CPoint(-1, -1), VK_LBUTTON);
       break;
     default:
-      CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
-      return;
+      return false;
   }
   // A page move may land on a hidden row: the nearest visible one below or above takes its place.
   if ((nChar == VK_NEXT || nChar == VK_PRIOR) && IsValid(next) && GetRowHeight(next.row) == 0) {
@@ -169,65 +179,65 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     const int above = NextVisibleRow(next.row, -1);
     next.row = nChar == VK_NEXT ? (above >= m_nFixedRows ? above : below) : (below >= 0 ? below : above);
   }
+  return true;
+}
 
-  if (IsValid(next) && next != m_idCurrentCell) {
-    if (m_MouseMode == MOUSE_NOTHING) {
-      m_PrevSelectedCellMap.clear();
-      m_MouseMode = MOUSE_SELECT_CELLS;
-      // Shift extends from the selection start (the cell the keys leave when there is none); Tab restarts it.
-      if (!shift || nChar == VK_TAB) {
-        m_SelectionStartCell = next;
-      } else if (!IsValid(m_SelectionStartCell)) {
-        m_SelectionStartCell = m_idCurrentCell;
-      }
-      SendMessageToParent(next.row, next.col, GVN_SELCHANGING);
-      SelectCells(next);
-      SendMessageToParent(next.row, next.col, GVN_SELCHANGED);
-      m_MouseMode = MOUSE_NOTHING;
+void CGridCtrl::MoveFocusToKeyTarget(UINT nChar, bool shift, KeyTarget& target) {
+  const CCellID next = target.cell;
+  if (!IsValid(next) || next == m_idCurrentCell) return;
+  if (m_MouseMode == MOUSE_NOTHING) {
+    m_PrevSelectedCellMap.clear();
+    m_MouseMode = MOUSE_SELECT_CELLS;
+    // Shift extends from the selection start (the cell the keys leave when there is none); Tab restarts it.
+    if (!shift || nChar == VK_TAB) {
+      m_SelectionStartCell = next;
+    } else if (!IsValid(m_SelectionStartCell)) {
+      m_SelectionStartCell = m_idCurrentCell;
     }
-    // The page may have refilled the grid while it was told of the change.
-    if (IsValid(next)) {
-      SetFocusCell(next);
-      if (!IsCellVisible(next)) {
-        // One step in the key's direction first, so that the view moves the way the focus did.
-        switch (nChar) {
-          case VK_LEFT:
-            SendMessage(WM_HSCROLL, SB_LINELEFT, 0);
-            scrolledHorizontally = true;
-            break;
-          case VK_RIGHT:
-            SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
-            scrolledHorizontally = true;
-            break;
-          case VK_UP:
-            SendMessage(WM_VSCROLL, SB_LINEUP, 0);
-            scrolledVertically = true;
-            break;
-          case VK_DOWN:
-            SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
-            scrolledVertically = true;
-            break;
-          case VK_TAB:
-            if (wrapped) {
-              SendMessage(WM_VSCROLL, shift ? SB_LINEUP : SB_LINEDOWN, 0);
-              scrolledVertically = true;
-              SetScrollPos32(SB_HORZ, shift ? m_nHScrollMax : 0);
-            } else {
-              SendMessage(WM_HSCROLL, shift ? SB_LINELEFT : SB_LINERIGHT, 0);
-            }
-            scrolledHorizontally = true;
-            break;
-          default:
-            break;
+    SendMessageToParent(next.row, next.col, GVN_SELCHANGING);
+    SelectCells(next);
+    SendMessageToParent(next.row, next.col, GVN_SELCHANGED);
+    m_MouseMode = MOUSE_NOTHING;
+  }
+  // The page may have refilled the grid while it was told of the change.
+  if (!IsValid(next)) return;
+  SetFocusCell(next);
+  const bool wasHidden = !IsCellVisible(next);
+  if (wasHidden) {
+    // One step in the key's direction first, so that the view moves the way the focus did.
+    switch (nChar) {
+      case VK_LEFT:
+        SendMessage(WM_HSCROLL, SB_LINELEFT, 0);
+        target.scrolledHorizontally = true;
+        break;
+      case VK_RIGHT:
+        SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+        target.scrolledHorizontally = true;
+        break;
+      case VK_UP:
+        SendMessage(WM_VSCROLL, SB_LINEUP, 0);
+        target.scrolledVertically = true;
+        break;
+      case VK_DOWN:
+        SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+        target.scrolledVertically = true;
+        break;
+      case VK_TAB:
+        if (target.wrapped) {
+          SendMessage(WM_VSCROLL, shift ? SB_LINEUP : SB_LINEDOWN, 0);
+          target.scrolledVertically = true;
+          SetScrollPos32(SB_HORZ, shift ? m_nHScrollMax : 0);
+        } else {
+          SendMessage(WM_HSCROLL, shift ? SB_LINELEFT : SB_LINERIGHT, 0);
         }
-        EnsureVisible(next);
-        Invalidate();
-      }
-      EnsureVisible(next);
+        target.scrolledHorizontally = true;
+        break;
+      default:
+        break;
     }
   }
-  if (scrolledHorizontally) SendMessage(WM_HSCROLL, SB_ENDSCROLL, 0);
-  if (scrolledVertically) SendMessage(WM_VSCROLL, SB_ENDSCROLL, 0);
+  EnsureVisible(next);
+  if (wasHidden) Invalidate();
 }
 
 void CGridCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {

@@ -94,6 +94,13 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point) {
         break;
       }
       case MOUSE_PREPARE_EDIT:
+        // With dragging off a press on the focus cell stays a click while the mouse stays on the cell (a
+        // small move keeps the selection and the edit); moving off it ends the click without a drag.
+        if (!m_bAllowDragAndDrop) {
+          if (GetCellFromPt(point) != m_idCurrentCell) m_MouseMode = MOUSE_NOTHING;
+          break;
+        }
+        [[fallthrough]];
       case MOUSE_PREPARE_DRAG:
         m_MouseMode = MOUSE_PREPARE_DRAG;
         OnBeginDrag();
@@ -208,7 +215,10 @@ void CGridCtrl::OnCaptureChanged(CWnd* pWnd) {
   if (pWnd != nullptr && pWnd->m_hWnd == m_hWnd) return;
   if (m_nTimerID != 0) KillTimer(m_nTimerID);
   m_nTimerID = 0;
-  if (m_MouseMode == MOUSE_DRAGGING) m_MouseMode = MOUSE_NOTHING;
+  // Whatever the press was doing (selecting, preparing an edit or a drag, dragging) ends with the capture:
+  // the release will go to another window.
+  m_bLMouseButtonDown = FALSE;
+  m_MouseMode = MOUSE_NOTHING;
 }
 
 BOOL CGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {

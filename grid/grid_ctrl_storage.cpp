@@ -170,12 +170,17 @@ int CGridCtrl::InsertRow(int nRow) {
 
   const size_t index = nRow < 0 ? static_cast<size_t>(m_nRows) : static_cast<size_t>(nRow);
   try {
+    // Both arrays grow geometrically (a fill of n rows moves each element a constant number of times on
+    // average); the heights are taken back when the row array cannot grow, so the two stay the same length.
     auto row = std::make_unique<GRID_ROW>(static_cast<size_t>(m_nCols), nullptr);
-    m_arRowHeights.reserve(m_arRowHeights.size() + 1);
-    m_RowData.reserve(m_RowData.size() + 1);
     m_arRowHeights.insert(m_arRowHeights.begin() + static_cast<std::ptrdiff_t>(index),
                           static_cast<UINT>(m_cellFixedRowDef.GetHeight()));
-    m_RowData.insert(m_RowData.begin() + static_cast<std::ptrdiff_t>(index), std::move(row));
+    try {
+      m_RowData.insert(m_RowData.begin() + static_cast<std::ptrdiff_t>(index), std::move(row));
+    } catch (const std::bad_alloc&) {
+      m_arRowHeights.erase(m_arRowHeights.begin() + static_cast<std::ptrdiff_t>(index));
+      throw;
+    }
   } catch (const std::bad_alloc&) {
     return -1;
   }
@@ -193,6 +198,7 @@ int CGridCtrl::InsertRow(int nRow) {
 BOOL CGridCtrl::DeleteRow(int nRow) {
   if (nRow < 0 || nRow >= m_nRows) return FALSE;
   ResetSelectedRange();
+  OnDeletingRow(nRow);
   DestroyRowCells(nRow);
   m_RowData.erase(m_RowData.begin() + nRow);
   m_arRowHeights.erase(m_arRowHeights.begin() + nRow);
@@ -203,6 +209,9 @@ BOOL CGridCtrl::DeleteRow(int nRow) {
   SetModified();
   return TRUE;
 }
+
+// A plain grid keeps nothing else per row.
+void CGridCtrl::OnDeletingRow(int /*nRow*/) {}
 
 BOOL CGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
   ResetSelectedRange();
@@ -415,8 +424,10 @@ void CGridCtrl::EnableSelection(BOOL bEnable) {
 }
 
 void CGridCtrl::SetRedraw(BOOL bAllowDraw, BOOL bResetScrollBars) {
+  // Row changes made while drawing was off left the scroll bars alone; they are reset once, here.
+  const bool switchedOn = bAllowDraw && !m_bAllowDraw;
   m_bAllowDraw = bAllowDraw;
-  if (bAllowDraw && bResetScrollBars) ResetScrollBars();
+  if (bAllowDraw && (bResetScrollBars || switchedOn)) ResetScrollBars();
   Refresh();
 }
 

@@ -3,6 +3,7 @@
 #include "grid/tree_grid_cell.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "controls/visual_manager.h"
 #include "grid/tree_grid_ctrl.h"
@@ -27,21 +28,6 @@ HPEN MakeTreePen(COLORREF colour) {
   return ::ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr);
 }
 
-// A GDI pen that frees itself.
-class TreePen {
- public:
-  explicit TreePen(COLORREF colour) : pen_(MakeTreePen(colour)) {}
-  ~TreePen() {
-    if (pen_ != nullptr) ::DeleteObject(pen_);
-  }
-  TreePen(const TreePen&) = delete;
-  TreePen& operator=(const TreePen&) = delete;
-  HPEN get() const { return pen_; }
-
- private:
-  HPEN pen_;
-};
-
 // A horizontal line from x1 to x2 (exclusive) at y.
 void HorizontalLine(CDC* pDC, int x1, int x2, int y) {
   pDC->MoveTo(x1, y);
@@ -54,6 +40,14 @@ COLORREF Resolved(COLORREF own, COLORREF fallback) { return own != CLR_DEFAULT ?
 }  // namespace
 
 CTreeCell* AsTreeCell(CGridCellBase* pCell) { return dynamic_cast<CTreeCell*>(pCell); }
+
+TreeLinePens::TreeLinePens(COLORREF connector, COLORREF vertical)
+    : connector_(MakeTreePen(connector)), vertical_(MakeTreePen(vertical)) {}
+
+TreeLinePens::~TreeLinePens() {
+  if (connector_ != nullptr) ::DeleteObject(connector_);
+  if (vertical_ != nullptr) ::DeleteObject(vertical_);
+}
 
 // ---- Geometry --------------------------------------------------------------------------------------------
 
@@ -131,7 +125,7 @@ void CTreeCell::DrawExpandBox(CDC* pDC, const CRect& rect) {
   pDC->SelectObject(oldPen);
 }
 
-BOOL CTreeCell::DrawTree(CDC* pDC, int /*nRow*/, int nCol, CRect& rect) {
+BOOL CTreeCell::DrawTree(CDC* pDC, int nRow, int nCol, CRect& rect) {
   auto* grid = m_pOwner != nullptr ? dynamic_cast<CTreeGridCtrl*>(m_pOwner->GetGrid()) : nullptr;
   if (grid == nullptr || pDC == nullptr || nCol != grid->GetTreeColumn() || m_nLevel < 0) return TRUE;
 
@@ -164,8 +158,11 @@ BOOL CTreeCell::DrawTree(CDC* pDC, int /*nRow*/, int nCol, CRect& rect) {
 
   const int lineY = (box.top + box.bottom) / 2;
   const int parentColumnX = box.left + box.Width() / 2 - (GetLevelIndent() + kBoxSize);
-  const TreePen connectorPen(grid->m_crConnector);
-  const HGDIOBJ oldPen = pDC->SelectObject(connectorPen.get());
+  // The pens of the grid's paint; a cell drawn on its own makes them for itself.
+  std::optional<TreeLinePens> ownPens;
+  const TreeLinePens* pens = grid->GetPaintPens();
+  if (pens == nullptr) pens = &ownPens.emplace(grid->m_crConnector, grid->m_crVertLine);
+  const HGDIOBJ oldPen = pDC->SelectObject(pens->Connector());
 
   // The connector: from the parent's line of boxes to this row's box or text.
   if (grid->m_crConnector != kNoLine && (m_nLevel > 0 || hasChildren)) {
@@ -182,24 +179,30 @@ BOOL CTreeCell::DrawTree(CDC* pDC, int /*nRow*/, int nCol, CRect& rect) {
     }
   }
 
-  // The vertical line up to the parent's box (or to the previous sibling's connector).
-  CTreeNode* parent = m_pNode != nullptr ? m_pNode->m_pParent : nullptr;
-  CTreeCell* parentCell = parent != nullptr ? AsTreeCell(grid->GetCell(parent->m_nRowTag, nCol)) : nullptr;
-  if (m_nLevel > 0 && grid->m_crVertLine != kNoLine && parentCell != nullptr) {
-    const TreePen verticalPen(grid->m_crVertLine);
-    pDC->SelectObject(verticalPen.get());
-    const CPoint parentBox = parentCell->GetBoxPoint();
-    const bool parentScrolledAway = parent->m_nRowTag < grid->GetTopleftNonFixedCell().row;
-    const int topY = parentScrolledAway && parentBox.y == -1 ? 0 : parentBox.y;
-    if (parentColumnX < rect.right) {
-      pDC->MoveTo(parentColumnX, lineY);
-      pDC->LineTo(parentColumnX, topY);
-    }
-    parentCell->SetBoxPoint(CPoint(parentBox.x, lineY));
-    pDC->SelectObject(connectorPen.get());
+  // The vertical line up to the previous shown sibling's connector, or to the parent's box.
+  if (m_nLevel > 0 && grid->m_crVertLine != kNoLine && m_pNode != nullptr && parentColumnX < rect.right) {
+    pDC->SelectObject(pens->Vertical());
+    pDC->MoveTo(parentColumnX, lineY);
+    pDC->LineTo(parentColumnX, LineTopY(*grid, nRow >= 0 ? nRow : m_nRow, rect));
   }
   pDC->SelectObject(oldPen);
   return fits ? TRUE : FALSE;
+}
+
+int CTreeCell::LineTopY(const CTreeGridCtrl& grid, int nRow, const CRect& rect) {
+  const CTreeNode* anchor = m_pNode->m_pPrev;
+  while (anchor != nullptr && grid.GetRowHeight(grid.GetNodeRow(anchor)) <= 0) anchor = anchor->m_pPrev;
+  const bool fromSibling = anchor != nullptr;
+  if (!fromSibling) anchor = m_pNode->m_pParent;
+  const int anchorRow = anchor != nullptr ? grid.GetNodeRow(anchor) : -1;
+  // Scrolled away above (or gone): the line runs to the top of the scrolled cells.
+  const int cellsTop = grid.GetFixedRowHeight();
+  if (anchorRow < grid.GetTopleftNonFixedCell().row || anchorRow >= nRow) return cellsTop;
+  int anchorTop = rect.top;
+  for (int row = anchorRow; row < nRow; ++row) anchorTop -= std::max(grid.GetRowHeight(row), 0);
+  CRect anchorBox(rect.left, anchorTop, rect.right, anchorTop + std::max(grid.GetRowHeight(anchorRow), 1) - 1);
+  GetExpandBoxRect(&anchorBox);
+  return std::max(fromSibling ? (anchorBox.top + anchorBox.bottom) / 2 : static_cast<int>(anchorBox.bottom), cellsTop);
 }
 
 // ---- CTreeGridCellCheck ----------------------------------------------------------------------------------

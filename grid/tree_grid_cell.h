@@ -8,6 +8,23 @@
 
 namespace Talvo {
 
+class CTreeGridCtrl;
+
+// The dotted pens of the tree lines (connectors and vertical lines), made once for a whole paint.
+class TreeLinePens {
+ public:
+  TreeLinePens(COLORREF connector, COLORREF vertical);
+  ~TreeLinePens();
+  TreeLinePens(const TreeLinePens&) = delete;
+  TreeLinePens& operator=(const TreeLinePens&) = delete;
+  HPEN Connector() const { return connector_; }
+  HPEN Vertical() const { return vertical_; }
+
+ private:
+  HPEN connector_;
+  HPEN vertical_;
+};
+
 class CTreeCell {
  public:
   explicit CTreeCell(CGridCellBase* pOwner) : m_pOwner(pOwner) {}
@@ -50,6 +67,11 @@ class CTreeCell {
   CGridCellBase* GetOwnerCell() const { return m_pOwner; }
 
  protected:
+  // Where this row's vertical tree line ends above: the connector of the previous shown sibling, else the
+  // bottom of the parent's expand box, both from the rows' geometry; the top of the scrolled cells when
+  // that row is scrolled away.
+  int LineTopY(const CTreeGridCtrl& grid, int nRow, const CRect& rect);
+
   CPoint m_ptBox{-1, -1};        // bottom centre of the expand box at the last drawing
   CTreeNode* m_pNode = nullptr;  // the node of the row
   int m_nLevel = -2;             // the node's level

@@ -2,6 +2,8 @@
 // the lookups between rows, nodes and tree cells, and emptying the tree.
 #include "grid/tree_grid_ctrl.h"
 
+#include <algorithm>
+
 #include "controls/visual_manager.h"
 
 namespace Talvo {
@@ -127,31 +129,35 @@ bool IsNodeExpanded(const CTreeNode* node, const CGridCellBase* cell) {
 BOOL CTreeGridCtrl::Expand(CTreeNode* pNode) {
   CGridCellBase* cell = FindItem(pNode);
   if (cell == nullptr) return FALSE;
+  const BOOL callerAllowsDraw = m_bAllowDraw;
   m_bAllowDraw = FALSE;
   cell->SetState((cell->GetState() & ~GVIS_COLLAPSED) | GVIS_EXPANDED);
   pNode->m_nFlags &= static_cast<WORD>(~CTreeNode::kCollapsed);
   ShowSubtreeRows(pNode, TRUE);
-  EndRowChanges();
+  EndRowChanges(callerAllowsDraw);
   return TRUE;
 }
 
 BOOL CTreeGridCtrl::Collapse(CTreeNode* pNode) {
   CGridCellBase* cell = FindItem(pNode);
   if (cell == nullptr) return FALSE;
+  const BOOL callerAllowsDraw = m_bAllowDraw;
   m_bAllowDraw = FALSE;
   cell->SetState((cell->GetState() & ~GVIS_EXPANDED) | GVIS_COLLAPSED);
   pNode->m_nFlags |= CTreeNode::kCollapsed;
   ShowSubtreeRows(pNode, FALSE);
-  EndRowChanges();
+  EndRowChanges(callerAllowsDraw);
   return TRUE;
 }
 
-void CTreeGridCtrl::EndRowChanges() {
-  // Drawing comes back on whatever it was before, as after emptying the tree: the changed rows show at once.
-  // The cell editors stay where they are; whoever expands or collapses re-places them (as a click does).
-  m_bAllowDraw = TRUE;
-  Refresh();
+void CTreeGridCtrl::EndRowChanges(BOOL bCallerAllowsDraw) {
+  // Drawing goes back to what the caller had: a page that switched it off for a refill keeps it off, and
+  // the scroll bars are then reset once when the page switches drawing on. The cell editors stay where
+  // they are; whoever expands or collapses re-places them (as a click does).
+  m_bAllowDraw = bCallerAllowsDraw;
+  if (!m_bAllowDraw) return;
   ResetScrollBars();
+  Refresh();
 }
 
 void CTreeGridCtrl::ShowSubtreeRows(CTreeNode* pNode, BOOL bShow) {
@@ -206,15 +212,43 @@ BOOL CTreeGridCtrl::HideRow(int nRow) {
 
 BOOL CTreeGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
   m_bClearing = TRUE;
+  const BOOL callerAllowsDraw = m_bAllowDraw;
   m_bAllowDraw = FALSE;
   const BOOL result = CGridCtrl::DeleteAllItems(bDeleteEditors);
   m_Root.m_Children.clear();
   m_HiddenRowHeights.clear();
   m_Nodes.clear();
   m_bClearing = FALSE;
-  m_bAllowDraw = TRUE;
-  Refresh();
+  EndRowChanges(callerAllowsDraw);
   return result;
+}
+
+void CTreeGridCtrl::OnDeletingRow(int nRow) {
+  const GRID_ROW* cells = GetRowArray(nRow);
+  const auto owned = std::find_if(m_Nodes.begin(), m_Nodes.end(), [cells](const std::unique_ptr<CTreeNode>& node) {
+    return node->m_pRowCells == cells;
+  });
+  if (cells == nullptr || owned == m_Nodes.end()) return;
+  CTreeNode* node = owned->get();
+  CTreeNode* parent = node->m_pParent != nullptr ? node->m_pParent : &m_Root;
+  // The children move up into the node's place, in order, keeping their rows.
+  for (CTreeNode* child : node->m_Children) child->m_pParent = parent;
+  if (!node->m_Children.empty()) {
+    node->m_Children.front()->m_pPrev = node->m_pPrev;
+    node->m_Children.back()->m_pNext = node->m_pNext;
+  }
+  CTreeNode* const before = node->m_Children.empty() ? node->m_pPrev : node->m_Children.back();
+  CTreeNode* const after = node->m_Children.empty() ? node->m_pNext : node->m_Children.front();
+  if (node->m_pPrev != nullptr) node->m_pPrev->m_pNext = after;
+  if (node->m_pNext != nullptr) node->m_pNext->m_pPrev = before;
+  auto& siblings = parent->m_Children;
+  const auto place = std::find(siblings.begin(), siblings.end(), node);
+  if (place != siblings.end()) {
+    const auto at = siblings.erase(place);
+    siblings.insert(at, node->m_Children.begin(), node->m_Children.end());
+  }
+  m_HiddenRowHeights.erase(node);
+  m_Nodes.erase(owned);
 }
 
 void CTreeGridCtrl::FreeNode(CTreeNode* pNode) {
@@ -235,7 +269,13 @@ BOOL CTreeGridCtrl::SortItems(int /*nCol*/, BOOL /*bAscending*/, LPARAM /*data*/
 
 BOOL CTreeGridCtrl::SortTextItems(int /*nCol*/, BOOL /*bAscending*/, LPARAM /*data*/) { return FALSE; }
 
-void CTreeGridCtrl::OnDraw(CDC* pDC) { CGridCtrl::OnDraw(pDC); }
+void CTreeGridCtrl::OnDraw(CDC* pDC) {
+  // One pair of tree-line pens serves every tree cell of the paint.
+  const TreeLinePens pens(m_crConnector, m_crVertLine);
+  m_pPaintPens = &pens;
+  CGridCtrl::OnDraw(pDC);
+  m_pPaintPens = nullptr;
+}
 
 BOOL CTreeGridCtrl::CanClipRows() const { return FALSE; }
 

@@ -40,6 +40,9 @@ class CTreeGridCtrl : public CGridCtrl {
   // The class of the tree column's cells (null: the default cell class).
   void SetTreeCellClass(CRuntimeClass* pClass) { m_pTreeCellClass = pClass; }
 
+  // The deleted row's node leaves the tree: its children take its place under its parent, and nothing
+  // keeps the row's cell array.
+  void OnDeletingRow(int nRow) override;
   // Frees every node, then the grid's rows.
   BOOL DeleteAllItems(BOOL bDeleteEditors = FALSE) override;
 
@@ -62,6 +65,9 @@ class CTreeGridCtrl : public CGridCtrl {
   // Collapses every expanded node but this one (unless the options open all categories).
   virtual void CollapseOtherNodes(CTreeNode* pNode);
 
+  // The tree-line pens of the paint in progress, null between paints.
+  const TreeLinePens* GetPaintPens() const { return m_pPaintPens; }
+
   COLORREF m_crVertLine;        // the vertical tree lines (CLR_DEFAULT: the host's colour again)
   COLORREF m_crConnector;       // the horizontal connectors
   BOOL m_bRowsFromCells = TRUE; // a node's row is read from its tree cell instead of searched
@@ -79,8 +85,9 @@ class CTreeGridCtrl : public CGridCtrl {
   void ShowSubtreeRows(CTreeNode* pNode, BOOL bShow);
   // Shows or hides one node's row, remembering its height.
   void ShowNodeRow(CTreeNode* pNode, int nRow, BOOL bShow);
-  // The end of an expand or collapse: drawing on, the window invalidated, the scroll bars reset.
-  void EndRowChanges();
+  // The end of an expand, collapse or emptying: drawing back to the caller's state; when that allows
+  // drawing, the scroll bars reset and the window invalidated.
+  void EndRowChanges(BOOL bCallerAllowsDraw);
   // The last row of the node's subtree.
   int LastSubtreeRow(CTreeNode* pNode) const;
   // Deletes a node and its subtree.
@@ -95,6 +102,7 @@ class CTreeGridCtrl : public CGridCtrl {
   std::map<CTreeNode*, int> m_HiddenRowHeights;  // the heights of hidden rows by node
   std::vector<std::unique_ptr<CTreeNode>> m_Nodes;  // every node the tree made (owned)
   BOOL m_bSkipButtonUp = FALSE;                  // a toggling press passes the next button-up by
+  const TreeLinePens* m_pPaintPens = nullptr;    // set while OnDraw runs
 };
 
 }  // namespace Talvo

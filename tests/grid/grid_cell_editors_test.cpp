@@ -226,16 +226,18 @@ TEST_F(GridCellEditorsTest, ATextCellHandsItsTagsToItsEditorAndKeepsItsButtonsIn
   grid->PlaceCellEditors();
   EXPECT_FALSE(IsShown(*editor));
 
-  // Destroying removes the buttons and the editor.
+  // Destroying removes the buttons and the editor; the cell still wants buttons, so a new editor has them.
   const HWND editorWindow = editor->m_hWnd;
   const HWND buttonWindow = withButtons->GetButtons()[0]->m_hWnd;
   withButtons->DestroyEditor();
   EXPECT_EQ(withButtons->GetEditWnd(), nullptr);
   EXPECT_TRUE(withButtons->GetButtons().empty());
-  EXPECT_FALSE(withButtons->withButtons);
   EXPECT_FALSE(::IsWindow(editorWindow));
   EXPECT_FALSE(::IsWindow(buttonWindow));
   withButtons->DestroyEditor();  // twice is harmless
+  grid->SetRowHeight(0, 30);
+  ASSERT_NE(withButtons->CreateEditor(), nullptr);
+  EXPECT_FALSE(withButtons->GetButtons().empty());
 }
 
 TEST_F(GridCellEditorsTest, ATextCellWithAnInsetKeepsItsDistanceAndOtherPagesKeepTheirMargins) {
@@ -287,20 +289,23 @@ TEST_F(GridCellEditorsTest, ASpinCellStartsInItsDefaultRangeAndPagesShapeIt) {
   plain->DestroyEditor();
   EXPECT_EQ(plain->GetEditWnd(), nullptr);
 
-  // Float editors clamp their value into 50..1000; a wheel-events page sets the position itself.
+  // Float editors show their value clamped into 50..1000 and leave the stored value alone; a wheel-events
+  // page sets the position itself.
   UsePage<WheelEventsEditorTab>();
   CGridCtrl* wheel = MakeSizedGrid(4, 2);
   ASSERT_NE(wheel, nullptr);
   auto* factor = MakeCell<GridCellSpinEdit>(*wheel, 1, 1);
   factor->floatValue = 2000.0F;
   ASSERT_NE(factor->CreateFloatEditor(2), nullptr);
-  EXPECT_FLOAT_EQ(factor->floatValue, 1000.0F);
+  EXPECT_FLOAT_EQ(factor->floatValue, 2000.0F);
+  EXPECT_FLOAT_EQ(factor->GetSpinEdit()->GetFloatValue(), 1000.0F);
   EXPECT_TRUE(factor->GetSpinEdit()->IsFloatMode());
   EXPECT_EQ(factor->GetSpinEdit()->GetDecimals(), 2);
   auto* broken = MakeCell<GridCellSpinEdit>(*wheel, 2, 1);
   broken->floatValue = std::nanf("");
   ASSERT_NE(broken->CreateFloatEditor(1), nullptr);
-  EXPECT_FLOAT_EQ(broken->floatValue, 50.0F);
+  EXPECT_TRUE(std::isnan(broken->floatValue));
+  EXPECT_FLOAT_EQ(broken->GetSpinEdit()->GetFloatValue(), 50.0F);
   wheel->PlaceCellEditors();
   ASSERT_TRUE(wheel->GetCellRect(1, 1, &cellRect));
   EXPECT_EQ(RectInParent(*factor->GetSpinEdit()),

@@ -147,6 +147,14 @@ TEST_F(GridCellTest, GroupShadingDarkensTheRowAboveAHiddenRowOnFunctionEditorPag
   EXPECT_EQ(canvas.dc.GetPixel(10, 20), ::GetSysColor(COLOR_3DDKSHADOW));  // the bottom line
   EXPECT_EQ(rect, CRect(1, 1, 59, 19));
 
+  // A cell without a colour of its own shades from its default cell's colour, not from black.
+  grid.SetItemBkColour(0, 1, CLR_DEFAULT);
+  grid.GetDefaultCell(FALSE, FALSE)->SetBackClr(RGB(40, 80, 120));
+  CellCanvas plainBand(100, 40, kPaper);
+  CRect plainRect(0, 0, 60, 20);
+  EXPECT_TRUE(grid.GetCell(0, 1)->DrawGroupShading(&plainBand.dc, 0, 2, &plainRect));
+  EXPECT_EQ(plainBand.dc.GetPixel(10, 0), RGB(30, 60, 90));
+
   // A cell lower than 5 pixels gets no band, a row above a shown row neither.
   CellCanvas low(100, 40, kPaper);
   CRect lowRect(0, 0, 60, 4);

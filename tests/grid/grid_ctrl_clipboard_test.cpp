@@ -203,6 +203,18 @@ TEST_F(GridClipboardTest, ParentVetoesSingleCellsWhilePasteGoesOn) {
   EXPECT_EQ(grid_->GetItemText(0, 2), L"r");
 }
 
+// Cyrillic and CJK texts go through the clipboard's wide text whole, though the ANSI text loses them.
+TEST_F(GridClipboardTest, CopyAndPasteKeepEveryScriptThroughWideText) {
+  SetTexts({{L"\u041f\u0440\u0438\u0432\u0435\u0442", L"\u4e2d\u6587"}});
+  grid_->SetSelectedRange(0, 0, 0, 1);
+  Command(ID_EDIT_COPY);
+  grid_->SetSelectedRange(2, 0, 2, 0);
+  grid_->SetFocusCell(2, 0);
+  Command(ID_EDIT_PASTE);
+  EXPECT_EQ(grid_->GetItemText(2, 0), L"\u041f\u0440\u0438\u0432\u0435\u0442");
+  EXPECT_EQ(grid_->GetItemText(2, 1), L"\u4e2d\u6587");
+}
+
 TEST_F(GridClipboardTest, PasteCommandTargetsSelectionThenFocusThenTopLeft) {
   PutOnClipboard("v");
   grid_->SetSelectedRange(2, 1, 3, 2);

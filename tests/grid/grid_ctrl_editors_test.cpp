@@ -17,8 +17,11 @@ using GridEditorsTest = EditorGridTest;
 // The width of a text as the fitting measures it: on the editor's own device context.
 int EditorTextWidth(const CWnd& editor, const std::wstring& text) {
   HDC dc = ::GetDC(editor.m_hWnd);
+  const auto font = reinterpret_cast<HGDIOBJ>(::SendMessageW(editor.m_hWnd, WM_GETFONT, 0, 0));
+  const HGDIOBJ oldFont = font != nullptr ? ::SelectObject(dc, font) : nullptr;
   SIZE size{};
   ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  if (oldFont != nullptr) ::SelectObject(dc, oldFont);
   ::ReleaseDC(editor.m_hWnd, dc);
   return size.cx;
 }
@@ -175,11 +178,12 @@ TEST_F(GridCellWindowsTest, AfterAProgrammaticCollapseOrExpandTheCallersReplacin
   ASSERT_TRUE(hidden != nullptr && below != nullptr);
   const int belowTop = RectInParent(*below->GetEditWnd()).top;
 
-  // A page that switched drawing off for its changes gets it back from the collapse; the editors stay
+  // A page that switched drawing off for its changes keeps it off through the collapse; the editors stay
   // until the page re-places them.
   grid->SetRedraw(FALSE);
   ASSERT_TRUE(grid->Collapse(b_));
-  EXPECT_TRUE(grid->IsDrawingAllowed());
+  EXPECT_FALSE(grid->IsDrawingAllowed());
+  grid->SetRedraw(TRUE);
   EXPECT_TRUE(IsShown(*hidden->GetEditWnd()));
   EXPECT_EQ(RectInParent(*below->GetEditWnd()).top, belowTop);
 
@@ -188,7 +192,6 @@ TEST_F(GridCellWindowsTest, AfterAProgrammaticCollapseOrExpandTheCallersReplacin
   for (const auto& button : hidden->GetButtons()) EXPECT_FALSE(IsShown(*button));
   EXPECT_EQ(RectInParent(*below->GetEditWnd()).top, belowTop - 30);
 
-  grid->SetRedraw(FALSE);
   ASSERT_TRUE(grid->Expand(b_));
   EXPECT_TRUE(grid->IsDrawingAllowed());
   grid->PlaceCellEditors();
@@ -236,7 +239,7 @@ TEST_F(GridEditorsTest, LongScriptTextsAreShortenedToFitTheirEditors) {
   EXPECT_EQ(slightlyWide->GetEditor()->GetWindowText(), wide);
 }
 
-TEST_F(GridEditorsTest, ATextThatFitsNowhereLeavesTheEditorsText) {
+TEST_F(GridEditorsTest, ATextThatFitsNowhereShowsTheEllipsisAlone) {
   CGridCtrl* grid = MakeSizedGrid(3, 2);
   ASSERT_NE(grid, nullptr);
   grid->SetColumnWidth(1, 17);  // an editor with no room at all
@@ -247,7 +250,7 @@ TEST_F(GridEditorsTest, ATextThatFitsNowhereLeavesTheEditorsText) {
   ASSERT_NE(cell->CreateEditor(), nullptr);
   cell->PlaceEditor();
   grid->FitEditCellTexts();
-  EXPECT_EQ(cell->GetEditor()->GetWindowText(), L"before");
+  EXPECT_EQ(cell->GetEditor()->GetWindowText(), L"...");
 }
 
 class GridCaseMenuTest : public EditorGridTest {

@@ -101,6 +101,26 @@ TEST_F(TreeGridCtrlTest, CollapsingHidesDescendantsAndExpandingShowsOnlyRowsBelo
   EXPECT_TRUE(grid->IsDrawingAllowed());
 }
 
+// Deleting a node's row takes the node out of the tree (its children take its place), so later expanding,
+// collapsing and inserting never reach the deleted row's cells.
+TEST_F(TreeGridCtrlTest, DeletingARowDetachesItsNode) {
+  CTreeGridCtrl* grid = MakeTreeGrid();
+  ASSERT_NE(grid, nullptr);
+  const SampleTree tree = MakeSampleTree(*grid);
+  ASSERT_TRUE(grid->DeleteRow(1));  // a1, parent of a1x
+  ASSERT_EQ(tree.a->m_Children.size(), 2U);
+  EXPECT_EQ(tree.a->m_Children[0], tree.a1x);
+  EXPECT_EQ(tree.a1x->m_pParent, tree.a);
+  EXPECT_EQ(tree.a1x->m_pNext, tree.a2);
+  EXPECT_EQ(tree.a2->m_pPrev, tree.a1x);
+  ASSERT_TRUE(grid->Collapse(tree.a));
+  EXPECT_EQ(RowHeights(*grid), (Heights{20, 0, 0, 20}));
+  ASSERT_TRUE(grid->Expand(tree.a));
+  EXPECT_EQ(RowHeights(*grid), (Heights{20, 20, 20, 20}));
+  ASSERT_NE(grid->InsertItem(L"a3", tree.a), nullptr);
+  EXPECT_EQ(grid->GetNodeRow(tree.b), 4);
+}
+
 TEST_F(TreeGridCtrlTest, ANodeInsertedUnderACollapsedParentStartsHiddenAndShowsOnExpanding) {
   CTreeGridCtrl* grid = MakeTreeGrid();
   ASSERT_NE(grid, nullptr);
