@@ -25,7 +25,7 @@ TalvoScriptEditor* OpenEditor(CellDropDown* owner, const std::wstring& scriptId,
   }
   // From here on the host owns the editor and deletes it with its window.
   TalvoScriptEditor* open = editor.release();
-  ::SetWindowLongPtrW(window, GWL_EXSTYLE, WS_EX_TOPMOST);
+  ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   open->SetText(text.c_str());
   return open;
 }

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/vocabulary.h"
+#include "fuzz/document_walk.h"
 #include "model/xml_custom_scripts.h"
 #include "model/xml_function.h"
 #include "model/xml_keyboard.h"
@@ -20,38 +20,12 @@ using namespace Talvo;
 
 void ReadFunction(std::string_view bytes) {
   XmlFunction function;
-  if (function.Parse(bytes) != kXmlOk) return;
-  std::vector<std::wstring> inputs;
-  function.GetInputs(inputs);
-  for (const std::wstring& input : inputs) {
-    std::vector<std::wstring> modes;
-    function.GetModes(input, modes);
-    for (const std::wstring& mode : modes) {
-      for (int press = 1; press <= 4; ++press) {
-        std::wstring text;
-        function.GetCaseGroup({input, mode, 0, press, 3}, text);
-        function.GetCaseScript({input, mode, 3, press, 31}, text);
-      }
-    }
-  }
-  function.UpgradeCases();
-  function.NormalizeKind();
-  function.EnsureOverrideMode();
-  XmlCustomScripts scripts;
-  function.MigrateScripts(scripts);
-  scripts.ImportScripts(function.GetNode(TALVO_XML_EXPORTSCRIPTS));
-  function.ToText();
+  if (function.Parse(bytes) == kXmlOk) WalkFunction(function);
 }
 
 void ReadProfile(std::string_view bytes) {
   XmlProfile profile;
-  if (profile.Parse(bytes) != kXmlOk) return;
-  std::vector<int> keys;
-  profile.GetAssignedKeys(keys);
-  profile.GetOpenKeys(keys);
-  for (int key : keys) profile.GetFunctionIdOfKey(key);
-  profile.GetVisualAssignmentKey();
-  profile.ReplaceFunctionId(L"", L"x");
+  if (profile.Parse(bytes) == kXmlOk) WalkProfile(profile);
 }
 
 void ReadOthers(std::string_view bytes) {
@@ -74,14 +48,7 @@ void ReadOthers(std::string_view bytes) {
     main.GetSelectedLayout();
   }
   XmlCustomScripts scripts;
-  if (scripts.Parse(bytes) == kXmlOk) {
-    for (int i = 0; i < scripts.Count(); ++i) {
-      std::wstring name, body;
-      scripts.GetScript(scripts.GetScriptIdAt(i), name, body);
-    }
-    std::wstring id;
-    scripts.AddScript(L"n", L"b", id);
-  }
+  if (scripts.Parse(bytes) == kXmlOk) WalkScripts(scripts);
   XmlWheelEvents events;
   if (events.Parse(bytes) == kXmlOk) {
     for (auto& [category, record] : events.GetEventsMap()) {

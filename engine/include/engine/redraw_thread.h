@@ -9,7 +9,7 @@
 
 namespace Talvo {
 
-class RedrawThread : public ihThread {
+class RedrawThread final : public ihThread {
  public:
   static constexpr DWORD kPeriod = 10;
 

@@ -83,7 +83,7 @@ ScriptEditor::~ScriptEditor() {
 HWND ScriptEditor::Open(HWND parent) {
   if (hwnd_) return hwnd_;
   host_internal::RegisterScriptEditorClass();
-  CreateWindowExW(0, kScriptEditorClass, title_.data(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 640, 480, parent,
+  CreateWindowExW(WS_EX_WINDOWEDGE, kScriptEditorClass, title_.data(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 640, 480, parent,
                   nullptr, nullptr, this);
   return hwnd_;
 }

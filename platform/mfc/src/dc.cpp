@@ -289,7 +289,8 @@ int CDC::DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
   return ::DrawTextW(m_hDC, lpszString, nCount, lpRect, nFormat);
 }
 int CDC::DrawText(const std::wstring& str, LPRECT lpRect, UINT nFormat) {
-  return DrawText(str.c_str(), static_cast<int>(str.size()), lpRect, nFormat);
+  // The string cannot take the shown text back: DT_MODIFYSTRING needs a buffer of the caller's.
+  return DrawText(str.c_str(), static_cast<int>(str.size()), lpRect, nFormat & ~static_cast<UINT>(DT_MODIFYSTRING));
 }
 int CDC::DrawTextEx(LPWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat, LPDRAWTEXTPARAMS lpDTParams) {
   return ::DrawTextExW(m_hDC, lpszString, nCount, lpRect, nFormat, lpDTParams);

@@ -175,7 +175,11 @@ void CMFCVisualManager::OnDrawTabCloseButton(CDC* pDC, CRect rect, const CMFCBas
     pDC->FillSolidRect(&rect, bIsPressed ? RGB(180, 12, 25) : kCloseHot);
     cross = RGB(255, 255, 255);
   }
-  CPen pen(PS_SOLID, 2, cross);
+  DrawCloseCross(pDC, rect, cross);
+}
+
+void CMFCVisualManager::DrawCloseCross(CDC* pDC, const CRect& rect, COLORREF color) {
+  CPen pen(PS_SOLID, 2, color);
   CPen* oldPen = pDC->SelectObject(&pen);
   CRect inner = rect;
   inner.DeflateRect(4, 4);

@@ -88,9 +88,13 @@ INT_PTR DialogBoxIndirectParamW(HINSTANCE, LPCDLGTEMPLATEW dialogTemplate, HWND 
   popup.style &= ~static_cast<DWORD>(WS_CHILD);  // a modal dialog is always a top-level window
   HWND owner = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
   bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-  HWND dialog = CreateDialogFromTemplate(popup, owner, proc, initParam, templateId, true);
-  if (!dialog) return -1;
+  // The owner is disabled before the dialog is made: WM_INITDIALOG already sees it disabled.
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  HWND dialog = CreateDialogFromTemplate(popup, owner, proc, initParam, templateId, true);
+  if (!dialog) {
+    if (ownerWasEnabled && IsWindow(owner)) EnableWindow(owner, TRUE);
+    return -1;
+  }
   if (ModalStack().empty()) keysHook = SetWindowsHookExW(WH_GETMESSAGE, DialogKeysHook, nullptr, GetCurrentThreadId());
   ModalStack().push_back(dialog);
   RunModalLoop(dialog);

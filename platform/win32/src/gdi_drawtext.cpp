@@ -39,20 +39,56 @@ PreparedText Prepare(const wchar_t* text, int length, UINT format) {
   return result;
 }
 
+int TextWidth(DcObject& dc, const std::wstring& text) {
+  return MeasureLayout(DcLayout(dc, ToUtf8(text.data(), static_cast<int>(text.size())).bytes)).width;
+}
+
+// The longest start of `text` that fits `width` with "..." after it, and the dots; the text itself when
+// it fits whole. A surrogate pair is never split.
+std::wstring EndEllipsized(DcObject& dc, const std::wstring& text, int width) {
+  if (TextWidth(dc, text) <= width) return text;
+  std::size_t fits = 0;
+  std::size_t tooLong = text.size();
+  while (tooLong - fits > 1) {
+    const std::size_t middle = (fits + tooLong) / 2;
+    if (TextWidth(dc, text.substr(0, middle) + L"...") <= width) {
+      fits = middle;
+    } else {
+      tooLong = middle;
+    }
+  }
+  if (fits > 0 && text[fits - 1] >= 0xD800 && text[fits - 1] <= 0xDBFF) --fits;
+  return text.substr(0, fits) + L"...";
+}
+
 int DrawTextImpl(HDC hdc, const wchar_t* text, int length, RECT* rect, UINT format) {
   DrawScope scope(hdc);
   if (!scope || rect == nullptr || (text == nullptr && length != 0)) return 0;
   if (length < 0) length = text == nullptr ? 0 : static_cast<int>(std::wcslen(text));
-  const PreparedText prepared = Prepare(text, length, format);
+  PreparedText prepared = Prepare(text, length, format);
+  const int width = rect->right - rect->left;
+  const bool wrap = (format & DT_SINGLELINE) == 0 && (format & DT_WORDBREAK) != 0;
+  const UINT modifiedEnd = DT_MODIFYSTRING | DT_END_ELLIPSIS;
+  if ((format & modifiedEnd) == modifiedEnd && (format & DT_CALCRECT) == 0 && !wrap) {
+    // The text is cut here rather than by the layout, so that the caller's buffer (which, as on the
+    // platform, has room for four more characters) receives exactly the text that is shown.
+    std::wstring shown = EndEllipsized(scope.dc(), prepared.text, width);
+    if (shown != prepared.text) {
+      const int kept = static_cast<int>(shown.size()) - 3;
+      if (prepared.underlined >= kept) prepared.underlined = -1;
+      wchar_t* buffer = const_cast<wchar_t*>(text);
+      buffer[shown.copy(buffer, shown.size())] = L'\0';
+      prepared.text = std::move(shown);
+    }
+    format &= ~static_cast<UINT>(DT_END_ELLIPSIS);
+  }
   const Utf8Text utf8 = ToUtf8(prepared.text.data(), static_cast<int>(prepared.text.size()));
   PangoLayout* layout = DcLayout(scope.dc(), utf8.bytes);
   if (prepared.underlined >= 0) {
     UnderlineRange(layout, DcFont(scope.dc()), utf8.offsets[prepared.underlined],
                    utf8.offsets[prepared.underlined + 1]);
   }
-  const int width = rect->right - rect->left;
   const bool singleLine = (format & DT_SINGLELINE) != 0;
-  const bool wrap = !singleLine && (format & DT_WORDBREAK) != 0;
   const bool calculate = (format & DT_CALCRECT) != 0;
   const bool ellipsis = (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) != 0;
   const PangoAlignment alignment = (format & DT_CENTER)  ? PANGO_ALIGN_CENTER

@@ -4,6 +4,7 @@
 
 #include "win32/simulation.h"
 #include "paint_internal.h"
+#include "png_file.h"
 #include "screen_compose.h"
 #include "window_internal.h"
 
@@ -28,11 +29,18 @@ Image ToImage(cairo_surface_t* surface, RECT area) {
       std::uint32_t p;
       std::memcpy(&p, data + (y + area.top) * stride + 4 * (x + area.left), sizeof p);
       std::uint32_t a = p >> 24;
+      std::uint8_t* out = &image.rgba[(static_cast<size_t>(y) * image.width + x) * 4];
+      if (a == 255) {  // opaque, nearly every pixel of a window: nothing to unpremultiply
+        out[0] = static_cast<std::uint8_t>(p >> 16);
+        out[1] = static_cast<std::uint8_t>(p >> 8);
+        out[2] = static_cast<std::uint8_t>(p);
+        out[3] = 255;
+        continue;
+      }
       auto channel = [&](int shift) {
         std::uint32_t c = (p >> shift) & 0xFF;
         return static_cast<std::uint8_t>(a ? std::min<std::uint32_t>(255, (c * 255 + a / 2) / a) : 0);
       };
-      std::uint8_t* out = &image.rgba[(static_cast<size_t>(y) * image.width + x) * 4];
       out[0] = channel(16);
       out[1] = channel(8);
       out[2] = channel(0);
@@ -48,21 +56,9 @@ RECT Whole(cairo_surface_t* surface) {
 
 bool WritePng(cairo_surface_t* surface, const std::string& path) {
   if (!surface) return false;
-  bool written = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  const Image image = ToImage(surface, Whole(surface));
   cairo_surface_destroy(surface);
-  return written;
-}
-
-cairo_surface_t* Crop(cairo_surface_t* surface, const RECT& rect) {
-  RECT area = win32_internal::IntersectRects(rect, Whole(surface));
-  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, area.right - area.left,
-                                                    area.bottom - area.top);
-  cairo_t* cr = cairo_create(out);
-  cairo_set_source_surface(cr, surface, -area.left, -area.top);
-  cairo_paint(cr);
-  cairo_destroy(cr);
-  cairo_surface_destroy(surface);
-  return out;
+  return win32_internal::WriteRgbaPng(image.rgba, image.width, image.height, path);
 }
 
 // Pending paints run first, so that a shot shows what the windows would show.
@@ -71,9 +67,14 @@ cairo_surface_t* ShootWindow(HWND hwnd) {
   return win32_internal::ComposeWindow(hwnd);
 }
 
-cairo_surface_t* ShootScreen() {
+cairo_surface_t* ShootScreen(const RECT& area) {
   win32_internal::RunPendingPaints(10000);
-  return win32_internal::ComposeScreen();
+  return win32_internal::ComposeScreen(area);
+}
+
+RECT WholeScreen() {
+  const SIZE size = ScreenSize();
+  return RECT{0, 0, size.cx, size.cy};
 }
 
 Image TakeImage(cairo_surface_t* surface, RECT area) {
@@ -101,14 +102,17 @@ Image CaptureWindow(HWND hwnd) {
 }
 
 Image CaptureScreen() {
-  cairo_surface_t* shot = ShootScreen();
+  cairo_surface_t* shot = ShootScreen(WholeScreen());
   return TakeImage(shot, Whole(shot));
 }
 
-Image CaptureScreenRect(const RECT& rect) { return TakeImage(ShootScreen(), rect); }
+Image CaptureScreenRect(const RECT& rect) {
+  cairo_surface_t* shot = ShootScreen(rect);
+  return TakeImage(shot, Whole(shot));
+}
 
 bool SaveWindowPng(HWND hwnd, const std::string& path) { return WritePng(ShootWindow(hwnd), path); }
-bool SaveScreenPng(const std::string& path) { return WritePng(ShootScreen(), path); }
-bool SaveScreenRectPng(const RECT& rect, const std::string& path) { return WritePng(Crop(ShootScreen(), rect), path); }
+bool SaveScreenPng(const std::string& path) { return WritePng(ShootScreen(WholeScreen()), path); }
+bool SaveScreenRectPng(const RECT& rect, const std::string& path) { return WritePng(ShootScreen(rect), path); }
 
 }  // namespace winsim

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "paint_internal.h"
+#include "region.h"
 #include "screen_compose.h"
 #include "screen_state.h"
 #include "window_internal.h"
@@ -75,9 +76,11 @@ cairo_surface_t* ComposeWindow(HWND hwnd) {
   return out;
 }
 
-cairo_surface_t* ComposeScreen() {
-  SIZE size = ScreenSize();
-  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size.cx, size.cy);
+cairo_surface_t* ComposeScreen(const RECT& rect) {
+  const SIZE size = ScreenSize();
+  const RECT area = IntersectRects(rect, RECT{0, 0, size.cx, size.cy});
+  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(0, area.right - area.left),
+                                                    std::max(0, area.bottom - area.top));
   cairo_t* cr = cairo_create(out);
   cairo_set_source_rgb(cr, kBackgroundGrey, kBackgroundGrey, kBackgroundGrey);
   cairo_paint(cr);
@@ -85,10 +88,25 @@ cairo_surface_t* ComposeScreen() {
   for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
     Window* window = PeekWindow(*it);
     if (!window || !(window->style & WS_VISIBLE) || window->minimized) continue;
-    cairo_surface_t* composed = ComposeWindow(*it);
-    cairo_set_source_surface(cr, composed, window->windowRect.left, window->windowRect.top);
-    cairo_paint(cr);
-    cairo_surface_destroy(composed);
+    const RECT& bounds = window->windowRect;
+    const RECT shown = IntersectRects(bounds, area);
+    if (IsRectEmpty(&shown)) continue;
+    if (window->exStyle & WS_EX_LAYERED) {
+      // Layering works on the window's own pixels, so it is composed apart first.
+      cairo_surface_t* composed = ComposeWindow(*it);
+      cairo_set_source_surface(cr, composed, bounds.left - area.left, bounds.top - area.top);
+      cairo_paint(cr);
+      cairo_surface_destroy(composed);
+      continue;
+    }
+    // Drawn in place: only the part inside the area costs anything.
+    EnsureSurface(*window);
+    cairo_save(cr);
+    cairo_translate(cr, bounds.left - area.left, bounds.top - area.top);
+    cairo_rectangle(cr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    cairo_clip(cr);
+    DrawTree(cr, *window);
+    cairo_restore(cr);
   }
   cairo_destroy(cr);
   return out;

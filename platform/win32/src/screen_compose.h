@@ -9,7 +9,7 @@ namespace win32_internal {
 
 // A window with its visible children, layering applied; null for an invalid window.
 cairo_surface_t* ComposeWindow(HWND hwnd);
-// The screen: the visible top-level windows in z-order over a neutral grey.
-cairo_surface_t* ComposeScreen();
+// The part `rect` of the screen (clipped to it): the visible top-level windows in z-order over a neutral grey.
+cairo_surface_t* ComposeScreen(const RECT& rect);
 
 }  // namespace win32_internal

@@ -18,17 +18,24 @@ HWND ParentOrOwner(const Window& window) {
   return window.parent;
 }
 
+// The topmost bit of the extended style follows the z-order band, which only SetWindowPos changes: a new
+// extended style keeps the bit the window has.
+DWORD KeepTopmostBit(DWORD exStyle, DWORD old) {
+  return (exStyle & ~static_cast<DWORD>(WS_EX_TOPMOST)) | (old & WS_EX_TOPMOST);
+}
+
 // Styles change through WM_STYLECHANGING / WM_STYLECHANGED, which may adjust the new value.
 LONG_PTR ChangeStyle(HWND hwnd, int index, DWORD value) {
   Window* window = PeekWindow(hwnd);
   DWORD old = index == GWL_STYLE ? window->style : window->exStyle;
-  STYLESTRUCT change{old, value};
+  STYLESTRUCT change{old, index == GWL_STYLE ? value : KeepTopmostBit(value, old)};
   SendMessageW(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));
   window = PeekWindow(hwnd);
   if (!window) return 0;
   if (index == GWL_STYLE) {
     window->style = change.styleNew;
   } else {
+    change.styleNew = KeepTopmostBit(change.styleNew, old);
     window->exStyle = change.styleNew;
   }
   SendMessageW(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));

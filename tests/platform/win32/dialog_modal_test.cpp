@@ -16,6 +16,7 @@ struct DialogLog {
   std::vector<int> commands;
   std::wstring nameOnOk;
   bool endOnOk = true;
+  bool ownerEnabledAtInit = true;
 };
 DialogLog dialogLog;
 
@@ -35,8 +36,10 @@ INT_PTR CALLBACK NameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 INT_PTR CALLBACK EndsAtOnceProc(HWND dialog, UINT message, WPARAM, LPARAM) {
-  if (message == WM_INITDIALOG) EndDialog(dialog, 77);
-  return message == WM_INITDIALOG;
+  if (message != WM_INITDIALOG) return FALSE;
+  dialogLog.ownerEnabledAtInit = IsWindowEnabled(GetWindow(dialog, GW_OWNER));
+  EndDialog(dialog, 77);
+  return TRUE;
 }
 
 // A control that keeps Tab for itself, as grids do.
@@ -121,8 +124,10 @@ TEST_F(DialogModalTest, AnUnexpectedDialogFailsTheTestAndIsCancelledWithoutHangi
   EXPECT_NONFATAL_FAILURE(result = RunNameDialog(), "did not end it");
   EXPECT_EQ(result, IDCANCEL);
 
-  // A dialog that ends while it initialises never asks for an answer.
+  // A dialog that ends while it initialises never asks for an answer; it found its owner disabled already.
   EXPECT_EQ(DialogBoxIndirectParamW(nullptr, FindDialogTemplate(136), owner, EndsAtOnceProc, 0), 77);
+  EXPECT_FALSE(dialogLog.ownerEnabledAtInit);
+  EXPECT_TRUE(IsWindowEnabled(owner));
   EXPECT_EQ(DialogBoxIndirectParamW(nullptr, nullptr, owner, EndsAtOnceProc, 0), -1);
 }
 

@@ -110,6 +110,42 @@ TEST_F(GdiText, EndEllipsisKeepsTextInsideTheRectangle) {
   EXPECT_GT(drawn.right, 40);
 }
 
+struct ModifyStringCase {
+  const wchar_t* text;
+  UINT format;
+  bool cut;  // the buffer takes the shown text: a start of the text and "..."
+};
+
+class GdiTextModifyString : public GdiText, public ::testing::WithParamInterface<ModifyStringCase> {};
+
+TEST_P(GdiTextModifyString, TheBufferHoldsWhatIsShown) {
+  const ModifyStringCase& c = GetParam();
+  const std::wstring original = c.text;
+  std::wstring buffer = original + std::wstring(4, L'#');  // room for four more characters
+  RECT rect{10, 10, 70, 30};
+  DrawTextW(canvas_.dc, buffer.data(), static_cast<int>(original.size()), &rect, c.format);
+  const std::wstring shown = buffer.c_str();
+  if (!c.cut) {
+    EXPECT_EQ(buffer, original + L"####");
+    return;
+  }
+  ASSERT_GT(shown.size(), 3U);
+  const std::wstring kept = shown.substr(0, shown.size() - 3);
+  EXPECT_EQ(shown.substr(kept.size()), L"...");
+  EXPECT_EQ(original.substr(0, kept.size()), kept);
+  EXPECT_LE(Extent(shown).cx, 60);
+  EXPECT_GT(Extent(original.substr(0, kept.size() + 1) + L"...").cx, 60);  // the longest start that fits
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GdiTextModifyString,
+    ::testing::Values(ModifyStringCase{L"A rather long line of text", DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING, true},
+                      ModifyStringCase{L"Short", DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING, false},
+                      ModifyStringCase{L"A rather long line of text", DT_SINGLELINE | DT_END_ELLIPSIS, false},
+                      ModifyStringCase{L"A rather long line of text", DT_SINGLELINE | DT_MODIFYSTRING, false},
+                      ModifyStringCase{L"A rather long line of text",
+                                       DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT, false}));
+
 TEST_F(GdiText, DrawTextAlignsAndClips) {
   SetBkMode(canvas_.dc, TRANSPARENT);
   SetTextColor(canvas_.dc, RGB(0, 0, 0));

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "win32_fixture.h"
@@ -89,4 +91,62 @@ TEST_F(Screenshots, PendingPaintsRunBeforeTheShot) {
     return 0;
   });
   EXPECT_EQ(winsim::CaptureWindow(w).Pixel(20, 20), RGB(0, 128, 0));
+}
+
+// A part of the screen is composed on its own; it must match the same part of the whole screen, whichever
+// windows (plain, colour-keyed, faded, partly off the screen) it crosses.
+TEST_F(Screenshots, APartOfTheScreenMatchesTheWholeScreenCutToIt) {
+  HWND back = TopLevel(-30, 20, 300, 200);
+  HWND keyed = TopLevel(100, 100, 50, 50, WS_POPUP | WS_VISIBLE, WS_EX_LAYERED);
+  SetLayeredWindowAttributes(keyed, RGB(1, 11, 21), 0, LWA_COLORKEY);
+  HWND faded = TopLevel(200, 150, 60, 60, WS_POPUP | WS_VISIBLE, WS_EX_LAYERED);
+  SetLayeredWindowAttributes(faded, 0, 128, LWA_ALPHA);
+  winsim::PumpMessages();
+  FillOnCanvas(back, {0, 0, 300, 200}, 1, 0, 0);
+  FillOnCanvas(back, {150, 50, 200, 190}, 0, 0.5, 1);
+  FillOnCanvas(keyed, {0, 0, 25, 50}, 1.0 / 255, 11.0 / 255, 21.0 / 255);
+  FillOnCanvas(keyed, {25, 0, 50, 50}, 1, 1, 0);
+  FillOnCanvas(faded, {0, 0, 60, 60}, 0, 1, 0);
+
+  const winsim::Image screen = winsim::CaptureScreen();
+  for (const RECT& rect : {RECT{0, 0, 40, 40}, RECT{90, 90, 160, 160}, RECT{180, 140, 290, 230},
+                           RECT{-20, 10, 400, 300}, RECT{1900, 1000, 1950, 1100}}) {
+    const winsim::Image part = winsim::CaptureScreenRect(rect);
+    const RECT shown{std::max<LONG>(rect.left, 0), std::max<LONG>(rect.top, 0), std::min<LONG>(rect.right, screen.width),
+                     std::min<LONG>(rect.bottom, screen.height)};
+    ASSERT_EQ(part.width, shown.right - shown.left);
+    ASSERT_EQ(part.height, shown.bottom - shown.top);
+    int different = 0;
+    for (int y = 0; y < part.height; ++y)
+      for (int x = 0; x < part.width; ++x) different += part.Pixel(x, y) != screen.Pixel(shown.left + x, shown.top + y);
+    EXPECT_EQ(different, 0) << "part " << rect.left << "," << rect.top;
+  }
+}
+
+// The PNG file holds the pixels of the shot exactly.
+TEST_F(Screenshots, ThePngFileHoldsTheShotsPixels) {
+  HWND top = TopLevel(0, 0, 120, 70, WS_POPUP | WS_VISIBLE);
+  winsim::PumpMessages();
+  FillOnCanvas(top, {0, 0, 120, 70}, 0.2, 0.4, 0.6);
+  FillOnCanvas(top, {10, 10, 50, 30}, 1, 0.5, 0);
+  FillOnCanvas(top, {60, 20, 61, 60}, 0, 0, 0);
+  const winsim::Image shot = winsim::CaptureWindow(top);
+  const std::filesystem::path file = OutputFolder() / "screenshot_png_file.png";
+  ASSERT_TRUE(winsim::SaveWindowPng(top, file.string()));
+  cairo_surface_t* loaded = cairo_image_surface_create_from_png(file.string().c_str());
+  ASSERT_EQ(cairo_surface_status(loaded), CAIRO_STATUS_SUCCESS);
+  ASSERT_EQ(cairo_image_surface_get_width(loaded), shot.width);
+  ASSERT_EQ(cairo_image_surface_get_height(loaded), shot.height);
+  const unsigned char* data = cairo_image_surface_get_data(loaded);
+  const int stride = cairo_image_surface_get_stride(loaded);
+  int different = 0;
+  for (int y = 0; y < shot.height; ++y)
+    for (int x = 0; x < shot.width; ++x) {
+      std::uint32_t p;
+      std::memcpy(&p, data + y * stride + 4 * x, sizeof p);
+      different += RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) != shot.Pixel(x, y) || (p >> 24) != 255;
+    }
+  EXPECT_EQ(different, 0);
+  cairo_surface_destroy(loaded);
+  EXPECT_FALSE(winsim::SaveWindowPng(top, (OutputFolder() / "missing-folder" / "x.png").string()));
 }

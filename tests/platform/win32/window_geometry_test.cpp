@@ -81,6 +81,24 @@ TEST_F(WindowGeometry, SetWindowPosReportsMovesAndSizesThroughDefWindowProc) {
   EXPECT_EQ(Height(r), 200);
 }
 
+// Only SetWindowPos moves a window into or out of the topmost band; a new extended style keeps the band.
+TEST_F(WindowGeometry, SetWindowLongLeavesTheTopmostBandAlone) {
+  struct Case {
+    DWORD created;
+    LONG_PTR written;
+  };
+  for (const Case& c : {Case{0, WS_EX_TOPMOST | WS_EX_TOOLWINDOW}, Case{WS_EX_TOPMOST, WS_EX_TOOLWINDOW}}) {
+    HWND other = TopLevel(0, 0, 10, 10, WS_POPUP);
+    HWND window = TopLevel(0, 0, 10, 10, WS_POPUP, c.created);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, c.written);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), WS_EX_TOOLWINDOW | c.created);
+    BringWindowToTop(other);
+    EXPECT_EQ(GetTopWindow(nullptr) == window, c.created == WS_EX_TOPMOST);
+    DestroyWindow(window);
+    DestroyWindow(other);
+  }
+}
+
 TEST_F(WindowGeometry, ZOrderKeepsTopmostWindowsAboveAndChildrenInCreationOrder) {
   HWND topmost = TopLevel(0, 0, 10, 10, WS_POPUP, WS_EX_TOPMOST);
   HWND first = TopLevel(0, 0, 10, 10, WS_POPUP);

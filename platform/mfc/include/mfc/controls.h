@@ -1,6 +1,7 @@
 // The standard control wrappers: each is a CWnd whose members send the control's messages.
 // Create makes the control as a child with the given style; a wrapper also adopts a dialog's
-// control through DDX_Control or SubclassDlgItem.
+// control through DDX_Control or SubclassDlgItem. CWnd's window-class Create stays callable beside
+// each control's own.
 #pragma once
 
 #include <string>
@@ -11,6 +12,7 @@ class CButton : public CWnd {
   DECLARE_DYNAMIC(CButton)
  public:
   CButton() = default;
+  using CWnd::Create;
   BOOL Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetCheck() const;
@@ -35,6 +37,7 @@ class CStatic : public CWnd {
   DECLARE_DYNAMIC(CStatic)
  public:
   CStatic() = default;
+  using CWnd::Create;
   BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
 
   // SS_BITMAP / SS_ICON statics; each returns the image shown before.
@@ -54,6 +57,7 @@ class CEdit : public CWnd {
   DECLARE_DYNAMIC(CEdit)
  public:
   CEdit() = default;
+  using CWnd::Create;
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
@@ -86,6 +90,7 @@ class CComboBox : public CWnd {
   DECLARE_DYNAMIC(CComboBox)
  public:
   CComboBox() = default;
+  using CWnd::Create;
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int AddString(LPCWSTR lpszString);
@@ -121,6 +126,7 @@ class CListBox : public CWnd {
   DECLARE_DYNAMIC(CListBox)
  public:
   CListBox() = default;
+  using CWnd::Create;
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int AddString(LPCWSTR lpszItem);
@@ -151,6 +157,7 @@ class CScrollBar : public CWnd {
   DECLARE_DYNAMIC(CScrollBar)
  public:
   CScrollBar() = default;
+  using CWnd::Create;
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetScrollPos() const;

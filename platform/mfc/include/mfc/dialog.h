@@ -24,6 +24,7 @@ class CDialog : public CWnd {
   // template is not registered or the dialog could not be made.
   virtual INT_PTR DoModal();
   // Modeless (a page when the template says WS_CHILD). FALSE when the template is unknown.
+  using CWnd::Create;
   virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
   // Fills the controls (UpdateData(FALSE)); TRUE lets the dialog give the focus to its first control.

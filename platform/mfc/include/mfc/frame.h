@@ -26,6 +26,7 @@ class CFrameWnd : public CWnd {
 
   // A top-level frame (or a child frame when the style says WS_CHILD). A null class name uses the
   // library's frame class. Menus are attached by the menu bar, not from lpszMenuName.
+  using CWnd::Create;
   virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
                       const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCWSTR lpszMenuName = nullptr,
                       DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);

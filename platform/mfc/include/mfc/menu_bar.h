@@ -63,6 +63,7 @@ class CMFCMenuBar : public CWnd {
   ~CMFCMenuBar() override;
 
   // A child bar of pParentWnd (normally the frame); the window takes the WS_ bits of dwStyle.
+  using CWnd::Create;
   virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = AFX_DEFAULT_TOOLBAR_STYLE, UINT nID = AFX_IDW_MENUBAR);
   // Builds the buttons from the menu's top-level items. The same menu again is ignored unless
   // bForceUpdate; bDefaultMenu also makes it the menu GetDefaultMenu returns.

@@ -12,6 +12,7 @@ class CTabCtrl : public CWnd {
   DECLARE_DYNAMIC(CTabCtrl)
  public:
   CTabCtrl() = default;
+  using CWnd::Create;
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   // The new item's index, -1 on failure.

@@ -168,6 +168,7 @@ class CMFCTabCtrl : public CMFCBaseTabCtrl {
 
   // A visible child of pParentWnd. The tab area's own close button (bCloseBtn) is not offered;
   // the active tab's close button is (EnableActiveTabCloseButton).
+  using CMFCBaseTabCtrl::Create;
   BOOL Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT nID, Location location = LOCATION_BOTTOM,
               BOOL bCloseBtn = FALSE);
 

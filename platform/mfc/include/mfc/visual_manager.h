@@ -80,4 +80,7 @@ class CMFCVisualManager : public CObject {
   virtual COLORREF GetLinkTextColor(CMFCLinkCtrl* pLink);
   // The colour of the small arrows drawn on tab-area buttons and menu buttons.
   virtual COLORREF GetGlyphColor(BOOL bDisabled);
+
+  // The cross of a close button: two diagonal strokes, 2 pixels wide, inset 4 pixels in rect.
+  static void DrawCloseCross(CDC* pDC, const CRect& rect, COLORREF color);
 };

@@ -1,0 +1,14 @@
+// Writing RGBA pixels as a PNG file, quickly: screenshots are large and mostly flat colour, so the fastest
+// zlib level with the Up row filter costs a fraction of the default level, for somewhat larger files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace win32_internal {
+
+// Writes width x height RGBA pixels (rows top to bottom, no padding) to `path` (UTF-8); false on failure.
+bool WriteRgbaPng(const std::vector<std::uint8_t>& rgba, int width, int height, const std::string& path);
+
+}  // namespace win32_internal
