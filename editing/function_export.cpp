@@ -7,6 +7,7 @@
 
 #include "controls/file_dialog_helper.h"
 #include "pagebase/error_box.h"
+#include "model/file_names.h"
 #include "model/talvo.h"
 
 namespace Talvo {
@@ -17,11 +18,11 @@ HWND WindowOf(CWnd* window) { return window != nullptr ? window->GetSafeHwnd() :
 
 // Logs the chosen path as drive, folder (with its closing separator), file name and extension.
 void LogChosenPath(const std::filesystem::path& path) {
-  std::wstring folder = (path.root_directory() / path.relative_path()).parent_path().wstring();
+  std::wstring folder = PathForDisplay((path.root_directory() / path.relative_path()).parent_path());
   if (!folder.empty() && folder.back() != L'/') folder += L'/';
-  const std::wstring drive = path.root_name().wstring();
-  const std::wstring name = path.stem().wstring();
-  const std::wstring extension = path.extension().wstring();
+  const std::wstring drive = PathForDisplay(path.root_name());
+  const std::wstring name = PathForDisplay(path.stem());
+  const std::wstring extension = PathForDisplay(path.extension());
   DebugPrint(_M("%s, %s, %s, %s \n"), drive.c_str(), folder.c_str(), name.c_str(), extension.c_str());
 }
 
@@ -45,11 +46,11 @@ bool ExportFunction(CWnd* owner, Talvo& root) {
   dialog.filterIndex = 2;
   dialog.defaultExtension = L"xml";
   if (!dialog.Save()) return false;
-  std::filesystem::path path(dialog.GetPath());
+  std::filesystem::path path = PathFromWide(dialog.GetPath());
   LogChosenPath(path);
-  if (!path.has_extension()) path += L".xml";
+  if (!path.has_extension()) path += ".xml";
   if (!WriteFunctionExport(*function, root.GetCustomScripts(), path)) {
-    ShowErrorBox(WindowOf(owner), L"Can't save file!\n" + path.wstring());
+    ShowErrorBox(WindowOf(owner), L"Can't save file!\n" + PathForDisplay(path));
     return false;
   }
   return true;

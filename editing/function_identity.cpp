@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "model/ids.h"
+#include "model/file_names.h"
 #include "model/xml_function.h"
 
 namespace Talvo {
@@ -21,13 +22,13 @@ bool SameFileName(const std::wstring& a, const std::wstring& b) {
 
 bool DocumentNameTaken(const XmlFunctionDir& folder, const XmlFunction& function) {
   const std::wstring& name = function.XmlDocument::GetName();
-  if (name.empty()) return true;
+  if (name.empty() || IsReservedDeviceName(name)) return true;
   for (int i = 0; i < folder.Count(); ++i) {
     const XmlDocument* document = folder.GetAt(i);
     if (document != &function && SameFileName(document->GetName(), name)) return true;
   }
   std::error_code error;
-  return !folder.GetFolder().empty() && std::filesystem::exists(folder.GetFolder() / (name + L".xml"), error);
+  return !folder.GetFolder().empty() && std::filesystem::exists(folder.GetFolder() / PathFromWide(name + L".xml"), error);
 }
 
 bool IdTaken(const XmlFunctionDir& folder, const XmlFunction& function) {

@@ -13,6 +13,7 @@
 #include "engine/messages.h"
 #include "engine/restore_obj.h"
 #include "model/editor_window.h"
+#include "model/file_names.h"
 #include "model/ids.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
@@ -94,7 +95,7 @@ std::unique_ptr<XmlFunction> ReadFunctionFile(CWnd* page, XmlFunctionDir& folder
   const int loaded = function->Load(path);
   if (loaded == kXmlCannotParse) return nullptr;  // the document has reported it
   if (loaded != kXmlOk || !function->IsFunctionDocument()) {
-    ShowErrorBox(WindowOf(page), L"Can't load file!\n" + path.wstring());
+    ShowErrorBox(WindowOf(page), L"Can't load file!\n" + PathForDisplay(path));
     return nullptr;
   }
   return function;
@@ -108,7 +109,7 @@ ImportedFunction ImportFunction(CWnd* page, Talvo& root) {
   dialog.filter = {{L"All", L"*.*"}, {L"Xml", L"*.XML"}};
   dialog.filterIndex = 2;
   if (!dialog.Open()) return {};
-  return ImportFunctionFile(page, root, dialog.GetPath());
+  return ImportFunctionFile(page, root, PathFromWide(dialog.GetPath()));
 }
 
 ImportedFunction ImportFunctionFile(CWnd* page, Talvo& root, const std::filesystem::path& path) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "editor/profile_rename_dlg.h"
+#include "model/file_names.h"
 #include "model/ids.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
@@ -16,7 +17,7 @@ bool NameInUse(const XmlDocDirectory& folder, const std::wstring& name) {
     if (folder.GetAt(i)->GetName() == name) return true;
   }
   std::error_code error;
-  return !folder.GetFolder().empty() && std::filesystem::exists(folder.GetFolder() / (name + L".xml"), error);
+  return !folder.GetFolder().empty() && std::filesystem::exists(folder.GetFolder() / PathFromWide(name + L".xml"), error);
 }
 
 bool IdInUse(const XmlProfileDir& folder, const std::wstring& id) {
@@ -36,7 +37,7 @@ int IndexOfProfileNamed(const XmlProfileDir& folder, const std::wstring& name) {
 }  // namespace
 
 bool IsSafeDocumentName(const std::wstring& name) {
-  if (name.empty() || name.size() > 200 || name == L"." || name == L"..") return false;
+  if (name.empty() || name.size() > 200 || name == L"." || name == L".." || IsReservedDeviceName(name)) return false;
   for (const wchar_t c : name) {
     if (c < 0x20 || c == 0x7F || std::wstring_view(L"/\\:*?\"<>|").find(c) != std::wstring_view::npos) return false;
   }

@@ -1,11 +1,13 @@
 #include "editor/profile_export.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "controls/file_dialog_helper.h"
 #include "pagebase/error_box.h"
 #include "editor/listener_output.h"
 #include "editor/zip_archive_writer.h"
+#include "model/file_names.h"
 #include "model/talvo.h"
 
 namespace Talvo {
@@ -15,8 +17,8 @@ namespace {
 HWND WindowOf(CWnd* owner) { return owner != nullptr ? owner->GetSafeHwnd() : nullptr; }
 
 // The chosen path with `extension` appended when it has none.
-std::filesystem::path WithExtension(const std::wstring& chosen, const wchar_t* extension) {
-  std::filesystem::path path(chosen);
+std::filesystem::path WithExtension(const std::wstring& chosen, const char* extension) {
+  std::filesystem::path path = PathFromWide(chosen);
   if (!path.has_extension()) path += extension;
   return path;
 }
@@ -36,7 +38,7 @@ void ExportProfileXml(CWnd* owner, Talvo& root) {
   dialog.filter = {{L"Xml", L"*.XML"}};
   dialog.defaultExtension = L"xml";
   if (!dialog.Save()) return;
-  if (profile->SaveAs(WithExtension(dialog.GetPath(), L".xml")) != kXmlOk) {
+  if (profile->SaveAs(WithExtension(dialog.GetPath(), ".xml")) != kXmlOk) {
     ShowErrorBox(WindowOf(owner), L"Can't save file!");
   }
 }
@@ -68,7 +70,7 @@ void ExportProfileZip(CWnd* owner, Talvo& root) {
     PrintToListener(L"Canceled Zip export Profiles with Functions\n");
     return;
   }
-  WriteProfileZip(owner, root, WithExtension(dialog.GetPath(), L".zip"));
+  WriteProfileZip(owner, root, WithExtension(dialog.GetPath(), ".zip"));
 }
 
 bool WriteProfileZip(CWnd* owner, Talvo& root, const std::filesystem::path& path) {
@@ -79,11 +81,17 @@ bool WriteProfileZip(CWnd* owner, Talvo& root, const std::filesystem::path& path
     ShowErrorBox(WindowOf(owner), L"Can't create zip file");
     return false;
   }
+  // Looked up once per key: indexed by id first (the first function of an id, as FindFunctionById).
+  std::unordered_map<std::wstring, XmlFunction*> functionsById;
+  for (int i = 0; root.GetFunctions() != nullptr && i < root.GetFunctions()->Count(); ++i) {
+    XmlFunction* function = root.GetFunctions()->GetFunction(i);
+    functionsById.emplace(function->GetId(), function);
+  }
   std::vector<int> keys;
   profile->GetAssignedKeys(keys);
   for (const int key : keys) {
-    const std::wstring id = profile->GetFunctionIdOfKey(key);
-    XmlFunction* function = id.empty() ? nullptr : root.FindFunctionById(id);
+    const auto found = functionsById.find(profile->GetFunctionIdOfKey(key));
+    XmlFunction* function = found != functionsById.end() && !found->first.empty() ? found->second : nullptr;
     if (function == nullptr) continue;
     if (!function->IsSaved()) function->Save();
     if (!function->IsSaved()) {

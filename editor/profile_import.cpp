@@ -13,6 +13,7 @@
 #include "editor/profile_zip_import.h"
 #include "engine/restore_obj.h"
 #include "model/editor_window.h"
+#include "model/file_names.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 
@@ -23,7 +24,7 @@ namespace {
 HWND WindowOf(CWnd* window) { return window != nullptr ? window->GetSafeHwnd() : nullptr; }
 
 std::wstring LowerExtension(const std::filesystem::path& path) {
-  std::wstring extension = path.extension().wstring();
+  std::wstring extension = PathForDisplay(path.extension());
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
   return extension;
@@ -50,7 +51,7 @@ void ImportProfile(CWnd* page, Talvo& root, iProfileImportView* view) {
   dialog.filter = {{L"Xml&Zip", L"*.xml;*.zip"}, {L"Xml", L"*.xml"}, {L"Zip", L"*.zip"}};
   dialog.filterIndex = 1;
   if (!dialog.Open()) return;
-  const std::filesystem::path path(dialog.GetPath());
+  const std::filesystem::path path = PathFromWide(dialog.GetPath());
   const std::wstring extension = LowerExtension(path);
   if (extension == L".zip") {
     ImportProfileZip(page, root, path);
@@ -68,7 +69,7 @@ bool ImportProfileXml(CWnd* page, Talvo& root, const std::filesystem::path& path
   const int loaded = imported->Load(path);
   if (loaded == kXmlCannotParse) return false;  // the document has reported it
   if (loaded != kXmlOk || !imported->IsProfileDocument()) {
-    ShowErrorBox(WindowOf(page), L"Can't load file!\n" + path.wstring());
+    ShowErrorBox(WindowOf(page), L"Can't load file!\n" + PathForDisplay(path));
     return false;
   }
 

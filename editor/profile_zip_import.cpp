@@ -48,7 +48,7 @@ void PrepareFunction(XmlFunction& function) {
 }
 
 // Adds one parsed entry to the archive's documents; false with `error` set when it must be refused.
-bool TakeEntry(const ZipEntry& entry, const XmlDocument& parsed, std::map<std::wstring, std::string>& functionBytes,
+bool TakeEntry(const ZipEntry& entry, XmlDocument& parsed, std::map<std::wstring, std::string_view>& functionBytes,
                ProfileArchive& archive, std::wstring& error) {
   const std::wstring documentName = DocumentNameOfEntry(entry.name);
   const bool recognised = parsed.HasNode(TALVO_XML_PROFILE) || parsed.HasNode(TALVO_XML_CUSTOMSCRIPTS) ||
@@ -60,11 +60,11 @@ bool TakeEntry(const ZipEntry& entry, const XmlDocument& parsed, std::map<std::w
   }
   if (parsed.HasNode(TALVO_XML_PROFILE)) {
     archive.profile = std::make_unique<XmlProfile>(nullptr);
-    archive.profile->CopyFrom(parsed);
+    archive.profile->AdoptTree(parsed);
     archive.profile->XmlDocument::SetName(documentName);
   } else if (parsed.HasNode(TALVO_XML_CUSTOMSCRIPTS)) {
     archive.scripts = std::make_unique<XmlCustomScripts>(nullptr);
-    archive.scripts->CopyFrom(parsed);
+    archive.scripts->AdoptTree(parsed);
     archive.scripts->XmlDocument::SetName(documentName);
   } else {
     // A function on several keys is stored once per key under the same name; the copies are one function.
@@ -76,7 +76,7 @@ bool TakeEntry(const ZipEntry& entry, const XmlDocument& parsed, std::map<std::w
     }
     functionBytes.emplace(documentName, entry.bytes);
     auto function = std::make_unique<XmlFunction>(nullptr);
-    function->CopyFrom(parsed);
+    function->AdoptTree(parsed);
     function->XmlDocument::SetName(documentName);
     PrepareFunction(*function);
     archive.functions.push_back(std::move(function));
@@ -162,7 +162,7 @@ bool ReadProfileArchive(const std::filesystem::path& path, ProfileArchive& archi
     error = L"Can't import the zip file: " + reader.Error() + L".";
     return false;
   }
-  std::map<std::wstring, std::string> functionBytes;
+  std::map<std::wstring, std::string_view> functionBytes;  // views into the reader's entries
   int index = 0;
   for (const ZipEntry& entry : reader.Entries()) {
     DebugPrint(L"%i   %i  \n", index++, static_cast<int>(entry.bytes.size()));

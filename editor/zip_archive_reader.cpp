@@ -2,8 +2,12 @@
 
 #include <minizip/unzip.h>
 
+#include <array>
+#include <cstdio>
 #include <memory>
+#include <optional>
 
+#include "model/file_names.h"
 #include "model/text.h"
 
 namespace Talvo {
@@ -19,6 +23,34 @@ struct ArchiveCloser {
 
 std::wstring Quoted(const std::wstring& name) { return L"\"" + name + L"\""; }
 
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// A complete archive ends with its end-of-directory record (22 bytes and the comment it declares). The
+// reader finds that record by searching, so an archive that lost its last bytes would still open.
+bool EndsWithItsDirectoryRecord(const std::filesystem::path& path) {
+  constexpr long kRecord = 22;
+  constexpr long kMaxComment = 0xFFFF;
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+  const long size = std::ftell(file.get());
+  if (size < kRecord) return false;
+  const long tail = std::min(size, kRecord + kMaxComment);
+  std::string bytes(static_cast<std::size_t>(tail), '\0');
+  if (std::fseek(file.get(), size - tail, SEEK_SET) != 0 ||
+      std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+    return false;
+  }
+  for (long at = tail - kRecord; at >= 0; --at) {
+    const auto* record = reinterpret_cast<const unsigned char*>(bytes.data() + at);
+    if (record[0] != 'P' || record[1] != 'K' || record[2] != 5 || record[3] != 6) continue;
+    const long comment = record[20] | (record[21] << 8);
+    if (at + kRecord + comment == tail) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::wstring ZipArchiveReader::CheckEntryName(const std::wstring& name) {
@@ -32,9 +64,9 @@ std::wstring ZipArchiveReader::CheckEntryName(const std::wstring& name) {
   std::size_t start = 0;
   while (start <= name.size()) {
     const std::size_t end = std::min(name.find(L'/', start), name.size());
-    if (name.compare(start, end - start, L"..") == 0) {
-      return L"the entry name " + Quoted(name) + L" leads out of its folder";
-    }
+    const std::wstring_view part = std::wstring_view(name).substr(start, end - start);
+    if (part == L"..") return L"the entry name " + Quoted(name) + L" leads out of its folder";
+    if (IsReservedDeviceName(part)) return L"the entry name " + Quoted(name) + L" is a device name on Windows";
     start = end + 1;
   }
   return {};
@@ -54,6 +86,7 @@ ZipArchiveReader::Status ZipArchiveReader::Read(const std::filesystem::path& pat
     error_ = L"the file is not a zip archive or cannot be read";
     return Status::CannotOpen;
   }
+  if (!EndsWithItsDirectoryRecord(path)) return Refuse(L"the archive is incomplete (its end is missing)");
   unz_global_info64 global{};
   if (unzGetGlobalInfo64(archive.get(), &global) != UNZ_OK) return Refuse(L"the archive's directory is damaged");
   if (global.number_entry > limits_.maxEntries) {
@@ -69,7 +102,12 @@ ZipArchiveReader::Status ZipArchiveReader::Read(const std::filesystem::path& pat
       return Refuse(L"the archive's directory is damaged");
     }
     if (info.size_filename > kMaxNameBytes) return Refuse(L"an entry name is too long");
-    const std::wstring name = Utf8ToWide(std::string_view(nameBytes, info.size_filename));
+    const std::optional<std::wstring> decoded = Utf8ToWideStrict(std::string_view(nameBytes, info.size_filename));
+    if (!decoded) {
+      return Refuse(L"the entry name " + Quoted(Utf8ToWide(std::string_view(nameBytes, info.size_filename))) +
+                    L" is not valid UTF-8");
+    }
+    const std::wstring& name = *decoded;
     if (const std::wstring problem = CheckEntryName(name); !problem.empty()) return Refuse(problem);
     if (info.flag & kEncryptedFlag) return Refuse(L"the entry " + Quoted(name) + L" is password-protected");
     if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) {

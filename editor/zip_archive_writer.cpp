@@ -4,7 +4,6 @@
 
 #include <ctime>
 #include <fstream>
-#include <iterator>
 
 #include "model/text.h"
 
@@ -63,13 +62,10 @@ bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes
 }
 
 bool ZipArchiveWriter::AddFile(const std::wstring& name, const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    Abandon();
-    return false;
-  }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
+  std::ifstream in(file, std::ios::binary | std::ios::ate);
+  const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+  std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  if (size < 0 || !in.seekg(0) || !in.read(bytes.data(), size)) {
     Abandon();
     return false;
   }

@@ -14,7 +14,9 @@ TalvoDataRestoreObj::TalvoDataRestoreObj(std::uint16_t pageIndex, std::uint16_t 
 TalvoDataRestoreObj::~TalvoDataRestoreObj() = default;
 
 void TalvoDataRestoreObj::TakeAfter() {
-  if (!after_) after_ = std::make_unique<DataSnapshot>(DataSnapshot::Take(GetTalvo()));
+  if (after_) return;
+  after_ = std::make_unique<DataSnapshot>(DataSnapshot::Take(GetTalvo()));
+  changedFiles_ = DataSnapshot::FilesChangedBetween(*before_, *after_);
 }
 
 void TalvoDataRestoreObj::EndHold() { TakeAfter(); }
@@ -22,13 +24,13 @@ void TalvoDataRestoreObj::EndHold() { TakeAfter(); }
 void TalvoDataRestoreObj::Restore(int isUndo) {
   // A cancelled hold never reaches EndHold; its state after the step is not wanted.
   if (isUndo) TakeAfter();
-  before_->Apply(GetTalvo());
+  before_->Apply(GetTalvo(), changedFiles_);
   NotifyEditor();
 }
 
 void TalvoDataRestoreObj::Redo() {
   if (!after_) return;
-  after_->Apply(GetTalvo());
+  after_->Apply(GetTalvo(), changedFiles_);
   NotifyEditor();
 }
 

@@ -9,10 +9,13 @@
 
 #include "atomic_file.h"
 #include "model/editor_window.h"
+#include "model/file_names.h"
 #include "model/ids.h"
 #include "model/resources.h"
 #include "model/string_table.h"
+#include "model/text.h"
 #include "model/vocabulary.h"
+#include "unloadable_document.h"
 
 namespace Talvo {
 
@@ -56,7 +59,7 @@ bool Talvo::Load() {
   Interface* core = GetCOREInterface();
   const MCHAR* folder = core ? core->GetDir(APP_PLUGCFG_DIR) : nullptr;
   if (!folder || !*folder) return false;
-  return Load(std::filesystem::path(folder) / "Talvo");
+  return Load(PathFromWide(folder) / "Talvo");
 }
 
 template <typename Document>
@@ -65,12 +68,14 @@ Document* Talvo::LoadSingle(const char* fileName, const char* resource, bool (Do
   auto document = std::make_unique<Document>(settings_.get());
   std::error_code error;
   const bool exists = std::filesystem::exists(path, error);
-  if (!exists || document->Load(path) != kXmlOk || !(document.get()->*isValid)()) {
-    // First start, or an unreadable file: start from the default document. An unreadable file is left
-    // where it is until the default is saved over it (its previous content is kept as .bak then).
+  const int result = exists ? document->Load(path) : kXmlCannotOpen;
+  if (result != kXmlOk || !(document.get()->*isValid)()) {
+    // First start, or an unreadable file: start from the default document. An unreadable file is named
+    // and left where it is until the user saves the default over it (its content is kept as .bak then).
+    if (exists) ReportUnloadableDocument(path, result);
     document = std::make_unique<Document>(settings_.get());
     if (const auto bytes = FindResource(resource)) document->Parse(*bytes);
-    document->XmlDocument::SetName(path.stem().wstring());
+    document->XmlDocument::SetName(Utf8ToWide(path.stem().native()));
     if (!exists) document->Save();
   }
   return static_cast<Document*>(settings_->Add(std::move(document)));
@@ -129,18 +134,11 @@ bool Talvo::Load(const std::filesystem::path& dataFolder) {
   return true;
 }
 
-// Stored indices that point past the end of their folder (files removed outside the program) are moved
-// to the last document; they stay -1 for an empty folder.
+// Stored indices that point past the end of their folder (files removed outside the program, or left
+// out because they could not be read) are moved to the last document, in memory only: start-up writes
+// nothing the user did not change, so a folder repaired by hand finds its selection again.
 void Talvo::ClampSelections() {
-  auto clamp = [](int stored, int count) { return stored >= count ? count - 1 : stored; };
-  const bool saved = main_->IsSaved();
-  const int profile = main_->GetSelectedProfile();
-  const int function = main_->GetSelectedFunction();
-  const int wheel = main_->GetSelectedWheelEvents();
-  if (clamp(profile, profiles_->Count()) != profile) main_->SetSelectedProfile(clamp(profile, profiles_->Count()));
-  if (clamp(function, functions_->Count()) != function) main_->SetSelectedFunction(clamp(function, functions_->Count()));
-  if (clamp(wheel, wheelEvents_->Count()) != wheel) main_->SetSelectedWheelEvents(clamp(wheel, wheelEvents_->Count()));
-  if (saved && !main_->IsSaved()) main_->Save();
+  main_->ClampSelections(profiles_->Count(), functions_->Count(), wheelEvents_->Count());
 }
 
 // --- profiles -------------------------------------------------------------------------------------

@@ -17,6 +17,16 @@ std::wstring Utf8ToWide(std::string_view text) {
   return out;
 }
 
+std::optional<std::wstring> Utf8ToWideStrict(std::string_view text) {
+  if (text.empty()) return std::wstring();
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (length <= 0) return std::nullopt;
+  std::wstring out(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, out.data(), length);
+  return out;
+}
+
 std::string WideToUtf8(std::wstring_view text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <system_error>
 
+#include "model/file_names.h"
 #include "model/ids.h"
+#include "unloadable_document.h"
 
 namespace Talvo {
 
@@ -63,13 +65,18 @@ int XmlDocDirectory::LoadAll() {
   if (folder_.empty() || !std::filesystem::is_directory(folder_, error)) return 0;
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
-    if (entry.is_regular_file(error) && entry.path().extension() == ".xml") files.push_back(entry.path());
+    // Everything named "*.xml" but a folder is meant as a document; one that cannot be read is named.
+    if (entry.path().extension() == ".xml" && !entry.is_directory(error)) files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());
   int loaded = 0;
   for (const auto& file : files) {
     std::unique_ptr<XmlDocument> document = NewDocument();
-    if (document->Load(file) != kXmlOk || !Accepts(*document)) continue;
+    if (const int result = document->Load(file); result != kXmlOk) {
+      ReportUnloadableDocument(file, result);
+      continue;
+    }
+    if (!Accepts(*document)) continue;  // a file of another kind is not this folder's
     Add(std::move(document));
     ++loaded;
   }
@@ -94,7 +101,7 @@ std::wstring XmlDocDirectory::NewUniqueId(int number) const {
       if (document->GetId() == id || document->GetName() == id) return true;
     }
     std::error_code error;
-    return !folder_.empty() && std::filesystem::exists(folder_ / (id + L".xml"), error);
+    return !folder_.empty() && std::filesystem::exists(folder_ / PathFromWide(id + L".xml"), error);
   });
 }
 

@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <optional>
+#include <utility>
 
 #include <rapidxml/rapidxml_print.hpp>
 
 #include "atomic_file.h"
 #include "model/editor_window.h"
+#include "model/file_names.h"
 #include "model/text.h"
 #include "model/vocabulary.h"
 #include "model/xml_doc_directory.h"
@@ -22,7 +26,7 @@ constexpr std::string_view kHeader = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>
 // Our documents nest a handful of levels. The parser descends recursively, so absurd nesting in hostile
 // input is rejected before it runs. The scan reads the markup as the parser does (quoted attribute values,
 // comments, CDATA sections, declarations), so that "/>" or "</" inside them cannot hide real depth.
-constexpr int kMaxDepth = 256;
+constexpr std::size_t kMaxDepth = 256;
 
 bool NestingWithinLimit(std::string_view text) {
   int depth = 0;
@@ -65,10 +69,53 @@ bool NestingWithinLimit(std::string_view text) {
           break;
         }
       }
-      if (!selfClosing && ++depth > kMaxDepth) return false;
+      if (!selfClosing && ++depth > static_cast<int>(kMaxDepth)) return false;
     }
   }
   return true;
+}
+
+bool HasElement(const rapidxml::xml_document<char>& tree) {
+  for (const XmlNode* node = tree.first_node(); node; node = node->next_sibling()) {
+    if (node->type() == rapidxml::node_element) return true;
+  }
+  return false;
+}
+
+// Whether `size` bytes (followed by a terminator) hold no zero byte and nest within the limit. Every open
+// element has a start tag of its own, a '<' not followed by '/', and markup inside values, comments or
+// CDATA can only add to their count; so the count bounds the depth, and one branch-free pass settles
+// almost every document. Only a document with more start tags than the limit is read markup by markup.
+bool AcceptableBytes(const char* bytes, std::size_t size) {
+  std::size_t zeros = 0;
+  std::size_t starts = 0;
+  // Blocks of at most 255 bytes count in byte-wide lanes, which the compiler vectorises.
+  for (std::size_t block = 0; block < size; block += 255) {
+    const std::size_t end = std::min(size, block + 255);
+    unsigned char blockZeros = 0;
+    unsigned char blockStarts = 0;
+    for (std::size_t i = block; i < end; ++i) {
+      blockZeros += bytes[i] == '\0';
+      blockStarts += (bytes[i] == '<') & (bytes[i + 1] != '/');
+    }
+    zeros += blockZeros;
+    starts += blockStarts;
+  }
+  // The parser stops at the first zero byte, which would turn damaged bytes into a shorter, valid
+  // document; no document of ours holds one.
+  if (zeros != 0) return false;
+  return starts <= kMaxDepth || NestingWithinLimit(std::string_view(bytes, size));
+}
+
+// Parses a zero-terminated buffer in place into an empty tree: false for bytes that are no document.
+bool ParseDocument(rapidxml::xml_document<char>& tree, char* bytes, std::size_t size) {
+  if (!AcceptableBytes(bytes, size)) return false;
+  try {
+    tree.parse<0>(bytes);
+  } catch (const rapidxml::parse_error&) {
+    return false;
+  }
+  return HasElement(tree);  // an empty or truncated file is no document
 }
 
 void ShowWarning(const std::wstring& text) {
@@ -83,36 +130,84 @@ XmlDocument::XmlDocument(XmlDocDirectory* owner)
 XmlDocument::~XmlDocument() = default;
 
 int XmlDocument::ReplaceTree(std::string_view bytes) {
-  std::vector<char> buffer;
-  buffer.reserve(bytes.size() + 1);
-  buffer.assign(bytes.begin(), bytes.end());
-  buffer.push_back('\0');
-  return ReplaceTree(std::move(buffer));
+  std::unique_ptr<char[]> buffer(new char[bytes.size() + 1]);
+  std::memcpy(buffer.get(), bytes.data(), bytes.size());
+  buffer[bytes.size()] = '\0';
+  return ReplaceTree(std::move(buffer), bytes.size());
 }
 
-int XmlDocument::ReplaceTree(std::vector<char>&& buffer) {
-  if (!NestingWithinLimit(std::string_view(buffer.data(), buffer.size() - 1))) return kXmlCannotParse;
-  auto tree = std::make_unique<rapidxml::xml_document<char>>();
-  try {
-    tree->parse<0>(buffer.data());
-  } catch (const rapidxml::parse_error&) {
+int XmlDocument::ReplaceTree(std::unique_ptr<char[]> buffer, std::size_t size) {
+  // A document that holds nothing yet parses into its own tree (one parser pool per document); one with
+  // content parses into a new tree, so that a failure leaves the content as it was.
+  const bool empty = !unparsed_ && tree_->first_node() == nullptr;
+  std::unique_ptr<rapidxml::xml_document<char>> tree =
+      empty ? std::move(tree_) : std::make_unique<rapidxml::xml_document<char>>();
+  if (!ParseDocument(*tree, buffer.get(), size)) {
+    if (empty) {
+      tree->clear();
+      tree_ = std::move(tree);
+    }
     return kXmlCannotParse;
   }
   tree_ = std::move(tree);
   buffer_ = std::move(buffer);
+  unparsed_.reset();
+  deferredNodes_.clear();
+  deferredProperties_.clear();
   OnTreeReplaced();
   return kXmlOk;
 }
 
+int XmlDocument::DeferTree(std::unique_ptr<char[]> bytes, std::size_t size) {
+  // The check parses a copy, since parsing in place changes the bytes that are kept.
+  std::unique_ptr<char[]> copy(new char[size + 1]);
+  std::memcpy(copy.get(), bytes.get(), size + 1);
+  rapidxml::xml_document<char> check;
+  if (!ParseDocument(check, copy.get(), size)) return kXmlCannotParse;
+  std::vector<std::string> nodes;
+  for (const XmlNode* node = check.first_node(); node; node = node->next_sibling()) {
+    nodes.emplace_back(node->name(), node->name_size());
+  }
+  std::vector<std::pair<std::string, std::string>> properties;
+  if (const XmlNode* node = check.first_node(TALVO_XML_PROPERTIES)) {
+    for (const auto* attribute = node->first_attribute(); attribute; attribute = attribute->next_attribute()) {
+      properties.emplace_back(std::string(attribute->name(), attribute->name_size()),
+                              std::string(attribute->value(), attribute->value_size()));
+    }
+  }
+  tree_.reset();
+  buffer_.reset();
+  unparsed_ = std::move(bytes);
+  deferredNodes_ = std::move(nodes);
+  deferredProperties_ = std::move(properties);
+  OnTreeReplaced();
+  return kXmlOk;
+}
+
+rapidxml::xml_document<char>& XmlDocument::Tree() const {
+  if (unparsed_) {
+    // The same bytes parsed when they were loaded, so this parse succeeds as that one did.
+    auto tree = std::make_unique<rapidxml::xml_document<char>>();
+    tree->parse<0>(unparsed_.get());
+    tree_ = std::move(tree);
+    buffer_ = std::move(unparsed_);
+    deferredNodes_.clear();
+    deferredProperties_.clear();
+  }
+  return *tree_;
+}
+
 int XmlDocument::Load(const std::filesystem::path& path) {
-  std::vector<char> bytes;
-  if (!ReadWholeFile(path, bytes)) return kXmlCannotOpen;
-  bytes.push_back('\0');
-  if (ReplaceTree(std::move(bytes)) != kXmlOk) {
-    ShowWarning(L"Can't load file!\n" + path.wstring());
+  std::optional<std::wstring> name = WideFromPath(path.stem());
+  FileBytes bytes;
+  if (!name || !ReadWholeFile(path, bytes)) return kXmlCannotOpen;
+  const int parsed = NeedsTreeOnLoad() ? ReplaceTree(std::move(bytes.data), bytes.size)
+                                       : DeferTree(std::move(bytes.data), bytes.size);
+  if (parsed != kXmlOk) {
+    ShowWarning(L"Can't load file!\n" + PathForDisplay(path));
     return kXmlCannotParse;
   }
-  name_ = path.stem().wstring();
+  name_ = std::move(*name);
   saved_ = true;
   return kXmlOk;
 }
@@ -121,7 +216,7 @@ int XmlDocument::Parse(std::string_view bytes) { return ReplaceTree(bytes); }
 
 std::string XmlDocument::ToText() const {
   std::string text(kHeader);
-  rapidxml::print(std::back_inserter(text), *tree_, 0);
+  rapidxml::print(std::back_inserter(text), Tree(), 0);
   // The printer ends the document with an empty line; files end with a single line break.
   while (text.size() > 1 && text.back() == '\n' && text[text.size() - 2] == '\n') text.pop_back();
   return text;
@@ -134,9 +229,21 @@ int XmlDocument::SaveAs(const std::filesystem::path& path) const {
 bool XmlDocument::Save() {
   const std::filesystem::path path = GetFilePath();
   if (path.empty() || SaveAs(path) != kXmlOk) {
-    ShowWarning(L"Can't save file!\n" + (path.empty() ? name_ : path.wstring()));
+    ShowWarning(L"Can't save file!\n" + (path.empty() ? name_ : PathForDisplay(path)));
     return false;  // also for a document that was saved before: this write did not happen
   }
+  saved_ = true;
+  return true;
+}
+
+bool XmlDocument::MatchesFile() const {
+  const std::filesystem::path path = GetFilePath();
+  FileBytes onDisk;
+  return !path.empty() && ReadWholeFile(path, onDisk) && onDisk.View() == ToText();
+}
+
+bool XmlDocument::SyncFile() {
+  if (!MatchesFile()) return Save();
   saved_ = true;
   return true;
 }
@@ -148,7 +255,7 @@ void XmlDocument::SetName(const std::wstring& name) {
 
 std::filesystem::path XmlDocument::GetFilePath() const {
   if (!owner_ || owner_->GetFolder().empty()) return {};
-  return owner_->GetFolder() / (name_ + L".xml");
+  return owner_->GetFolder() / PathFromWide(name_ + L".xml");
 }
 
 void XmlDocument::Changed() {
@@ -157,16 +264,22 @@ void XmlDocument::Changed() {
 }
 
 XmlNode* XmlDocument::Properties(bool create) {
-  XmlNode* node = tree_->first_node(TALVO_XML_PROPERTIES);
+  XmlNode* node = Tree().first_node(TALVO_XML_PROPERTIES);
   if (!node && create) {
-    node = tree_->allocate_node(rapidxml::node_element, TALVO_XML_PROPERTIES);
-    tree_->prepend_node(node);
+    node = Tree().allocate_node(rapidxml::node_element, TALVO_XML_PROPERTIES);
+    Tree().prepend_node(node);
   }
   return node;
 }
 
 std::wstring XmlDocument::GetProperty(const char* name) const {
-  return Utf8ToWide(Attribute(tree_->first_node(TALVO_XML_PROPERTIES), name));
+  if (unparsed_) {
+    for (const auto& [key, value] : deferredProperties_) {
+      if (key == name) return Utf8ToWide(value);
+    }
+    return {};
+  }
+  return Utf8ToWide(Attribute(Tree().first_node(TALVO_XML_PROPERTIES), name));
 }
 
 void XmlDocument::SetProperty(const char* name, const std::wstring& value) {
@@ -183,6 +296,21 @@ void XmlDocument::CopyFrom(const XmlDocument& other) {
   Changed();
 }
 
+void XmlDocument::AdoptTree(XmlDocument& other) {
+  if (&other == this) return;
+  tree_ = std::exchange(other.tree_, std::make_unique<rapidxml::xml_document<char>>());
+  buffer_ = std::move(other.buffer_);
+  unparsed_ = std::move(other.unparsed_);
+  deferredNodes_ = std::move(other.deferredNodes_);
+  deferredProperties_ = std::move(other.deferredProperties_);
+  other.deferredNodes_.clear();
+  other.deferredProperties_.clear();
+  name_ = other.name_;
+  other.OnTreeReplaced();
+  OnTreeReplaced();
+  Changed();
+}
+
 std::unique_ptr<XmlDocument> XmlDocument::MakeEmpty(XmlDocDirectory* owner) const {
   return std::make_unique<XmlDocument>(owner);
 }
@@ -195,12 +323,17 @@ std::unique_ptr<XmlDocument> XmlDocument::Duplicate() const {
   return copy;
 }
 
-XmlNode* XmlDocument::GetNode(const char* name) const { return tree_->first_node(name); }
+bool XmlDocument::HasNode(const char* name) const {
+  if (unparsed_) return std::find(deferredNodes_.begin(), deferredNodes_.end(), name) != deferredNodes_.end();
+  return GetNode(name) != nullptr;
+}
+
+XmlNode* XmlDocument::GetNode(const char* name) const { return Tree().first_node(name); }
 
 bool XmlDocument::RemoveNode(const char* name) {
-  XmlNode* node = tree_->first_node(name);
+  XmlNode* node = Tree().first_node(name);
   if (!node) return false;
-  tree_->remove_node(node);
+  Tree().remove_node(node);
   Changed();
   return true;
 }
@@ -221,7 +354,7 @@ std::string XmlDocument::Text(const XmlNode* node) {
 }
 
 char* XmlDocument::Intern(std::string_view text) {
-  char* copy = tree_->allocate_string(nullptr, text.size() + 1);
+  char* copy = Tree().allocate_string(nullptr, text.size() + 1);
   std::memcpy(copy, text.data(), text.size());
   copy[text.size()] = '\0';
   return copy;
@@ -235,7 +368,7 @@ void XmlDocument::SetAttribute(XmlNode* node, const char* name, std::string_view
     return;
   }
   const std::string_view nameView(name);
-  node->append_attribute(tree_->allocate_attribute(Intern(nameView), stored, nameView.size(), value.size()));
+  node->append_attribute(Tree().allocate_attribute(Intern(nameView), stored, nameView.size(), value.size()));
 }
 
 void XmlDocument::SetText(XmlNode* element, std::string_view text) {
@@ -250,19 +383,19 @@ void XmlDocument::SetText(XmlNode* element, std::string_view text) {
     }
   }
   if (!element->first_node()) {
-    element->append_node(tree_->allocate_node(rapidxml::node_data, nullptr, stored, 0, text.size()));
+    element->append_node(Tree().allocate_node(rapidxml::node_data, nullptr, stored, 0, text.size()));
   }
 }
 
 XmlNode* XmlDocument::AppendElement(XmlNode* parent, const char* name) {
   if (!parent) return nullptr;
   const std::string_view nameView(name);
-  XmlNode* node = tree_->allocate_node(rapidxml::node_element, Intern(nameView), nullptr, nameView.size());
+  XmlNode* node = Tree().allocate_node(rapidxml::node_element, Intern(nameView), nullptr, nameView.size());
   parent->append_node(node);
   return node;
 }
 
-XmlNode* XmlDocument::AppendRootElement(const char* name) { return AppendElement(tree_.get(), name); }
+XmlNode* XmlDocument::AppendRootElement(const char* name) { return AppendElement(&Tree(), name); }
 
 XmlNode* XmlDocument::FindChild(const XmlNode* parent, const char* name, const char* attribute, std::string_view value) {
   if (!parent) return nullptr;

@@ -41,6 +41,17 @@ void XmlTalvo::SetSelectedFunction(int index) { WriteIndex("functions", index); 
 int XmlTalvo::GetSelectedWheelEvents() const { return ReadIndex("wheelevents"); }
 void XmlTalvo::SetSelectedWheelEvents(int index) { WriteIndex("wheelevents", index); }
 
+void XmlTalvo::ClampSelections(int profiles, int functions, int wheelEvents) {
+  const bool saved = IsSaved();
+  auto clamp = [this](const char* element, int count) {
+    if (const int stored = ReadIndex(element); stored >= count) WriteIndex(element, count - 1);
+  };
+  clamp("profiles", profiles);
+  clamp("functions", functions);
+  clamp("wheelevents", wheelEvents);
+  SetSavedFlag(saved);
+}
+
 std::wstring XmlTalvo::GetSelectedLayout() const {
   const XmlNode* root = GetNode(TALVO_XML_MAIN);
   return Utf8ToWide(Attribute(root ? root->first_node("layouts") : nullptr, "selected"));

@@ -108,12 +108,15 @@ TEST_F(RestoreObjTest, UndoingADeletionPutsEveryProfileBackInItsPlace) {
   EXPECT_EQ(names(), (std::vector<std::wstring>{L"Default", L"Second", L"Third"}));
   EXPECT_EQ(root.GetCurrentProfile()->GetName(), L"Default");
   for (int i = 0; i < 3; ++i) EXPECT_EQ(root.GetProfile(i)->GetOwner(), root.GetProfiles());
-  // The deleted profile's file is gone, so its document is back as unsaved.
-  EXPECT_FALSE(root.GetProfile(1)->IsSaved());
+  // The deletion removed the profile's file: undo writes it back, so a restart agrees.
+  const std::filesystem::path file = root.GetProfile(1)->GetFilePath();
+  EXPECT_TRUE(root.GetProfile(1)->IsSaved());
+  EXPECT_TRUE(std::filesystem::exists(file));
 
   ASSERT_TRUE(hostsim::Redo());
   EXPECT_EQ(names(), (std::vector<std::wstring>{L"Default", L"Third"}));
   EXPECT_EQ(root.GetCurrentProfile()->GetName(), L"Default");
+  EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(RestoreObjTest, WithoutAnEditorWindowNothingIsSentAndACancelledHoldRestores) {

@@ -203,19 +203,24 @@ TEST_F(RunCaseTest, TheOverrideRowAndMissingCasesFallBackToOverrideMode) {
   EXPECT_FALSE(RunFunctionCase('Q', 2, 7, false));  // no case anywhere for Shift
 }
 
-// A resolver that always answers one context.
-class FixedResolver : public iContextResolver {
+// A resolver that knows the context of one function only: asked about another, it cannot name one.
+class OneFunctionResolver : public iContextResolver {
  public:
-  bool Resolve(const XmlFunction&, SelectionContext& context) override {
+  explicit OneFunctionResolver(const XmlFunction& known) : known_(known) {}
+  bool Resolve(const XmlFunction& function, SelectionContext& context) override {
     ++calls;
+    if (function.GetId() != known_.GetId()) return false;
     context = {L"Editable Poly", L"vertex", 2};
     return true;
   }
   int calls = 0;
+
+ private:
+  const XmlFunction& known_;
 };
 
 TEST_F(RunCaseTest, TheContextComesFromTheResolver) {
-  FixedResolver resolver;
+  OneFunctionResolver resolver(*function_);
   SetContextResolver(&resolver);
   const CaseKeys vertex{L"Editable Poly", L"vertex", 2, 1, 3};
   function_->AddAction(vertex);

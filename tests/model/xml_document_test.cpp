@@ -57,6 +57,16 @@ TEST(XmlDocumentParse, ExactSizeBufferWithoutTerminatorIsCopied) {
   EXPECT_TRUE(document.HasNode("root"));
 }
 
+TEST(XmlDocumentParse, BytesThatHoldNoWholeDocumentAreRefused) {
+  using namespace std::string_literals;
+  XmlDocument document;
+  for (const std::string& bytes : {""s, "  \n"s, "<?xml version=\"1.0\"?>\n"s, "<!-- nothing -->"s, "\0<root/>"s,
+                                   "<root/>\0<x/>"s, "<root>\0</root>"s}) {
+    EXPECT_EQ(document.Parse(bytes), kXmlCannotParse) << ::testing::PrintToString(bytes);
+  }
+  EXPECT_EQ(document.Parse("<root/>"), kXmlOk);
+}
+
 TEST(XmlDocumentParse, RejectsAbsurdNestingWithoutCrashing) {
   std::string deep;
   for (int i = 0; i < 100000; ++i) deep += "<a>";

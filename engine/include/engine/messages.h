@@ -34,6 +34,13 @@ inline constexpr UINT ScriptsChangedMessage = 0xC59;
 // value, or in float mode the float's bits; lParam the spin editor.
 inline constexpr UINT WM_WHEEL_VALUE_EDITED = 0xC5F;
 
+// Sent to a function editor page by the editor window's case commands: show the level whose caption string
+// id is lParam (146..150).
+inline constexpr UINT WM_SELECT_LEVEL = 0xC60;
+// Sent to a function editor page after a case was added: expand the case of selection count LOWORD(wParam)
+// and modifier byte LOBYTE(lParam), and refill the grid.
+inline constexpr UINT WM_SELECT_CASE_CELL = 0xC61;
+
 // Sent to the editor window after an undo or redo of a data step; wParam = sub-page code << 16 | page index.
 inline constexpr UINT TalvoDataChangedMessage = 0xC3E;
 // Thread message: show the overlay for a key; wParam (key << 16) + a counter (key 0xFFFF: the shown key),
@@ -59,5 +66,30 @@ inline constexpr UINT kVisualInterfaceCloseDelay = 50;
 
 // The key field of ShowVisualInterfaceMessage that means "the key the overlay shows".
 inline constexpr UINT kShownKey = 0xFFFF;
+
+// Sent to the profiles page by its name field after every change of the text. wParam and lParam 0.
+inline constexpr UINT ProfileNameEditedMessage = 0xC36;
+
+// Sent by the editor window's menu to the profiles page (0xC40, 0xC42, 0xC44, 0xC4B) and the functions page
+// (0xC41, 0xC43, 0xC45, 0xC4A): load, delete, clone or export the current document. wParam and lParam 0.
+inline constexpr UINT LoadProfileMessage = 0xC40;
+inline constexpr UINT LoadFunctionMessage = 0xC41;
+inline constexpr UINT DeleteProfileMessage = 0xC42;
+inline constexpr UINT DeleteFunctionMessage = 0xC43;
+inline constexpr UINT CloneProfileMessage = 0xC44;
+inline constexpr UINT CloneFunctionMessage = 0xC45;
+inline constexpr UINT ExportFunctionMessage = 0xC4A;
+inline constexpr UINT ExportProfileMessage = 0xC4B;
+
+// Sent to the functions page by its name field after every change of the text. wParam and lParam 0.
+inline constexpr UINT FunctionNameEditedMessage = 0xC37;
+
+// The wheel-events page: its name field's change message (0xC5A) and its load, delete, clone and export
+// entry points (0xC5B-0xC5E). wParam and lParam 0.
+inline constexpr UINT WM_RENAME_WHEEL_EVENTS = 0xC5A;
+inline constexpr UINT WM_LOAD_WHEEL_EVENTS = 0xC5B;
+inline constexpr UINT WM_DELETE_WHEEL_EVENTS = 0xC5C;
+inline constexpr UINT WM_CLONE_WHEEL_EVENTS = 0xC5D;
+inline constexpr UINT WM_EXPORT_WHEEL_EVENTS = 0xC5E;
 
 }  // namespace Talvo

@@ -1,5 +1,5 @@
-// The plug-in module's entry functions, as the host calls them after loading the module, and its
-// application object, which loads the documents when the module starts.
+// The plug-in module's entry functions, as the host calls them after loading the module. The module's
+// application object, which starts it, lives at the top of the plug-in (frame/module_app.h).
 #pragma once
 
 #include <max.h>

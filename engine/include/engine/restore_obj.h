@@ -1,13 +1,16 @@
 // TalvoDataRestoreObj: the undo record of every editing step on profiles, functions and key
 // assignments. It is put into the host's hold before the step changes anything: it copies the data as
 // it was, and when the hold is accepted (or at the first undo) as it is after the step. Undo puts back
-// the first copy and redo the second; then the editor window hears TalvoDataChangedMessage.
+// the first copy and redo the second; files the step wrote or deleted are put back the same way, so the
+// disk agrees with what the editor shows. Then the editor window hears TalvoDataChangedMessage.
 #pragma once
 
 #include <max.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <set>
 
 namespace Talvo {
 
@@ -38,6 +41,7 @@ class TalvoDataRestoreObj : public RestoreObj {
   std::uint16_t subPageCode_;
   std::unique_ptr<DataSnapshot> before_;
   std::unique_ptr<DataSnapshot> after_;
+  std::set<std::filesystem::path> changedFiles_;  // written or deleted by the step
 };
 
 }  // namespace Talvo

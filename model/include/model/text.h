@@ -12,6 +12,9 @@ namespace Talvo {
 // Code page 65001 conversions; invalid sequences become U+FFFD.
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
+// The same conversion for text that must be exact (file names): nothing when the bytes are not valid
+// UTF-8.
+std::optional<std::wstring> Utf8ToWideStrict(std::string_view text);
 
 // The locale numbers in documents are written and read with ("en-US": point as decimal separator,
 // no digit grouping). The classic locale has exactly that notation.

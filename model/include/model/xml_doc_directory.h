@@ -36,7 +36,8 @@ class XmlDocDirectory {
   bool DeleteFile(int index);
 
   // Loads every "*.xml" file of the folder, in file-name order, keeping the documents that parse and that
-  // Accepts() takes. Returns the number loaded.
+  // Accepts() takes. A file that cannot be read or parsed (or whose name is not valid UTF-8) is named in
+  // the script listener, left out and left on disk as it is. Returns the number loaded.
   int LoadAll();
 
   // Saves every unsaved document; false when one of them fails.

@@ -1,13 +1,18 @@
 // XmlDocument: the base of every stored document. It owns a rapidxml tree parsed in place from a
 // zero-terminated copy of the file's bytes, its document name (the file name without extension), its
 // folder and its saved flag. Every change marks it unsaved and tells the editor window.
+// A document loaded from a file is checked by a full parse, then keeps only its bytes, its top-level
+// element names and its properties until something needs the tree: a folder of documents that are listed
+// but never opened costs little more than its text.
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+#include <cstddef>
 
 #include <rapidxml/rapidxml.hpp>
 
@@ -29,7 +34,8 @@ class XmlDocument {
   XmlDocument& operator=(const XmlDocument&) = delete;
 
   // Reads and parses a file; the document name becomes the file's base name and the document is saved.
-  // 0, kXmlCannotOpen or kXmlCannotParse; on failure nothing changes.
+  // 0, kXmlCannotOpen (also for a file name that is not valid UTF-8) or kXmlCannotParse (also for a
+  // file without any element or with a zero byte); on failure nothing changes.
   int Load(const std::filesystem::path& path);
   // Parses bytes of a given size (they need no terminator; the document keeps its own copy).
   // 0 or kXmlCannotParse; on failure nothing changes.
@@ -41,6 +47,11 @@ class XmlDocument {
   // reported in a message box and leaves the flag as it was. True when the write succeeded.
   bool Save();
   bool IsSaved() const { return saved_; }
+  // Whether the document's file holds exactly this document.
+  bool MatchesFile() const;
+  // Makes the document's file hold exactly this document: writes it (as Save) unless it already does.
+  // The document is saved afterwards; false when the write failed.
+  bool SyncFile();
 
   const std::wstring& GetName() const { return name_; }
   void SetName(const std::wstring& name);
@@ -58,12 +69,15 @@ class XmlDocument {
 
   // Takes the other document's name, owner and tree (printed and parsed again); becomes unsaved.
   void CopyFrom(const XmlDocument& other);
+  // Takes the other document's name and tree as they are, without copying; the other is left empty. The
+  // owner stays; becomes unsaved.
+  void AdoptTree(XmlDocument& other);
   // A new document of the same class with the same owner, name and content; it is unsaved and not
   // added to the owner's folder.
   std::unique_ptr<XmlDocument> Duplicate() const;
 
   // Top-level elements ("root children") by name.
-  bool HasNode(const char* name) const { return GetNode(name) != nullptr; }
+  bool HasNode(const char* name) const;
   XmlNode* GetNode(const char* name) const;
   bool RemoveNode(const char* name);
 
@@ -90,21 +104,33 @@ class XmlDocument {
   // Called after the tree was replaced (Load, Parse, CopyFrom, Duplicate): derived documents rebuild
   // what pointed into the old tree.
   virtual void OnTreeReplaced() {}
+  // Whether Load must build the tree at once (for documents that read it whenever it is replaced).
+  virtual bool NeedsTreeOnLoad() const { return false; }
 
-  rapidxml::xml_document<char>& Tree() const { return *tree_; }
+  // The tree, parsed from the loaded bytes on first use.
+  rapidxml::xml_document<char>& Tree() const;
   XmlNode* Properties(bool create);
   char* Intern(std::string_view text);
   void SetSavedFlag(bool saved) { saved_ = saved; }
 
  private:
   int ReplaceTree(std::string_view bytes);
-  int ReplaceTree(std::vector<char>&& zeroTerminated);
+  // Parses a zero-terminated buffer of `size` bytes in place and keeps it.
+  int ReplaceTree(std::unique_ptr<char[]> zeroTerminated, std::size_t size);
+  // Checks a loaded file's bytes with a parse of a copy and keeps them unparsed with what Accepts and
+  // GetProperty need. 0 or kXmlCannotParse; on failure nothing changes.
+  int DeferTree(std::unique_ptr<char[]> zeroTerminated, std::size_t size);
 
   XmlDocDirectory* owner_;
   std::wstring name_;
   bool saved_ = true;
-  std::unique_ptr<rapidxml::xml_document<char>> tree_;
-  std::vector<char> buffer_;  // the zero-terminated bytes the tree was parsed from, in place
+  mutable std::unique_ptr<rapidxml::xml_document<char>> tree_;  // null while deferred
+  mutable std::unique_ptr<char[]> buffer_;  // the zero-terminated bytes the tree was parsed from, in place
+  // While the tree is deferred: the checked bytes, the names of the top-level elements and the attributes
+  // of `properties` (name, value), all as in the tree they will become.
+  mutable std::unique_ptr<char[]> unparsed_;
+  mutable std::vector<std::string> deferredNodes_;
+  mutable std::vector<std::pair<std::string, std::string>> deferredProperties_;
 };
 
 }  // namespace Talvo

@@ -24,6 +24,9 @@ class XmlTalvo : public XmlDocument {
   void SetSelectedFunction(int index);
   int GetSelectedWheelEvents() const;
   void SetSelectedWheelEvents(int index);
+  // Moves selections that point past the end of their folder to its last document (-1 for an empty
+  // folder), in memory: the saved flag stays as it was.
+  void ClampSelections(int profiles, int functions, int wheelEvents);
 
   // Quick slots 0..5; out-of-range slots read as inactive / -1 and are not written.
   bool GetQuickActive(int slot) const;

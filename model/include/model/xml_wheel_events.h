@@ -86,6 +86,7 @@ class XmlWheelEvents : public XmlDocument {
  protected:
   std::unique_ptr<XmlDocument> MakeEmpty(XmlDocDirectory* owner) const override;
   void OnTreeReplaced() override { Parse(); }
+  bool NeedsTreeOnLoad() const override { return true; }
 
  private:
   WheelEventsMap events_;
