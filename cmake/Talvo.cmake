@@ -1,5 +1,7 @@
 # Shared build settings for every target of the project.
 
+include(GoogleTest)
+
 if(TALVO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
@@ -25,9 +27,18 @@ function(talvo_test name)
   talvo_warnings(${name})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1;TALVO_TEST_OUTPUT=${PROJECT_BINARY_DIR}/test-output")
+  # CTest lists each test by name ("test_grid.Suite.Case"), so `ctest -R test_grid` still selects a layer.
+  gtest_discover_tests(${name} TEST_PREFIX "${name}." TEST_LIST ${name}_TESTS NO_PRETTY_VALUES
+    DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  # The environment is a list, which the discovery's PROPERTIES would split apart; a script run after the
+  # discovered tests are defined sets it on all of them instead.
+  set(environment "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1;TALVO_TEST_OUTPUT=${PROJECT_BINARY_DIR}/test-output")
+  set(environment_script "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
+  file(WRITE "${environment_script}"
+    "if(${name}_TESTS)\n"
+    "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${environment}\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${environment_script}")
 endfunction()
 
 # talvo_layer(name LIBS ...) : the library of one layer folder, from every .cpp below its src/ folder

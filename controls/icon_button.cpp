@@ -2,21 +2,15 @@
 
 #include <cwctype>
 
-#include "controls/buffered_dc.h"
 #include "controls/mode_context_menu.h"
 #include "controls/visual_manager.h"
 
 namespace Talvo {
 
-IMPLEMENT_DYNAMIC(IconButton, CButton)
+IMPLEMENT_DYNAMIC(IconButton, OwnerDrawnButton)
 
-BEGIN_MESSAGE_MAP(IconButton, CButton)
-  ON_WM_PAINT()
-  ON_WM_ERASEBKGND()
-  ON_WM_MOUSEMOVE()
-  ON_WM_MOUSELEAVE()
+BEGIN_MESSAGE_MAP(IconButton, OwnerDrawnButton)
   ON_WM_LBUTTONUP()
-  ON_WM_ENABLE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -69,20 +63,13 @@ BOOL IconButton::LoadImages(const std::wstring& folder, const std::wstring& name
   return all ? TRUE : FALSE;
 }
 
-IconButton::State IconButton::CurrentState() const {
-  if (m_hWnd == nullptr) return State::Normal;
-  if (!IsWindowEnabled()) return State::Disabled;
-  if (GetState() & BST_PUSHED) return State::Pushed;
-  return hover_.IsHot() ? State::Hover : State::Normal;
-}
-
-int IconButton::ImageSlotFor(State state) const {
-  for (State s = state;;) {
-    for (int slot : kSlots[static_cast<int>(s)]) {
+int IconButton::ImageSlotFor(Look look) const {
+  for (Look l = look;;) {
+    for (int slot : kSlots[static_cast<int>(l)]) {
       if (images_[static_cast<size_t>(slot)]) return slot;
     }
-    if (s == State::Normal) return -1;
-    s = s == State::Pushed ? State::Hover : State::Normal;
+    if (l == Look::Normal) return -1;
+    l = l == Look::Pushed ? Look::Hover : Look::Normal;
   }
 }
 
@@ -95,19 +82,10 @@ COLORREF IconButton::BackgroundColor() const {
   return background_ != CLR_INVALID ? background_ : HostColor(kBackground);
 }
 
-BOOL IconButton::OnEraseBkgnd(CDC*) { return TRUE; }
-
-void IconButton::OnPaint() {
-  CRect client;
-  GetClientRect(&client);
-  BufferedDC dc(this, client);
-  if (dc.m_hDC != nullptr) Paint(dc, client);
-}
-
 void IconButton::Paint(CDC& dc, const CRect& rect) {
-  const State state = CurrentState();
+  const Look look = CurrentLook();
   dc.FillSolidRect(&rect, BackgroundColor());
-  const int slot = ImageSlotFor(state);
+  const int slot = ImageSlotFor(look);
   if (slot >= 0) {
     const CImage& image = *images_[static_cast<size_t>(slot)];
     const int x = rect.left + (rect.Width() - image.GetWidth()) / 2;
@@ -117,31 +95,16 @@ void IconButton::Paint(CDC& dc, const CRect& rect) {
   }
   // Without images: a flat host-coloured button with its caption.
   COLORREF face = BlendColors(HostColor(kWindow), HostColor(kBackground), 110);
-  if (state == State::Pushed) face = HostPressedColor();
-  if (state == State::Hover) face = HostHotColor();
+  if (look == Look::Pushed) face = HostPressedColor();
+  if (look == Look::Hover) face = HostHotColor();
   dc.FillSolidRect(&rect, face);
-  const COLORREF frame = state == State::Hover || state == State::Pushed ? HostColor(kAccent) : HostColor(kAppWorkspace);
+  const COLORREF frame = look == Look::Hover || look == Look::Pushed ? HostColor(kAccent) : HostColor(kAppWorkspace);
   dc.Draw3dRect(&rect, frame, frame);
   ::SelectObject(dc.m_hDC, HostFont());
   dc.SetBkMode(TRANSPARENT);
-  dc.SetTextColor(state == State::Disabled ? HostDisabledTextColor() : HostColor(kControlText));
+  dc.SetTextColor(look == Look::Disabled ? HostDisabledTextColor() : HostColor(kControlText));
   CRect text = rect;
   dc.DrawText(GetWindowText(), &text, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
-}
-
-void IconButton::OnMouseMove(UINT nFlags, CPoint point) {
-  if (hover_.Enter(m_hWnd)) Invalidate(FALSE);
-  CButton::OnMouseMove(nFlags, point);
-}
-
-void IconButton::OnMouseLeave() {
-  if (hover_.Leave(m_hWnd)) Invalidate(FALSE);
-}
-
-void IconButton::OnEnable(BOOL bEnable) {
-  if (!bEnable) hover_.Leave(m_hWnd);
-  Invalidate(FALSE);
-  CButton::OnEnable(bEnable);
 }
 
 void IconButton::OnLButtonUp(UINT nFlags, CPoint point) {
@@ -149,9 +112,7 @@ void IconButton::OnLButtonUp(UINT nFlags, CPoint point) {
     CButton::OnLButtonUp(nFlags, point);  // the button's own click: BN_CLICKED to the parent
     return;
   }
-  CRect client;
-  GetClientRect(&client);
-  const bool clicked = (GetState() & BST_PUSHED) && client.PtInRect(point);
+  const bool clicked = ReleaseCompletesClick(point);
   // Releasing the capture ends the press without the button's own click.
   if (GetCapture() == this) ReleaseCapture();
   SetState(FALSE);

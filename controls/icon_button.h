@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/hover_tracker.h"
+#include "controls/owner_drawn_button.h"
 #include "engine/messages.h"
 
 namespace Talvo {
@@ -35,11 +35,9 @@ enum IconButtonMode : int {
 inline constexpr std::array<const wchar_t*, 8> kIconStateSuffixes = {L"_n_i.", L"_h_i.", L"_p_i.", L"_d_i.",
                                                                      L"_n_a.", L"_h_a.", L"_p_a.", L"_d_a."};
 
-class IconButton : public CButton {
+class IconButton : public OwnerDrawnButton {
   DECLARE_DYNAMIC(IconButton)
  public:
-  enum class State { Normal, Hover, Pushed, Disabled };
-
   IconButton(CWnd* owner = nullptr, int row = -1, int column = -1, CWnd* value = nullptr);
   ~IconButton() override;
 
@@ -49,9 +47,8 @@ class IconButton : public CButton {
   // Loads the images selected by the flag bits (see kIconStateSuffixes) from
   // folder + name + suffix + extension. TRUE when every selected image was loaded.
   BOOL LoadImages(const std::wstring& folder, const std::wstring& name, const std::wstring& extension, UINT flags);
-  // The state the button shows now, and the flag bit (0-7) of the image it draws for a state (-1: none).
-  State CurrentState() const;
-  int ImageSlotFor(State state) const;
+  // The flag bit (0-7) of the image the button draws in a look (-1: none).
+  int ImageSlotFor(Look look) const;
   // The file an image slot was loaded from (empty when not loaded).
   const std::wstring& ImagePath(int slot) const { return paths_[static_cast<size_t>(slot)]; }
 
@@ -73,14 +70,9 @@ class IconButton : public CButton {
   HWND PageWindow() const;
   virtual COLORREF BackgroundColor() const;
   bool HasBackgroundColor() const { return background_ != CLR_INVALID; }
-  void Paint(CDC& dc, const CRect& rect);
+  void Paint(CDC& dc, const CRect& rect) override;
 
-  void OnPaint();
-  BOOL OnEraseBkgnd(CDC* pDC);
-  void OnMouseMove(UINT nFlags, CPoint point);
-  void OnMouseLeave();
   void OnLButtonUp(UINT nFlags, CPoint point);
-  void OnEnable(BOOL bEnable);
 
   DECLARE_MESSAGE_MAP()
 
@@ -91,7 +83,6 @@ class IconButton : public CButton {
   std::array<std::wstring, 8> paths_;
   bool magentaKey_ = false;
   COLORREF background_ = CLR_INVALID;
-  HoverTracker hover_;
 };
 
 }  // namespace Talvo

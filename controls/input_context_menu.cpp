@@ -5,10 +5,10 @@ namespace Talvo {
 // The texts are the string table's "Add Editable Poly" ... "Add Object Mode".
 BOOL InputContextMenu::Build() {
   if (!CreatePopupMenu()) return FALSE;
-  AppendStringItem(3008, 302);
-  AppendStringItem(3009, 303);
-  AppendStringItem(3010, 304);
-  AppendStringItem(3019, 305);
+  AppendStringItem(ID_INPUT_MENU_EDITABLE_POLY, 302);
+  AppendStringItem(ID_INPUT_MENU_EDIT_POLY, 303);
+  AppendStringItem(ID_INPUT_MENU_UNWRAP_UVW, 304);
+  AppendStringItem(ID_INPUT_MENU_OBJECTS, 305);
   return TRUE;
 }
 

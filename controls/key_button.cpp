@@ -1,8 +1,6 @@
 #include "controls/key_button.h"
 
 #include <host/colors.h>
-#include <host/core_interface.h>
-#include <max.h>
 
 #include "controls/cell_editor_links.h"
 #include "controls/key_caption_fit.h"
@@ -18,15 +16,6 @@ namespace {
 KeyButton* menuKeyButton = nullptr;
 
 constexpr COLORREF kPlainFrame = RGB(64, 64, 64);
-
-void MakeFont(CFont& font, int height, int weight) {
-  if (font.GetSafeHandle() != nullptr) return;
-  LOGFONTW logFont = GetCOREInterface()->GetUILogFont();
-  logFont.lfHeight = -height;
-  logFont.lfWeight = weight;
-  logFont.lfQuality = CLEARTYPE_QUALITY;
-  font.CreateFontIndirect(&logFont);
-}
 
 // The window that holds the editor's pages: the page strip above the button.
 HWND PageStripAbove(HWND button) {

@@ -1,39 +1,23 @@
-// What the key-shaped buttons share: they paint themselves (whatever button style they are created
-// with), know when the mouse is over them, and report a completed left click to themselves.
+// What the key-shaped buttons share beyond the owner-drawn look: a completed left click is reported to
+// the button itself, and their fonts are made from the host's interface font.
 #pragma once
 
-#include <afxwin.h>
-
-#include "controls/hover_tracker.h"
+#include "controls/owner_drawn_button.h"
 
 namespace Talvo {
 
-class KeyButtonBase : public CButton {
+class KeyButtonBase : public OwnerDrawnButton {
   DECLARE_DYNAMIC(KeyButtonBase)
- public:
-  enum class Look { Normal, Hover, Pushed, Disabled };
-
-  // The state the button shows now.
-  Look CurrentLook() const;
-
  protected:
   KeyButtonBase() = default;
 
-  // Draws the whole button into a buffered context.
-  virtual void Paint(CDC& dc, const CRect& rect) = 0;
   // A left press and release inside the enabled button.
   virtual void OnClicked() {}
+  // Creates `font` (once) from the host's interface font at a pixel height and weight.
+  static void MakeFont(CFont& font, int height, int weight);
 
-  void OnPaint();
-  BOOL OnEraseBkgnd(CDC* pDC);
-  void OnMouseMove(UINT nFlags, CPoint point);
-  void OnMouseLeave();
   void OnLButtonUp(UINT nFlags, CPoint point);
-  void OnEnable(BOOL bEnable);
   DECLARE_MESSAGE_MAP()
-
- private:
-  HoverTracker hover_;
 };
 
 }  // namespace Talvo

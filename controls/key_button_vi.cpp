@@ -1,8 +1,6 @@
 #include "controls/key_button_vi.h"
 
 #include <host/colors.h>
-#include <host/core_interface.h>
-#include <max.h>
 
 #include <algorithm>
 #include <string>
@@ -17,15 +15,6 @@ namespace {
 constexpr COLORREF kPlainFrame = RGB(64, 64, 64);
 constexpr COLORREF kPictureKey = RGB(255, 0, 255);  // the transparent colour of the icon bitmaps
 constexpr int kPictureSize = 24;
-
-void MakeFont(CFont& font, int height, int weight) {
-  if (font.GetSafeHandle() != nullptr) return;
-  LOGFONTW logFont = GetCOREInterface()->GetUILogFont();
-  logFont.lfHeight = -height;
-  logFont.lfWeight = weight;
-  logFont.lfQuality = CLEARTYPE_QUALITY;
-  font.CreateFontIndirect(&logFont);
-}
 
 }  // namespace
 

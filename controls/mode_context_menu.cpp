@@ -11,11 +11,20 @@ struct MenuEntry {
 };
 
 // Level items in the order vertex, edge, polygon, border, element.
-constexpr MenuEntry kLevelEntries[] = {
-    {3100, 146, false}, {3101, 147, false}, {3102, 148, false}, {3103, 149, true}, {3104, 150, true}};
-constexpr MenuEntry kSubObjectEntries[] = {
-    {3210, 307, false}, {3211, 306, false}, {3213, 308, false}, {3212, 3212, true}, {3214, 3213, true}};
-constexpr MenuEntry kModifierEntries[] = {{3201, 302, false}, {3202, 303, false}, {3203, 304, false}, {3204, 305, false}};
+constexpr MenuEntry kLevelEntries[] = {{ID_MODE_VERTEX, 146, false},
+                                       {ID_MODE_EDGE, 147, false},
+                                       {ID_MODE_POLYGON, 148, false},
+                                       {ID_MODE_BORDER, 149, true},
+                                       {ID_MODE_ELEMENT, 150, true}};
+constexpr MenuEntry kSubObjectEntries[] = {{ID_ADD_VERTEX_MODE, 307, false},
+                                           {ID_ADD_EDGE_MODE, 306, false},
+                                           {ID_ADD_POLYGON_MODE, 308, false},
+                                           {ID_ADD_BORDER_MODE, 3212, true},
+                                           {ID_ADD_ELEMENT_MODE, 3213, true}};
+constexpr MenuEntry kModifierEntries[] = {{ID_ADD_EDITABLE_POLY, 302, false},
+                                          {ID_ADD_EDIT_POLY, 303, false},
+                                          {ID_ADD_UNWRAP_UVW, 304, false},
+                                          {ID_ADD_OBJECT_MODE, 305, false}};
 
 }  // namespace
 

@@ -6,11 +6,27 @@
 
 namespace Talvo {
 
+// The commands of the level/mode menu, carried out by the editor window.
+inline constexpr UINT ID_MODE_VERTEX = 3100;
+inline constexpr UINT ID_MODE_EDGE = 3101;
+inline constexpr UINT ID_MODE_POLYGON = 3102;
+inline constexpr UINT ID_MODE_BORDER = 3103;
+inline constexpr UINT ID_MODE_ELEMENT = 3104;
+inline constexpr UINT ID_ADD_EDITABLE_POLY = 3201;
+inline constexpr UINT ID_ADD_EDIT_POLY = 3202;
+inline constexpr UINT ID_ADD_UNWRAP_UVW = 3203;
+inline constexpr UINT ID_ADD_OBJECT_MODE = 3204;
+inline constexpr UINT ID_ADD_VERTEX_MODE = 3210;
+inline constexpr UINT ID_ADD_EDGE_MODE = 3211;
+inline constexpr UINT ID_ADD_BORDER_MODE = 3212;
+inline constexpr UINT ID_ADD_POLYGON_MODE = 3213;
+inline constexpr UINT ID_ADD_ELEMENT_MODE = 3214;
+
 // Which items the level/mode menu offers.
 enum class ModeMenuItems {
-  Levels,          // 3100-3104: show a sub-object level
-  SubObjectCases,  // 3210-3214: turn a global page into a sub-object level
-  ModifierCases,   // 3201-3204: turn a single-tap or multi-tap page into a modifier page
+  Levels,          // ID_MODE_*: show a sub-object level
+  SubObjectCases,  // ID_ADD_VERTEX_MODE to ID_ADD_ELEMENT_MODE: turn a global page into a sub-object level
+  ModifierCases,   // ID_ADD_EDITABLE_POLY to ID_ADD_OBJECT_MODE: turn a tap page into a modifier page
 };
 
 // What a case page tells its add-case button about the menu to open.

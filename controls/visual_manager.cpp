@@ -119,15 +119,7 @@ void TalvoVisualManager::OnDrawTabCloseButton(CDC* pDC, CRect rect, const CMFCBa
                                               BOOL bIsPressed, BOOL bIsDisabled) {
   COLORREF cross = bIsDisabled ? HostDisabledTextColor() : HostColor(kControlText);
   if (bIsHighlighted || bIsPressed) pDC->FillSolidRect(&rect, bIsPressed ? HostPressedColor() : HostHotColor());
-  CPen pen(PS_SOLID, 2, cross);
-  CPen* oldPen = pDC->SelectObject(&pen);
-  CRect inner = rect;
-  inner.DeflateRect(4, 4);
-  pDC->MoveTo(inner.left, inner.top);
-  pDC->LineTo(inner.right, inner.bottom);
-  pDC->MoveTo(inner.right, inner.top);
-  pDC->LineTo(inner.left, inner.bottom);
-  pDC->SelectObject(oldPen);
+  DrawCloseCross(pDC, rect, cross);
 }
 
 void TalvoVisualManager::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, UINT uiState, const CMFCBaseTabCtrl*) {

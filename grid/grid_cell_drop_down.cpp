@@ -67,7 +67,7 @@ CWnd* GridCellDropDown::CreateEditor() {
   if (!scriptListMode) return editor;
 
   editor->FillScriptList();
-  editor->SetCurSel(IndexOfScript(scriptId));
+  SelectScript(*editor);
   if (editor->GetSafeHwnd() != nullptr && m_Buttons.empty()) AddScriptButtons(grid, kDropDownScriptButtons, true);
   return editor;
 }
@@ -115,8 +115,13 @@ void GridCellDropDown::SyncEditor() {
   CellDropDown* editor = GetDropDown();
   if (listKind != kScriptListKind || editor == nullptr || editor->GetSafeHwnd() == nullptr || !scriptListMode) return;
   editor->FillScriptList();
+  SelectScript(*editor);
+}
+
+// A script the list no longer holds shows as the list's first entry, "Not Selected".
+void GridCellDropDown::SelectScript(CellDropDown& editor) const {
   const int index = IndexOfScript(scriptId);
-  editor->SetCurSel(index < 0 ? 0 : index);
+  editor.SetCurSel(index < 0 ? 0 : index);
 }
 
 BOOL GridCellDropDown::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd) {

@@ -72,6 +72,9 @@ class GridCellDropDown : public GridWindowCell, public iDropDownCell {
   LPARAM valueRecord = 0;
 
  protected:
+  // Selects the cell's script in its list editor, entry 0 ("Not Selected") when the list lacks it.
+  void SelectScript(CellDropDown& editor) const;
+
   std::vector<std::wstring> m_Options;                // the items of the list
   CRect m_CellRect;                                   // where the editor was last placed
   CRect m_VisibleRect;                                // the part of it inside the grid's client area

@@ -131,31 +131,5 @@ TEST_F(CellDropDownTest, AcceleratorsAreOffWhileFocused) {
   EXPECT_TRUE(AcceleratorsEnabled());
 }
 
-TEST_F(CellDropDownTest, ScreenshotSheet) {
-  CWnd* sheet = CreateParent(460, 70, 100, 400);
-  FakeGrid grid;
-  ASSERT_TRUE(grid.Make(sheet, CRect(0, 0, 460, 70)));
-  auto make = [&](int x, const std::wstring& text) {
-    return std::make_unique<CellDropDown>(&grid, &cell_, CRect(x, 20, x + 100, 44), CBS_DROPDOWNLIST, 1, 1, 4,
-                                          HostColor(kControlText), HostColor(kWindow), kModifierKeys, text, false);
-  };
-  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
-    SetTheme(theme);
-    // The cell hands its colours of the moment to the editor it creates.
-    auto normal = make(10, L"ALT");
-    auto hover = make(120, L"CTRL");
-    auto focused = make(230, L"SHIFT");
-    auto disabled = make(340, L"ALT");
-    disabled->EnableWindow(FALSE);
-    focused->SetFocus();
-    const POINT over = CentreOf(hover->m_hWnd);
-    winsim::MouseMove(over.x, over.y);
-    sheet->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const auto path = ControlsTestOutput() / (std::string("cell_drop_down_") +
-                                              (theme == kLightTheme ? "light" : "dark") + ".png");
-    EXPECT_TRUE(winsim::SaveWindowPng(sheet->m_hWnd, path.string()));
-  }
-}
-
 }  // namespace
 }  // namespace Talvo::testing

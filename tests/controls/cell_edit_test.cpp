@@ -75,22 +75,5 @@ TEST_F(CellEditTest, AcceleratorsAreOffWhileFocusedAndRestoredAfter) {
   EXPECT_TRUE(AcceleratorsEnabled());
 }
 
-TEST_F(CellEditTest, ScreenshotSheet) {
-  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
-    SetTheme(theme);
-    CWnd* sheet = CreateParent(460, 60, 100, 400);
-    FakeGrid grid;
-    ASSERT_TRUE(grid.Make(sheet, CRect(0, 0, 460, 60)));
-    CellEdit normal(&grid, CRect(10, 18, 150, 42), 0, 1, 1, 10, L"Normal text");
-    CellEdit focused(&grid, CRect(160, 18, 300, 42), 0, 2, 1, 10, L"Focused");
-    CellEdit disabled(&grid, CRect(310, 18, 450, 42), 0, 3, 1, 10, L"Disabled");
-    disabled.EnableWindow(FALSE);
-    focused.SetFocus();
-    const auto path = ControlsTestOutput() /
-                      (std::string("cell_edit_") + (theme == kLightTheme ? "light" : "dark") + ".png");
-    EXPECT_TRUE(winsim::SaveWindowPng(sheet->m_hWnd, path.string()));
-  }
-}
-
 }  // namespace
 }  // namespace Talvo::testing

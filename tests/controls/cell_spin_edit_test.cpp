@@ -256,37 +256,5 @@ TEST_F(CellSpinEditTest, AcceleratorsAreOffWhileTyping) {
   EXPECT_TRUE(AcceleratorsEnabled());
 }
 
-TEST_F(CellSpinEditTest, ScreenshotSheet) {
-  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
-    SetTheme(theme);
-    CWnd* sheet = CreateParent(470, 60, 100, 400);
-    FakeGrid grid;
-    ASSERT_TRUE(grid.Make(sheet, CRect(0, 0, 470, 60)));
-    CellSpinEdit normal(&grid, CRect(10, 18, 120, 42), 0, 0, 0, 100, 42, nullptr);
-    CellSpinEdit floating(&grid, CRect(125, 18, 235, 42), 0, 1, -5.0F, 5.0F, 1.25F, nullptr);
-    CellSpinEdit hover(&grid, CRect(240, 18, 350, 42), 0, 2, 0, 100, 7, nullptr);
-    CellSpinEdit disabled(&grid, CRect(355, 18, 465, 42), 0, 3, 0, 100, 9, nullptr);
-    disabled.EnableWindow(FALSE);
-    const POINT over = OnScreen(hover, hover.GetSpinRect().CenterPoint() - CSize(0, 4));
-    winsim::MouseMove(over.x, over.y);
-    const auto path = ControlsTestOutput() /
-                      (std::string("cell_spin_edit_") + (theme == kLightTheme ? "light" : "dark") + ".png");
-    EXPECT_TRUE(winsim::SaveWindowPng(sheet->m_hWnd, path.string()));
-    // The popup over the range, in its own picture.
-    const POINT button = OnScreen(normal, normal.GetPopupButtonRect().CenterPoint());
-    winsim::Click(button.x, button.y);
-    ASSERT_TRUE(normal.IsPopupOpen());
-    RECT popupArea{};
-    ::GetWindowRect(::GetCapture(), &popupArea);
-    RECT both{};
-    ::GetWindowRect(sheet->m_hWnd, &both);
-    ::UnionRect(&both, &both, &popupArea);
-    const auto popupPath = ControlsTestOutput() / (std::string("cell_spin_edit_popup_") +
-                                                   (theme == kLightTheme ? "light" : "dark") + ".png");
-    EXPECT_TRUE(winsim::SaveScreenRectPng(both, popupPath.string()));
-    winsim::Click(5, 5);
-  }
-}
-
 }  // namespace
 }  // namespace Talvo::testing

@@ -9,14 +9,17 @@
 namespace Talvo::testing {
 namespace {
 
+constexpr UINT kCopyItem = 3012;
+constexpr UINT kGreyedItem = 3013;
+
 // A menu like the grid's: two items from the string table, a separator and a greyed item.
 class TwoItemMenu : public ContextMenu {
  public:
   BOOL Build() override {
     if (!CreatePopupMenu()) return FALSE;
-    AppendStringItem(3012, 224);
+    AppendStringItem(kCopyItem, 224);
     AppendMenu(MF_SEPARATOR);
-    AppendStringItem(3013, 225, MF_GRAYED);
+    AppendStringItem(kGreyedItem, 225, MF_GRAYED);
     return TRUE;
   }
 };
@@ -32,7 +35,7 @@ TEST_F(ContextMenuTest, TracksOwnerDrawnItemsThatKeepTheirTexts) {
   CWnd* owner = CreateParent();
   TwoItemMenu menu;
   ASSERT_TRUE(menu.Build());
-  winsim::AnswerPopupMenu(3012);
+  winsim::AnswerPopupMenu(kCopyItem);
   EXPECT_TRUE(menu.Track(owner, CPoint(150, 150)));
   winsim::PumpMessages();  // the chosen command is posted
   const winsim::ModalRecord record = winsim::ModalLog().back();
@@ -41,10 +44,10 @@ TEST_F(ContextMenuTest, TracksOwnerDrawnItemsThatKeepTheirTexts) {
   EXPECT_TRUE(record.items[1].separator);
   EXPECT_EQ(record.items[2].text, L"Paste");
   EXPECT_FALSE(record.items[2].enabled);
-  EXPECT_TRUE(menu.GetMenuState(3012, MF_BYCOMMAND) & MF_OWNERDRAW);
+  EXPECT_TRUE(menu.GetMenuState(kCopyItem, MF_BYCOMMAND) & MF_OWNERDRAW);
   EXPECT_FALSE(menu.GetMenuState(1, MF_BYPOSITION) & MF_OWNERDRAW);  // the separator
   ASSERT_EQ(CountParentMessages(WM_COMMAND), 1);
-  EXPECT_EQ(LOWORD(ParentMessages()[0].wParam), 3012);
+  EXPECT_EQ(LOWORD(ParentMessages()[0].wParam), kCopyItem);
 
   EmptyMenu empty;
   ASSERT_TRUE(empty.Build());

@@ -1,6 +1,6 @@
 // Shared set-up of the control toolkit tests: a fresh window system and class library, a host started
 // on its own temporary root folder whose icon folder is the project's resources/icons, and helpers for
-// parent windows, themes and screenshot sheets.
+// parent windows, themes and screenshots.
 #pragma once
 
 #include <windows.h>

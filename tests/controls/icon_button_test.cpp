@@ -8,10 +8,12 @@
 namespace Talvo::testing {
 namespace {
 
+constexpr UINT kButtonId = 1029;
+
 class IconButtonTest : public ControlsTest {
  protected:
   // A 26 x 26 button at (20, 20) of a fresh parent.
-  void CreateButton(IconButton& button, UINT id = 1029) {
+  void CreateButton(IconButton& button, UINT id = kButtonId) {
     parent_ = CreateParent();
     ASSERT_TRUE(button.Create(L"+", WS_CHILD | WS_VISIBLE, CRect(20, 20, 46, 46), parent_, id));
   }
@@ -26,27 +28,27 @@ TEST_F(IconButtonTest, ChoosesTheImageOfEachState) {
   EXPECT_EQ(button.ImagePath(4), folder + L"TalvoPls-26x26_n_a.bmp");
   EXPECT_TRUE(button.ImagePath(0).empty());  // not asked for
 
-  EXPECT_EQ(button.CurrentState(), IconButton::State::Normal);
-  EXPECT_EQ(button.ImageSlotFor(IconButton::State::Normal), 4);
+  EXPECT_EQ(button.CurrentLook(), IconButton::Look::Normal);
+  EXPECT_EQ(button.ImageSlotFor(IconButton::Look::Normal), 4);
   const POINT centre = CentreOf(button.m_hWnd);
   winsim::MouseMove(centre.x, centre.y);
-  EXPECT_EQ(button.CurrentState(), IconButton::State::Hover);
-  EXPECT_EQ(button.ImageSlotFor(button.CurrentState()), 5);
+  EXPECT_EQ(button.CurrentLook(), IconButton::Look::Hover);
+  EXPECT_EQ(button.ImageSlotFor(button.CurrentLook()), 5);
   winsim::MouseDown();
-  EXPECT_EQ(button.CurrentState(), IconButton::State::Pushed);
-  EXPECT_EQ(button.ImageSlotFor(button.CurrentState()), 6);
+  EXPECT_EQ(button.CurrentLook(), IconButton::Look::Pushed);
+  EXPECT_EQ(button.ImageSlotFor(button.CurrentLook()), 6);
   winsim::MouseUp();
-  EXPECT_EQ(button.CurrentState(), IconButton::State::Hover);
+  EXPECT_EQ(button.CurrentLook(), IconButton::Look::Hover);
   // The mouse moves onto the parent: the hover ends at once, and comes back with the next visit.
   winsim::MouseMove(300, 300);
-  EXPECT_EQ(button.CurrentState(), IconButton::State::Normal);
+  EXPECT_EQ(button.CurrentLook(), IconButton::Look::Normal);
   winsim::MouseMove(centre.x, centre.y);
-  EXPECT_EQ(button.CurrentState(), IconButton::State::Hover);
+  EXPECT_EQ(button.CurrentLook(), IconButton::Look::Hover);
   winsim::MouseMove(300, 300);
-  EXPECT_EQ(button.CurrentState(), IconButton::State::Normal);
+  EXPECT_EQ(button.CurrentLook(), IconButton::Look::Normal);
   button.EnableWindow(FALSE);
-  EXPECT_EQ(button.CurrentState(), IconButton::State::Disabled);
-  EXPECT_EQ(button.ImageSlotFor(button.CurrentState()), 7);
+  EXPECT_EQ(button.CurrentLook(), IconButton::Look::Disabled);
+  EXPECT_EQ(button.ImageSlotFor(button.CurrentLook()), 7);
 
   // The painted image is the state's image: the disabled plus differs from the normal one.
   const winsim::Image disabled = winsim::CaptureWindow(button.m_hWnd);
@@ -60,27 +62,27 @@ TEST_F(IconButtonTest, MissingStatesFallBackToTheStateBelow) {
   CreateButton(button);
   // Only the normal picture, as the grid's case cells load it alone in some builds.
   EXPECT_TRUE(button.LoadImages(ThemedIconFolder(), L"TalvoPls-20x20", L"bmp", 1));
-  for (auto state : {IconButton::State::Normal, IconButton::State::Hover, IconButton::State::Pushed,
-                     IconButton::State::Disabled}) {
+  for (auto state : {IconButton::Look::Normal, IconButton::Look::Hover, IconButton::Look::Pushed,
+                     IconButton::Look::Disabled}) {
     EXPECT_EQ(button.ImageSlotFor(state), 0);
   }
   // The back and forward buttons' flags 112: no disabled image, so disabled shows the normal one.
   EXPECT_TRUE(button.LoadImages(ThemedIconFolder(), L"TalvoBck-26x26", L"bmp", 112));
-  EXPECT_EQ(button.ImageSlotFor(IconButton::State::Disabled), 4);
-  EXPECT_EQ(button.ImageSlotFor(IconButton::State::Pushed), 6);
+  EXPECT_EQ(button.ImageSlotFor(IconButton::Look::Disabled), 4);
+  EXPECT_EQ(button.ImageSlotFor(IconButton::Look::Pushed), 6);
   // A name that has no files loads nothing and says so.
   IconButton empty;
   EXPECT_FALSE(empty.LoadImages(ThemedIconFolder(), L"NoSuchIcon", L"bmp", 0xFF));
-  EXPECT_EQ(empty.ImageSlotFor(IconButton::State::Normal), -1);
+  EXPECT_EQ(empty.ImageSlotFor(IconButton::Look::Normal), -1);
 }
 
 TEST_F(IconButtonTest, PlainModeClicksItsParentAndOtherModesDoNot) {
   IconButton button;
-  CreateButton(button, 1027);
+  CreateButton(button);
   const POINT centre = CentreOf(button.m_hWnd);
   winsim::Click(centre.x, centre.y);
   ASSERT_EQ(CountParentMessages(WM_COMMAND), 1);
-  EXPECT_EQ(ParentMessages()[0].wParam, MAKEWPARAM(1027, BN_CLICKED));
+  EXPECT_EQ(ParentMessages()[0].wParam, MAKEWPARAM(kButtonId, BN_CLICKED));
 
   ParentMessages().clear();
   button.mode = kIconButtonScriptCopy;
@@ -165,25 +167,26 @@ TEST_F(IconButtonTest, AddCaseAndModeButtonsOpenTheirMenuForTheEditorWindow) {
   FakeCasePage page;
   IconButton addCase;
   addCase.mode = kIconButtonAddCase;
-  ASSERT_TRUE(addCase.Create(nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 36, 36), &page, 1029));
+  ASSERT_TRUE(addCase.Create(nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 36, 36), &page, kButtonId));
   const POINT centre = CentreOf(addCase.m_hWnd);
 
   page.request = {ModeMenuItems::Levels, false};
-  winsim::AnswerPopupMenu(3102);
+  winsim::AnswerPopupMenu(ID_MODE_POLYGON);
   winsim::Click(centre.x, centre.y);
-  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{3100, 3101, 3102, 3103, 3104}));
+  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{ID_MODE_VERTEX, ID_MODE_EDGE, ID_MODE_POLYGON, ID_MODE_BORDER, ID_MODE_ELEMENT}));
   EXPECT_EQ(winsim::ModalLog().back().items[2].text, L"Polygon Mode");
-  EXPECT_EQ(editor.commands, std::vector<UINT>{3102});
+  EXPECT_EQ(editor.commands, std::vector<UINT>{ID_MODE_POLYGON});
 
   page.request = {ModeMenuItems::Levels, true};  // an "Unwrap UVW" page
   winsim::AnswerPopupMenu(0);
   winsim::Click(centre.x, centre.y);
-  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{3100, 3101, 3102}));
+  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{ID_MODE_VERTEX, ID_MODE_EDGE, ID_MODE_POLYGON}));
 
   page.request = {ModeMenuItems::SubObjectCases, false};
-  winsim::AnswerPopupMenu(3212);
+  winsim::AnswerPopupMenu(ID_ADD_BORDER_MODE);
   winsim::Click(centre.x, centre.y);
-  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{3210, 3211, 3213, 3212, 3214}));
+  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{ID_ADD_VERTEX_MODE, ID_ADD_EDGE_MODE, ID_ADD_POLYGON_MODE,
+                                                 ID_ADD_BORDER_MODE, ID_ADD_ELEMENT_MODE}));
   EXPECT_EQ(winsim::ModalLog().back().items[3].text, L"Add Border Mode");
 
   // The tab strip's mode button always offers the modifier cases.
@@ -191,10 +194,10 @@ TEST_F(IconButtonTest, AddCaseAndModeButtonsOpenTheirMenuForTheEditorWindow) {
   modeButton.mode = kIconButtonModeMenu;
   ASSERT_TRUE(modeButton.Create(nullptr, WS_CHILD | WS_VISIBLE, CRect(50, 10, 62, 22), &page, 3200));
   const POINT modeCentre = CentreOf(modeButton.m_hWnd);
-  winsim::AnswerPopupMenu(3204);
+  winsim::AnswerPopupMenu(ID_ADD_OBJECT_MODE);
   winsim::Click(modeCentre.x, modeCentre.y);
-  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{3201, 3202, 3203, 3204}));
-  EXPECT_EQ(editor.commands, (std::vector<UINT>{3102, 3212, 3204}));
+  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{ID_ADD_EDITABLE_POLY, ID_ADD_EDIT_POLY, ID_ADD_UNWRAP_UVW, ID_ADD_OBJECT_MODE}));
+  EXPECT_EQ(editor.commands, (std::vector<UINT>{ID_MODE_POLYGON, ID_ADD_BORDER_MODE, ID_ADD_OBJECT_MODE}));
 }
 
 }  // namespace

@@ -18,13 +18,16 @@ TEST_F(InputContextMenuTest, OffersTheFourModifierPages) {
   const winsim::ModalRecord record = winsim::ModalLog().back();
   ASSERT_EQ(record.items.size(), 4u);
   const std::pair<UINT, std::wstring> expected[] = {
-      {3008, L"Add Editable Poly"}, {3009, L"Add Edit Poly"}, {3010, L"Add Unwrap UVW"}, {3019, L"Add Object Mode"}};
+      {ID_INPUT_MENU_EDITABLE_POLY, L"Add Editable Poly"},
+      {ID_INPUT_MENU_EDIT_POLY, L"Add Edit Poly"},
+      {ID_INPUT_MENU_UNWRAP_UVW, L"Add Unwrap UVW"},
+      {ID_INPUT_MENU_OBJECTS, L"Add Object Mode"}};
   for (size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(record.items[i].id, expected[i].first);
     EXPECT_EQ(record.items[i].text, expected[i].second);
   }
   ASSERT_EQ(CountParentMessages(WM_COMMAND), 1);
-  EXPECT_EQ(LOWORD(ParentMessages()[0].wParam), 3010);
+  EXPECT_EQ(LOWORD(ParentMessages()[0].wParam), ID_INPUT_MENU_UNWRAP_UVW);
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST_F(KeyButtonTest, MenuOffersTheCommandsOfTheKeysStateToTheEditor) {
   SetEditorWindow(editor_->m_hWnd);
   winsim::AnswerPopupMenu(ID_KEY_CREATE_FUNCTION);
   RightClick(key_);
-  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{3018, 0, 4003}));
+  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{ID_KEY_CREATE_FUNCTION, 0, ID_KEY_ASSIGN_LEARNING_INTERFACE}));
   EXPECT_EQ(EditorCommands(ID_KEY_CREATE_FUNCTION), 1);
   EXPECT_EQ(GetMenuKeyButton(), &key_);
 
@@ -89,13 +89,14 @@ TEST_F(KeyButtonTest, MenuOffersTheCommandsOfTheKeysStateToTheEditor) {
   key_.assignedText = L"Extrude";
   winsim::AnswerPopupMenu(ID_KEY_EDIT_FUNCTION);
   RightClick(key_);
-  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{3017, 3018, 3500, 0, 4003}));
+  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{ID_KEY_EDIT_FUNCTION, ID_KEY_CREATE_FUNCTION, ID_KEY_DELETE_ASSIGNMENT, 0,
+                                                 ID_KEY_ASSIGN_LEARNING_INTERFACE}));
   EXPECT_EQ(EditorCommands(ID_KEY_EDIT_FUNCTION), 1);
 
   key_.displayState = kKeyLearningInterface;
   winsim::AnswerPopupMenu(ID_KEY_DELETE_LEARNING_INTERFACE);
   RightClick(key_);
-  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{4005, 0, 3018}));
+  EXPECT_EQ(OfferedCommands(), (std::vector<UINT>{ID_KEY_DELETE_LEARNING_INTERFACE, 0, ID_KEY_CREATE_FUNCTION}));
   EXPECT_EQ(EditorCommands(ID_KEY_DELETE_LEARNING_INTERFACE), 1);
   EXPECT_EQ(strip_.Count(OpenAssignmentTabMessage), 0);  // a right click opens no page
 
@@ -129,19 +130,19 @@ TEST_F(KeyButtonTest, StatesLookDifferent) {
   const winsim::Image normal = winsim::CaptureWindow(key_.m_hWnd);
   const POINT centre = CentreOf(key_.m_hWnd);
   winsim::MouseMove(centre.x, centre.y);
-  EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Hover);
+  EXPECT_EQ(key_.CurrentLook(), KeyButton::Look::Hover);
   const winsim::Image hover = winsim::CaptureWindow(key_.m_hWnd);
   winsim::MouseDown();
-  EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Pushed);
+  EXPECT_EQ(key_.CurrentLook(), KeyButton::Look::Pushed);
   const winsim::Image pushed = winsim::CaptureWindow(key_.m_hWnd);
   // While pressed the button holds the mouse; released over the page, it is left.
   winsim::MouseMove(300, 200);
   winsim::MouseUp();
-  EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Normal);
+  EXPECT_EQ(key_.CurrentLook(), KeyButton::Look::Normal);
   winsim::MouseMove(centre.x, centre.y);
-  EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Hover);
+  EXPECT_EQ(key_.CurrentLook(), KeyButton::Look::Hover);
   winsim::MouseMove(300, 200);
-  EXPECT_EQ(key_.CurrentLook(), KeyButtonBase::Look::Normal);
+  EXPECT_EQ(key_.CurrentLook(), KeyButton::Look::Normal);
   EXPECT_NE(normal.rgba, hover.rgba);
   EXPECT_NE(hover.rgba, pushed.rgba);
   key_.assignedText = L"Extrude";
@@ -150,41 +151,6 @@ TEST_F(KeyButtonTest, StatesLookDifferent) {
   key_.Invalidate();
   EXPECT_NE(winsim::CaptureWindow(key_.m_hWnd).rgba, normal.rgba);
   EXPECT_FALSE(key_.textChanged);  // the paint took the new texts
-}
-
-TEST_F(KeyButtonTest, ScreenshotSheet) {
-  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
-    SetTheme(theme);
-    CWnd* sheet = CreateParent(560, 90, 100, 500);
-    KeyButton keys[8];
-    const wchar_t* captions[8] = {L"Q", L"W", L"E", L"R", L"T", L"Y", L"Shift", L"F"};
-    for (int i = 0; i < 8; ++i) {
-      const DWORD style = i < 6 ? 0x5000000B : (i == 6 ? 0x58000000 : 0x58000008);
-      const int width = i == 6 ? 65 : 60;
-      ASSERT_TRUE(keys[i].Create(captions[i], style, CRect(10 + 68 * i, 20, 10 + 68 * i + width, 20 + 56), sheet,
-                                 5000));
-      keys[i].secondText = i < 6 ? L"^" : L"";
-    }
-    keys[1].assigned = true;
-    keys[1].assignedText = L"Extrude Polygons";
-    keys[2].assigned = true;
-    keys[2].assignedText = L"Hovered";
-    keys[3].assigned = true;
-    keys[3].assignedText = L"Pushed";
-    keys[4].displayState = kKeyLearningInterface;
-    keys[4].assignedText = L"Learning Interface";
-    keys[5].EnableWindow(FALSE);
-    keys[5].assignedText = L"Disabled";
-    for (int i : {6, 7}) keys[i].overlayBox = keys[i].accentFrame = true;  // the overlay's boxes
-    keys[7].accentFrame = false;
-    const POINT over = CentreOf(keys[2].m_hWnd);
-    winsim::MouseMove(over.x, over.y);
-    keys[3].SetState(TRUE);
-    const auto path = ControlsTestOutput() /
-                      (std::string("key_button_") + (theme == kLightTheme ? "light" : "dark") + ".png");
-    EXPECT_TRUE(winsim::SaveWindowPng(sheet->m_hWnd, path.string()));
-    winsim::MouseMove(1, 1);
-  }
 }
 
 }  // namespace

@@ -90,42 +90,5 @@ TEST_F(KeyButtonVITest, TapPicturesExistInBothThemes) {
   }
 }
 
-TEST_F(KeyButtonVITest, ScreenshotSheet) {
-  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
-    SetTheme(theme);
-    CWnd* sheet = CreateParent(580, 200, 100, 500);
-    KeyButtonVI taps[4];
-    const wchar_t* names[4] = {L"Extrude", L"Bevel (hover)", L"Inset (pushed)", L"Not runnable"};
-    for (int i = 0; i < 4; ++i) {
-      const int x = 10 + (i % 2) * 190;
-      const int y = 10 + (i / 2) * 40;
-      ASSERT_TRUE(taps[i].Create(names[i], 0x50000000, CRect(x, y, x + 180, y + 34), sheet, 6000));
-      taps[i].tapCount = i + 1;
-      taps[i].tapPicture = taps[i].accentFrame = true;
-      taps[i].runnable = i < 3;
-    }
-    KeyButtonVI input;
-    KeyButtonVI mode;
-    KeyButtonVI count;
-    ASSERT_TRUE(input.Create(L"Editable Poly", 0x58000000, CRect(10, 100, 190, 134), sheet, 6000));
-    ASSERT_TRUE(mode.Create(L"vertex", 0x58000000, CRect(200, 100, 320, 134), sheet, 6000));
-    ASSERT_TRUE(count.Create(L"2", 0x58000000, CRect(330, 100, 382, 130), sheet, 6000));
-    for (KeyButtonVI* box : {&input, &mode, &count}) box->tapPicture = box->informationBox = true;
-    count.numberBox = true;
-    KeyButton keyBox;
-    KeyButton ctrl;
-    ASSERT_TRUE(keyBox.Create(L"Q", 0x58000008, CRect(400, 90, 452, 136), sheet, 6000));
-    ASSERT_TRUE(ctrl.Create(L"Ctrl", 0x58000000, CRect(460, 90, 525, 136), sheet, 6000));
-    for (KeyButton* key : {&keyBox, &ctrl}) key->overlayBox = key->accentFrame = true;
-    const POINT over = CentreOf(taps[1].m_hWnd);
-    winsim::MouseMove(over.x, over.y);
-    taps[2].SetState(TRUE);
-    const auto path = ControlsTestOutput() /
-                      (std::string("key_button_vi_") + (theme == kLightTheme ? "light" : "dark") + ".png");
-    EXPECT_TRUE(winsim::SaveWindowPng(sheet->m_hWnd, path.string()));
-    winsim::MouseMove(1, 1);
-  }
-}
-
 }  // namespace
 }  // namespace Talvo::testing

@@ -7,6 +7,8 @@
 namespace Talvo::testing {
 namespace {
 
+constexpr UINT kButtonId = 4000;
+
 // A parent whose command handler reads the chosen item, as the editor's pages do.
 class ReadingParent : public CWnd {
  public:
@@ -18,7 +20,7 @@ class ReadingParent : public CWnd {
 
  protected:
   BOOL OnCommand(WPARAM wParam, LPARAM) override {
-    if (LOWORD(wParam) == 4000 && HIWORD(wParam) == BN_CLICKED) chosen.push_back(button.GetChosenItem());
+    if (LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) chosen.push_back(button.GetChosenItem());
     return TRUE;
   }
 };
@@ -47,7 +49,7 @@ class MenuButtonTest : public ControlsTest {
 };
 
 TEST_F(MenuButtonTest, ItemsAreNumberedFromOneAndRenumberedAfterRemovals) {
-  ASSERT_TRUE(page_->button.Create(L"Layouts", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), 4000));
+  ASSERT_TRUE(page_->button.Create(L"Layouts", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), kButtonId));
   for (const wchar_t* name : {L"US", L"German", L"French", L"Nordic"}) page_->button.AddItem(name);
   page_->button.RemoveItem(1);
   page_->button.RemoveItem(7);   // outside the list: nothing
@@ -78,7 +80,7 @@ TEST_F(MenuButtonTest, ItemsAreNumberedFromOneAndRenumberedAfterRemovals) {
 }
 
 TEST_F(MenuButtonTest, CancelLeavesNothingChosenAndSendsNoCommand) {
-  ASSERT_TRUE(page_->button.Create(L"Functions ...", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), 4000));
+  ASSERT_TRUE(page_->button.Create(L"Functions ...", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), kButtonId));
   page_->button.AddItem(L"Extrude");
   winsim::AnswerPopupMenu(1);
   Open();
@@ -89,7 +91,7 @@ TEST_F(MenuButtonTest, CancelLeavesNothingChosenAndSendsNoCommand) {
 }
 
 TEST_F(MenuButtonTest, CaptionIsTheWindowTextAndShowItemSetsIt) {
-  ASSERT_TRUE(page_->button.Create(L"Layouts", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), 4000));
+  ASSERT_TRUE(page_->button.Create(L"Layouts", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), kButtonId));
   page_->button.AddItem(L"US");
   page_->button.AddItem(L"German");
   EXPECT_EQ(page_->button.GetWindowText(), L"Layouts");
@@ -100,7 +102,7 @@ TEST_F(MenuButtonTest, CaptionIsTheWindowTextAndShowItemSetsIt) {
 }
 
 TEST_F(MenuButtonTest, TheButtonShowsHotWhileTheMouseIsOverIt) {
-  ASSERT_TRUE(page_->button.Create(L"Layouts", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), 4000));
+  ASSERT_TRUE(page_->button.Create(L"Layouts", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 34), page_.get(), kButtonId));
   const winsim::Image normal = winsim::CaptureWindow(page_->button.m_hWnd);
   const POINT centre = CentreOf(page_->button.m_hWnd);
   winsim::MouseMove(centre.x, centre.y);

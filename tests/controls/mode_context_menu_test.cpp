@@ -23,13 +23,13 @@ std::vector<std::pair<UINT, std::wstring>> Items(ModeMenuRequest request) {
 TEST_F(ModeContextMenuTest, EachRequestOffersItsCommands) {
   using Items_ = std::vector<std::pair<UINT, std::wstring>>;
   EXPECT_EQ(Items({ModeMenuItems::Levels, false}),
-            (Items_{{3100, L"Vertex Mode"}, {3101, L"Edge Mode"}, {3102, L"Polygon Mode"}, {3103, L"Border Mode"},
-                    {3104, L"Element Mode"}}));
+            (Items_{{ID_MODE_VERTEX, L"Vertex Mode"}, {ID_MODE_EDGE, L"Edge Mode"}, {ID_MODE_POLYGON, L"Polygon Mode"}, {ID_MODE_BORDER, L"Border Mode"},
+                    {ID_MODE_ELEMENT, L"Element Mode"}}));
   EXPECT_EQ(Items({ModeMenuItems::SubObjectCases, true}),
-            (Items_{{3210, L"Add Vertex Mode"}, {3211, L"Add Edge Mode"}, {3213, L"Add Polygon Mode"}}));
+            (Items_{{ID_ADD_VERTEX_MODE, L"Add Vertex Mode"}, {ID_ADD_EDGE_MODE, L"Add Edge Mode"}, {ID_ADD_POLYGON_MODE, L"Add Polygon Mode"}}));
   EXPECT_EQ(Items({ModeMenuItems::ModifierCases, true}),
-            (Items_{{3201, L"Add Editable Poly"}, {3202, L"Add Edit Poly"}, {3203, L"Add Unwrap UVW"},
-                    {3204, L"Add Object Mode"}}));
+            (Items_{{ID_ADD_EDITABLE_POLY, L"Add Editable Poly"}, {ID_ADD_EDIT_POLY, L"Add Edit Poly"}, {ID_ADD_UNWRAP_UVW, L"Add Unwrap UVW"},
+                    {ID_ADD_OBJECT_MODE, L"Add Object Mode"}}));
 }
 
 }  // namespace

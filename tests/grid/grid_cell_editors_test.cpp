@@ -11,11 +11,7 @@ namespace {
 
 using GridCellEditorsTest = EditorGridTest;
 
-TEST_F(GridCellEditorsTest, ControlIdsPackRowAndColumnAndExtentsMakeRoomForAScrollBar) {
-  EXPECT_EQ(EditorControlId(3, 2), 0x00020003U);
-  EXPECT_EQ(ScriptButtonControlId(3, 2, 1), 0x00670003U);
-  EXPECT_EQ(EditorControlId(0x12345, 1), 0x00012345U);  // 16 bits each
-  EXPECT_EQ(EditorControlId(-1, -1), 0xFFFFFFFFU);
+TEST_F(GridCellEditorsTest, ExtentsMakeRoomForAScrollBar) {
   const CSize extent = EditorCellExtent(CSize(40, 2));
   EXPECT_EQ(extent.cx, 40 + ::GetSystemMetrics(SM_CXVSCROLL));
   EXPECT_EQ(extent.cy, ::GetSystemMetrics(SM_CYHSCROLL));
@@ -120,7 +116,8 @@ TEST_F(GridCellEditorsTest, AScriptDropDownListsTheScriptsWithFiveButtonsBesideI
   EXPECT_EQ(placed.Width(), cellRect.Width() - 100);
   const wchar_t* images[] = {L"Talvo_ScriptSave_h16", L"Talvo_ScriptLoad_h16", L"Talvo_ScriptCopy_h16",
                              L"Talvo_ScriptPaste_h16", L"Talvo_ScriptDel_h16"};
-  const int modes[] = {11, 14, 12, 13, 15};
+  const int modes[] = {kIconButtonScriptEdit, kIconButtonScriptOpen, kIconButtonScriptCopy, kIconButtonScriptPaste,
+                       kIconButtonScriptDelete};
   ASSERT_EQ(cell->GetButtons().size(), 5U);
   for (int i = 0; i < 5; ++i) {
     const IconButton& button = *cell->GetButtons()[static_cast<size_t>(i)];
@@ -142,7 +139,7 @@ TEST_F(GridCellEditorsTest, AScriptDropDownListsTheScriptsWithFiveButtonsBesideI
   for (const auto& button : cell->GetButtons()) EXPECT_FALSE(IsShown(*button));
 }
 
-TEST_F(GridCellEditorsTest, AScriptMissingFromTheListShowsNothingUntilASyncSelectsTheFirstEntry) {
+TEST_F(GridCellEditorsTest, AScriptMissingFromTheListShowsNotSelectedAndASyncFollowsTheList) {
   CGridCtrl* grid = MakeSizedGrid(8, 3);
   ASSERT_NE(grid, nullptr);
   auto* cell = MakeCell<GridCellDropDown>(*grid, 1, 2);
@@ -153,7 +150,7 @@ TEST_F(GridCellEditorsTest, AScriptMissingFromTheListShowsNothingUntilASyncSelec
   plain->SetOptions({L"One"});
   ASSERT_NE(cell->CreateEditor(), nullptr);
   ASSERT_NE(plain->CreateEditor(), nullptr);
-  EXPECT_EQ(cell->GetDropDown()->GetCurSel(), -1);
+  EXPECT_EQ(cell->GetDropDown()->GetCurSel(), 0);
 
   // A script added elsewhere reaches the list on the grid's re-synchronisation; the plain list stays.
   std::wstring id;

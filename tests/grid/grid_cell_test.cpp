@@ -58,24 +58,6 @@ TEST_F(GridCellTest, ACellTakesFormatMarginAndFontFromItsDefaultCellUntilCopied)
   EXPECT_TRUE(cell->IsDefaultFont());
 }
 
-TEST_F(GridCellTest, TheDefaultCellIsReadOnlyAndIgnoresDataStateAndCoordinates) {
-  CGridDefaultCell cell;
-  EXPECT_TRUE((cell.GetState() & GVIS_READONLY) != 0);
-  cell.SetData(5);
-  cell.SetState(GVIS_SELECTED);
-  cell.SetCoords(3, 4);
-  EXPECT_EQ(cell.GetData(), 0);
-  EXPECT_EQ(cell.GetState(), GVIS_READONLY);
-  EXPECT_EQ(cell.GetRow(), -1);
-  // Its size follows the font: wider than the bare default and a margin of a space.
-  EXPECT_GT(cell.GetWidth(), 30);
-  EXPECT_GT(cell.GetHeight(), 0);
-  EXPECT_GT(cell.GetMargin(), 0U);
-  cell.SetFont(nullptr);  // ignored
-  EXPECT_NE(cell.GetFont(), nullptr);
-  EXPECT_EQ(cell.GetStyle(), 0U);
-}
-
 TEST_F(GridCellTest, MeasuringNullTextGivesTheDefaultSizeAndWordBreakMeasuresTheWidestLine) {
   CGridCtrl* grid = MakeGrid();
   ASSERT_NE(grid, nullptr);

@@ -7,6 +7,7 @@
 #include "grid/grid_cell_icon_button.h"
 #include "grid/tree_grid_ctrl.h"
 #include "grid_cell_editors_fixture.h"
+#include "grid_menu_ids.h"
 #include "model/vocabulary.h"
 
 namespace Talvo::testing {
@@ -41,9 +42,6 @@ TEST_F(GridEditorsTest, TheCornerWidgetsAreMadeOnceAndKeepTheirPlaces) {
   EXPECT_EQ(button->column, -1);
   EXPECT_EQ(button->GetParent(), grid);
   EXPECT_EQ(button->ImagePath(0), ProjectIconFolder() + L"Icons/TalvoPls-20x20_n_i.bmp");
-  EXPECT_EQ(button->ImagePath(6), ProjectIconFolder() + L"Icons/TalvoPls-20x20_p_a.bmp");
-  EXPECT_TRUE(button->ImagePath(1).empty());  // flags 113
-  EXPECT_EQ(label->GetText(), L"Add Element Count Case");
   EXPECT_EQ(label->GetWindowText(), L"Add Element Count Case");
   EXPECT_EQ(RectInParent(*button), CRect(17, 8, 37, 28));
   EXPECT_EQ(RectInParent(*label), CRect(52, 8, 285, 38));
@@ -309,8 +307,8 @@ TEST_F(GridCaseMenuTest, OnlyTapRowsOfTheCaseColumnsOpenTheMenu) {
   EXPECT_EQ(record.mode, L"vertex");
   // The case menu: Copy, and Paste greyed while no case is copied.
   ASSERT_GE(lastMenu_.size(), 2U);
-  EXPECT_EQ(lastMenu_[0].id, 3012U);
-  EXPECT_EQ(lastMenu_[1].id, 3013U);
+  EXPECT_EQ(lastMenu_[0].id, kCopyCaseCommand);
+  EXPECT_EQ(lastMenu_[1].id, kPasteCaseCommand);
   EXPECT_FALSE(lastMenu_[1].enabled);
 
   ASSERT_TRUE(RightClick(*grid, 8, 2));
@@ -361,7 +359,7 @@ TEST_F(GridCaseMenuTest, AScriptDropDownOffersTheScriptCommands) {
   const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
   ASSERT_EQ(log.size(), 1U);
   ASSERT_FALSE(log[0].items.empty());
-  EXPECT_EQ(log[0].items[0].id, 3030U);
+  EXPECT_EQ(log[0].items[0].id, kNewScriptCommand);
   EXPECT_EQ(GetCaseClipboard().column, 10);
 
   // A disabled script list is no script cell.
@@ -370,7 +368,7 @@ TEST_F(GridCaseMenuTest, AScriptDropDownOffersTheScriptCommands) {
   winsim::AnswerPopupMenu(0);
   grid->ShowContextMenu(0, rect.CenterPoint());
   ASSERT_EQ(winsim::ModalLog().size(), 1U);
-  EXPECT_EQ(winsim::ModalLog()[0].items[0].id, 3012U);
+  EXPECT_EQ(winsim::ModalLog()[0].items[0].id, kCopyCaseCommand);
 }
 
 TEST_F(GridCaseMenuTest, OtherPagesAndEmptyFunctionFoldersOpenNothing) {
@@ -395,40 +393,6 @@ TEST_F(GridCaseMenuTest, OtherPagesAndEmptyFunctionFoldersOpenNothing) {
   wheel->ShowContextMenu(0, rect.CenterPoint());
   EXPECT_TRUE(winsim::ModalLog().empty());
   EXPECT_EQ(GetCaseClipboard().grid, nullptr);
-}
-
-TEST_F(GridEditorsTest, AGridOfEditorCellsLooksRight) {
-  UsePage<FunctionEditorTab>();
-  CGridCtrl* grid = MakeSizedGrid(8, 3, {10, 10, 560, 310});
-  ASSERT_NE(grid, nullptr);
-  grid->SetColumnWidth(0, 120);
-  grid->SetColumnWidth(1, 260);
-  grid->SetColumnWidth(2, 160);
-  for (int row = 0; row < 8; ++row) grid->SetRowHeight(row, 32);
-  auto* plus = MakeCell<GridCellIconButton>(*grid, 1, 0);
-  plus->SetText(L"Tap");
-  plus->CreateButton();
-  auto* options = MakeCell<GridCellDropDown>(*grid, 1, 1);
-  options->SetOptions({L"Select", L"Move", L"Rotate"});
-  options->SetText(L"Move");
-  auto* scripts = MakeCell<GridCellDropDown>(*grid, 2, 1);
-  scripts->listKind = kScriptListKind;
-  auto* edit = MakeCell<GridCellEdit>(*grid, 3, 1);
-  edit->withButtons = 1;
-  edit->SetText(L"print \"hello\"");
-  edit->CreateEditor();
-  auto* spin = MakeCell<GridCellSpinEdit>(*grid, 4, 1);
-  spin->value = 300;
-  spin->CreateEditor();
-  grid->PlaceCellEditors();
-  winsim::PumpMessages();
-
-  EXPECT_TRUE(winsim::SaveWindowPng(grid->m_hWnd, TestOutputPath("grid_editor_cells.png")));
-  // The drop-down's editor covers its cell.
-  const winsim::Image image = winsim::CaptureWindow(grid->m_hWnd);
-  CRect cell;
-  ASSERT_TRUE(grid->GetCellRect(1, 1, &cell));
-  EXPECT_NE(image.Pixel(cell.left + 30, cell.top + 15), image.Pixel(cell.left + 30, cell.top + 1));
 }
 
 }  // namespace

@@ -44,12 +44,6 @@ TEST_F(GridKeyboardTest, ArrowsMoveTheFocusAndShiftExtendsFromTheStart) {
   // A plain arrow selects only the new focus cell again.
   winsim::KeyPress(VK_LEFT);
   EXPECT_EQ(Selected(*grid), (Cells{{3, 1}}));
-  // The edges stop the focus.
-  winsim::KeyPress(VK_LEFT);
-  winsim::KeyPress(VK_LEFT);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(3, 0));
-  for (int i = 0; i < 5; ++i) winsim::KeyPress(VK_UP);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(0, 0));
   EXPECT_EQ(grid->GetMouseMode(), MOUSE_NOTHING);
 }
 
@@ -61,69 +55,84 @@ TEST_F(GridKeyboardTest, ShiftArrowWithoutASelectionStartExtendsFromTheFocusCell
   EXPECT_EQ(grid->GetSelectedCellRange(), CCellRange(1, 1, 2, 1));
 }
 
-TEST_F(GridKeyboardTest, UpAndDownSkipHiddenRows) {
-  RecordingGrid* grid = MakeInputGrid(6, 2);
+// One key stroke: a virtual key, with a modifier held (0: none).
+struct Stroke {
+  int modifier;
+  int key;
+};
+
+// Focus walks: from a clicked cell of a grid whose listed rows are hidden, keys lead to a focus cell.
+struct FocusWalk {
+  const char* name;
+  int rows;
+  int columns;
+  std::vector<int> hiddenRows;
+  CCellID start;
+  std::vector<Stroke> keys;
+  CCellID focus;
+};
+
+class GridFocusWalkTest : public GridInputTest, public ::testing::WithParamInterface<FocusWalk> {};
+
+TEST_P(GridFocusWalkTest, KeysLeadToTheFocusCell) {
+  const FocusWalk& walk = GetParam();
+  RecordingGrid* grid = MakeInputGrid(walk.rows, walk.columns);
   ASSERT_NE(grid, nullptr);
-  grid->SetRowHeight(2, 0);
-  grid->SetRowHeight(3, 0);
-  grid->SetRowHeight(5, 0);
-  ClickCell(*grid, 1, 0);
-  winsim::KeyPress(VK_DOWN);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(4, 0));
-  // No visible row below: the focus stays.
-  winsim::KeyPress(VK_DOWN);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(4, 0));
-  winsim::KeyPress(VK_UP);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 0));
+  for (int row : walk.hiddenRows) grid->SetRowHeight(row, 0);
+  CRect start;
+  ASSERT_TRUE(grid->GetCellRect(walk.start.row, walk.start.col, &start));
+  grid->ClientToScreen(&start);
+  winsim::Click(start.CenterPoint().x, start.CenterPoint().y);
+  for (const Stroke& stroke : walk.keys) {
+    if (stroke.modifier != 0) {
+      PressWith(stroke.modifier, stroke.key);
+    } else {
+      winsim::KeyPress(stroke.key);
+    }
+  }
+  EXPECT_EQ(grid->GetFocusCell(), walk.focus);
+  EXPECT_EQ(Selected(*grid), (Cells{{walk.focus.row, walk.focus.col}}));
 }
 
-TEST_F(GridKeyboardTest, TabWrapsBetweenRowsAndStopsAtTheLastCell) {
+constexpr Stroke kDown{0, VK_DOWN};
+constexpr Stroke kUp{0, VK_UP};
+constexpr Stroke kLeft{0, VK_LEFT};
+constexpr Stroke kTab{0, VK_TAB};
+constexpr Stroke kShiftTab{VK_SHIFT, VK_TAB};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, GridFocusWalkTest,
+    ::testing::Values(
+        FocusWalk{"LeftStopsAtTheFirstColumn", 5, 4, {}, {3, 1}, {kLeft, kLeft, kLeft}, {3, 0}},
+        FocusWalk{"UpStopsAtTheFirstRow", 5, 4, {}, {3, 0}, {kUp, kUp, kUp, kUp, kUp}, {0, 0}},
+        FocusWalk{"DownSkipsHiddenRows", 6, 2, {2, 3, 5}, {1, 0}, {kDown}, {4, 0}},
+        FocusWalk{"DownStopsWithoutAVisibleRowBelow", 6, 2, {2, 3, 5}, {1, 0}, {kDown, kDown}, {4, 0}},
+        FocusWalk{"UpSkipsHiddenRows", 6, 2, {2, 3, 5}, {4, 0}, {kUp}, {1, 0}},
+        FocusWalk{"EndGoesToTheLastColumn", 6, 4, {5}, {2, 1}, {{0, VK_END}}, {2, 3}},
+        FocusWalk{"HomeGoesToTheFirstColumn", 6, 4, {5}, {2, 1}, {{0, VK_HOME}}, {2, 0}},
+        FocusWalk{"CtrlEndGoesToTheLastVisibleRow", 6, 4, {5}, {2, 1}, {{VK_CONTROL, VK_END}}, {4, 3}},
+        FocusWalk{"CtrlHomeGoesToTheFirstCell", 6, 4, {5}, {2, 1}, {{VK_CONTROL, VK_HOME}}, {0, 0}},
+        // Everything fits, so the view does not move and the page keys jump to the last and first rows.
+        FocusWalk{"PageDownInAViewThatFitsGoesToTheLastRow", 6, 4, {5}, {2, 0}, {{0, VK_NEXT}}, {4, 0}},
+        FocusWalk{"PageUpInAViewThatFitsGoesToTheFirstRow", 6, 4, {5}, {2, 0}, {{0, VK_PRIOR}}, {0, 0}},
+        FocusWalk{"TabMovesRight", 3, 3, {1}, {0, 1}, {kTab}, {0, 2}},
+        FocusWalk{"TabWrapsToTheNextVisibleRow", 3, 3, {1}, {0, 2}, {kTab}, {2, 0}},
+        FocusWalk{"TabStopsAtTheLastCell", 3, 3, {1}, {2, 1}, {kTab, kTab}, {2, 2}},
+        FocusWalk{"ShiftTabMovesLeft", 3, 3, {1}, {2, 2}, {kShiftTab, kShiftTab}, {2, 0}},
+        FocusWalk{"ShiftTabWrapsToThePreviousVisibleRowsEnd", 3, 3, {1}, {2, 0}, {kShiftTab}, {0, 2}}),
+    [](const ::testing::TestParamInfo<FocusWalk>& info) { return std::string(info.param.name); });
+
+TEST_F(GridKeyboardTest, TabAtTheLastCellTellsNothingAndTypesNothing) {
   RecordingGrid* grid = MakeInputGrid(3, 3);
   ASSERT_NE(grid, nullptr);
-  grid->SetRowHeight(1, 0);
-  ClickCell(*grid, 0, 1);
+  ClickCell(*grid, 2, 1);
   winsim::KeyPress(VK_TAB);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(0, 2));
-  winsim::KeyPress(VK_TAB);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 0));  // the hidden row is skipped
-  EXPECT_EQ(grid->GetSelectionStartCell(), CCellID(2, 0));
-  winsim::KeyPress(VK_TAB);
-  winsim::KeyPress(VK_TAB);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 2));
+  EXPECT_EQ(grid->GetSelectionStartCell(), CCellID(2, 2));
   parent_->received.clear();
   winsim::KeyPress(VK_TAB);
   EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 2));
   EXPECT_TRUE(Notifications().empty());
-  // Tab types no character into the cell.
   EXPECT_EQ(grid->Count("edit"), 0);
-
-  // Shift+Tab walks back and wraps to the last column of the previous visible row; Tab restarts the selection.
-  PressWith(VK_SHIFT, VK_TAB);
-  PressWith(VK_SHIFT, VK_TAB);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 0));
-  PressWith(VK_SHIFT, VK_TAB);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(0, 2));
-  EXPECT_EQ(Selected(*grid), (Cells{{0, 2}}));
-}
-
-TEST_F(GridKeyboardTest, HomeEndAndPagesReachTheEdges) {
-  RecordingGrid* grid = MakeInputGrid(6, 4);
-  ASSERT_NE(grid, nullptr);
-  grid->SetRowHeight(5, 0);
-  ClickCell(*grid, 2, 1);
-  winsim::KeyPress(VK_END);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 3));
-  winsim::KeyPress(VK_HOME);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 0));
-  PressWith(VK_CONTROL, VK_END);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(4, 3));  // the last visible row
-  PressWith(VK_CONTROL, VK_HOME);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(0, 0));
-  // Everything fits, so the view does not move and the page keys jump to the last and first rows.
-  winsim::KeyPress(VK_NEXT);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(4, 0));
-  winsim::KeyPress(VK_PRIOR);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(0, 0));
 }
 
 TEST_F(GridKeyboardTest, PageDownMovesTheFocusWithTheView) {

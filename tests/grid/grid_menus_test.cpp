@@ -9,6 +9,7 @@
 #include "grid/function_editor_page.h"
 #include "grid/grid_cell_icon_button.h"
 #include "grid_fixture.h"
+#include "grid_menu_ids.h"
 #include "model/talvo.h"
 #include "model/vocabulary.h"
 
@@ -89,7 +90,7 @@ TEST_F(GridMenusTest, CaseRowMenuOffersCopyAndPasteOnceACaseIsCopied) {
   GridContextMenu menu(grid_.get(), CPoint(10, 20), FALSE);
   ASSERT_TRUE(menu.Build());
   EXPECT_EQ(Items(menu),
-            (std::vector<Item>{{3012, L"Copy", false}, {3013, L"Paste", true}, {0, L"-", false}, {0, L"-", false}}));
+            (std::vector<Item>{{kCopyCaseCommand, L"Copy", false}, {kPasteCaseCommand, L"Paste", true}, {0, L"-", false}, {0, L"-", false}}));
   EXPECT_EQ(menu.GetOwnerGrid(), grid_.get());
   EXPECT_EQ(menu.GetScreenPoint(), CPoint(10, 20));
 
@@ -102,36 +103,38 @@ TEST_F(GridMenusTest, CaseRowMenuOffersCopyAndPasteOnceACaseIsCopied) {
 TEST_F(GridMenusTest, ScriptCellMenuOffersTheScriptCommands) {
   GridContextMenu menu(grid_.get(), CPoint(), TRUE);
   ASSERT_TRUE(menu.Build());
-  EXPECT_EQ(Items(menu), (std::vector<Item>{{3030, L"New", false},
-                                            {3031, L"Open", false},
+  EXPECT_EQ(Items(menu), (std::vector<Item>{{kNewScriptCommand, L"New", false},
+                                            {kOpenScriptCommand, L"Open", false},
                                             {0, L"-", false},
-                                            {3032, L"Edit", false},
-                                            {3033, L"Rename", false},
+                                            {kEditScriptCommand, L"Edit", false},
+                                            {kRenameScriptCommand, L"Rename", false},
                                             {0, L"-", false},
-                                            {3034, L"Copy", false},
-                                            {3035, L"Paste", false},
+                                            {kCopyScriptCommand, L"Copy", false},
+                                            {kPasteScriptCommand, L"Paste", false},
                                             {0, L"-", false},
-                                            {3036, L"Delete", false}}));
+                                            {kDeleteScriptCommand, L"Delete", false}}));
 }
 
 TEST_F(GridMenusTest, FirstRowButtonOffersSelectionCountsByWhetherTheInputIsGlobal) {
   GridNodeContextMenu plain(Button(0, 1), CPoint());
   ASSERT_TRUE(plain.Build());
-  EXPECT_EQ(Items(plain), (std::vector<Item>{{3120, L"Add 0 selected", false},
-                                             {3121, L"Add 1 selected", false},
-                                             {3122, L"Add 2 selected", false},
-                                             {3123, L"Add More than 2 selected", false}}));
+  EXPECT_EQ(Items(plain), (std::vector<Item>{{kFirstSelectionCommand, L"Add 0 selected", false},
+                                             {kFirstSelectionCommand + 1, L"Add 1 selected", false},
+                                             {kFirstSelectionCommand + 2, L"Add 2 selected", false},
+                                             {kFirstSelectionCommand + 3, L"Add More than 2 selected", false}}));
 
   // "No modifier" at level "global", and the corner button on a page whose input the function has global.
   page_->name = L"No modifier";
   page_->level = L"global";
   GridNodeContextMenu noModifier(Button(0, 1), CPoint());
   ASSERT_TRUE(noModifier.Build());
-  EXPECT_EQ(Ids(noModifier), (std::vector<UINT>{3130, 3131, 3132, 3133}));
+  EXPECT_EQ(Ids(noModifier), (std::vector<UINT>{kFirstContextSelectionCommand, kFirstContextSelectionCommand + 1,
+                                                  kFirstContextSelectionCommand + 2, kFirstContextSelectionCommand + 3}));
   page_->level = L"edge";
   GridNodeContextMenu atLevel(Button(0, 1), CPoint());
   ASSERT_TRUE(atLevel.Build());
-  EXPECT_EQ(Ids(atLevel), (std::vector<UINT>{3120, 3121, 3122, 3123}));
+  EXPECT_EQ(Ids(atLevel), (std::vector<UINT>{kFirstSelectionCommand, kFirstSelectionCommand + 1, kFirstSelectionCommand + 2,
+                                               kFirstSelectionCommand + 3}));
 
   XmlFunction* function = GetTalvo().CreateFunction(kKindContextElements);
   ASSERT_NE(function, nullptr);
@@ -141,7 +144,8 @@ TEST_F(GridMenusTest, FirstRowButtonOffersSelectionCountsByWhetherTheInputIsGlob
   function->SetInputGlobal(L"Edit Poly", true);
   GridNodeContextMenu corner(Button(-1, -1), CPoint());
   ASSERT_TRUE(corner.Build());
-  EXPECT_EQ(Ids(corner), (std::vector<UINT>{3130, 3131, 3132, 3133}));
+  EXPECT_EQ(Ids(corner), (std::vector<UINT>{kFirstContextSelectionCommand, kFirstContextSelectionCommand + 1,
+                                                  kFirstContextSelectionCommand + 2, kFirstContextSelectionCommand + 3}));
   // No case was handed to the editor window for the first row.
   EXPECT_EQ(GetCellMenuRecord().selection, -1);
 }
@@ -165,8 +169,8 @@ TEST_F(GridMenusTest, RowButtonsOfferTheirRowKindAndHandTheCaseToTheEditor) {
   ASSERT_TRUE(modifiers.Build());
   const std::vector<Item> items = Items(modifiers);
   ASSERT_EQ(items.size(), 8U);
-  EXPECT_EQ(items.front(), (Item{282, L"Tap", false}));
-  EXPECT_EQ(items.back(), (Item{289, L"Shift + Ctrl + Alt + Tap", false}));
+  EXPECT_EQ(items.front(), (Item{kFirstKeyModifierCommand, L"Tap", false}));
+  EXPECT_EQ(items.back(), (Item{kFirstKeyModifierCommand + 7, L"Shift + Ctrl + Alt + Tap", false}));
   const CellMenuRecord& record = GetCellMenuRecord();
   EXPECT_EQ(record.selection, 2);
   EXPECT_EQ(record.modifiers, 11);
@@ -181,10 +185,10 @@ TEST_F(GridMenusTest, RowButtonsOfferTheirRowKindAndHandTheCaseToTheEditor) {
   MenuKind(2, 2, GridCellIconButton::kTapCountMenu);
   GridNodeContextMenu taps(Button(2, 2, -1, 3, 1), CPoint());
   ASSERT_TRUE(taps.Build());
-  EXPECT_EQ(Items(taps), (std::vector<Item>{{290, L"Single Tap", false},
-                                            {291, L"Double Tap", false},
-                                            {292, L"Triple Tap", false},
-                                            {293, L"Quadra Tap", false}}));
+  EXPECT_EQ(Items(taps), (std::vector<Item>{{kFirstTapCountCommand, L"Single Tap", false},
+                                            {kFirstTapCountCommand + 1, L"Double Tap", false},
+                                            {kFirstTapCountCommand + 2, L"Triple Tap", false},
+                                            {kFirstTapCountCommand + 3, L"Quadra Tap", false}}));
 
   // Another kind, a plain cell or no cell at all: no items.
   MenuKind(3, 0, 5);
@@ -200,14 +204,14 @@ TEST_F(GridMenusTest, RowButtonsOfferTheirRowKindAndHandTheCaseToTheEditor) {
 TEST_F(GridMenusTest, ClickOnACellButtonTracksTheNodeMenu) {
   MenuKind(2, 2, GridCellIconButton::kTapCountMenu);
   CellIconButton* button = Button(2, 2, 1, 3, 1);
-  winsim::AnswerPopupMenu(292);
+  winsim::AnswerPopupMenu(kFirstTapCountCommand + 2);
   button->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
   ASSERT_EQ(log.size(), 1U);
   EXPECT_EQ(log[0].kind, winsim::ModalKind::PopupMenu);
   ASSERT_EQ(log[0].items.size(), 4U);
-  EXPECT_EQ(log[0].items[2].id, 292U);
-  EXPECT_EQ(log[0].result, 292);
+  EXPECT_EQ(log[0].items[2].id, kFirstTapCountCommand + 2);
+  EXPECT_EQ(log[0].result, static_cast<int>(kFirstTapCountCommand + 2));
   EXPECT_TRUE(GetCellMenuRecord().menuOpen);
 
   // A button whose row has no menu kind tracks nothing.

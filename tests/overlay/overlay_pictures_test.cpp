@@ -1,20 +1,10 @@
-// What the overlay looks like: a transparent background around opaque boxes with text, and the tour's
-// pictures of it in both themes.
-#include <cstdlib>
+// What the overlay looks like: a transparent background around opaque boxes with text.
 #include <set>
 
 #include "form_fixture.h"
-#include "overlay/overlay_tour.h"
 
 namespace Talvo::testing {
 namespace {
-
-std::filesystem::path TestOutput() {
-  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
-  std::filesystem::path path = folder && *folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path();
-  std::filesystem::create_directories(path);
-  return path;
-}
 
 // How many different colours a box of the picture holds (a box with text holds several).
 size_t ColoursIn(const winsim::Image& image, const RECT& box) {
@@ -41,23 +31,6 @@ TEST_F(FormTest, BoxesAreOpaqueAndTheRestIsTransparent) {
     EXPECT_EQ(image.Alpha((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2), 255) << Caption(box);
     EXPECT_GT(ColoursIn(image, rect), 2u) << Caption(box);
   }
-}
-
-TEST_F(FormTest, TourSavesThePicturesInBothThemes) {
-  const std::filesystem::path folder = TestOutput();
-  std::filesystem::remove(folder / "overlay-light.png");
-  std::filesystem::remove(folder / "overlay-dark.png");
-  INode* node = hostsim::AddEditablePoly(L"Plane", hostsim::MakeGridMesh(2, 2), EP_SL_OBJECT);
-  hostsim::SelectNodes({node});
-  AddActionCase(*function_, {kInputOverrideMode, kModeGlobal, 0, 2, 3}, L"Cut");
-  ASSERT_TRUE(ShowOverlayForTour('Q', 11, folder, {"light", "dark"}));
-  EXPECT_TRUE(std::filesystem::exists(folder / "overlay-light.png"));
-  EXPECT_TRUE(std::filesystem::exists(folder / "overlay-dark.png"));
-  EXPECT_EQ(viFormDlg, nullptr);
-  EXPECT_TRUE(AcceleratorsEnabled());
-
-  // Without an overlay to show there is nothing to save.
-  EXPECT_FALSE(ShowOverlayForTour('Z', 3, folder, {"light"}));
 }
 
 }  // namespace

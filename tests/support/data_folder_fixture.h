@@ -1,0 +1,102 @@
+// Shared set-up of tests that need a data folder: a fresh window system and class library, a host started
+// on a temporary root folder of the running test's own (icons from this checkout's resources/icons), and
+// saving of pictures that checks the window follows the host theme.
+#pragma once
+
+#include <windows.h>
+#include <win32/simulation.h>
+
+#include <gtest/gtest.h>
+#include <host/colors.h>
+#include <host/directories.h>
+#include <host/simulation.h>
+#include <mfc/simulation.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace Talvo::testing {
+
+// Where pictures go: $TALVO_TEST_OUTPUT (created when missing), else the temporary folder.
+inline std::filesystem::path TestOutputFolder() {
+  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
+  std::filesystem::path path = folder && *folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path();
+  std::filesystem::create_directories(path);
+  return path;
+}
+
+// The colour most pixels of a picture have.
+inline COLORREF DominantColour(const winsim::Image& image) {
+  std::map<COLORREF, int> counts;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) ++counts[image.Pixel(x, y)];
+  }
+  const auto most = std::max_element(counts.begin(), counts.end(),
+                                     [](const auto& a, const auto& b) { return a.second < b.second; });
+  return most == counts.end() ? CLR_INVALID : most->first;
+}
+
+// The main colour of each picture saved in each theme, by picture name.
+inline std::map<std::string, std::map<AppFrameColorTheme, COLORREF>>& SavedPictureColours() {
+  static std::map<std::string, std::map<AppFrameColorTheme, COLORREF>> colours;
+  return colours;
+}
+
+// Saves a window as "<name>_light.png" or "<name>_dark.png" by the current host theme and notes the colour
+// most of it has, so that the test's end can check that the picture follows the theme.
+inline void SaveThemedPicture(HWND window, const std::string& name) {
+  const AppFrameColorTheme theme = ColorMan()->GetAppFrameColorTheme();
+  const auto path = TestOutputFolder() / (name + (theme == kDarkTheme ? "_dark.png" : "_light.png"));
+  EXPECT_TRUE(winsim::SaveWindowPng(window, path.string())) << path;
+  SavedPictureColours()[name][theme] = DominantColour(winsim::CaptureWindow(window));
+}
+
+// A picture saved in both themes must not look the same in both.
+inline void ExpectPicturesFollowTheTheme() {
+  for (const auto& [name, colours] : SavedPictureColours()) {
+    if (colours.size() == 2) {
+      EXPECT_NE(colours.at(kLightTheme), colours.at(kDarkTheme)) << name;
+    }
+  }
+  SavedPictureColours().clear();
+}
+
+// A host started on a temporary root folder named after the running test, removed again when it ends.
+class DataFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    winsim::Reset();
+    mfcsim::Reset();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "-" + info->name();
+    std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests carry slashes
+    root_ = std::filesystem::temp_directory_path() / ("talvo-" + std::to_string(getpid()) + "-" + name);
+    std::filesystem::remove_all(root_);
+    hostsim::Start(root_.wstring());
+    const auto icons = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
+                       "icons" / "";
+    hostsim::SetDirectory(APP_ICONS_DIR, icons.wstring());
+  }
+
+  void TearDown() override {
+    ExpectPicturesFollowTheTheme();
+    mfcsim::Reset();
+    hostsim::Shutdown();
+    winsim::Reset();
+    std::filesystem::remove_all(root_);
+  }
+
+  // Switches the host theme and pumps, so that windows repaint as on the host's notification.
+  static void SetTheme(AppFrameColorTheme theme) {
+    hostsim::SetTheme(theme);
+    winsim::PumpMessages();
+  }
+
+  std::filesystem::path root_;
+};
+
+}  // namespace Talvo::testing
