@@ -88,14 +88,12 @@ void PasteScript(CWnd* page, CellDropDown* dropDown) {
       std::wstring id;
       scripts->AddScript(name, *text, id);
       RefreshScriptNames();
-      CellDropDown* current = LiveDropDown(dropDown, dropDownWindow);
-      SelectScriptInCell(current, id);
-      SendScriptsChangedAndApply(current);
+      SelectScriptInCell(LiveDropDown(dropDown, dropDownWindow), id);
     } else {
       WarnScriptsDocumentMissing();
     }
   }
-  // Whatever the answer, the lists are refreshed and the case takes the drop-down's current choice.
+  // Whatever the answer, the lists are refreshed and the case takes the drop-down's current choice, once.
   SendScriptsChangedAndApply(LiveDropDown(dropDown, dropDownWindow), pageWindow);
 }
 

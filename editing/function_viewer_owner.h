@@ -18,9 +18,9 @@ class iFunctionViewerOwner {
   ~iFunctionViewerOwner() = default;
 };
 
-// The function the viewer under `owner` shows: the current profile's function for the owner's key (the
-// main settings' selected-function index when `owner` carries no key). Null without a current profile or
-// when the key has no function of the function folder.
+// The function the viewer under `owner` shows: the current profile's function for the owner's key (null
+// without a current profile or when the key has no function of the function folder); the current
+// function when `owner` is no key-assignment page.
 XmlFunction* FindShownFunction(CWnd* owner);
 
 }  // namespace Talvo

@@ -554,31 +554,41 @@ void WheelEventsEditorTab::ApplyUnit(GridCellDropDown& cell, int row, const std:
   auto& action = *reinterpret_cast<ActionRecord*>(cell.actionRecord);
   const std::string key = WideToUtf8(Lower(cell.modeKeyword));
   auto record = action.modifiers.find(key);
-  if (record == action.modifiers.end()) return;
+  XmlWheelEvents* document = Document();
+  if (record == action.modifiers.end() || document == nullptr) return;
   const bool world = newText == "world";
+  // The texts change first (screen units drop the decimals); the record and the editors then take the
+  // numbers from the new texts, so that what is shown and what is stored agree.
+  document->SetUnits(key, action, world);
   record->second.screenUnits = world ? 0 : 1;
   cell.SetText(world ? L"WORLD" : L"SCREEN");
+  const XmlNode* modifier = action.element != nullptr ? action.element->first_node(key.c_str()) : nullptr;
   for (int column : kSpinColumns) {
     auto* spin = dynamic_cast<GridCellSpinEdit*>(grid_.GetCell(row, column));
     if (spin == nullptr) continue;
     spin->unitText = world ? L"WORLD" : L"SCREEN";
+    float& field = FieldOf(record->second, spin->fieldTag);
+    const XmlNode* valueNode = modifier != nullptr ? modifier->first_node(AttributeKeyOf(spin->fieldTag)) : nullptr;
+    if (valueNode != nullptr) {
+      if (auto number = ParseWheelValueText(XmlDocument::Text(valueNode))) field = static_cast<float>(*number);
+    }
     CellSpinEdit* editor = spin->GetSpinEdit();
     if (editor == nullptr) {
-      // Not shown yet: the editor it makes on first showing takes the new unit's mode.
+      // Not shown yet: the editor it makes on first showing takes the new unit's mode and value.
       PrepareSpinEditor(*spin);
       continue;
     }
-    if (editor->IsFloatMode() == world) continue;
-    // The mode switch keeps the value; the page's range is set again for the new mode.
+    // The page's range is set again for the new mode.
     if (world) {
       editor->SetFloatMode();
       editor->SetRange(-kValueLimit, kValueLimit);
+      editor->SetPos(field);
     } else {
       editor->SetIntegerMode();
       editor->SetRange(-static_cast<int>(kValueLimit), static_cast<int>(kValueLimit));
+      editor->SetPos(static_cast<int>(field));
     }
   }
-  Document()->SetUnits(key, action, world);
 }
 
 LRESULT WheelEventsEditorTab::OnValueEdited(WPARAM /*wParam*/, LPARAM lParam) {

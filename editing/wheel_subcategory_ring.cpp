@@ -23,7 +23,7 @@ std::list<std::wstring> OrderSubcategories(const std::vector<std::wstring>& name
   std::vector<bool> matched(names.size(), false);
   for (const wchar_t* keyword : kLevelKeywords) {
     for (size_t i = 0; i < names.size(); ++i) {
-      if (Lower(names[i]).find(keyword) == std::wstring::npos) continue;
+      if (matched[i] || Lower(names[i]).find(keyword) == std::wstring::npos) continue;
       ring.push_back(names[i]);
       matched[i] = true;
     }

@@ -9,8 +9,8 @@
 namespace Talvo {
 
 // The names in stepping order: for each level keyword in turn, the names whose lower-case form contains it
-// (in list order), then the names that contain none (in list order). A name appears once per keyword it
-// contains.
+// (in list order), then the names that contain none (in list order). Each name appears once, under the
+// first keyword it contains.
 std::list<std::wstring> OrderSubcategories(const std::vector<std::wstring>& names);
 
 }  // namespace Talvo

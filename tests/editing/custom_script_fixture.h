@@ -1,6 +1,7 @@
 // Shared set-up of the custom-script tests: the naming-dialog environment plus a stand-in editor window
 // (registered as the program's editor window) that holds a page, whose grid holds a script drop-down with its
-// cell. The editor window and the page record the messages they get.
+// cell. The page is a real function editor page, so the custom-code buttons reach the page's own handler;
+// the editor window and the page record the messages they get.
 #pragma once
 
 #include <host/script_editor.h>
@@ -13,6 +14,7 @@
 #include "controls/cell_drop_down.h"
 #include "controls/icon_button.h"
 #include "editing/custom_code_buttons.h"
+#include "editing/function_editor_tab.h"
 #include "engine/messages.h"
 #include "grid/grid_cell_editors.h"
 #include "model/editor_window.h"
@@ -26,8 +28,9 @@ struct RecordedMessage {
   LPARAM lParam;
 };
 
-// A window that records the messages of interest; as a page it also acts on the custom-code buttons.
-class RecordingWnd : public CWnd {
+// A window that records the messages of interest before it handles them.
+template <typename Base>
+class Recording : public Base {
  public:
   std::vector<RecordedMessage> messages;
   // Runs after a recorded message is noted, as the real receiver would act on it.
@@ -46,10 +49,13 @@ class RecordingWnd : public CWnd {
       messages.push_back({message, lParam});
       if (onRecorded) onRecorded(message);
     }
-    if (message == WM_CUSTOM_CODE_BUTTON) return OnCustomCodeButton(this, lParam);
-    return CWnd::WindowProc(message, wParam, lParam);
+    return Base::WindowProc(message, wParam, lParam);
   }
 };
+
+// The editor window stands in as a plain window; the page is a real function editor page.
+using RecordingWnd = Recording<CWnd>;
+using RecordingEditorPage = Recording<FunctionEditorTab>;
 
 class CustomScriptTest : public NamingDialogTest {
  protected:
@@ -60,8 +66,10 @@ class CustomScriptTest : public NamingDialogTest {
     ASSERT_TRUE(frame_->CreateEx(0, AfxRegisterWndClass(0), L"Quillon Editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60,
                                  900, 600, nullptr, nullptr));
     SetEditorWindow(frame_->m_hWnd);
-    page_ = std::make_unique<RecordingWnd>();
-    ASSERT_TRUE(page_->Create(AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 30, 880, 560), frame_.get(), 1));
+    page_ = std::make_unique<RecordingEditorPage>();
+    ASSERT_TRUE(page_->CreatePage(frame_.get()));
+    page_->MoveWindow(CRect(0, 30, 880, 560));
+    page_->ShowWindow(SW_SHOW);
     grid_ = std::make_unique<CWnd>();
     ASSERT_TRUE(grid_->Create(AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 860, 500), page_.get(), 2));
 
@@ -144,7 +152,7 @@ class CustomScriptTest : public NamingDialogTest {
   }
 
   std::unique_ptr<RecordingWnd> frame_;
-  std::unique_ptr<RecordingWnd> page_;
+  std::unique_ptr<RecordingEditorPage> page_;
   std::unique_ptr<CWnd> grid_;
   GridCellDropDown cell_;
   std::unique_ptr<CellDropDown> dropDown_;

@@ -1,6 +1,6 @@
-// Shared set-up of the naming dialog tests: a fresh window system, class library and host on a temporary
-// root folder, the program's documents loaded into the root object, a test parent window as the
-// dialogs' owner, and helpers that act on a running dialog as the user would.
+// Shared set-up of the dialog and page tests of the editing layer: a data folder with the program's
+// documents loaded into the root object, a test parent window as the owner, and helpers that act on a
+// running dialog as the user would.
 #pragma once
 
 #include <windows.h>
@@ -9,29 +9,17 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <host/colors.h>
-#include <host/directories.h>
-#include <host/simulation.h>
-#include <mfc/simulation.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "controls/visual_manager.h"
 #include "model/talvo.h"
+#include "support/data_folder_fixture.h"
 
 namespace Talvo::testing {
 
-// Where screenshots go: $TALVO_TEST_OUTPUT (created when missing), else the temporary folder.
-inline std::filesystem::path NamingTestOutput() {
-  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
-  std::filesystem::path path = folder && *folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path();
-  std::filesystem::create_directories(path);
-  return path;
-}
+inline std::filesystem::path NamingTestOutput() { return TestOutputFolder(); }
 
 // The text of a dialog's control.
 inline std::wstring ItemText(HWND dialog, int id) {
@@ -50,8 +38,7 @@ inline void ClickItem(HWND dialog, int id) {
 // A control's rectangle in the dialog's client coordinates.
 inline RECT ItemRect(HWND dialog, int id) {
   RECT rect{};
-  HWND item = GetDlgItem(dialog, id);
-  GetWindowRect(item, &rect);
+  GetWindowRect(GetDlgItem(dialog, id), &rect);
   MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
 }
@@ -63,20 +50,10 @@ inline RECT DialogUnits(HWND dialog, int x, int y, int cx, int cy) {
   return rect;
 }
 
-class NamingDialogTest : public ::testing::Test {
+class NamingDialogTest : public DataFolderTest {
  protected:
   void SetUp() override {
-    winsim::Reset();
-    mfcsim::Reset();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = std::filesystem::temp_directory_path() /
-            ("talvo-naming-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(root_);
-    hostsim::Start(root_.wstring());
-    hostsim::SetDirectory(APP_ICONS_DIR,
-                          (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
-                           "icons" / "")
-                              .wstring());
+    DataFolderTest::SetUp();
     TalvoVisualManager::Install();
     ASSERT_TRUE(GetTalvo().Load(root_ / "data"));
     parent_ = std::make_unique<CWnd>();
@@ -88,26 +65,12 @@ class NamingDialogTest : public ::testing::Test {
     if (parent_ && ::IsWindow(parent_->m_hWnd)) parent_->DestroyWindow();
     parent_.reset();
     GetTalvo().Clear();
-    mfcsim::Reset();
-    hostsim::Shutdown();
-    winsim::Reset();
-    std::filesystem::remove_all(root_);
+    DataFolderTest::TearDown();
   }
 
-  // Switches the host theme and pumps, so that windows repaint as on the host's notification.
-  void SetTheme(AppFrameColorTheme theme) {
-    hostsim::SetTheme(theme);
-    winsim::PumpMessages();
-  }
+  // Saves a window as "<name>_light.png" or "<name>_dark.png" and checks it wears the theme's background.
+  static void SaveScreenshot(HWND window, const std::string& name) { SaveThemedPicture(window, name); }
 
-  // Saves a running dialog as "<name>_light.png" or "<name>_dark.png".
-  static void SaveScreenshot(HWND dialog, const std::string& name) {
-    const bool dark = ColorMan()->GetAppFrameColorTheme() == kDarkTheme;
-    const auto path = NamingTestOutput() / (name + (dark ? "_dark.png" : "_light.png"));
-    EXPECT_TRUE(winsim::SaveWindowPng(dialog, path.string())) << path;
-  }
-
-  std::filesystem::path root_;
   std::unique_ptr<CWnd> parent_;
 };
 

@@ -77,7 +77,7 @@ TEST_F(ScriptNameDlgTest, CancelAndCloseGivesCancel) {
             IDOK);
 }
 
-TEST_F(ScriptNameDlgTest, Screenshots) {
+TEST_F(ScriptNameDlgTest, PicturesFollowTheHostTheme) {
   for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
     SetTheme(theme);
     std::wstring name = L"New";

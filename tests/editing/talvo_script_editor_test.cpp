@@ -16,6 +16,15 @@ class TalvoScriptEditorTest : public CustomScriptTest {
     winsim::PumpMessages();
   }
 
+  // True when `upper` comes before `lower` among the top-level windows.
+  static bool IsAbove(HWND upper, HWND lower) {
+    for (HWND window = ::GetTopWindow(nullptr); window != nullptr; window = ::GetWindow(window, GW_HWNDNEXT)) {
+      if (window == lower) return false;
+      if (window == upper) return true;
+    }
+    return false;
+  }
+
   // The editor window and the page heard that the script editor closed.
   void ExpectClosedNotices(LPARAM owner) {
     ASSERT_EQ(frame_->Of(ScriptsChangedMessage).size(), 1U);
@@ -33,7 +42,9 @@ TEST_F(TalvoScriptEditorTest, EditingAScriptDisablesTheEditorAndClosingStoresThe
   ASSERT_NE(window, nullptr);
   EXPECT_FALSE(frame_->IsWindowEnabled());
   EXPECT_EQ(::GetWindow(window, GW_OWNER), frame_->m_hWnd);
-  EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE), static_cast<LONG_PTR>(WS_EX_TOPMOST));
+  // Topmost, with the window's own extended style kept.
+  EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE), static_cast<LONG_PTR>(WS_EX_WINDOWEDGE | WS_EX_TOPMOST));
+  EXPECT_EQ(::GetTopWindow(nullptr), window);
   EXPECT_EQ(ScriptWindowText(window), L"polyop.bevel $ 1");
 
   SetScriptWindowText(window, L"polyop.bevel $ 2");
@@ -61,6 +72,9 @@ TEST_F(TalvoScriptEditorTest, ANewScriptIsNamedWhenItCloses) {
   winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) {
     EXPECT_EQ(ItemText(dialog, IDC_SCRIPT_NAME), L"New");
     EXPECT_FALSE(::IsWindowEnabled(ScriptWindow()));
+    // The script window has left the topmost band: the name dialog shows above it.
+    EXPECT_FALSE(::GetWindowLongPtrW(ScriptWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsAbove(dialog, ScriptWindow()));
     SetDlgItemTextW(dialog, IDC_SCRIPT_NAME, L"");
     ClickItem(dialog, IDOK);
   });

@@ -20,6 +20,9 @@ TEST(WheelSubcategoryRing, LevelsComeFirstInKeywordOrder) {
   EXPECT_EQ(ring, (std::list<std::wstring>{L"Vertices", L"Edges", L"Polygons", L"Geometry (All)", L"Subdivision",
                                            L"Other"}));
   EXPECT_TRUE(OrderSubcategories({}).empty());
+  // A name with two level keywords is stepped to once, under the first.
+  EXPECT_EQ(OrderSubcategories({L"Polygon Edges", L"Vertices"}),
+            (std::list<std::wstring>{L"Vertices", L"Polygon Edges"}));
 }
 
 TEST(WheelValueText, FormatsAndComparesAsStored) {
@@ -169,6 +172,20 @@ TEST_F(WheelEventsEditorTabTest, UnitSwitchAndValueEditsWriteTheSetText) {
 
   spin.SetUserValue(0.25);
   spin.FinishUserEdit(12);
+  EXPECT_EQ(XmlDocument::Text(ValueNode("epoly", "shift", "increment")), "0.250");
+
+  // Back to SCREEN: "0.250" becomes "0px", and the editor and the stored value follow the new text, so
+  // that 0.25 entered after switching to WORLD again is stored, not taken for the old value.
+  unit->GetDropDown()->SelectString(-1, L"SCREEN");
+  page.SendMessage(WM_APPLY_CELL, 0, reinterpret_cast<LPARAM>(unit->GetDropDown()));
+  EXPECT_EQ(XmlDocument::Text(ValueNode("epoly", "shift", "increment")), "0px");
+  EXPECT_EQ(spin.GetIntValue(), 0);
+  unit->GetDropDown()->SelectString(-1, L"WORLD");
+  page.SendMessage(WM_APPLY_CELL, 0, reinterpret_cast<LPARAM>(unit->GetDropDown()));
+  EXPECT_EQ(XmlDocument::Text(ValueNode("epoly", "shift", "increment")), "0");
+  EXPECT_EQ(spin.GetFloatValue(), 0.0F);
+  spin.SetUserValue(0.25);
+  spin.FinishUserEdit(0);
   EXPECT_EQ(XmlDocument::Text(ValueNode("epoly", "shift", "increment")), "0.250");
   // A stale sender changes nothing.
   page.SendMessage(WM_WHEEL_VALUE_EDITED, 0, 12345);

@@ -1,0 +1,277 @@
+#include "editing/function_editor_tabs.h"
+
+#include <host/colors.h>
+#include <host/core_interface.h>
+#include <host/directories.h>
+#include <host/icons.h>
+#include <host/notify.h>
+#include <host/undo.h>
+
+#include <cstdlib>
+
+#include "controls/context_menu.h"
+#include "controls/input_context_menu.h"
+#include "editing/function_editor_tab_notice.h"
+#include "engine/restore_obj.h"
+#include "model/modifiers.h"
+#include "model/string_table.h"
+#include "model/talvo.h"
+
+namespace Talvo {
+
+namespace {
+
+constexpr int kImageSize = 14;
+constexpr int kPlusImage = 0;
+constexpr int kStripLeft = 10;
+constexpr int kStripTop = 134;
+constexpr int kStripRightGap = 19;
+constexpr int kStripBottomGap = 143;
+constexpr int kAddModifierCaseText = 297;
+constexpr int kCloseText = 171;
+constexpr std::uint16_t kFunctionsPage = 1;
+constexpr std::uint16_t kNoSubPage = 65535;
+constexpr UINT kModeButtonImages = 16 | 32 | 64;
+
+struct ModifierPage {
+  const wchar_t* name;
+  int titleId;
+};
+// The modifier pages in tab order, with the string id of their tab titles.
+constexpr ModifierPage kModifierPages[] = {
+    {L"Editable Poly", 136}, {L"Edit Poly", 137}, {L"Unwrap UVW", 138}, {L"No modifier", 281}, {L"Override Mode", 320}};
+
+std::wstring Text(int id) {
+  const wchar_t* text = GetString(id);
+  return text != nullptr ? text : L"";
+}
+
+int CurrentKind() {
+  const XmlFunction* function = GetTalvo().GetCurrentFunction();
+  return function != nullptr ? function->GetDependent() : 0;
+}
+
+// Kinds whose pages are modifier cases that the user may close.
+bool HasClosablePages(int kind) { return kind == 1100 || kind == 1101 || kind == 1102 || kind >= 1107; }
+
+bool IsModePage(const std::wstring& name) {
+  return name == kInputClassic || name == kInputMultiPress || name == kInputSingleTap || name == kInputMultiTap;
+}
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(FunctionEditorTabs, CMFCTabCtrl)
+
+BEGIN_MESSAGE_MAP(FunctionEditorTabs, CMFCTabCtrl)
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+FunctionEditorTabs::~FunctionEditorTabs() {
+  RemoveAllPages();
+  while (images_.GetSafeHandle() != nullptr && images_.GetImageCount() > 0) images_.Remove(0);
+  images_.DeleteImageList();
+  if (registered_) UnRegisterNotification(&FunctionEditorTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
+}
+
+BOOL FunctionEditorTabs::Create(const RECT& rect, CWnd* owner, UINT id) {
+  owner_ = owner;
+  if (owner == nullptr || owner->GetSafeHwnd() == nullptr) return FALSE;
+  if (!CMFCTabCtrl::Create(STYLE_3D_ONENOTE, rect, owner, id, LOCATION_TOP, FALSE)) return FALSE;
+  EnableActiveTabCloseButton(FALSE);
+  EnableTabDocumentsMenu(TRUE);
+  EnableAutoColor(FALSE);
+  EnsureImageList();
+  Rebuild();
+  return TRUE;
+}
+
+bool FunctionEditorTabs::Init(CWnd* owner) {
+  if (owner == nullptr || owner->GetSafeHwnd() == nullptr) return false;
+  CRect client;
+  owner->GetClientRect(&client);
+  return Create(client, owner, kControlId) != FALSE;
+}
+
+void FunctionEditorTabs::Reposition() {
+  if (owner_ == nullptr || owner_->GetSafeHwnd() == nullptr || m_hWnd == nullptr) return;
+  CRect client;
+  owner_->GetClientRect(&client);
+  SetWindowPos(nullptr, kStripLeft, kStripTop, std::abs(client.Width()) - kStripRightGap,
+               std::abs(client.Height()) - kStripBottomGap, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FunctionEditorTabs::RemoveAllPages() {
+  modeButton_.reset();
+  // The tabs refer to the pages' windows: they go first.
+  if (m_hWnd != nullptr) RemoveAllTabs();
+  for (const auto& page : pages_)
+    if (page->GetSafeHwnd() != nullptr) page->DestroyWindow();
+  pages_.clear();
+  if (plus_ != nullptr && plus_->GetSafeHwnd() != nullptr) plus_->DestroyWindow();
+  plus_.reset();
+}
+
+void FunctionEditorTabs::AddPlusPage() {
+  plus_ = std::make_unique<FunctionEditorDymmyTab>();
+  if (!plus_->CreatePage(this)) {
+    plus_.reset();
+    return;
+  }
+  AddTab(plus_.get(), Text(kAddModifierCaseText).c_str(), kPlusImage, FALSE);
+  EnableActiveTabCloseButton(FALSE);
+}
+
+FunctionEditorTab* FunctionEditorTabs::AddPage(const std::wstring& name) {
+  auto page = std::make_unique<FunctionEditorTab>(name);
+  if (!page->CreatePage(this)) return nullptr;
+  FunctionEditorTab* made = page.get();
+  pages_.push_back(std::move(page));
+  EnableActiveTabCloseButton(TRUE);
+  made->ShowWindow(SW_SHOW);
+  return made;
+}
+
+FunctionEditorTab* FunctionEditorTabs::AddPageWithTab(const std::wstring& name, const std::wstring& title) {
+  FunctionEditorTab* page = AddPage(name);
+  if (page != nullptr) AddTab(page, title.c_str(), static_cast<UINT>(-1), FALSE);
+  return page;
+}
+
+void FunctionEditorTabs::Rebuild() {
+  if (m_hWnd == nullptr) return;
+  RemoveAllPages();
+  AddPlusPage();
+  XmlFunction* function = GetTalvo().GetCurrentFunction();
+  if (function == nullptr) return;
+  const int kind = function->GetDependent();
+  if (kind == 1105 || kind == 1106) {
+    const std::wstring name = kind == 1105 ? kInputSingleTap : kInputMultiTap;
+    AddPageWithTab(name, L"    " + Text(kAddModifierCaseText));
+    CreateModeButton();
+    SetActiveTab(GetTabsNum() - 1);
+    EnableActiveTabCloseButton(FALSE);
+  } else if (kind == 1103 || kind == 1104) {
+    const std::wstring name = kind == 1103 ? kInputClassic : kInputMultiPress;
+    if (!function->HasInput(name)) function->AddInput(name);
+    AddPageWithTab(name, name);
+    EnableActiveTabCloseButton(FALSE);
+    if (!pages_.empty()) SetActiveTab(1);
+  } else {
+    for (const ModifierPage& page : kModifierPages)
+      if (function->HasInput(page.name)) AddPageWithTab(page.name, Text(page.titleId));
+    if (!pages_.empty()) SetActiveTab(GetTabsNum() - 1);
+  }
+}
+
+void FunctionEditorTabs::CreateModeButton() {
+  modeButton_ = std::make_unique<IconButton>();
+  modeButton_->mode = kIconButtonModeMenu;
+  if (!modeButton_->Create(L"", WS_CHILD | WS_VISIBLE, CRect(25, 6, 37, 18), this, kModeButtonId)) {
+    modeButton_.reset();
+    return;
+  }
+  const bool light = ColorMan()->GetAppFrameColorTheme() != kDarkTheme;
+  const MCHAR* directory = GetCOREInterface()->GetDir(APP_ICONS_DIR);
+  const std::wstring folder = std::wstring(directory != nullptr ? directory : L"") + (light ? L"Icons/" : L"IconsDark/");
+  modeButton_->LoadImages(folder, L"TalvoPls-12x12", L"bmp", kModeButtonImages);
+}
+
+void FunctionEditorTabs::RemoveModeButton() {
+  modeButton_.reset();
+  if (m_hWnd != nullptr) Invalidate();
+}
+
+FunctionEditorTab* FunctionEditorTabs::GetPage(int index) const {
+  return index >= 0 && index < GetPageCount() ? pages_[static_cast<size_t>(index)].get() : nullptr;
+}
+
+bool FunctionEditorTabs::IsClosable(int iTab) const {
+  const FunctionEditorTab* page = GetPage(iTab - 1);
+  return page != nullptr && HasClosablePages(CurrentKind()) && page->GetPageName() != kInputOverrideMode;
+}
+
+BOOL FunctionEditorTabs::SetActiveTab(int iTab) {
+  if (iTab < 0 || iTab >= GetTabsNum()) return FALSE;
+  const BOOL result = CMFCTabCtrl::SetActiveTab(iTab);
+  EnableActiveTabCloseButton(IsClosable(iTab) ? TRUE : FALSE);
+  return result;
+}
+
+void FunctionEditorTabs::SyncScriptDropDowns() {
+  for (const auto& page : pages_)
+    if (page->GetGrid().GetSafeHwnd() != nullptr) page->GetGrid().SyncDropDownEditors();
+}
+
+void FunctionEditorTabs::OnLButtonDown(UINT nFlags, CPoint point) {
+  CPoint at = point;
+  const XmlFunctionDir* functions = GetTalvo().GetFunctions();
+  if (GetTabFromPoint(at) != 0 || functions == nullptr || functions->Count() < 1) {
+    CMFCTabCtrl::OnLButtonDown(nFlags, point);
+    return;
+  }
+  if (pages_.size() == 1 && IsModePage(pages_.front()->GetPageName())) return;
+  InputContextMenu menu;
+  if (!menu.Build()) return;
+  CPoint screen = point;
+  ClientToScreen(&screen);
+  menu.Track(MenuCommandOwner(this), screen);
+}
+
+void FunctionEditorTabs::OnLButtonUp(UINT nFlags, CPoint point) {
+  if (IsTabCloseButtonPressed() && IsTabCloseButtonHighlighted() && GetTabCloseButton().PtInRect(point)) {
+    m_bTabCloseButtonPressed = m_bTabCloseButtonHighlighted = FALSE;
+    CloseCase(GetActiveTab());
+    return;
+  }
+  CMFCTabCtrl::OnLButtonUp(nFlags, point);
+}
+
+void FunctionEditorTabs::CloseCase(int iTab) {
+  XmlFunction* function = GetTalvo().GetCurrentFunction();
+  if (function == nullptr || !IsClosable(iTab)) return;
+  const auto index = static_cast<size_t>(iTab - 1);
+  const std::wstring name = pages_[index]->GetPageName();
+  const int subPage = ModifierName(name);
+  theHold.Begin();
+  theHold.Put(new TalvoDataRestoreObj(kFunctionsPage, subPage >= 0 ? static_cast<std::uint16_t>(subPage) : kNoSubPage));
+  RemoveTab(iTab);
+  function->RemoveInput(name);
+  // The page goes once: its window, then its object.
+  std::unique_ptr<FunctionEditorTab> page = std::move(pages_[index]);
+  pages_.erase(pages_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (page->GetSafeHwnd() != nullptr) page->DestroyWindow();
+  page.reset();
+  theHold.Accept((Text(kCloseText) + name).c_str());
+  if (pages_.empty()) EnableActiveTabCloseButton(FALSE);
+  else SetActiveTab(GetActiveTab());
+  NotifyFunctionEditedFrom(owner_, this);
+  Invalidate();
+}
+
+void FunctionEditorTabs::EnsureImageList() {
+  if (images_.GetSafeHandle() == nullptr) {
+    images_.Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 1, 1);
+    LoadImageList();
+    if (!registered_) {
+      RegisterNotification(&FunctionEditorTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
+      registered_ = true;
+    }
+  }
+  SetImageList(images_.GetSafeHandle());
+}
+
+void FunctionEditorTabs::LoadImageList() {
+  while (images_.GetImageCount() > 0) images_.Remove(0);
+  LoadMAXFileIcon(L"TalvoPlus14", images_.GetSafeHandle(), kBackground, FALSE);
+}
+
+void FunctionEditorTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
+  auto* strip = static_cast<FunctionEditorTabs*>(param);
+  if (strip->images_.GetSafeHandle() == nullptr) return;
+  strip->LoadImageList();
+  if (strip->plus_ != nullptr && strip->plus_->GetSafeHwnd() != nullptr) strip->plus_->FollowHostColors();
+  if (strip->m_hWnd != nullptr) strip->Invalidate();
+}
+
+}  // namespace Talvo

@@ -1,0 +1,154 @@
+// Shared set-up of the function editor tests: the naming-dialog environment with the host's standard
+// actions, a top-level window that holds one function editor page (or the editor's tab strip), and helpers
+// that make functions with known cases and work a tap row's drop-downs as the user would.
+#pragma once
+
+#include <host/actions.h>
+#include <host/simulation.h>
+
+#include <afxtabctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "editing/function_editor_tab.h"
+#include "editing/function_editor_tabs.h"
+#include "engine/messages.h"
+#include "model/talvo.h"
+#include "pagebase/window_tab.h"
+#include "naming_dialogs_fixture.h"
+
+namespace Talvo::testing {
+
+// The editor window's page strip as the function editor sees it: a tab control that counts the
+// FunctionEditedMessage it gets.
+class CountingPageStrip : public CMFCTabCtrl {
+ public:
+  int edited = 0;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == FunctionEditedMessage) ++edited;
+    return CMFCTabCtrl::WindowProc(message, wParam, lParam);
+  }
+};
+
+// The functions page that holds the editor strip: a page of the editor window on an empty template.
+class TestFunctionsPage : public WindowTab {
+ public:
+  static constexpr UINT kTemplate = 0x7FF0;
+  TestFunctionsPage() : WindowTab(kTemplate, nullptr) {
+    if (FindDialogTemplate(kTemplate) == nullptr) {
+      DLGTEMPLATE page;
+      page.style = WS_CHILD | DS_CONTROL;
+      page.cx = 600;
+      page.cy = 400;
+      RegisterDialogTemplate(kTemplate, page);
+    }
+  }
+  std::wstring GetIconFileName() const override { return L"TalvoPlus14"; }
+  int GetIconCount() const override { return 1; }
+};
+
+class FunctionEditorTest : public NamingDialogTest {
+ protected:
+  void SetUp() override {
+    NamingDialogTest::SetUp();
+    if (HasFatalFailure()) return;
+    hostsim::InstallStandardActions();
+    host_ = std::make_unique<CWnd>();
+    ASSERT_TRUE(host_->CreateEx(0, AfxRegisterWndClass(0), L"Function editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
+                                1280, 760, nullptr, nullptr));
+  }
+
+  void TearDown() override {
+    strip_.reset();
+    page_.reset();
+    functionsPage_.reset();
+    pageStrip_.reset();
+    if (host_ && ::IsWindow(host_->m_hWnd)) host_->DestroyWindow();
+    host_.reset();
+    NamingDialogTest::TearDown();
+  }
+
+  // A new current function of a kind, with only the declarations and cases the caller adds.
+  static XmlFunction& NewFunction(int kind) {
+    XmlFunction* function = GetTalvo().CreateFunction(kind);
+    function->SetDependent(kind);
+    return *function;
+  }
+
+  // A page for an input of the current function, filling the host window.
+  FunctionEditorTab& MakePage(const std::wstring& name) {
+    page_ = std::make_unique<FunctionEditorTab>(name);
+    EXPECT_TRUE(page_->CreatePage(host_.get()));
+    CRect client;
+    host_->GetClientRect(&client);
+    page_->MoveWindow(&client);
+    page_->ShowWindow(SW_SHOW);
+    winsim::PumpMessages();
+    return *page_;
+  }
+
+  // The editor strip inside a functions page inside the editor window's page strip.
+  FunctionEditorTabs& MakeStripInEditorWindow() {
+    pageStrip_ = std::make_unique<CountingPageStrip>();
+    CRect client;
+    host_->GetClientRect(&client);
+    EXPECT_TRUE(pageStrip_->Create(CMFCTabCtrl::STYLE_3D_ONENOTE, client, host_.get(), 1, CMFCTabCtrl::LOCATION_TOP));
+    functionsPage_ = std::make_unique<TestFunctionsPage>();
+    EXPECT_TRUE(functionsPage_->Create(TestFunctionsPage::kTemplate, pageStrip_.get()));
+    pageStrip_->AddTab(functionsPage_.get(), L"Functions");
+    strip_ = std::make_unique<FunctionEditorTabs>();
+    EXPECT_TRUE(strip_->Init(functionsPage_.get()));
+    winsim::PumpMessages();
+    return *strip_;
+  }
+
+  FunctionEditorTabs& MakeStrip() {
+    strip_ = std::make_unique<FunctionEditorTabs>();
+    EXPECT_TRUE(strip_->Init(host_.get()));
+    winsim::PumpMessages();
+    return *strip_;
+  }
+
+  // Presses and releases the mouse on the active tab's close button.
+  static void ClickCloseButtonOfActiveTab(FunctionEditorTabs& strip) {
+    const CRect close = strip.GetTabCloseButton();
+    const LPARAM at = MAKELPARAM(close.CenterPoint().x, close.CenterPoint().y);
+    strip.SendMessage(WM_MOUSEMOVE, 0, at);
+    strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    strip.SendMessage(WM_LBUTTONUP, 0, at);
+  }
+
+  // Whether a grid row shows (neither hidden nor under a collapsed node).
+  bool RowShown(int row) const { return page_->GetGrid().GetRowHeight(row) > 0; }
+
+  GridCellDropDown* DropDown(int row, int column) const {
+    return dynamic_cast<GridCellDropDown*>(page_->GetGrid().GetCell(row, column));
+  }
+
+  // Picks an entry of a shown drop-down as the user does: the page hears WM_APPLY_CELL.
+  void Choose(int row, int column, const std::wstring& text) {
+    GridCellDropDown* cell = DropDown(row, column);
+    ASSERT_NE(cell, nullptr);
+    CellDropDown* editor = cell->GetDropDown();
+    ASSERT_NE(editor, nullptr) << "row " << row << " column " << column << " has no editor";
+    ASSERT_GE(editor->SelectString(-1, text.c_str()), 0) << "no entry " << std::string(text.begin(), text.end());
+    page_->SendMessage(WM_APPLY_CELL, 0, reinterpret_cast<LPARAM>(editor));
+  }
+
+  // Opens the block of a selection count and the group of a modifier byte, as the frame's case commands do.
+  void Expand(int selection, int modifiers) {
+    page_->SendMessage(WM_SELECT_CASE_CELL, static_cast<WPARAM>(selection), static_cast<LPARAM>(modifiers));
+    winsim::PumpMessages();
+  }
+
+  std::unique_ptr<CWnd> host_;
+  std::unique_ptr<FunctionEditorTab> page_;
+  std::unique_ptr<FunctionEditorTabs> strip_;
+  std::unique_ptr<CountingPageStrip> pageStrip_;
+  std::unique_ptr<TestFunctionsPage> functionsPage_;
+};
+
+}  // namespace Talvo::testing
