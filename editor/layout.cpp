@@ -27,24 +27,26 @@ std::wstring AssignedTextOf(const XmlProfile& profile, int key) {
 }
 
 // Gives a button what the profile has for its key: the assigned function's name, and over it the
-// learning interface, which also makes it the root object's learning-interface button. Returns whether
-// the profile has anything for the key; a button of a key without either is left as it is.
+// learning interface, which also makes it the root object's learning-interface button. A key that has
+// neither (any more) shows no assignment. Returns whether the button's texts or state changed.
 bool ShowAssignment(KeyButton& button, const XmlProfile& profile) {
-  bool shown = false;
-  if (profile.HasAssignment(button.keyNumber)) {
-    button.assignedText = AssignedTextOf(profile, button.keyNumber);
-    button.assigned = true;
-    button.textChanged = true;
-    shown = true;
+  const bool assigned = profile.HasAssignment(button.keyNumber);
+  const bool learning = profile.HasVisualAssignment(button.keyNumber);
+  std::wstring text = assigned ? AssignedTextOf(profile, button.keyNumber) : std::wstring();
+  if (learning) text = Text(kLearningInterfaceText);
+  const int state = learning ? kKeyLearningInterface : kKeyOrdinary;
+  Talvo& root = GetTalvo();
+  if (learning) {
+    root.SetLearningKeyButton(&button);
+  } else if (root.GetLearningKeyButton() == &button) {
+    root.SetLearningKeyButton(nullptr);
   }
-  if (profile.HasVisualAssignment(button.keyNumber)) {
-    button.displayState = kKeyLearningInterface;
-    button.assignedText = Text(kLearningInterfaceText);
-    button.textChanged = true;
-    GetTalvo().SetLearningKeyButton(&button);
-    shown = true;
-  }
-  return shown;
+  if (text == button.assignedText && assigned == button.assigned && state == button.displayState) return false;
+  button.assignedText = std::move(text);
+  button.assigned = assigned;
+  button.displayState = state;
+  button.textChanged = true;
+  return true;
 }
 
 }  // namespace
@@ -80,9 +82,7 @@ bool Layout::BuildKeys() {
     }
     button->secondText = keyboard != nullptr ? keyboard->GetKeyExt(key) : std::wstring();
     button->keyNumber = key;
-    // A key the layout does not know gets no virtual-key code.
-    const int virtualKey = keyboard != nullptr ? keyboard->GetVirtOfKey(key) : -1;
-    button->virtualKey = virtualKey > 0 ? static_cast<UINT>(virtualKey) : 0;
+    button->virtualKey = VirtualKeyOfKey(keyboard, key);
     if (profile != nullptr) ShowAssignment(*button, *profile);
     keyButtons_.push_back(std::move(button));
   }
@@ -100,7 +100,8 @@ void Layout::RefreshCaptions() {
   const XmlProfile* profile = GetTalvo().GetCurrentProfile();
   if (profile == nullptr) return;
   for (std::unique_ptr<KeyButton>& button : keyButtons_) {
-    if (ShowAssignment(*button, *profile) && button->GetSafeHwnd() != nullptr) button->Invalidate(TRUE);
+    const bool changed = ShowAssignment(*button, *profile);
+    if ((changed || button->assigned) && button->GetSafeHwnd() != nullptr) button->Invalidate(TRUE);
   }
 }
 

@@ -1,6 +1,9 @@
 #include "editor/layout_key_geometry.h"
 
 #include <algorithm>
+#include <array>
+
+#include "model/xml_keyboard.h"
 
 namespace Talvo {
 
@@ -93,6 +96,31 @@ bool KeyRectInClient(int kind, int key, const RECT& client, RECT* rect) {
   rect->right = std::min(left + Part(shape.w, width) - kKeyGap, areaRight);
   rect->bottom = std::min(top + Part(shape.h, height) - kKeyGap, areaBottom);
   return true;
+}
+
+namespace {
+
+// Key numbers 0..104 of the keyboard drawing to the codes a standard keyboard sends.
+constexpr std::array<UINT, 105> kDefaultVirtualKeys = {
+    27,  112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 154, 145, 19,   // 0-15
+    192, 49,  50,  51,  52,  53,  54,  55,  56,  57,  48,  189, 187, 8,   9,         // 16-30
+    81,  87,  69,  82,  84,  89,  85,  73,  79,  80,  219, 221, 220, 20,             // 31-44
+    65,  83,  68,  70,  71,  72,  74,  75,  76,  186, 222, 13,  16,                  // 45-57
+    90,  88,  67,  86,  66,  78,  77,  188, 190, 191, 16,  17,  91,  18,  32,  18,   // 58-73
+    92,  93,  17,  45,  36,  33,  46,  35,  34,  37,  38,  40,  39,                  // 74-86
+    144, 111, 106, 109, 107, 13,  103, 104, 105, 100, 101, 102, 97,  98,  99,  96,   // 87-102
+    110, 163};                                                                       // 103-104
+
+}  // namespace
+
+UINT DefaultVirtualKey(int key) {
+  if (key < 0 || key >= static_cast<int>(kDefaultVirtualKeys.size())) return 0;
+  return kDefaultVirtualKeys[static_cast<size_t>(key)];
+}
+
+UINT VirtualKeyOfKey(const XmlKeyboard* keyboard, int key) {
+  const int own = keyboard != nullptr ? keyboard->GetVirtOfKey(key) : -1;
+  return own > 0 ? static_cast<UINT>(own) : DefaultVirtualKey(key);
 }
 
 }  // namespace Talvo

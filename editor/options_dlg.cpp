@@ -82,12 +82,22 @@ void OptionsDlg::OnLoadOptions() {
   dialog.startFolder = L"%Desktop%";
   dialog.filter = {{L"All", L"*.*"}};
   if (!dialog.Open()) return;
-  if (XmlOptions* options = GetTalvo().GetOptions()) {
-    const std::wstring name = options->GetName();
-    if (options->Load(dialog.GetPath()) != kXmlOk || !options->IsOptionsDocument()) options->ResetToDefault();
-    // Loading names the document after the chosen file; it must go on being saved as the program's options.
-    if (options->GetName() != name) options->SetName(name);
+  XmlOptions* options = GetTalvo().GetOptions();
+  if (options == nullptr) return;
+  // The file is read aside first: a file that is no options document leaves the current options alone.
+  // (A file that cannot be read or parsed is reported by the loading itself.)
+  XmlOptions candidate;
+  if (candidate.Load(dialog.GetPath()) != kXmlOk) return;
+  if (!candidate.IsOptionsDocument()) {
+    ShowErrorBox(m_hWnd, L"Not an options file; the current options are kept.\n" + dialog.GetPath());
+    return;
   }
+  // The options keep their name and folder: they go on being saved as the program's options.
+  const std::wstring name = options->GetName();
+  XmlDocDirectory* owner = options->GetOwner();
+  options->CopyFrom(candidate);
+  options->SetOwner(owner);
+  options->SetName(name);
   RefreshAfterReplace();
 }
 

@@ -3,7 +3,7 @@
 // imported profile to what the name field holds (any text is accepted; the caller checks again).
 #pragma once
 
-#include <afxdialogex.h>
+#include "pagebase/h_themed_dlg.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ class XmlProfile;
 // Registers dialog template 129 (once).
 void RegisterProfileRenameDlgTemplate();
 
-class hProfileRenameDlg : public CDialogEx {
+class hProfileRenameDlg : public hThemedDlg {
   DECLARE_DYNAMIC(hProfileRenameDlg)
  public:
   static constexpr UINT IDD = 129;
@@ -30,11 +30,9 @@ class hProfileRenameDlg : public CDialogEx {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
   void OnOK() override;
   void OnShowWindow(BOOL bShow, UINT nStatus);
   void OnNameChange();
-  HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
   DECLARE_MESSAGE_MAP()
 
@@ -43,7 +41,6 @@ class hProfileRenameDlg : public CDialogEx {
   Edit nameField_;
   XmlProfile* profile_;
   std::wstring resultName_;
-  CBrush background_;
 };
 
 }  // namespace Talvo

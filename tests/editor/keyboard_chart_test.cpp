@@ -3,9 +3,6 @@
 #include <win32/simulation.h>
 
 #include <gtest/gtest.h>
-#include <host/simulation.h>
-#include <mfc/simulation.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,13 +13,14 @@
 #include "editor/keyboard_chart_command.h"
 #include "editor_test_helpers.h"
 #include "model/talvo.h"
+#include "model/vocabulary.h"
+#include "support/data_folder_fixture.h"
 
 namespace Talvo {
 namespace {
 
 using testing::ReadBytes;
 
-constexpr int kSingleTap = 1100;
 constexpr int kKeyQ = 31;          // "Q" on both US layouts
 constexpr int kKeyBackspace = 29;  // "Backspace"
 constexpr int kKeyA = 45;          // "A"
@@ -36,16 +34,10 @@ std::vector<std::filesystem::path> FolderEntries(const std::filesystem::path& fo
   return entries;
 }
 
-class KeyboardChartTest : public ::testing::Test {
+class KeyboardChartTest : public testing::DataFolderTest {
  protected:
   void SetUp() override {
-    winsim::Reset();
-    mfcsim::Reset();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = std::filesystem::temp_directory_path() /
-            ("talvo-chart-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(root_);
-    hostsim::Start(root_.wstring());
+    DataFolderTest::SetUp();
     ASSERT_TRUE(GetTalvo().Load());
     desktop_ = root_ / "Desktop";
     std::filesystem::create_directories(desktop_);
@@ -55,17 +47,14 @@ class KeyboardChartTest : public ::testing::Test {
 
   void TearDown() override {
     winsim::SetDesktopFolder(previousDesktop_);
-    mfcsim::Reset();
     GetTalvo().Clear();
-    hostsim::Reset();
-    winsim::Reset();
-    std::filesystem::remove_all(root_);
+    DataFolderTest::TearDown();
   }
 
   XmlProfile& Profile() { return *GetTalvo().GetCurrentProfile(); }
 
   XmlFunction* NewFunction(const std::wstring& name) {
-    XmlFunction* function = GetTalvo().CreateFunction(kSingleTap);
+    XmlFunction* function = GetTalvo().CreateFunction(kKindSingleTap);
     function->SetName(name);
     return function;
   }
@@ -76,7 +65,6 @@ class KeyboardChartTest : public ::testing::Test {
     return KeyboardChart(Profile(), GetTalvo().GetCurrentKeyboard(), GetTalvo()).Lines();
   }
 
-  std::filesystem::path root_;
   std::filesystem::path desktop_;
   std::wstring previousDesktop_;  // the window system keeps its desktop across resets
 };

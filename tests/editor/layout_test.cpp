@@ -80,7 +80,7 @@ TEST_F(LayoutViewTest, WithoutALayoutTheKeysAreBlankAnsiKeys) {
   ASSERT_EQ(view.GetKeyButtonCount(), 104);
   EXPECT_TRUE(view.GetKeyButton(17)->GetCaption().empty());
   EXPECT_TRUE(view.GetKeyButton(17)->secondText.empty());
-  EXPECT_EQ(view.GetKeyButton(17)->virtualKey, 0U);
+  EXPECT_EQ(view.GetKeyButton(17)->virtualKey, 49U);  // the standard code stands in for the layout's
   EXPECT_EQ(view.GetKeyButton(17)->assignedText, L"Undefined");  // the profile still counts
 }
 
@@ -120,27 +120,41 @@ TEST_F(LayoutViewTest, RefreshingTakesNewAssignmentsAndRepaints) {
   XmlFunction* extrude = GetTalvo().CreateFunction(1100);
   extrude->SetName(L"Extrude");
   Profile().Assign(17, 49, extrude->GetId(), false, false);
+  Profile().Assign(21, 53, extrude->GetId(), false, false);
+  Profile().AddVisualAssignment(22);
   Layout& view = MakeView();
   ASSERT_TRUE(view.BuildKeys());
   winsim::PumpMessages();
   EXPECT_FALSE(view.GetKeyButton(17)->textChanged);  // painted
   const winsim::Image before = winsim::CaptureWindow(view.GetKeyButton(20)->m_hWnd);
+  const winsim::Image unassignedBefore = winsim::CaptureWindow(view.GetKeyButton(21)->m_hWnd);
 
   extrude->SetName(L"Bevel");
   Profile().Assign(20, 52, extrude->GetId(), false, false);
   Profile().AddVisualAssignment(33);
-  view.GetKeyButton(21)->assignedText = L"Kept";
+  Profile().RemoveAssignment(21);
+  Profile().RemoveVisualAssignment(22);
   view.RefreshCaptions();
   EXPECT_EQ(view.GetKeyButton(17)->assignedText, L"Bevel");
   EXPECT_EQ(view.GetKeyButton(20)->assignedText, L"Bevel");
   EXPECT_TRUE(view.GetKeyButton(20)->assigned);
   EXPECT_TRUE(view.GetKeyButton(20)->textChanged);
-  EXPECT_EQ(view.GetKeyButton(21)->assignedText, L"Kept");  // keys without an assignment are left alone
+  // Keys that lost their assignment or their learning interface show nothing any more.
+  EXPECT_TRUE(view.GetKeyButton(21)->assignedText.empty());
+  EXPECT_FALSE(view.GetKeyButton(21)->assigned);
+  EXPECT_TRUE(view.GetKeyButton(22)->assignedText.empty());
+  EXPECT_EQ(view.GetKeyButton(22)->displayState, kKeyOrdinary);
   EXPECT_EQ(view.GetKeyButton(33)->displayState, kKeyLearningInterface);
   EXPECT_EQ(GetTalvo().GetLearningKeyButton(), view.GetKeyButton(33));
   winsim::PumpMessages();
   EXPECT_FALSE(view.GetKeyButton(20)->textChanged);
   EXPECT_NE(winsim::CaptureWindow(view.GetKeyButton(20)->m_hWnd).rgba, before.rgba);
+  EXPECT_NE(winsim::CaptureWindow(view.GetKeyButton(21)->m_hWnd).rgba, unassignedBefore.rgba);
+
+  // A learning interface taken off its key leaves no learning-interface button behind.
+  Profile().RemoveVisualAssignment(33);
+  view.RefreshCaptions();
+  EXPECT_EQ(GetTalvo().GetLearningKeyButton(), nullptr);
 
   // Without a current profile nothing changes.
   GetTalvo().SetCurrentProfile(99);
@@ -241,6 +255,26 @@ TEST_F(LayoutViewTest, ScreenshotsOfBothLayoutsInBothThemes) {
       view_.reset();
     }
   }
+}
+
+}  // namespace Talvo::testing
+
+namespace Talvo::testing {
+
+TEST_F(LayoutViewTest, VirtualKeysComeFromTheLayoutAndTheStandardTableStandsIn) {
+  const XmlKeyboard* keyboard = GetTalvo().GetCurrentKeyboard();
+  ASSERT_NE(keyboard, nullptr);
+  struct Case {
+    int key;
+    UINT standard;
+  };
+  for (const Case& c : {Case{0, 27}, Case{13, 154}, Case{17, 49}, Case{26, 48}, Case{31, 81}, Case{56, 13},
+                        Case{72, 32}, Case{104, 163}, Case{105, 0}, Case{-1, 0}}) {
+    EXPECT_EQ(DefaultVirtualKey(c.key), c.standard) << c.key;
+    EXPECT_EQ(VirtualKeyOfKey(nullptr, c.key), c.standard) << c.key;
+  }
+  // A key the layout gives a code of its own keeps it.
+  EXPECT_EQ(VirtualKeyOfKey(keyboard, 17), static_cast<UINT>(keyboard->GetVirtOfKey(17)));
 }
 
 }  // namespace Talvo::testing

@@ -67,30 +67,24 @@ TEST_F(OptionsDlgTest, LoadTakesAnOptionsFileButKeepsTheProgramsOwnFileAndATapTh
   EXPECT_FALSE(KeyHooksInstalled());
 }
 
-TEST_F(OptionsDlgTest, LoadingSomethingElseGivesTheDefaultOptions) {
+TEST_F(OptionsDlgTest, LoadingSomethingElseKeepsTheCurrentOptionsAndSaysSo) {
   const std::filesystem::path foreign = WriteFile("foreign.xml", "<profile><name>x</name></profile>");
   const std::filesystem::path broken = WriteFile("broken.xml", "<talvooptions><general>");
   Options().SetOption(kOptionsGeneral, L"allcategories", 1);
   winsim::AnswerFileDialog(foreign.wstring(), FileDialogKind::Open);
+  winsim::AnswerMessageBox(IDOK, ModalMatch::TextContaining(L"Not an options file"));
   winsim::AnswerFileDialog(broken.wstring(), FileDialogKind::Open);
   winsim::AnswerMessageBox(IDOK, ModalMatch::TextContaining(L"Can't load file!"));
   winsim::CancelFileDialog(FileDialogKind::Open);
   RunDialog([&](OptionsDlg& dialog, HWND window) {
-    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_LOAD, BN_CLICKED), 0);
-    EXPECT_TRUE(Options().IsOptionsDocument());
-    EXPECT_EQ(Options().GetOption(kOptionsGeneral, L"allcategories"), 0);
-    EXPECT_EQ(dialog.GetEditorTab()->GetGrid().GetRowCount(), 6);
-
-    Options().SetOption(kOptionsGeneral, L"allcategories", 1);
-    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_LOAD, BN_CLICKED), 0);
-    EXPECT_EQ(Options().GetOption(kOptionsGeneral, L"allcategories"), 0);
-
-    // Cancelling the file dialog changes nothing.
-    Options().SetOption(kOptionsGeneral, L"allcategories", 1);
     TapWindow = 800;
-    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_LOAD, BN_CLICKED), 0);
-    EXPECT_EQ(Options().GetOption(kOptionsGeneral, L"allcategories"), 1);
-    EXPECT_EQ(TapWindow, 800);
+    // A foreign file, a broken file and a cancelled dialog: the options and the threshold stay as they were.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_LOAD, BN_CLICKED), 0);
+      EXPECT_EQ(Options().GetOption(kOptionsGeneral, L"allcategories"), 1) << attempt;
+      EXPECT_EQ(TapWindow, 800) << attempt;
+    }
+    EXPECT_EQ(dialog.GetEditorTab()->GetGrid().GetRowCount(), 6);
   });
   EXPECT_EQ(winsim::PendingModalAnswers(), 0U);
 }

@@ -181,6 +181,9 @@ TEST_F(ProfileZipImportTest, HostileOrBrokenArchivesChangeNothingAndSaySo) {
       {{{L"readme.txt", "just text"}, {L"other.xml", "<?xml version=\"1.0\"?><unrelated/>"}},
        L"holds no profile, function or custom scripts"},
       {{{L"ab:c.xml", functionBytes}}, L"not a usable file name"},
+      {{{L"New.xml", profileBytes}, {L"f.xml", std::string("\0", 1) + functionBytes}}, L"\"f.xml\" is not a readable XML"},
+      {{{L"New.xml", profileBytes}, {L"Con.xml", functionBytes}}, L"is a device name on Windows"},
+      {{{L"sub/LPT1.backup.xml", functionBytes}}, L"is a device name on Windows"},
   };
   for (const Case& test : cases) {
     WriteZip(out_ / "bad.zip", test.entries);
@@ -189,6 +192,10 @@ TEST_F(ProfileZipImportTest, HostileOrBrokenArchivesChangeNothingAndSaySo) {
     EXPECT_EQ(winsim::PendingModalAnswers(), 0u) << ::testing::PrintToString(winsim::ModalLog().back().text);
     winsim::ResetModalResponder();
   }
+  const std::string whole = ReadBytes(zip);
+  WriteBytes(out_ / "bad.zip", whole.substr(0, whole.size() - 1));
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"its end is missing", L"Error", true));
+  EXPECT_FALSE(ImportProfileZip(page_, Root(), out_ / "bad.zip"));
   WriteBytes(out_ / "bad.zip", "not a zip");
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't open zip file", L"Error"));
   EXPECT_FALSE(ImportProfileZip(page_, Root(), out_ / "bad.zip"));
@@ -227,6 +234,40 @@ TEST_F(ProfileZipImportTest, AFunctionWhoseDocumentNameIsTakenGetsAFileOfItsOwn)
   EXPECT_NE(Functions().GetFunction(1)->GetFilePath(), existing->GetFilePath());
   EXPECT_EQ(ReadBytes(existing->GetFilePath()), existingBytes);
 }
+
+struct EntryName {
+  const char* label;
+  std::wstring name;  // "\u00e9" in an invalid row is written as the bytes C3 28, which are no UTF-8
+  bool valid;
+};
+
+class ProfileZipImportNames : public ProfileZipImportTest, public ::testing::WithParamInterface<EntryName> {};
+
+TEST_P(ProfileZipImportNames, EntriesNamedInAnyScriptImportOrRefuseTheArchive) {
+  const EntryName& row = GetParam();
+  const std::filesystem::path zip = out_ / "names.zip";
+  WriteZip(zip, {{L"fn_" + row.name + L".xml", OldFunctionText(L"Imported")}});
+  if (!row.valid) {
+    std::string bytes = ReadBytes(zip);
+    for (std::size_t at = bytes.find("\xC3\xA9"); at != std::string::npos; at = bytes.find("\xC3\xA9", at)) bytes[at + 1] = '(';
+    WriteBytes(zip, bytes);
+    winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"is not valid UTF-8", L"Error", true));
+    EXPECT_FALSE(ImportProfileZip(page_, Root(), zip));
+    EXPECT_EQ(Functions().Count(), 0);
+    return;
+  }
+  ASSERT_TRUE(ImportProfileZip(page_, Root(), zip));
+  ASSERT_EQ(Functions().Count(), 1);
+  const XmlFunction& imported = *Functions().GetFunction(0);
+  EXPECT_EQ(imported.XmlDocument::GetName(), L"fn_" + row.name);
+  EXPECT_TRUE(std::filesystem::exists(Functions().GetFolder() / ("fn_" + WideToUtf8(row.name) + ".xml")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ProfileZipImportNames,
+                         ::testing::Values(EntryName{"Accented", L"Caf\u00e9", true}, EntryName{"Cjk", L"\u51fd\u6570", true},
+                                           EntryName{"RightToLeft", L"\u05e4\u05e8\u05d5\u05e4", true},
+                                           EntryName{"InvalidUtf8", L"bad\u00e9", false}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace Talvo::testing

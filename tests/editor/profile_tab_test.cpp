@@ -1,0 +1,258 @@
+// The profiles page: what it shows of the documents, each command as one undo step (none when nothing
+// changes), quick slots across a delete, live rename, clone names and files, the learning-interface key
+// after a switch, the exchange commands, and its pictures in both themes.
+#include "editor/profile_tab.h"
+
+#include <win32/modal_responder.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "editor_test_helpers.h"
+#include "engine/messages.h"
+#include "model/text.h"
+#include "profile_pages_fixture.h"
+
+namespace Talvo::testing {
+
+namespace {
+
+class ProfileTabTest : public ProfilePagesTest {
+ protected:
+  // Default, Main and Work; Main current; slot 0 on Work, slot 1 on Main and active.
+  ProfileTab& OpenWithSlots() {
+    MakeProfiles({L"Main", L"Work"});
+    Main().SetQuickProfile(0, 2);
+    Main().SetQuickProfile(1, 1);
+    Main().SetQuickActive(1, true);
+    return OpenProfilePage();
+  }
+
+  // The page shows exactly what the documents hold.
+  static void ExpectPageShowsDocuments(ProfileTab& page) {
+    const XmlProfile* current = Root().GetCurrentProfile();
+    EXPECT_EQ(page.GetNameEdit().GetWindowText(), current ? current->GetName() : L"");
+    EXPECT_EQ(page.GetProfilesMenu().GetWindowText(), current ? current->GetName() : L"");
+    ASSERT_EQ(page.GetProfilesMenu().GetItemCount(), Profiles().Count());
+    for (int i = 0; i < Profiles().Count(); ++i) {
+      EXPECT_EQ(page.GetProfilesMenu().GetItemText(i), Profiles().GetProfile(i)->GetName());
+    }
+    for (int slot = 0; slot < 6; ++slot) {
+      const XmlProfile* shown = Root().GetProfile(Main().GetQuickProfile(slot));
+      EXPECT_EQ(page.GetSlotMenu(slot).GetWindowText(), shown ? shown->GetName() : L"") << slot;
+      EXPECT_EQ(page.GetSlotCheck(slot).GetCheck() == BST_CHECKED, Main().GetQuickActive(slot)) << slot;
+      EXPECT_EQ(page.GetSlotMarker(slot).shown, Main().GetQuickActive(slot)) << slot;
+    }
+  }
+};
+
+struct CommandCase {
+  const char* name;
+  std::function<void(ProfileTab&)> run;
+  const wchar_t* label;
+  const wchar_t* after;  // ProfileState afterwards
+};
+
+constexpr const wchar_t* kBefore = L"Default;Main;Work; selected 1; slots 2 1* -1 -1 -1 -1";
+
+const CommandCase kCommands[] = {
+    {"Create", [](ProfileTab& page) { Command(page, 3002); }, L"Create Profile",
+     L"Default;Main;Work;New Profile; selected 3; slots 2 1 -1 -1 -1 -1"},
+    {"CreateForALayoutSwitch", [](ProfileTab& page) { page.OnCreateProfile(); }, L"Create Profile",
+     L"Default;Main;Work;New Profile; selected 3; slots 2 1 -1 -1 -1 -1"},
+    {"Delete", [](ProfileTab& page) { Command(page, 3003); }, L"Delete Profile",
+     L"Default;Work; selected 0; slots 1 1 -1 -1 -1 -1"},
+    {"DeleteFromTheMenu", [](ProfileTab& page) { page.SendMessage(DeleteProfileMessage); }, L"Delete Profile",
+     L"Default;Work; selected 0; slots 1 1 -1 -1 -1 -1"},
+    {"Clone", [](ProfileTab& page) { page.SendMessage(CloneProfileMessage); }, L"Load Profile",
+     L"Default;Main;Work;Main(clone); selected 3; slots 2 1 -1 -1 -1 -1"},
+    {"Select", [](ProfileTab& page) { Choose(page.GetProfilesMenu(), 3); }, L"Select Profile",
+     L"Default;Main;Work; selected 2; slots 2* 1 -1 -1 -1 -1"},
+    {"QuickCheck", [](ProfileTab& page) { Click(page.GetSlotCheck(0)); }, L"0Quick Check ",
+     L"Default;Main;Work; selected 2; slots 2* 1 -1 -1 -1 -1"},
+    {"QuickUncheck", [](ProfileTab& page) { Click(page.GetSlotCheck(1)); }, L"1Quick Check ",
+     L"Default;Main;Work; selected 1; slots 2 1 -1 -1 -1 -1"},
+    {"QuickSelect", [](ProfileTab& page) { Choose(page.GetSlotMenu(1), 1); }, L"1Quick Select ",
+     L"Default;Main;Work; selected 0; slots 2 0* -1 -1 -1 -1"},
+};
+
+}  // namespace
+
+TEST_F(ProfileTabTest, OpeningShowsTheProfilesSlotsAndLayout) {
+  ProfileTab& page = OpenWithSlots();
+  ExpectPageShowsDocuments(page);
+  EXPECT_FALSE(page.GetSlotCheck(2).IsWindowEnabled());  // an empty slot can not be switched on
+  EXPECT_EQ(layoutsCaption_, L"US-ANSI");
+  EXPECT_EQ(page.GetLayout().GetKeyButtonCount(), 104);
+}
+
+TEST_F(ProfileTabTest, EveryCommandIsOneUndoStepThatUndoesAndRedoes) {
+  for (const CommandCase& command : kCommands) {
+    SCOPED_TRACE(command.name);
+    TearDown();
+    SetUp();
+    ProfileTab& page = OpenWithSlots();
+    ASSERT_EQ(ProfileState(), kBefore);
+    command.run(page);
+    EXPECT_EQ(ProfileState(), command.after);
+    EXPECT_EQ(UndoLabels(), std::vector<std::wstring>{command.label});
+    ExpectPageShowsDocuments(page);
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(ProfileState(), kBefore);
+    ASSERT_TRUE(theHold.Redo());
+    EXPECT_EQ(ProfileState(), command.after);
+  }
+}
+
+TEST_F(ProfileTabTest, CommandsThatChangeNothingLeaveNoUndoStep) {
+  const std::vector<std::pair<const char*, std::function<void(ProfileTab&)>>> cases = {
+      {"dismissed menu", [](ProfileTab& page) { Choose(page.GetProfilesMenu(), 0); }},
+      {"dismissed slot menu", [](ProfileTab& page) { Choose(page.GetSlotMenu(0), 0); }},
+      {"cancelled import", [](ProfileTab& page) {
+         winsim::CancelFileDialog();
+         Command(page, 3004);
+       }},
+      {"failed delete", [](ProfileTab& page) {
+         Main().SetSelectedProfile(7);
+         winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can not delete (error ", L"", true));
+         Command(page, 3003);
+       }},
+      {"clone without a profile", [](ProfileTab& page) {
+         Main().SetSelectedProfile(7);
+         page.SendMessage(CloneProfileMessage);
+       }},
+  };
+  for (const auto& [name, run] : cases) {
+    SCOPED_TRACE(name);
+    TearDown();
+    SetUp();
+    ProfileTab& page = OpenWithSlots();
+    run(page);
+    EXPECT_EQ(theHold.UndoCount(), 0);
+    EXPECT_EQ(Profiles().Count(), 3);
+    EXPECT_EQ(winsim::PendingModalAnswers(), 0U);
+  }
+}
+
+TEST_F(ProfileTabTest, QuickSlotsKeepNamingTheirProfilesAcrossADelete) {
+  MakeProfiles({L"A", L"B", L"C"});  // indices 1, 2, 3; A current
+  const int slots[] = {1, 2, 3, -1, 0, 1};
+  for (int slot = 0; slot < 6; ++slot) Main().SetQuickProfile(slot, slots[slot]);
+  Main().SetQuickActive(0, true);
+  ProfileTab& page = OpenProfilePage();
+  const std::filesystem::path file = Root().GetCurrentProfile()->GetFilePath();
+  Command(page, 3003);
+  EXPECT_FALSE(std::filesystem::exists(file));
+  // The slots of A move to the last profile (C) and stop being active; those above A move down by one.
+  EXPECT_EQ(ProfileState(), L"Default;B;C; selected 0; slots 2 1 2 -1 0 2");
+  ExpectPageShowsDocuments(page);
+  EXPECT_EQ(page.GetSlotMenu(0).GetWindowText(), L"C");
+  EXPECT_EQ(page.GetSlotMenu(0).GetItemCount(), 3);
+}
+
+TEST_F(ProfileTabTest, LiveRenameTakesOnlyFreeNamesAndNeverTouchesFiles) {
+  struct RenameCase {
+    const wchar_t* typed;
+    const wchar_t* name;  // the profile's name afterwards
+  };
+  const RenameCase cases[] = {
+      {L"Modelling", L"Modelling"}, {L"", L"Main"},      {L"work", L"Main"},
+      {L"WORK ", L"WORK "},          {L"a/b", L"Main"},   {L"x:y", L"Main"},
+  };
+  for (const RenameCase& rename : cases) {
+    SCOPED_TRACE(WideToUtf8(rename.typed));
+    TearDown();
+    SetUp();
+    ProfileTab& page = OpenWithSlots();
+    const std::wstring document = Root().GetCurrentProfile()->XmlDocument::GetName();
+    page.GetNameEdit().SetWindowText(rename.typed);
+    page.SendMessage(ProfileNameEditedMessage);
+    EXPECT_EQ(Root().GetCurrentProfile()->GetName(), rename.name);
+    EXPECT_EQ(page.GetProfilesMenu().GetItemText(1), rename.name);
+    EXPECT_EQ(page.GetSlotMenu(1).GetWindowText(), rename.name);  // the slot showing the profile
+    EXPECT_EQ(page.GetSlotMenu(3).GetItemText(1), rename.name);
+    EXPECT_EQ(theHold.UndoCount(), 0);
+    Command(page, 3001);
+    EXPECT_EQ(Root().GetCurrentProfile()->XmlDocument::GetName(), document);
+    EXPECT_NE(ReadBytes(Root().GetCurrentProfile()->GetFilePath()).find(WideToUtf8(L"name=\"" + std::wstring(rename.name))),
+              std::string::npos);
+  }
+}
+
+TEST_F(ProfileTabTest, ClonesGetAFreeNameAndAFileOfTheirOwn) {
+  MakeProfiles({L"Main", L"Main(CLONE)"});
+  XmlFunction* extrude = MakeFunction(L"Extrude");
+  XmlProfile& main = *Root().GetCurrentProfile();
+  main.Assign(12, 187, extrude->GetId(), true, false);
+  ProfileTab& page = OpenProfilePage();
+  page.SendMessage(CloneProfileMessage);
+  XmlProfile& clone = *Root().GetCurrentProfile();
+  EXPECT_EQ(clone.GetName(), L"Main(clone) 01");
+  EXPECT_NE(clone.GetId(), main.GetId());
+  EXPECT_EQ(clone.GetFunctionIdOfKey(12), extrude->GetId());
+  EXPECT_NE(clone.GetFilePath(), main.GetFilePath());
+  EXPECT_NE(clone.GetFilePath(), Profiles().GetProfile(2)->GetFilePath());
+  Command(page, 3001);
+  EXPECT_EQ(page.GetNameEdit().GetWindowText(), L"Main(clone) 01");
+  EXPECT_TRUE(page.GetNameEdit().IsWindowEnabled());
+  EXPECT_NE(ReadBytes(main.GetFilePath()), ReadBytes(clone.GetFilePath()));
+  EXPECT_EQ(Main().GetSelectedLayout(), L"US-ANSI");
+}
+
+TEST_F(ProfileTabTest, SwitchingProfilesMovesTheLearningInterfaceKeyAndMarksTheLowestSlot) {
+  MakeProfiles({L"Main", L"Work"});
+  Profiles().GetProfile(2)->AddVisualAssignment(33);
+  for (int slot : {4, 2}) Main().SetQuickProfile(slot, 2);
+  ProfileTab& page = OpenProfilePage();
+  EXPECT_EQ(Root().GetLearningKeyButton(), nullptr);
+  const int rebuilds = assignmentRebuilds_;
+  Choose(page.GetProfilesMenu(), 3);
+  EXPECT_EQ(Root().GetLearningKeyButton(), page.GetLayout().GetKeyButton(33));
+  EXPECT_EQ(page.GetLayout().GetKeyButton(33)->assignedText, L"Learning Interface");
+  EXPECT_TRUE(Main().GetQuickActive(2));
+  EXPECT_FALSE(Main().GetQuickActive(4));
+  EXPECT_GT(assignmentRebuilds_, rebuilds);
+  Choose(page.GetProfilesMenu(), 2);
+  EXPECT_EQ(Root().GetLearningKeyButton(), nullptr);
+  EXPECT_FALSE(Main().GetQuickActive(2));
+}
+
+TEST_F(ProfileTabTest, ExportAndImportGoThroughTheMenuMessages) {
+  ProfileTab& page = OpenWithSlots();
+  const std::filesystem::path file = root_ / "Main export.xml";
+  winsim::AnswerFileDialog(file.wstring());
+  page.SendMessage(ExportProfileMessage);
+  ASSERT_EQ(ReadBytes(file), Root().GetCurrentProfile()->ToText());
+  Command(page, 3003);
+  theHold.Clear();
+  winsim::AnswerFileDialog(file.wstring());
+  page.SendMessage(LoadProfileMessage);
+  EXPECT_EQ(ProfileState(), L"Default;Work;Main; selected 2; slots 1 1 -1 -1 -1 -1");
+  EXPECT_EQ(UndoLabels(), std::vector<std::wstring>{L"Load Profile"});
+  ExpectPageShowsDocuments(page);
+  winsim::AnswerFileDialog((root_ / "Main.zip").wstring());
+  Command(page, 3015);
+  EXPECT_TRUE(std::filesystem::exists(root_ / "Main.zip"));
+}
+
+TEST_F(ProfileTabTest, PicturesOfThePageInBothThemes) {
+  XmlFunction* extrude = MakeFunction(L"Extrude");
+  ProfileTab& page = OpenWithSlots();
+  Root().GetCurrentProfile()->Assign(31, 81, extrude->GetId(), false, false);
+  page.GetLayout().RefreshCaptions();
+  for (const auto& [theme, name] : {std::pair{kLightTheme, "light"}, std::pair{kDarkTheme, "dark"}}) {
+    SetTheme(theme);
+    const winsim::Image image = winsim::CaptureWindow(frame_->m_hWnd);
+    winsim::SaveWindowPng(frame_->m_hWnd, (ControlsTestOutput() / (std::string("profile-tab-") + name + ".png")).string());
+    // The active slot's marker shows its picture; the empty slot's marker shows only the page.
+    CRect active;
+    CRect empty;
+    page.GetSlotMarker(1).GetWindowRect(&active);
+    page.GetSlotMarker(2).GetWindowRect(&empty);
+    const COLORREF background = ColorMan()->GetColor(kBackground);
+    EXPECT_NE(image.Pixel(active.CenterPoint().x, active.CenterPoint().y), background) << name;
+    EXPECT_EQ(image.Pixel(empty.CenterPoint().x, empty.CenterPoint().y), background) << name;
+  }
+}
+
+}  // namespace Talvo::testing
