@@ -14,12 +14,12 @@
 #include <system_error>
 
 #include "command_line.h"
-#include "controls/visual_manager.h"
 #include "engine/module.h"
 #include "model/talvo.h"
 #include "model/text.h"
-#include "overlay/overlay_setup.h"
 #include "tour.h"
+#include "tour_editor.h"
+#include "user_story.h"
 
 namespace {
 
@@ -43,7 +43,6 @@ int Fail(const std::string& message) {
 void CloseHost(GUP* utility) {
   winsim::AnswerMessageBox(IDNO, {}, winsim::Repeat::Always);
   hostsim::Shutdown();
-  Talvo::RemoveVisualInterface();
   if (utility) {
     utility->Stop();
     utility->DeleteThis();
@@ -62,7 +61,7 @@ int RunTour(const CommandLine& line) {
   winsim::SetUnexpectedModalHandler([](const std::wstring& description) {
     if (firstUnexpectedModal.empty()) firstUnexpectedModal = OneLine(description);
   });
-  hostsim::Start(std::filesystem::absolute(line.data).wstring());
+  hostsim::Start(Talvo::Utf8ToWide(std::filesystem::absolute(line.data).native()));
   if (!mfcsim::LoadModule()) {
     CloseHost(nullptr);
     return Fail("cannot load or create the documents below " + line.data.string());
@@ -73,18 +72,16 @@ int RunTour(const CommandLine& line) {
     return Fail("a document could not be loaded: " + reason);
   }
 
-  // The module's start-up installs the layers above the plug-in core: the host-coloured visual manager and the
-  // overlay behind the get-message hook.
-  Talvo::TalvoVisualManager::Install();
   GUP* utility = static_cast<GUP*>(LibClassDesc(1)->Create(FALSE));
   utility->Start();
-  Talvo::InstallVisualInterface();
   PrintLoaded();
   const bool pressed = PressLearningKey(line.shots, line.themes);
-  const bool saved = SaveScreenshots(line.shots, line.themes) && pressed;
+  const bool toured = TourEditor(line.shots, line.themes);
+  const bool saved = SaveScreenshots(line.shots, line.themes) && pressed && toured;
   CloseHost(utility);
   if (!saved) return 1;
   if (!firstUnexpectedModal.empty()) return Fail("unexpected message: " + firstUnexpectedModal);
+  if (!Talvo::RunUserStory(line)) return 1;
   return 0;
 }
 

@@ -1,4 +1,5 @@
 #include "tour.h"
+#include "tour_function_editor.h"
 
 #include <windows.h>
 #include <host/simulation.h>
@@ -97,6 +98,7 @@ bool PressLearningKey(const std::filesystem::path& folder, const std::vector<std
 }
 
 bool SaveScreenshots(const std::filesystem::path& folder, const std::vector<std::string>& themes) {
+  if (!ShowFunctionEditors(folder, themes)) return false;
   HWND host = GetCOREInterface()->GetMAXHWnd();
   for (const std::string& theme : themes) {
     hostsim::SetTheme(theme == "dark" ? kDarkTheme : kLightTheme);

@@ -1,0 +1,180 @@
+#include "tour_function_editor.h"
+
+#include <windows.h>
+#include <host/actions.h>
+#include <host/directories.h>
+#include <host/macros.h>
+#include <host/simulation.h>
+#include <host/undo.h>
+#include <max.h>
+#include <win32/simulation.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "editing/function_editor_tabs.h"
+#include "engine/messages.h"
+#include "engine/restore_obj.h"
+#include "model/talvo.h"
+#include "model/text.h"
+#include "model/vocabulary.h"
+#include "model/xml_custom_scripts.h"
+
+namespace {
+
+using Talvo::CaseKeys;
+using Talvo::XmlFunction;
+
+constexpr int kFirstKind = Talvo::kKindMultiTapModifiers;
+constexpr int kLastKind = Talvo::kKindContextSensitive;
+constexpr unsigned char kPlain = 3;
+constexpr unsigned char kShift = 7;
+constexpr unsigned char kCtrl = 11;
+
+// The page of each kind that the tour shows, and the mode its cases use there.
+struct KindPage {
+  const wchar_t* input;
+  const wchar_t* mode;
+};
+
+KindPage PageOf(int kind) {
+  switch (kind) {
+    case Talvo::kKindMultiTapModifiers: return {Talvo::kInputNoModifier, Talvo::kModeGlobal};
+    case Talvo::kKindMultiTapModifiersElements: return {Talvo::kInputNoModifier, Talvo::kModeObjects};
+    case Talvo::kKindClassic: return {Talvo::kInputClassic, Talvo::kModeGlobal};
+    case Talvo::kKindMultiPress: return {Talvo::kInputMultiPress, Talvo::kModeGlobal};
+    case Talvo::kKindSingleTap: return {Talvo::kInputSingleTap, Talvo::kModeGlobal};
+    case Talvo::kKindMultiTap: return {Talvo::kInputMultiTap, Talvo::kModeGlobal};
+    case Talvo::kKindModifierCases: return {Talvo::kInputNoModifier, Talvo::kModeGlobal};
+    default: return {Talvo::kInputEditablePoly, L"vertex"};
+  }
+}
+
+void StoreTableCase(XmlFunction& function, const CaseKeys& keys, const wchar_t* table, const wchar_t* category,
+                    const wchar_t* action, ActionTableId tableId, int actionId) {
+  function.AddAction(keys);
+  function.SetCaseGroup(keys, table);
+  function.SetCaseCategory(keys, category);
+  function.SetCaseTableAction(keys, action, static_cast<int>(tableId), actionId);
+}
+
+// A function of the kind whose shown page has a table action, a macro script and a custom script.
+void FillTourCases(XmlFunction& function, int kind, const std::wstring& scriptId) {
+  const KindPage page = PageOf(kind);
+  const bool classic = kind == Talvo::kKindClassic;
+  StoreTableCase(function, {page.input, page.mode, 0, 1, kPlain}, L"Main UI", L"Edit", L"Undo Scene Operation",
+                 kActionMainUI, 40001);
+  const CaseKeys macroKeys{page.input, page.mode, 0, classic ? 1 : 2, classic ? kCtrl : kPlain};
+  if (const MacroEntry* macro = GetMacroScriptDir().GetMacro(0)) {
+    function.AddAction(macroKeys);
+    function.SetCaseGroup(macroKeys, L"Main UI");
+    function.SetCaseCategory(macroKeys, macro->GetCategory().str());
+    function.SetCaseMacroScript(macroKeys, {macro->GetCategory().str(), macro->GetInternalCategory().str(),
+                                            macro->GetName().str(), macro->GetFileName().str(),
+                                            macro->GetToolTip().str(), macro->GetID()});
+  }
+  const CaseKeys scriptKeys{page.input, page.mode, 0, 1, kShift};
+  function.AddAction(scriptKeys);
+  function.SetCaseGroup(scriptKeys, Talvo::kGroupCustomCode);
+  function.SetCaseScript(scriptKeys, scriptId);
+  if (!classic) {
+    const CaseKeys original{page.input, page.mode, 0, 3, kPlain};
+    function.AddAction(original);
+    function.SetCaseGroup(original, Talvo::kGroupOriginalKey);
+  }
+}
+
+// A plain top-level window that holds the editor strip as the functions page would.
+std::unique_ptr<CWnd> MakeHostWindow() {
+  auto window = std::make_unique<CWnd>();
+  if (!window->CreateEx(0, AfxRegisterWndClass(0), L"Function editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30, 1280,
+                        720, nullptr, nullptr))
+    return nullptr;
+  return window;
+}
+
+bool SaveEditor(int kind, const std::wstring& input, const std::filesystem::path& file) {
+  std::unique_ptr<CWnd> window = MakeHostWindow();
+  if (window == nullptr) return false;
+  bool saved = false;
+  {
+    Talvo::FunctionEditorTabs strip;
+    if (strip.Init(window.get())) {
+      for (int i = 0; i < strip.GetPageCount(); ++i) {
+        Talvo::FunctionEditorTab* page = strip.GetPage(i);
+        if (page->GetPageName() != input) continue;
+        strip.SetActiveTab(i + 1);
+        page->SendMessage(Talvo::WM_SELECT_CASE_CELL, 0, kPlain);
+      }
+      winsim::PumpMessages();
+      saved = winsim::SaveWindowPng(window->m_hWnd, file.string());
+    }
+  }
+  window->DestroyWindow();
+  std::printf("Function editor of kind %d: %s\n", kind, file.string().c_str());
+  return saved;
+}
+
+// The host's icon folder, pointed at the program's own icons while it holds none of them.
+class TourIcons {
+ public:
+  TourIcons() {
+    const MCHAR* current = GetCOREInterface()->GetDir(APP_ICONS_DIR);
+    previous_ = current != nullptr ? current : L"";
+    std::error_code error;
+    if (std::filesystem::is_empty(std::filesystem::path(previous_) / "Icons", error) || error) {
+      hostsim::SetDirectory(APP_ICONS_DIR, Talvo::Utf8ToWide(TALVO_SOURCE_ICONS));
+      replaced_ = true;
+    }
+  }
+  ~TourIcons() {
+    if (replaced_) hostsim::SetDirectory(APP_ICONS_DIR, previous_);
+  }
+  TourIcons(const TourIcons&) = delete;
+  TourIcons& operator=(const TourIcons&) = delete;
+
+ private:
+  std::wstring previous_;
+  bool replaced_ = false;
+};
+
+}  // namespace
+
+bool ShowFunctionEditors(const std::filesystem::path& folder, const std::vector<std::string>& themes) {
+  Talvo::Talvo& root = Talvo::GetTalvo();
+  // A host has its action tables and macro scripts; the pickers list them.
+  hostsim::InstallStandardActions();
+  const TourIcons icons;
+  Talvo::XmlCustomScripts* scripts = root.GetCustomScripts();
+  if (root.GetFunctions() == nullptr || scripts == nullptr) {
+    std::printf("Function editor: no functions folder; skipped\n");
+    return true;
+  }
+  theHold.Begin();
+  theHold.Put(new Talvo::TalvoDataRestoreObj(1, 65535));
+  std::wstring scriptId;
+  scripts->AddScript(L"Tour Script", L"print \"tour\"", scriptId);
+  Talvo::RefreshScriptNames();
+  std::vector<std::wstring> ids;
+  for (int kind = kFirstKind; kind <= kLastKind; ++kind) {
+    XmlFunction* function = root.CreateFunction(kind);
+    function->SetDependent(kind);
+    function->SetName(L"Tour Kind " + std::to_wstring(kind));
+    FillTourCases(*function, kind, scriptId);
+    ids.push_back(function->GetId());
+  }
+  theHold.Accept(L"Tour Functions");
+
+  bool saved = true;
+  for (const std::string& theme : themes) {
+    hostsim::SetTheme(theme == "dark" ? kDarkTheme : kLightTheme);
+    for (int kind = kFirstKind; kind <= kLastKind && saved; ++kind) {
+      root.GetMainDocument()->SetSelectedFunction(root.IndexOfFunctionById(ids[static_cast<size_t>(kind - kFirstKind)]));
+      const std::filesystem::path file = folder / ("function-editor-" + std::to_string(kind) + "-" + theme + ".png");
+      saved = SaveEditor(kind, PageOf(kind).input, file);
+      if (!saved) std::fprintf(stderr, "quillon-host: cannot write the screenshot %s\n", file.string().c_str());
+    }
+  }
+  hostsim::Undo();
+  return saved;
+}

@@ -1,0 +1,19 @@
+// TalvoApp: the plug-in module's application object. Starting the module loads every document (writing the
+// default documents on the first start), installs the host-coloured look, connects the overlay and the
+// editor's grid redraw to the plug-in core, and listens for the host's shutdown, when unsaved work is
+// offered for saving. Stopping it disconnects them again.
+#pragma once
+
+#include <afxwin.h>
+
+namespace Talvo {
+
+class TalvoApp : public CWinApp {
+ public:
+  TalvoApp();
+
+  BOOL InitInstance() override;
+  int ExitInstance() override;
+};
+
+}  // namespace Talvo

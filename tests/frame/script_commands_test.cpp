@@ -1,0 +1,162 @@
+#include "frame/script_commands.h"
+
+#include <fstream>
+
+#include "commands_fixture.h"
+#include "model/vocabulary.h"
+#include "resources/dialogs/script_name_dlg.h"
+
+namespace Talvo::testing {
+namespace {
+
+using ScriptCommandsTest = CommandsTest;
+
+constexpr UINT kNew = 3030, kOpen = 3031, kEdit = 3032, kRename = 3033, kCopy = 3034, kPaste = 3035, kDelete = 3036;
+
+void AnswerName(const std::wstring& name, int button) {
+  winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [name, button](HWND dialog) {
+    SetDlgItemTextW(dialog, IDC_SCRIPT_NAME, name.c_str());
+    ClickItem(dialog, button);
+  });
+}
+
+TEST_F(ScriptCommandsTest, ItemsNeedAChosenScriptInALiveCell) {
+  struct Row {
+    const char* name;
+    bool chosen;
+    bool liveGrid;
+    std::vector<UINT> enabled;
+  };
+  const Row rows[] = {
+      {"NotSelected", false, true, {kNew, kOpen, kPaste}},
+      {"Chosen", true, true, {kNew, kOpen, kEdit, kRename, kCopy, kPaste, kDelete}},
+      {"GridGone", true, false, {kNew, kOpen, kPaste}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Choose(row.chosen ? bevelId_ : L"Not Selected");
+    view_.liveGrid = row.liveGrid ? grid_.get() : nullptr;
+    std::vector<UINT> enabled;
+    for (UINT command = kNew; command <= kDelete; ++command)
+      if (Enabled(command)) enabled.push_back(command);
+    EXPECT_EQ(enabled, row.enabled);
+  }
+}
+
+TEST_F(ScriptCommandsTest, NewOpenAndEditKeepTheEditorDisabledUntilTheScriptWindowCloses) {
+  const std::filesystem::path file = root_ / "script.ms";
+  std::ofstream(file) << "print \"gr\xC3\xBC\xC3\x9F\"";
+  struct Row {
+    const char* name;
+    UINT command;
+    std::wstring expectedText;
+  };
+  const Row rows[] = {{"New", kNew, L""}, {"Open", kOpen, L"print \"gr\u00fc\u00df\""}, {"Edit", kEdit, L"polyop.bevel $ 1"}};
+  Choose(bevelId_);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    if (row.command == kOpen) winsim::AnswerFileDialog(file.wstring());
+    Run(row.command);
+    const HWND window = ScriptWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ScriptWindowText(window), row.expectedText);
+    EXPECT_FALSE(::IsWindowEnabled(frame_->m_hWnd));
+    if (row.command != kEdit) AnswerName(L"", IDCANCEL);
+    ::SendMessageW(window, WM_CLOSE, 0, 0);
+    winsim::PumpMessages();
+    EXPECT_TRUE(::IsWindowEnabled(frame_->m_hWnd));
+  }
+}
+
+TEST_F(ScriptCommandsTest, RenameStoresTheNewNameOnlyOnOk) {
+  Choose(bevelId_);
+  for (auto [button, expected] : {std::pair{IDCANCEL, L"Bevel"}, std::pair{IDOK, L"Bevel \u00e9dge"}}) {
+    AnswerName(L"Bevel \u00e9dge", button);
+    Run(kRename);
+    std::wstring name;
+    std::wstring body;
+    ASSERT_TRUE(scripts().GetScript(bevelId_, name, body));
+    EXPECT_EQ(name, expected);
+    EXPECT_EQ(body, L"polyop.bevel $ 1");
+    EXPECT_TRUE(::IsWindowEnabled(frame_->m_hWnd));
+  }
+}
+
+TEST_F(ScriptCommandsTest, CopyAndPasteRoundTripAScript) {
+  const std::wstring text = L"print \"\u00c5ngstr\u00f6m \u2713\"";
+  PutOnClipboard(text);
+  AnswerName(L"Check", IDOK);
+  Run(kPaste);
+  ASSERT_EQ(scripts().Count(), 2);
+  const std::wstring id = scripts().GetScriptIdAt(1);
+  EXPECT_EQ(DropDownCell()->scriptId, id);
+
+  PutOnClipboard(L"other");
+  Run(kCopy);
+  EXPECT_EQ(ClipboardText(), text);
+
+  // "Not Selected" copies an empty text; a clipboard held elsewhere is left alone.
+  Choose(L"Not Selected");
+  commands_.GetScriptCommands().OnCopyScript();
+  EXPECT_EQ(ClipboardText(), L"");
+  PutOnClipboard(L"theirs");
+  winsim::SetClipboardOpenFails(true);
+  Choose(id);
+  Run(kCopy);
+  winsim::SetClipboardOpenFails(false);
+  EXPECT_EQ(ClipboardText(), L"theirs");
+}
+
+TEST_F(ScriptCommandsTest, PasteCancelledOrWithoutTheScriptsDocumentStoresNothing) {
+  PutOnClipboard(L"print 1");
+  AnswerName(L"Kept?", IDCANCEL);
+  Run(kPaste);
+  EXPECT_EQ(scripts().Count(), 1);
+
+  GetTalvo().Clear();
+  AnswerName(L"Lost", IDOK);
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't find script XML. Changes ignored.", L"Warning!"));
+  Run(kPaste);
+  EXPECT_EQ(winsim::PendingModalAnswers(), 0U);
+}
+
+TEST_F(ScriptCommandsTest, DeletingAScriptInUseNamesItsFunctions) {
+  XmlFunction* function = GetTalvo().CreateFunction(kKindSingleTap);
+  const CaseKeys keys{L"SingleTap", L"global", 0, 1, 3};
+  function->AddAction(keys);
+  function->SetCaseGroup(keys, kGroupCustomCode);
+  function->SetCaseScript(keys, bevelId_);
+  Choose(bevelId_);
+  const std::wstring question = L"Delete source script?\n\nThe script is still chosen in cases of \"" +
+                                function->GetName() + L"\". Those cases will run nothing until another script is chosen.";
+  winsim::AnswerMessageBox(IDNO, winsim::ModalMatch(question, L"Quillon"));
+  Run(kDelete);
+  EXPECT_EQ(scripts().Count(), 1);
+
+  winsim::AnswerMessageBox(IDYES, winsim::ModalMatch(question, L"Quillon"));
+  Run(kDelete);
+  EXPECT_EQ(scripts().Count(), 0);
+}
+
+TEST_F(ScriptCommandsTest, ScriptWindowOutlivesTheGridThatOpenedIt) {
+  Choose(bevelId_);
+  Run(kEdit);
+  const HWND window = ScriptWindow();
+  ASSERT_NE(window, nullptr);
+  ::SetWindowTextW(::GetWindow(window, GW_CHILD), L"polyop.bevel $ 2");
+  // An undo rebuilds the function editor's pages: the grid and its drop-down go.
+  grid_.reset();
+  view_.liveGrid = nullptr;
+  ::SendMessageW(window, WM_CLOSE, 0, 0);
+  winsim::PumpMessages();
+  std::wstring name;
+  std::wstring body;
+  ASSERT_TRUE(scripts().GetScript(bevelId_, name, body));
+  EXPECT_EQ(body, L"polyop.bevel $ 2");
+  EXPECT_TRUE(::IsWindowEnabled(frame_->m_hWnd));
+  Run(kNew);  // the clipboard's cell is gone: nothing opens
+  EXPECT_EQ(ScriptWindow(), nullptr);
+}
+
+}  // namespace
+}  // namespace Talvo::testing
