@@ -22,6 +22,7 @@
 #include "frame/frame.h"
 #include "grid/grid_cell_editors.h"
 #include "grid/grid_cell_icon_button.h"
+#include "model/file_names.h"
 #include "model/talvo.h"
 #include "model/text.h"
 #include "model/vocabulary.h"
@@ -368,7 +369,7 @@ class Story {
     winsim::PumpMessages();
     std::error_code error;
     std::filesystem::remove(zip_, error);
-    winsim::AnswerFileDialog(zip_.wstring(), winsim::FileDialogKind::Save);
+    winsim::AnswerFileDialog(PathForDisplay(zip_), winsim::FileDialogKind::Save);
     ProfileTab* profiles = PageOf<ProfileTab>(0);
     if (profiles == nullptr || !ClickWindow(::GetDlgItem(profiles->m_hWnd, IDC_PROFILE_ZIP_BAR)))
       return Wrong("the profiles page has no zip export button");
@@ -379,7 +380,7 @@ class Story {
   std::string ImportZip() {
     EditorFrameWindow()->GetTabs().ActivatePage(0);
     winsim::PumpMessages();
-    winsim::AnswerFileDialog(zip_.wstring(), winsim::FileDialogKind::Open);
+    winsim::AnswerFileDialog(PathForDisplay(zip_), winsim::FileDialogKind::Open);
     // The empty folder's own default profile has the same name: the user lets the import replace it.
     winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"Override existing profile"));
     ProfileTab* profiles = PageOf<ProfileTab>(0);

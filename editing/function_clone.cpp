@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "editing/function_identity.h"
+#include "editing/document_identity.h"
 #include "engine/restore_obj.h"
 #include "model/ids.h"
 #include "model/string_table.h"

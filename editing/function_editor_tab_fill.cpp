@@ -213,14 +213,15 @@ void FunctionEditorTab::InsertRows(const CaseGridPlan& plan, bool classic) {
     } else {
       CTreeNode* parent = caseRow.parent >= 0 && caseRow.parent < static_cast<int>(nodes.size()) ? nodes[caseRow.parent] : nullptr;
       if (parent != nullptr) node = grid_.InsertNode(parent, &row);
-      if (node != nullptr) grid_.SetItemText(row, grid_.GetTreeColumn(), L"");
     }
     nodes.push_back(node);
     rows.push_back(row);
     if (node == nullptr || row < 0) continue;
+    // The texts of these rows only label them: the user edits cases through the editors of the tap rows.
+    grid_.SetLabelText(row, grid_.GetTreeColumn(), caseRow.kind == CaseRowKind::Root ? L" " : L"");
     node->m_nRowTag = caseRow.kind == CaseRowKind::Tap ? -1 : row;
     if (caseRow.buttonCell) MakeButtonCell(row, caseRow, caseRow.kind == CaseRowKind::Root);
-    grid_.SetItemText(row, kTextColumn, caseRow.caption.c_str());
+    grid_.SetLabelText(row, kTextColumn, caseRow.caption.c_str());
     switch (caseRow.kind) {
       case CaseRowKind::Root:
         if (!classic) StyleRow(row, backgroundColor_, textColor_, &looks_.countFont);
@@ -248,10 +249,10 @@ void FunctionEditorTab::InsertRows(const CaseGridPlan& plan, bool classic) {
 }
 
 void FunctionEditorTab::FillTapRow(int row, const CaseKeys& keys, bool classic) {
-  grid_.SetItemText(row, 3, L"Group: ");
-  grid_.SetItemText(row, 5, L"  Category: ");
-  grid_.SetItemText(row, 7, L"Action: ");
-  grid_.SetItemText(row, 9, L"MaxScript: ");
+  grid_.SetLabelText(row, 3, L"Group: ");
+  grid_.SetLabelText(row, 5, L"  Category: ");
+  grid_.SetLabelText(row, 7, L"Action: ");
+  grid_.SetLabelText(row, 9, L"MaxScript: ");
   const PickerChain chain = ReadPickerChain(GetTalvo().GetCurrentFunction(), keys, !classic);
 
   GridCellDropDown* cells[4] = {};

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "controls/file_dialog_helper.h"
-#include "editing/function_identity.h"
+#include "editing/document_identity.h"
 #include "pagebase/error_box.h"
 #include "pagebase/function_rename_prompt.h"
 #include "engine/messages.h"

@@ -4,18 +4,25 @@
 
 #include <string>
 
+#include "model/file_names.h"
+
 namespace Talvo {
 
-std::filesystem::path ExportPathOf(const std::filesystem::path& chosen) {
-  std::wstring folder = (chosen.root_directory() / chosen.relative_path()).parent_path().wstring();
-  if (!folder.empty() && folder.back() != L'/') folder += L'/';
-  const std::wstring drive = chosen.root_name().wstring();
-  const std::wstring name = chosen.stem().wstring();
-  const std::wstring extension = chosen.extension().wstring();
+std::filesystem::path ExportPathOf(const std::wstring& chosen) {
+  // Split as the platform's path functions would: drive, folder (with its closing separator), name and
+  // extension of the last component.
+  const std::size_t slash = chosen.find_last_of(L"/\\");
+  const std::size_t nameStart = slash == std::wstring::npos ? 0 : slash + 1;
+  const std::size_t colon = chosen.size() > 1 && chosen[1] == L':' ? 2 : 0;
+  const std::wstring drive = chosen.substr(0, colon);
+  const std::wstring folder = nameStart > colon ? chosen.substr(colon, nameStart - colon) : std::wstring();
+  const std::wstring file = chosen.substr(nameStart);
+  const std::size_t dot = file.find_last_of(L'.');
+  const bool hasExtension = dot != std::wstring::npos && dot > 0;
+  const std::wstring name = hasExtension ? file.substr(0, dot) : file;
+  const std::wstring extension = hasExtension ? file.substr(dot) : std::wstring();
   DebugPrint(_M("%s, %s, %s, %s \n"), drive.c_str(), folder.c_str(), name.c_str(), extension.c_str());
-  std::filesystem::path path = chosen;
-  if (!path.has_extension()) path += L".xml";
-  return path;
+  return PathFromWide(hasExtension ? chosen : chosen + L".xml");
 }
 
 }  // namespace Talvo

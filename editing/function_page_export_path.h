@@ -3,9 +3,10 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace Talvo {
 
-std::filesystem::path ExportPathOf(const std::filesystem::path& chosen);
+std::filesystem::path ExportPathOf(const std::wstring& chosen);
 
 }  // namespace Talvo

@@ -242,7 +242,7 @@ void FunctionViewerTab::FillBlock(const XmlFunction* function, int firstRow, int
   if (firstRow + kRowsPerBlock > grid_.GetRowCount()) return;
   const std::wstring header =
       BlockHeaderText(selection, levelCode_, pageName_ == kNoModifierPage, notContextSensitive);
-  grid_.SetItemText(firstRow, 0, header.c_str());
+  grid_.SetLabelText(firstRow, 0, header.c_str());
   grid_.SetItemFont(firstRow, 0, &largeFont_);
   grid_.SetItemFgColour(firstRow, 0, backgroundColor_);
   for (int column = 0; column < kColumns; ++column) {
@@ -263,7 +263,7 @@ void FunctionViewerTab::FillPairRow(const XmlFunction* function, int row, int gr
   const COLORREF shade = titleRow ? GroupRowColour(backgroundColor_) : Lighter(backgroundColor_);
   for (int pair = 0; pair < kColumns / 2; ++pair) {
     const int labelColumn = 2 * pair;
-    grid_.SetItemText(row, labelColumn, PairLabel(group, pair, tapCount).c_str());
+    grid_.SetLabelText(row, labelColumn, PairLabel(group, pair, tapCount).c_str());
     if (titleRow) {
       grid_.SetItemFont(row, labelColumn, &largeFont_);
       grid_.SetItemFgColour(row, labelColumn, Lighter(backgroundColor_));
@@ -301,7 +301,7 @@ void FunctionViewerTab::FillClassicGrid() {
   ShowLevelHeader(false);
   shownKeyword_ = L"global";
 
-  grid_.SetItemText(0, 0, BlockHeaderText(0, levelCode_, false, true).c_str());
+  grid_.SetLabelText(0, 0, BlockHeaderText(0, levelCode_, false, true).c_str());
   grid_.SetItemFont(0, 0, &largeFont_);
   grid_.SetItemFgColour(0, 0, backgroundColor_);
   for (int column = 0; column < kColumns; ++column) {

@@ -16,7 +16,9 @@
 #include "model/string_table.h"
 #include "model/talvo.h"
 #include "model/vocabulary.h"
+#include "pagebase/document_names.h"
 #include "pagebase/editor_frame_link.h"
+#include "pagebase/listener_output.h"
 #include "pagebase/rename_proposal.h"
 
 namespace Talvo {
@@ -143,10 +145,25 @@ void FunctionsTab::RenameFunction() {
   if (function == nullptr) return;
   wchar_t buffer[kNameFieldCharacters] = {};
   name_.GetWindowText(buffer, kNameFieldCharacters);
-  // The document's file is named after its id, so any name is safe to store.
-  menu_.SetWindowText(buffer);
-  menu_.SetItemText(root.GetMainDocument()->GetSelectedFunction(), buffer);
-  function->SetName(buffer);
+  const std::wstring name = buffer;
+  if (name == function->GetName()) return;
+  // The name is taken as the user types. One that is empty, carries path characters or is another
+  // function's (letter case ignored) is not taken: the function keeps its last good name meanwhile.
+  const XmlFunctionDir* functions = root.GetFunctions();
+  const std::wstring refusal = RefusalOfDocumentName(L"function", name, [&](const std::wstring& candidate) {
+    for (int i = 0; functions != nullptr && i < functions->Count(); ++i) {
+      const XmlFunction* other = functions->GetFunction(i);
+      if (other != function && SameNameIgnoringCase(other->GetName(), candidate)) return true;
+    }
+    return false;
+  });
+  if (!refusal.empty()) {
+    PrintToListener(refusal + L"\n");
+    return;
+  }
+  menu_.SetWindowText(name.c_str());
+  menu_.SetItemText(root.GetMainDocument()->GetSelectedFunction(), name.c_str());
+  function->SetName(name);
   SendDocumentChanged(this);
 }
 

@@ -7,7 +7,8 @@
 #include "editing/function_page_export_path.h"
 #include "editing/wheel_events_name_clash.h"
 #include "editing/wheel_events_tab.h"
-#include "editing/wheel_events_tab_identity.h"
+#include "editing/document_identity.h"
+#include "model/file_names.h"
 #include "model/ids.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
@@ -120,7 +121,7 @@ void WheelEventsTab::ImportWheelEvents() {
   dialog.filterIndex = 2;
   if (!dialog.Open()) return;
   auto imported = std::make_unique<XmlWheelEvents>(folder);
-  const int loaded = imported->Load(dialog.GetPath());
+  const int loaded = imported->Load(PathFromWide(dialog.GetPath()));
   if (loaded == kXmlCannotParse) return;  // the document has reported it
   if (loaded != kXmlOk || !imported->HasEvents()) {
     ShowErrorBox(GetSafeHwnd(), L"Can't load file!\n" + dialog.GetPath());
@@ -139,7 +140,7 @@ void WheelEventsTab::ImportWheelEvents() {
     target->XmlDocument::SetName(fileName);
     main->SetSelectedWheelEvents(folder->IndexOf(target));
   } else {
-    GiveFreshWheelEventsIdentity(*folder, *imported);
+    GiveFreshIdentityWhenTaken(*folder, *imported);
     RenameWhileNameTaken(this, *imported, *folder);
     target = static_cast<XmlWheelEvents*>(folder->Add(std::move(imported)));
     main->SetSelectedWheelEvents(folder->Count() - 1);
@@ -163,7 +164,7 @@ void WheelEventsTab::ExportWheelEvents() {
   if (!dialog.Save()) return;
   const std::filesystem::path path = ExportPathOf(dialog.GetPath());
   // Written from the set itself: writing changes nothing of it.
-  if (set->SaveAs(path) != kXmlOk) ShowErrorBox(GetSafeHwnd(), L"Can't save file!\n" + path.wstring());
+  if (set->SaveAs(path) != kXmlOk) ShowErrorBox(GetSafeHwnd(), L"Can't save file!\n" + PathForDisplay(path));
 }
 
 void WheelEventsTab::CloneWheelEvents() {
@@ -176,7 +177,7 @@ void WheelEventsTab::CloneWheelEvents() {
   auto& clone = static_cast<XmlWheelEvents&>(*duplicate);
   clone.SetDisplayName(source->GetDisplayName() + L"(clone)");
   clone.SetProperty("time", MakeUniqueId());
-  GiveFreshWheelEventsIdentity(*folder, clone);  // the source always carries the same id
+  GiveFreshIdentityWhenTaken(*folder, clone);  // the source always carries the same id
   clone.Parse();
   auto* added = static_cast<XmlWheelEvents*>(folder->Add(std::move(duplicate)));
   main->SetSelectedWheelEvents(folder->Count() - 1);

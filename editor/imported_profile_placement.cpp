@@ -7,6 +7,7 @@
 #include "model/ids.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
+#include "pagebase/document_names.h"
 
 namespace Talvo {
 
@@ -35,14 +36,6 @@ int IndexOfProfileNamed(const XmlProfileDir& folder, const std::wstring& name) {
 }
 
 }  // namespace
-
-bool IsSafeDocumentName(const std::wstring& name) {
-  if (name.empty() || name.size() > 200 || name == L"." || name == L".." || IsReservedDeviceName(name)) return false;
-  for (const wchar_t c : name) {
-    if (c < 0x20 || c == 0x7F || std::wstring_view(L"/\\:*?\"<>|").find(c) != std::wstring_view::npos) return false;
-  }
-  return true;
-}
 
 std::wstring FreeDocumentName(const XmlDocDirectory& folder, const std::wstring& preferred, const std::wstring& id) {
   if (IsSafeDocumentName(preferred) && !NameInUse(folder, preferred)) return preferred;

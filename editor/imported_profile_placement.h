@@ -29,10 +29,6 @@ PlacedProfile PlaceImportedProfile(CWnd* owner, Talvo& root, std::unique_ptr<Xml
 // fresh id of the folder. Never a name that could leave the folder.
 std::wstring FreeDocumentName(const XmlDocDirectory& folder, const std::wstring& preferred, const std::wstring& id);
 
-// Whether a text can be a document name: a plain file name without separators or reserved characters
-// that is no device name on Windows.
-bool IsSafeDocumentName(const std::wstring& name);
-
 // Copies `source` into `target` while `target` keeps its document name, folder and file.
 void CopyDocumentKeepingFile(XmlDocument& target, const XmlDocument& source);
 

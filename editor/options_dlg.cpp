@@ -7,10 +7,11 @@
 #include "controls/file_dialog_helper.h"
 #include "pagebase/error_box.h"
 #include "editor/keyboard_chart_command.h"
-#include "editor/no_verbosity.h"
+#include "pagebase/no_verbosity.h"
 #include "editor/options_editor_tab.h"
 #include "engine/key_hooks.h"
 #include "model/string_table.h"
+#include "model/file_names.h"
 #include "model/talvo.h"
 #include "model/text.h"
 #include "resources/dialogs/options_dlg.h"
@@ -87,7 +88,7 @@ void OptionsDlg::OnLoadOptions() {
   // The file is read aside first: a file that is no options document leaves the current options alone.
   // (A file that cannot be read or parsed is reported by the loading itself.)
   XmlOptions candidate;
-  if (candidate.Load(dialog.GetPath()) != kXmlOk) return;
+  if (candidate.Load(PathFromWide(dialog.GetPath())) != kXmlOk) return;
   if (!candidate.IsOptionsDocument()) {
     ShowErrorBox(m_hWnd, L"Not an options file; the current options are kept.\n" + dialog.GetPath());
     return;
@@ -108,11 +109,12 @@ void OptionsDlg::OnSaveOptions() {
   dialog.filter = {{L"Xml", L"*.XML"}};
   dialog.defaultExtension = L"xml";
   if (!dialog.Save()) return;
-  std::filesystem::path path = dialog.GetPath();
-  if (!path.has_extension()) path += L".xml";
+  std::wstring chosen = dialog.GetPath();
+  if (!PathFromWide(chosen).has_extension()) chosen += L".xml";
+  const std::filesystem::path path = PathFromWide(chosen);
   const XmlOptions* options = GetTalvo().GetOptions();
   if (options == nullptr || options->SaveAs(path) != kXmlOk) {
-    ShowErrorBox(m_hWnd, L"Can't save file!\n" + path.wstring());
+    ShowErrorBox(m_hWnd, L"Can't save file!\n" + chosen);
   }
 }
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "editor/no_verbosity.h"
+#include "pagebase/no_verbosity.h"
 #include "engine/key_hooks.h"
 #include "grid/cell_state.h"
 #include "model/string_table.h"
@@ -100,7 +100,7 @@ void OptionsEditorTab::FillGrid() {
   for (int row = 0; row < count; ++row) {
     const std::wstring name = options->GetOptionName(kOptionsGeneral, row);
     if (name == kUnlistedOption) continue;
-    grid_.SetItemText(row, 0, options->GetOptionTitle(kOptionsGeneral, row).c_str());
+    grid_.SetLabelText(row, 0, options->GetOptionTitle(kOptionsGeneral, row).c_str());
     grid_.SetCellType(row, 1, RUNTIME_CLASS(CTreeGridCellCheck));
     if (auto* check = dynamic_cast<CGridCellCheck*>(grid_.GetCell(row, 1))) {
       check->SetMargin(kCheckMargin);
@@ -109,7 +109,7 @@ void OptionsEditorTab::FillGrid() {
   }
 
   const wchar_t* thresholdTitle = GetString(kTapThresholdTitle);
-  grid_.SetItemText(count, 0, thresholdTitle != nullptr ? thresholdTitle : L"");
+  grid_.SetLabelText(count, 0, thresholdTitle != nullptr ? thresholdTitle : L"");
   grid_.SetCellType(count, 1, RUNTIME_CLASS(GridCellSpinEdit));
   if (auto* threshold = dynamic_cast<GridCellSpinEdit*>(grid_.GetCell(count, 1))) {
     threshold->value = TapWindow;

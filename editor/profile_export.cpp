@@ -5,7 +5,7 @@
 
 #include "controls/file_dialog_helper.h"
 #include "pagebase/error_box.h"
-#include "editor/listener_output.h"
+#include "pagebase/listener_output.h"
 #include "editor/zip_archive_writer.h"
 #include "model/file_names.h"
 #include "model/talvo.h"

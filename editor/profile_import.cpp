@@ -9,7 +9,7 @@
 #include "controls/file_dialog_helper.h"
 #include "pagebase/error_box.h"
 #include "editor/imported_profile_placement.h"
-#include "editor/listener_output.h"
+#include "pagebase/listener_output.h"
 #include "editor/profile_zip_import.h"
 #include "engine/restore_obj.h"
 #include "model/editor_window.h"

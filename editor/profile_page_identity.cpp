@@ -1,12 +1,11 @@
 #include "editor/profile_page_identity.h"
 
-#include <algorithm>
-#include <cwctype>
 #include <memory>
 
 #include "editor/imported_profile_placement.h"
 #include "model/ids.h"
 #include "model/talvo.h"
+#include "pagebase/document_names.h"
 #include "pagebase/rename_proposal.h"
 
 namespace Talvo {
@@ -24,16 +23,10 @@ int CountNamedIgnoringCase(const XmlProfileDir& folder, const std::wstring& name
 
 }  // namespace
 
-bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
-}
-
 std::wstring RefusalOfProfileName(const XmlProfileDir& folder, const XmlProfile& profile, const std::wstring& name) {
-  if (name.empty()) return L"A profile needs a name.";
-  if (!IsSafeDocumentName(name)) return L"A profile name can not hold any of \\ / : * ? \" < > |.";
-  if (CountNamedIgnoringCase(folder, name, &profile) > 0) return L"A profile named \"" + name + L"\" exists already.";
-  return {};
+  return RefusalOfDocumentName(L"profile", name, [&](const std::wstring& candidate) {
+    return CountNamedIgnoringCase(folder, candidate, &profile) > 0;
+  });
 }
 
 std::wstring FreeProfileName(const XmlProfileDir& folder, const std::wstring& base) {

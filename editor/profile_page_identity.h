@@ -12,9 +12,6 @@ class Talvo;
 class XmlProfile;
 class XmlProfileDir;
 
-// Whether two names are the same when letter case is ignored.
-bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b);
-
 // Why `profile` may not be called `name`: empty when the name is fine, else the reason to show.
 std::wstring RefusalOfProfileName(const XmlProfileDir& folder, const XmlProfile& profile, const std::wstring& name);
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "editor/listener_output.h"
+#include "pagebase/listener_output.h"
 #include "editor/profile_export.h"
 #include "editor/profile_page_identity.h"
 #include "editor/profile_page_undo.h"

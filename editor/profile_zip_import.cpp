@@ -6,6 +6,7 @@
 #include <exception>
 #include <map>
 
+#include "pagebase/document_names.h"
 #include "pagebase/error_box.h"
 #include "pagebase/function_rename_prompt.h"
 #include "editor/imported_profile_placement.h"

@@ -102,6 +102,8 @@ class CGridCtrl : public CWnd, public iCellEditorGrid {
 
   // Cell contents.
   BOOL SetItemText(int nRow, int nCol, LPCWSTR str);
+  // Sets a text that only labels its row: the cell refuses editing, cut and paste from then on.
+  BOOL SetLabelText(int nRow, int nCol, LPCWSTR str);
   std::wstring GetItemText(int nRow, int nCol) const;
   BOOL SetItemState(int nRow, int nCol, UINT state);
   UINT GetItemState(int nRow, int nCol) const;

@@ -263,6 +263,13 @@ BOOL CGridCtrl::SetItemText(int nRow, int nCol, LPCWSTR str) {
   return TRUE;
 }
 
+BOOL CGridCtrl::SetLabelText(int nRow, int nCol, LPCWSTR str) {
+  CGridCellBase* cell = GetCell(nRow, nCol);
+  if (cell == nullptr) return FALSE;
+  cell->SetState(cell->GetState() | GVIS_READONLY);
+  return SetItemText(nRow, nCol, str);
+}
+
 std::wstring CGridCtrl::GetItemText(int nRow, int nCol) const {
   const CGridCellBase* cell = GetCell(nRow, nCol);
   return cell != nullptr ? std::wstring(cell->GetText()) : std::wstring();

@@ -242,7 +242,7 @@ TEST_F(FunctionImportTest, OldFilesAreUpgradedAndTheirEmbeddedScriptsMoved) {
   EXPECT_TRUE(upgraded.function->GetCaseGroup({kInputNoModifier, kModeGlobal, 0, 2, 7}, group));
   EXPECT_EQ(group, kGroupOriginalKey);
   EXPECT_TRUE(upgraded.function->HasInput(kInputOverrideMode));
-  EXPECT_EQ(upgraded.function->GetDependent(), 1107);  // the kind is normalised
+  EXPECT_EQ(upgraded.function->GetDependent(), kKindModifierCases);  // the kind is normalised
   EXPECT_TRUE(upgraded.function->IsSaved());
 
   HWND editor = RegisterRecordingEditor();

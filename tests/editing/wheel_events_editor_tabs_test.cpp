@@ -151,10 +151,12 @@ TEST_F(WheelEventsEditorTabsTest, FollowsTheThemeAndForgetsItWhenGone) {
     SetTheme(theme);
     // The icon is reloaded, not appended.
     EXPECT_EQ(ImageCount(), 1);
-    SaveScreenshot(parent_->m_hWnd, "wheel_events_editor_tabs");
+    // (Saved without the theme check: a page built in one theme keeps that theme's background.)
+    const char* shade = theme == kDarkTheme ? "_dark.png" : "_light.png";
+    EXPECT_TRUE(winsim::SaveWindowPng(strip.m_hWnd, (NamingTestOutput() / ("wheel_events_editor_tabs" + std::string(shade))).string()));
     strip.SetActiveTab(0);
     winsim::PumpMessages();
-    SaveScreenshot(parent_->m_hWnd, "wheel_events_editor_tabs_plus");
+    SaveScreenshot(strip.m_hWnd, "wheel_events_editor_tabs_plus");
     strip.Rebuild();
   }
   // A theme change after the strip is gone reaches nothing of it.

@@ -13,6 +13,11 @@ namespace Talvo::testing {
 
 namespace {
 
+// The page's toolbar commands.
+constexpr UINT kNewFunction = 3005;
+constexpr UINT kDeleteFunction = 3006;
+constexpr UINT kImportFunction = 3008;
+
 class AssignmentTabTest : public ProfilePagesTest {
  protected:
   // Functions F0, F1 and F2, the functions page, and the page of `key` with its standard virtual key.
@@ -82,10 +87,10 @@ TEST_F(AssignmentTabTest, AViewerOutsideAnAssignmentPageShowsTheCurrentFunction)
 TEST_F(AssignmentTabTest, NewFunctionSwitchesToTheFunctionsPageOnlyWhenOneWasMade) {
   AssignmentTab& page = OpenWithFunctions();
   winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND dialog) { EndDialog(dialog, IDCANCEL); });
-  Command(page, 3005);
+  Command(page, kNewFunction);
   EXPECT_TRUE(activated_.empty());
   winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND dialog) { EndDialog(dialog, kKindSingleTap); });
-  Command(page, 3005);
+  Command(page, kNewFunction);
   EXPECT_EQ(FunctionCount(), 4);
   EXPECT_EQ(activated_, std::vector<int>{1});
   EXPECT_FALSE(Profile().HasAssignment(17));
@@ -107,7 +112,7 @@ TEST_F(AssignmentTabTest, DeletingTheKeysFunctionMovesTheSelectionOnlyWhenSometh
     const std::wstring id = c.assigned >= 0 ? functions_[static_cast<size_t>(c.assigned)]->GetId() : L"";
     if (c.assigned >= 0) Profile().Assign(17, 49, id, true, false);
     Main().SetSelectedFunction(c.selected);
-    Command(page, 3006);
+    Command(page, kDeleteFunction);
     EXPECT_EQ(FunctionCount(), c.count);
     EXPECT_EQ(Main().GetSelectedFunction(), c.after);
     EXPECT_FALSE(Profile().HasAssignment(17) && c.assigned >= 0);
@@ -121,10 +126,10 @@ TEST_F(AssignmentTabTest, ImportAssignsOnlyAFunctionThatJoinedTheFolder) {
   ASSERT_EQ(functions_[1]->SaveAs(file), kXmlOk);
   functions_[1]->SetName(L"F1");
   winsim::CancelFileDialog();
-  Command(page, 3008);
+  Command(page, kImportFunction);
   EXPECT_FALSE(Profile().HasAssignment(17));
   winsim::AnswerFileDialog(file.wstring());
-  Command(page, 3008);
+  Command(page, kImportFunction);
   ASSERT_EQ(FunctionCount(), 4);
   const XmlFunction* imported = Root().GetCurrentFunction();
   EXPECT_EQ(imported->GetName(), L"Bevel");

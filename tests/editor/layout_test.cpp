@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "layout_view_fixture.h"
+#include "model/vocabulary.h"
 
 namespace Talvo::testing {
 
@@ -85,7 +86,7 @@ TEST_F(LayoutViewTest, WithoutALayoutTheKeysAreBlankAnsiKeys) {
 }
 
 TEST_F(LayoutViewTest, AssignedKeysShowTheirFunctionOrUndefinedOrTheLearningInterface) {
-  XmlFunction* extrude = GetTalvo().CreateFunction(1100);
+  XmlFunction* extrude = GetTalvo().CreateFunction(kKindMultiTapModifiers);
   ASSERT_NE(extrude, nullptr);
   extrude->SetName(L"Extrude");
   Profile().Assign(17, 49, extrude->GetId(), false, false);
@@ -117,7 +118,7 @@ TEST_F(LayoutViewTest, AssignedKeysShowTheirFunctionOrUndefinedOrTheLearningInte
 }
 
 TEST_F(LayoutViewTest, RefreshingTakesNewAssignmentsAndRepaints) {
-  XmlFunction* extrude = GetTalvo().CreateFunction(1100);
+  XmlFunction* extrude = GetTalvo().CreateFunction(kKindMultiTapModifiers);
   extrude->SetName(L"Extrude");
   Profile().Assign(17, 49, extrude->GetId(), false, false);
   Profile().Assign(21, 53, extrude->GetId(), false, false);
@@ -233,7 +234,7 @@ TEST_F(LayoutViewTest, TheButtonsGoWithTheViewInEitherOrder) {
 }
 
 TEST_F(LayoutViewTest, ScreenshotsOfBothLayoutsInBothThemes) {
-  XmlFunction* extrude = GetTalvo().CreateFunction(1100);
+  XmlFunction* extrude = GetTalvo().CreateFunction(kKindMultiTapModifiers);
   extrude->SetName(L"Extrude Polygons");
   Profile().Assign(32, 87, extrude->GetId(), false, false);  // W
   Profile().Assign(46, 83, extrude->GetId(), false, false);  // S

@@ -3,8 +3,8 @@
 #include <host/listener.h>
 #include <host/simulation.h>
 
-#include "editor/listener_output.h"
-#include "editor/no_verbosity.h"
+#include "pagebase/listener_output.h"
+#include "pagebase/no_verbosity.h"
 #include "options_fixture.h"
 
 namespace Talvo::testing {

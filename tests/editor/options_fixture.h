@@ -11,7 +11,7 @@
 
 #include "controls/controls_fixture.h"
 #include "editor_test_helpers.h"
-#include "editor/no_verbosity.h"
+#include "pagebase/no_verbosity.h"
 #include "editor/options_dlg.h"
 #include "editor/options_editor_tab.h"
 #include "engine/key_hooks.h"

@@ -16,7 +16,7 @@
 #include "controls/controls_fixture.h"
 #include "editing/functions_tab.h"
 #include "editor/assignment_tab.h"
-#include "editor/no_verbosity.h"
+#include "pagebase/no_verbosity.h"
 #include "editor/profile_tab.h"
 #include "model/editor_window.h"
 #include "model/talvo.h"

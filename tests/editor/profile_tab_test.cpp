@@ -17,6 +17,13 @@ namespace Talvo::testing {
 
 namespace {
 
+// The page's toolbar commands.
+constexpr UINT kSaveProfiles = 3001;
+constexpr UINT kCreateProfile = 3002;
+constexpr UINT kDeleteProfile = 3003;
+constexpr UINT kImportProfile = 3004;
+constexpr UINT kExportProfileZip = 3015;
+
 class ProfileTabTest : public ProfilePagesTest {
  protected:
   // Default, Main and Work; Main current; slot 0 on Work, slot 1 on Main and active.
@@ -56,11 +63,11 @@ struct CommandCase {
 constexpr const wchar_t* kBefore = L"Default;Main;Work; selected 1; slots 2 1* -1 -1 -1 -1";
 
 const CommandCase kCommands[] = {
-    {"Create", [](ProfileTab& page) { Command(page, 3002); }, L"Create Profile",
+    {"Create", [](ProfileTab& page) { Command(page, kCreateProfile); }, L"Create Profile",
      L"Default;Main;Work;New Profile; selected 3; slots 2 1 -1 -1 -1 -1"},
     {"CreateForALayoutSwitch", [](ProfileTab& page) { page.OnCreateProfile(); }, L"Create Profile",
      L"Default;Main;Work;New Profile; selected 3; slots 2 1 -1 -1 -1 -1"},
-    {"Delete", [](ProfileTab& page) { Command(page, 3003); }, L"Delete Profile",
+    {"Delete", [](ProfileTab& page) { Command(page, kDeleteProfile); }, L"Delete Profile",
      L"Default;Work; selected 0; slots 1 1 -1 -1 -1 -1"},
     {"DeleteFromTheMenu", [](ProfileTab& page) { page.SendMessage(DeleteProfileMessage); }, L"Delete Profile",
      L"Default;Work; selected 0; slots 1 1 -1 -1 -1 -1"},
@@ -110,12 +117,12 @@ TEST_F(ProfileTabTest, CommandsThatChangeNothingLeaveNoUndoStep) {
       {"dismissed slot menu", [](ProfileTab& page) { Choose(page.GetSlotMenu(0), 0); }},
       {"cancelled import", [](ProfileTab& page) {
          winsim::CancelFileDialog();
-         Command(page, 3004);
+         Command(page, kImportProfile);
        }},
       {"failed delete", [](ProfileTab& page) {
          Main().SetSelectedProfile(7);
          winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can not delete (error ", L"", true));
-         Command(page, 3003);
+         Command(page, kDeleteProfile);
        }},
       {"clone without a profile", [](ProfileTab& page) {
          Main().SetSelectedProfile(7);
@@ -141,7 +148,7 @@ TEST_F(ProfileTabTest, QuickSlotsKeepNamingTheirProfilesAcrossADelete) {
   Main().SetQuickActive(0, true);
   ProfileTab& page = OpenProfilePage();
   const std::filesystem::path file = Root().GetCurrentProfile()->GetFilePath();
-  Command(page, 3003);
+  Command(page, kDeleteProfile);
   EXPECT_FALSE(std::filesystem::exists(file));
   // The slots of A move to the last profile (C) and stop being active; those above A move down by one.
   EXPECT_EQ(ProfileState(), L"Default;B;C; selected 0; slots 2 1 2 -1 0 2");
@@ -172,7 +179,7 @@ TEST_F(ProfileTabTest, LiveRenameTakesOnlyFreeNamesAndNeverTouchesFiles) {
     EXPECT_EQ(page.GetSlotMenu(1).GetWindowText(), rename.name);  // the slot showing the profile
     EXPECT_EQ(page.GetSlotMenu(3).GetItemText(1), rename.name);
     EXPECT_EQ(theHold.UndoCount(), 0);
-    Command(page, 3001);
+    Command(page, kSaveProfiles);
     EXPECT_EQ(Root().GetCurrentProfile()->XmlDocument::GetName(), document);
     EXPECT_NE(ReadBytes(Root().GetCurrentProfile()->GetFilePath()).find(WideToUtf8(L"name=\"" + std::wstring(rename.name))),
               std::string::npos);
@@ -192,7 +199,7 @@ TEST_F(ProfileTabTest, ClonesGetAFreeNameAndAFileOfTheirOwn) {
   EXPECT_EQ(clone.GetFunctionIdOfKey(12), extrude->GetId());
   EXPECT_NE(clone.GetFilePath(), main.GetFilePath());
   EXPECT_NE(clone.GetFilePath(), Profiles().GetProfile(2)->GetFilePath());
-  Command(page, 3001);
+  Command(page, kSaveProfiles);
   EXPECT_EQ(page.GetNameEdit().GetWindowText(), L"Main(clone) 01");
   EXPECT_TRUE(page.GetNameEdit().IsWindowEnabled());
   EXPECT_NE(ReadBytes(main.GetFilePath()), ReadBytes(clone.GetFilePath()));
@@ -223,7 +230,7 @@ TEST_F(ProfileTabTest, ExportAndImportGoThroughTheMenuMessages) {
   winsim::AnswerFileDialog(file.wstring());
   page.SendMessage(ExportProfileMessage);
   ASSERT_EQ(ReadBytes(file), Root().GetCurrentProfile()->ToText());
-  Command(page, 3003);
+  Command(page, kDeleteProfile);
   theHold.Clear();
   winsim::AnswerFileDialog(file.wstring());
   page.SendMessage(LoadProfileMessage);
@@ -231,7 +238,7 @@ TEST_F(ProfileTabTest, ExportAndImportGoThroughTheMenuMessages) {
   EXPECT_EQ(UndoLabels(), std::vector<std::wstring>{L"Load Profile"});
   ExpectPageShowsDocuments(page);
   winsim::AnswerFileDialog((root_ / "Main.zip").wstring());
-  Command(page, 3015);
+  Command(page, kExportProfileZip);
   EXPECT_TRUE(std::filesystem::exists(root_ / "Main.zip"));
 }
 

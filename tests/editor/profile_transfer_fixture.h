@@ -17,7 +17,7 @@
 #include "controls/controls_fixture.h"
 #include "editor_test_helpers.h"
 #include "pagebase/function_rename_prompt.h"
-#include "editor/no_verbosity.h"
+#include "pagebase/no_verbosity.h"
 #include "editor/zip_archive_reader.h"
 #include "editor/zip_archive_writer.h"
 #include "model/editor_window.h"

@@ -203,6 +203,20 @@ TEST_F(GridClipboardTest, ParentVetoesSingleCellsWhilePasteGoesOn) {
   EXPECT_EQ(grid_->GetItemText(0, 2), L"r");
 }
 
+// Texts that only label their rows survive delete, cut and paste around them.
+TEST_F(GridClipboardTest, LabelTextsRefuseDeleteCutAndPaste) {
+  SetTexts({{L"a", L"b", L"c"}});
+  ASSERT_TRUE(grid_->SetLabelText(0, 1, L"Group: "));
+  grid_->SetSelectedRange(0, 0, 0, 2);
+  grid_->CutSelectedText();
+  EXPECT_EQ(grid_->GetItemText(0, 0), L"");
+  EXPECT_EQ(grid_->GetItemText(0, 1), L"Group: ");
+  EXPECT_TRUE(Paste("p,q,r", CCellID(0, 0)));
+  EXPECT_EQ(grid_->GetItemText(0, 1), L"Group: ");
+  EXPECT_EQ(grid_->GetItemText(0, 2), L"r");
+  EXPECT_FALSE(Paste("x", CCellID(0, 1)));
+}
+
 // Cyrillic and CJK texts go through the clipboard's wide text whole, though the ANSI text loses them.
 TEST_F(GridClipboardTest, CopyAndPasteKeepEveryScriptThroughWideText) {
   SetTexts({{L"\u041f\u0440\u0438\u0432\u0435\u0442", L"\u4e2d\u6587"}});

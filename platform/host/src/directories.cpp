@@ -4,6 +4,8 @@
 #include <map>
 #include <system_error>
 
+#include <windows.h>
+
 #include "host/directories.h"
 #include "reset.h"
 
@@ -59,7 +61,7 @@ void SetRootFolder(const std::wstring& root) {
   while (state.root.size() > 1 && (state.root.back() == L'/' || state.root.back() == L'\\')) state.root.pop_back();
   state.resolved.clear();
   std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(state.root), error);
+  std::filesystem::create_directories(NativeHostPath(state.root), error);
 }
 
 const std::wstring& RootFolder() { return State().root; }
@@ -78,12 +80,20 @@ const std::wstring& DirectoryOf(int which) {
     return stored;
   }
   std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(folder), error);
+  std::filesystem::create_directories(NativeHostPath(folder), error);
   // Callers append "Icons/" straight to the icon folder.
   if (which == APP_ICONS_DIR && folder.back() != L'/') folder += L'/';
   // Texts handed out stay valid until the mapping changes.
   if (stored != folder) stored = folder;
   return stored;
+}
+
+std::filesystem::path NativeHostPath(const std::wstring& path) {
+  if (path.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), bytes.data(), size, nullptr, nullptr);
+  return std::filesystem::path(bytes);
 }
 
 void OverrideDirectory(int which, const std::wstring& folder) {

@@ -6,6 +6,7 @@
 
 #include "host/core_interface.h"
 #include "host/directories.h"
+#include "directories.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ std::wstring FindIconFile(const std::wstring& file, BOOL disabled) {
       for (const wchar_t* extension : {L".png", L".bmp"}) {
         const std::wstring path = folder + name + extension;
         std::error_code error;
-        if (std::filesystem::is_regular_file(std::filesystem::path(path), error)) return path;
+        if (std::filesystem::is_regular_file(host_internal::NativeHostPath(path), error)) return path;
       }
   return {};
 }

@@ -1,4 +1,4 @@
-#include "editor/no_verbosity.h"
+#include "pagebase/no_verbosity.h"
 
 #include "model/talvo.h"
 

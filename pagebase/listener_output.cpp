@@ -1,8 +1,8 @@
-#include "editor/listener_output.h"
+#include "pagebase/listener_output.h"
 
 #include <host/listener.h>
 
-#include "editor/no_verbosity.h"
+#include "pagebase/no_verbosity.h"
 
 namespace Talvo {
 
