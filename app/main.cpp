@@ -62,15 +62,18 @@ int RunTour(const CommandLine& line) {
     if (firstUnexpectedModal.empty()) firstUnexpectedModal = OneLine(description);
   });
   hostsim::Start(Talvo::Utf8ToWide(std::filesystem::absolute(line.data).native()));
+  // The program's icons, where an installed plug-in would have put them in the host's icon folder.
+  hostsim::SetDirectory(APP_ICONS_DIR, Talvo::Utf8ToWide(TALVO_SOURCE_ICONS));
   if (!mfcsim::LoadModule()) {
     CloseHost(nullptr);
     return Fail("cannot load or create the documents below " + line.data.string());
   }
-  if (!firstUnexpectedModal.empty()) {
-    const std::string reason = firstUnexpectedModal;
-    CloseHost(nullptr);
-    return Fail("a document could not be loaded: " + reason);
+  // A document that cannot be read was named to the user in the listener and left out, untouched: the
+  // rest goes on. The listener's lines of the start are shown here.
+  if (const std::wstring listener = hostsim::ListenerText(); !listener.empty()) {
+    std::printf("Listener at start-up:\n%s", Talvo::WideToUtf8(listener).c_str());
   }
+  firstUnexpectedModal.clear();
 
   GUP* utility = static_cast<GUP*>(LibClassDesc(1)->Create(FALSE));
   utility->Start();

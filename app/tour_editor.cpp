@@ -57,7 +57,7 @@ void OpenTourKeyPage() {
     if (key < 0 || profile->HasAssignment(key)) continue;
     theHold.Begin();
     theHold.Put(new Talvo::TalvoDataRestoreObj(0, 65535));
-    Talvo::XmlFunction* function = root.CreateFunction(Talvo::kKindContextElements);
+    Talvo::XmlFunction* function = root.CreateFunction(Talvo::kKindContextSensitive);
     if (function != nullptr) function->SetName(L"Editor Tour");
     profile->Assign(key, letter, function != nullptr ? function->GetId() : L"", true, false);
     theHold.Accept(L"Editor Tour");

@@ -115,36 +115,12 @@ bool SaveEditor(int kind, const std::wstring& input, const std::filesystem::path
   return saved;
 }
 
-// The host's icon folder, pointed at the program's own icons while it holds none of them.
-class TourIcons {
- public:
-  TourIcons() {
-    const MCHAR* current = GetCOREInterface()->GetDir(APP_ICONS_DIR);
-    previous_ = current != nullptr ? current : L"";
-    std::error_code error;
-    if (std::filesystem::is_empty(std::filesystem::path(previous_) / "Icons", error) || error) {
-      hostsim::SetDirectory(APP_ICONS_DIR, Talvo::Utf8ToWide(TALVO_SOURCE_ICONS));
-      replaced_ = true;
-    }
-  }
-  ~TourIcons() {
-    if (replaced_) hostsim::SetDirectory(APP_ICONS_DIR, previous_);
-  }
-  TourIcons(const TourIcons&) = delete;
-  TourIcons& operator=(const TourIcons&) = delete;
-
- private:
-  std::wstring previous_;
-  bool replaced_ = false;
-};
-
 }  // namespace
 
 bool ShowFunctionEditors(const std::filesystem::path& folder, const std::vector<std::string>& themes) {
   Talvo::Talvo& root = Talvo::GetTalvo();
   // A host has its action tables and macro scripts; the pickers list them.
   hostsim::InstallStandardActions();
-  const TourIcons icons;
   Talvo::XmlCustomScripts* scripts = root.GetCustomScripts();
   if (root.GetFunctions() == nullptr || scripts == nullptr) {
     std::printf("Function editor: no functions folder; skipped\n");

@@ -103,6 +103,14 @@ void FunctionEditorTab::ResetLevelFromPage(const XmlFunction* function) {
   else if (kind == 1108 && function->HasMode(pageName_, L"global")) level_ = kEditorGlobal;
 }
 
+void FunctionEditorTab::FollowHostTheme() {
+  if (m_hWnd == nullptr) return;
+  ReadHostLook();
+  LoadImages();
+  RefreshGrid();
+  Invalidate();
+}
+
 void FunctionEditorTab::ReadHostLook() {
   IColorManager* colors = ColorMan();
   backgroundColor_ = colors->GetColor(kBackground);

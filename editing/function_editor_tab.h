@@ -53,6 +53,8 @@ class FunctionEditorTab : public CDialogEx, public iFunctionEditorPage, public i
 
   // Empties and fills the grid again, updates the header and lays the page out.
   void RefreshGrid();
+  // Takes the host's colours and images of the current theme again and refreshes the grid.
+  void FollowHostTheme();
   // Fills the grid for the current level (the classic grid on a "3DSMax Classic" page).
   void FillGrid();
   void FillCaseGrid();

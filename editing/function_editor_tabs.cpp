@@ -271,6 +271,7 @@ void FunctionEditorTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
   if (strip->images_.GetSafeHandle() == nullptr) return;
   strip->LoadImageList();
   if (strip->plus_ != nullptr && strip->plus_->GetSafeHwnd() != nullptr) strip->plus_->FollowHostColors();
+  for (int i = 0; i < strip->GetPageCount(); ++i) strip->GetPage(i)->FollowHostTheme();
   if (strip->m_hWnd != nullptr) strip->Invalidate();
 }
 

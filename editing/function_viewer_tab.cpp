@@ -332,6 +332,16 @@ void FunctionViewerTab::FitColumnsAndEditors() {
   grid_.FitEditCellTexts();
 }
 
+void FunctionViewerTab::FollowHostTheme() {
+  if (m_hWnd == nullptr) return;
+  ReadHostLook();
+  LoadLevelIcons();
+  LoadButtonImages();
+  refill_ = true;
+  Relayout();
+  Invalidate();
+}
+
 void FunctionViewerTab::Relayout() {
   if (grid_.GetSafeHwnd() == nullptr) return;
   grid_.SetRedraw(TRUE, TRUE);

@@ -49,6 +49,9 @@ class FunctionViewerTab : public CDialogEx {
   virtual void FewerSelected();
   virtual void MoreSelected();
 
+  // Takes the host's colours, fonts and images of the current theme again and refills the grid.
+  void FollowHostTheme();
+
   // Asks for a refill at the next layout (the shown function was edited).
   void MarkForRefill() { refill_ = true; }
   bool NeedsRefill() const { return refill_; }

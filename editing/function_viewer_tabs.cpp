@@ -152,6 +152,7 @@ void FunctionViewerTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
   auto* strip = static_cast<FunctionViewerTabs*>(param);
   if (strip->images_.GetSafeHandle() == nullptr) return;
   strip->LoadImageList();
+  for (int i = 0; i < strip->GetPageCount(); ++i) strip->GetPage(i)->FollowHostTheme();
   if (strip->m_hWnd != nullptr) strip->Invalidate();
 }
 

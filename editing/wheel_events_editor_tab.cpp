@@ -124,6 +124,14 @@ BOOL WheelEventsEditorTab::OnInitDialog() {
   return TRUE;
 }
 
+void WheelEventsEditorTab::FollowHostTheme() {
+  if (m_hWnd == nullptr) return;
+  ReadHostLook();
+  LoadImages();
+  Refresh();
+  Invalidate();
+}
+
 void WheelEventsEditorTab::ReadHostLook() {
   IColorManager* colors = ColorMan();
   backgroundColor_ = colors->GetColor(kBackground);

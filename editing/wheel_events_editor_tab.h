@@ -51,6 +51,8 @@ class WheelEventsEditorTab : public CDialogEx {
   BOOL OnInitDialog() override;
   // Rebuilds the grid for the current subcategory.
   virtual void FillGrid();
+  // Takes the host's colours and images of the current theme again and refills the grid.
+  void FollowHostTheme();
   // Empties the grid, fills it again and lays the page out (also after the set changed underneath).
   void Refresh();
   // Orders the subcategory names into the ring (only when it is still empty).

@@ -169,6 +169,8 @@ void WheelEventsEditorTabs::OnHostColorChange(void *param,
   strip->LoadImageList();
   if (strip->plus_ != nullptr && strip->plus_->GetSafeHwnd() != nullptr)
     strip->plus_->FollowHostColors();
+  for (int i = 0; i < strip->GetPageCount(); ++i)
+    strip->GetPage(i)->FollowHostTheme();
   if (strip->m_hWnd != nullptr)
     strip->Invalidate();
 }

@@ -3,9 +3,9 @@
 #include <minizip/zip.h>
 
 #include <ctime>
-#include <fstream>
 
 #include "model/text.h"
+#include "model/whole_file.h"
 
 namespace Talvo {
 
@@ -62,14 +62,12 @@ bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes
 }
 
 bool ZipArchiveWriter::AddFile(const std::wstring& name, const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary | std::ios::ate);
-  const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-  std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  if (size < 0 || !in.seekg(0) || !in.read(bytes.data(), size)) {
+  FileBytes bytes;
+  if (!ReadWholeFile(file, bytes)) {
     Abandon();
     return false;
   }
-  return AddEntry(name, bytes);
+  return AddEntry(name, bytes.View());
 }
 
 bool ZipArchiveWriter::Close() {

@@ -1,10 +1,10 @@
-// Replacing a file without ever losing its only copy, and reading one whole.
+// Replacing a file without ever losing its only copy (and, for its users, reading one whole).
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
-#include <memory>
 #include <string_view>
+
+#include "model/whole_file.h"
 
 namespace Talvo {
 
@@ -13,15 +13,5 @@ namespace Talvo {
 // folder. False on any failure; the old file and the old backup are then untouched and no temporary file
 // is left behind.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
-
-// A file's bytes followed by one zero byte that is not counted in `size`.
-struct FileBytes {
-  std::unique_ptr<char[]> data;
-  std::size_t size = 0;
-  std::string_view View() const { return {data.get(), size}; }
-};
-
-// The whole content of a regular file (one open, no zero-filling); false when it cannot be read.
-bool ReadWholeFile(const std::filesystem::path& path, FileBytes& bytes);
 
 }  // namespace Talvo

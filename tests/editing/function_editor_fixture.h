@@ -16,6 +16,7 @@
 #include "engine/messages.h"
 #include "model/talvo.h"
 #include "pagebase/window_tab.h"
+#include "model/vocabulary.h"
 #include "naming_dialogs_fixture.h"
 
 namespace Talvo::testing {

@@ -21,7 +21,7 @@ std::wstring StoredGroup(const XmlFunction& function, const CaseKeys& keys) {
 }
 
 TEST_F(FunctionEditorTest, ReexpandingAParentBringsItsOpenChildsRowsBack) {
-  XmlFunction& function = NewFunction(1108);
+  XmlFunction& function = NewFunction(kKindContextSensitive);
   function.AddAction(kVertexTap);
   FunctionEditorTab& page = MakePage(L"Editable Poly");
   Expand(0, 3);
@@ -37,7 +37,7 @@ TEST_F(FunctionEditorTest, ReexpandingAParentBringsItsOpenChildsRowsBack) {
 }
 
 TEST_F(FunctionEditorTest, ClassicGridKeepsEighteenRowsAndOpensTheSelectedCase) {
-  NewFunction(1103);
+  NewFunction(kKindClassic);
   FunctionEditorTab& page = MakePage(L"3DSMax Classic");
   EXPECT_EQ(page.GetGrid().GetRowCount(), 18);
   EXPECT_FALSE(RowShown(2));
@@ -56,7 +56,7 @@ TEST_F(FunctionEditorTest, ClassicGridKeepsEighteenRowsAndOpensTheSelectedCase) 
 }
 
 TEST_F(FunctionEditorTest, PickerChainStoresTableAndActionAsOneUndoStepEach) {
-  XmlFunction& function = NewFunction(1108);
+  XmlFunction& function = NewFunction(kKindContextSensitive);
   function.AddAction(kVertexTap);
   FunctionEditorTab& page = MakePage(L"Editable Poly");
   Expand(0, 3);
@@ -95,7 +95,7 @@ TEST_F(FunctionEditorTest, PickerChainStoresTableAndActionAsOneUndoStepEach) {
 }
 
 TEST_F(FunctionEditorTest, MacroDeletedInTheHostShowsMissingAndMissingStoresNothing) {
-  XmlFunction& function = NewFunction(1108);
+  XmlFunction& function = NewFunction(kKindContextSensitive);
   const MacroID id = hostsim::AddMacro({L"Selection", L"Loop Twice", L"", L"", L"", L""});
   function.AddAction(kVertexTap);
   function.SetCaseGroup(kVertexTap, L"Main UI");
@@ -119,7 +119,7 @@ TEST_F(FunctionEditorTest, MacroDeletedInTheHostShowsMissingAndMissingStoresNoth
 }
 
 TEST_F(FunctionEditorTest, ANewFunctionOpensItsPlainTapGroupOnce) {
-  NewFunction(1106);
+  NewFunction(kKindMultiTap);
   SetExpandDefault(true);
   FunctionEditorTab& page = MakePage(L"MultiTap");
   EXPECT_EQ(page.GetExpandedCase().selection, 0);
@@ -133,7 +133,7 @@ TEST_F(FunctionEditorTest, ANewFunctionOpensItsPlainTapGroupOnce) {
 }
 
 TEST_F(FunctionEditorTest, LevelButtonsStepRoundTheDeclaredLevels) {
-  XmlFunction& function = NewFunction(1108);
+  XmlFunction& function = NewFunction(kKindContextSensitive);
   function.AddAction({L"Editable Poly", L"edge", 0, 1, 3});
   function.AddAction({L"Editable Poly", L"polygon", 0, 1, 3});
   FunctionEditorTab& page = MakePage(L"Editable Poly");
@@ -150,7 +150,7 @@ TEST_F(FunctionEditorTest, LevelButtonsStepRoundTheDeclaredLevels) {
 }
 
 TEST_F(FunctionEditorTest, EveryStoredChangeTellsThePageStrip) {
-  XmlFunction& function = NewFunction(1108);
+  XmlFunction& function = NewFunction(kKindContextSensitive);
   function.RemoveInput(L"No modifier");
   function.AddAction(kVertexTap);
   FunctionEditorTabs& strip = MakeStripInEditorWindow();
@@ -177,7 +177,7 @@ TEST_F(FunctionEditorTest, EveryStoredChangeTellsThePageStrip) {
 }
 
 TEST_F(FunctionEditorTest, AScriptForTheKeysOwnBehaviourKeepsThatGroup) {
-  XmlFunction& function = NewFunction(1103);
+  XmlFunction& function = NewFunction(kKindClassic);
   const CaseKeys shiftTap{L"3DSMax Classic", L"global", 0, 1, 7};
   function.AddAction(shiftTap);
   function.SetCaseGroup(shiftTap, kGroupOriginalKey);

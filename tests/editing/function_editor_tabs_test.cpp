@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<StripCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FunctionEditorTest, ClosingAModifierPageRemovesItsInputAsOneUndoStep) {
-  XmlFunction& function = NewFunction(1108);
+  XmlFunction& function = NewFunction(kKindContextSensitive);
   function.RemoveInput(L"No modifier");
   function.AddInput(L"Edit Poly");
   FunctionEditorTabs& strip = MakeStrip();

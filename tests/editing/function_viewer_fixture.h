@@ -12,6 +12,7 @@
 #include "editing/function_viewer_owner.h"
 #include "editing/function_viewer_tabs.h"
 #include "model/talvo.h"
+#include "model/vocabulary.h"
 #include "naming_dialogs_fixture.h"
 
 namespace Talvo::testing {

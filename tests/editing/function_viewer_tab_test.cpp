@@ -13,7 +13,7 @@ class FunctionViewerTabTest : public FunctionViewerTest {
  protected:
   // A context-sensitive function with Editable Poly cases on three levels.
   XmlFunction* ContextFunction() {
-    XmlFunction* function = AssignNewFunction(1108);
+    XmlFunction* function = AssignNewFunction(kKindContextSensitive);
     SetTableCase(*function, {L"Editable Poly", L"vertex", 0, 1, 3}, L"Extrude");
     SetTableCase(*function, {L"Editable Poly", L"vertex", 1, 2, 23}, L"Extrude");
     SetTableCase(*function, {L"Editable Poly", L"vertex", 3, 4, 31}, L"Extrude");
@@ -114,7 +114,7 @@ TEST_F(FunctionViewerTabTest, LevelRingWrapsBothWaysAndSelectionStepsWithinZeroT
 }
 
 TEST_F(FunctionViewerTabTest, NotContextSensitiveKindsHideSelectionButtons) {
-  XmlFunction* function = AssignNewFunction(1101);
+  XmlFunction* function = AssignNewFunction(kKindMultiTapModifiersElements);
   SetTableCase(*function, {L"Editable Poly", L"vertex", 0, 1, 3}, L"Extrude");
   MakeStrip();
   FunctionViewerTab& page = Page(0);
@@ -128,7 +128,7 @@ TEST_F(FunctionViewerTabTest, NotContextSensitiveKindsHideSelectionButtons) {
 }
 
 TEST_F(FunctionViewerTabTest, NoModifierPageWithoutGlobalInputShowsObjects) {
-  XmlFunction* function = AssignNewFunction(1108);
+  XmlFunction* function = AssignNewFunction(kKindContextSensitive);
   SetTableCase(*function, {L"No modifier", L"objects", 2, 1, 3}, L"Extrude");
   MakeStrip();
   FunctionViewerTab& page = Page(0);
@@ -143,7 +143,7 @@ TEST_F(FunctionViewerTabTest, NoModifierPageWithoutGlobalInputShowsObjects) {
 }
 
 TEST_F(FunctionViewerTabTest, UnwrapPageKeepsFourIconsAndShowsOverrideAsFourth) {
-  XmlFunction* function = AssignNewFunction(1108);
+  XmlFunction* function = AssignNewFunction(kKindContextSensitive);
   SetTableCase(*function, {L"Unwrap UVW", L"edge", 0, 1, 3}, L"Extrude");
   MakeStrip();
   FunctionViewerTab& page = Page(0);
@@ -155,7 +155,7 @@ TEST_F(FunctionViewerTabTest, UnwrapPageKeepsFourIconsAndShowsOverrideAsFourth) 
 }
 
 TEST_F(FunctionViewerTabTest, ClassicGridHasFiveRowsOfSingleTaps) {
-  XmlFunction* function = AssignNewFunction(1103);
+  XmlFunction* function = AssignNewFunction(kKindClassic);
   SetTableCase(*function, {L"3DSMax Classic", L"global", 0, 1, 11}, L"Extrude");
   std::wstring scriptId;
   GetTalvo().GetCustomScripts()->AddScript(L"Weld them", L"print 1", scriptId);

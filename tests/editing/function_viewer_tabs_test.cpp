@@ -11,7 +11,7 @@ TEST_F(FunctionViewerTest, KeyWithoutFunctionShowsAnEmptyStrip) {
   FunctionViewerTabs& strip = MakeStrip();
   EXPECT_EQ(strip.GetTabsNum(), 0);
   EXPECT_EQ(strip.GetPageCount(), 0);
-  EXPECT_EQ(strip.GetDlgCtrlID(), 136);
+  EXPECT_EQ(strip.GetDlgCtrlID(), static_cast<int>(FunctionViewerTabs::kControlId));
   // Placed below the keyboard view, inside the owner's client area.
   CRect client;
   owner_->GetClientRect(&client);
@@ -43,13 +43,13 @@ TEST_F(FunctionViewerTest, StripWithoutOwnerWindowFailsCleanly) {
 }
 
 TEST_F(FunctionViewerTest, TapKindsShowOneModePage) {
-  AssignNewFunction(1105);
+  AssignNewFunction(kKindSingleTap);
   FunctionViewerTabs& strip = MakeStrip();
   ASSERT_EQ(strip.GetPageCount(), 1);
   EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"SingleTap");
   EXPECT_EQ(TabLabel(strip, 0), L"    Add Modifier Case");
 
-  AssignNewFunction(1106);
+  AssignNewFunction(kKindMultiTap);
   strip.Rebuild();
   ASSERT_EQ(strip.GetPageCount(), 1);
   EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"MultiTap");
@@ -57,21 +57,21 @@ TEST_F(FunctionViewerTest, TapKindsShowOneModePage) {
 }
 
 TEST_F(FunctionViewerTest, ClassicAndMultiPressGetTheirInputWhenMissing) {
-  XmlFunction* function = AssignNewFunction(1104);
+  XmlFunction* function = AssignNewFunction(kKindMultiPress);
   ASSERT_TRUE(function->RemoveInput(L"MultiPress"));
   FunctionViewerTabs& strip = MakeStrip();
   ASSERT_EQ(strip.GetPageCount(), 1);
   EXPECT_EQ(TabLabel(strip, 0), L"MultiPress");
   EXPECT_TRUE(function->HasInput(L"MultiPress"));
 
-  AssignNewFunction(1103);
+  AssignNewFunction(kKindClassic);
   strip.Rebuild();
   ASSERT_EQ(strip.GetPageCount(), 1);
   EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"3DSMax Classic");
 }
 
 TEST_F(FunctionViewerTest, ModifierCasesInFixedOrderWithTableLabels) {
-  XmlFunction* function = AssignNewFunction(1108);
+  XmlFunction* function = AssignNewFunction(kKindContextSensitive);
   SetTableCase(*function, {L"Unwrap UVW", L"vertex", 0, 1, 3}, L"Extrude");
   SetTableCase(*function, {L"Editable Poly", L"edge", 0, 1, 3}, L"Extrude");
   FunctionViewerTabs& strip = MakeStrip();
@@ -92,7 +92,7 @@ TEST_F(FunctionViewerTest, ModifierCasesInFixedOrderWithTableLabels) {
 }
 
 TEST_F(FunctionViewerTest, MarkingRefillsOnlyPagesOfThatInput) {
-  XmlFunction* function = AssignNewFunction(1108);
+  XmlFunction* function = AssignNewFunction(kKindContextSensitive);
   SetTableCase(*function, {L"Editable Poly", L"vertex", 0, 1, 3}, L"Extrude");
   FunctionViewerTabs& strip = MakeStrip();
   ASSERT_EQ(strip.GetPageCount(), 3);

@@ -4,19 +4,18 @@
 #include <string>
 
 #include "profile_transfer_fixture.h"
+#include "support/data_folder_fixture.h"
 
 namespace Talvo::testing {
 namespace {
 
-class ZipArchiveTest : public ::testing::Test {
+class ZipArchiveTest : public DataFolderTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::temp_directory_path() / "talvo-zip-tests" / info->name();
-    std::filesystem::remove_all(folder_);
+    DataFolderTest::SetUp();
+    folder_ = root_ / "zips";
     std::filesystem::create_directories(folder_);
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
 
   ZipArchiveReader::Status ReadBack(ZipArchiveReader& reader) { return reader.Read(folder_ / "a.zip"); }
 

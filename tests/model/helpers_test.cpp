@@ -87,16 +87,18 @@ TEST(DocumentIds, ThousandIdsInOneSecondAreDistinctHexDigests) {
 }
 
 TEST(DocumentIds, DrawsAgainWhileTheIdIsTaken) {
+  // The first three ids drawn are taken; the question must be about a well-formed id each time.
   std::set<std::wstring> refused;
   const std::wstring id = NewDocumentId(1, [&](const std::wstring& candidate) {
-    if (refused.size() < 3) {
-      refused.insert(candidate);
-      return true;
-    }
-    return false;
+    EXPECT_TRUE(IsDocumentId(candidate)) << candidate;
+    if (refused.count(candidate) != 0) return true;
+    if (refused.size() == 3) return false;
+    refused.insert(candidate);
+    return true;
   });
   EXPECT_EQ(refused.size(), 3u);
   EXPECT_EQ(refused.count(id), 0u);
+  EXPECT_TRUE(IsDocumentId(id));
 }
 
 TEST(StringTable, TextsAreStableAndMissingIdsAreNull) {

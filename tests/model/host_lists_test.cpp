@@ -9,19 +9,17 @@
 #include "model/host_lists.h"
 #include "model/vocabulary.h"
 #include "model/xml_function.h"
-#include "model_test_support.h"
+#include "support/data_folder_fixture.h"
 
 namespace Talvo {
 namespace {
 
-class HostListsTest : public ::testing::Test {
+class HostListsTest : public testing::DataFolderTest {
  protected:
   void SetUp() override {
-    hostsim::Start(folder_.Path().wstring());
+    DataFolderTest::SetUp();
     hostsim::InstallStandardActions();
   }
-  void TearDown() override { hostsim::Shutdown(); }
-  testing::TempFolder folder_;
 };
 
 TEST_F(HostListsTest, TablesCategoriesAndActions) {

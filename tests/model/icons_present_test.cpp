@@ -18,7 +18,7 @@
 #include <host/icons.h>
 #include <host/simulation.h>
 
-#include "model_test_support.h"
+#include "support/data_folder_fixture.h"
 
 namespace Talvo {
 namespace {
@@ -211,10 +211,9 @@ TEST(IconSet, ButtonStatesAndThemesLookDifferent) {
   }
 }
 
-TEST(IconSet, HostIconFilesFillImageListsInBothThemes) {
-  testing::TempFolder root;
-  hostsim::Start(root.Path().wstring());
-  hostsim::SetDirectory(APP_ICONS_DIR, IconRoot().wstring());
+using HostIconFiles = testing::DataFolderTest;
+
+TEST_F(HostIconFiles, FillImageListsInBothThemes) {
   for (const AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
     hostsim::SetTheme(theme);
     HIMAGELIST toolbar = ImageList_Create(20, 20, ILC_COLOR24 | ILC_MASK, 28, 1);
@@ -226,7 +225,6 @@ TEST(IconSet, HostIconFilesFillImageListsInBothThemes) {
     ImageList_Destroy(toolbar);
     ImageList_Destroy(plus);
   }
-  hostsim::Shutdown();
 }
 
 }  // namespace

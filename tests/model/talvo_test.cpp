@@ -37,10 +37,8 @@ TEST(TalvoStartUp, FirstStartCreatesAndLoadsTheDefaultDocuments) {
   ASSERT_NE(root.GetCurrentKeyboard(), nullptr);
   EXPECT_EQ(root.GetCurrentKeyboard()->GetName(), L"US-ANSI");
   EXPECT_EQ(root.GetCurrentKeyboardIndex(), 0);
-  ASSERT_NE(root.GetCurrentWheelEvents(), nullptr);
-  EXPECT_EQ(root.GetCurrentWheelEvents()->GetEventsMap().size(), 5u);
+  EXPECT_NE(root.GetCurrentWheelEvents(), nullptr);
   EXPECT_EQ(root.GetCurrentFunction(), nullptr);
-  EXPECT_EQ(root.GetOptions()->GetTapThreshold(), 300);
   EXPECT_FALSE(root.HasUnsaved());
   hostsim::Shutdown();
 }

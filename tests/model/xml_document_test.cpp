@@ -44,6 +44,25 @@ TEST(XmlDocumentLoad, ResultsForGoodMissingAndMalformedFilesAndNothingChangesOnF
   EXPECT_TRUE(document.IsSaved());
 }
 
+// A loaded document answers its properties and top-level names from its text until its tree is needed;
+// the answers must be the tree's.
+TEST(XmlDocumentLoad, PropertiesAndTopLevelNamesAreTheSameBeforeAndAfterTheTreeIsBuilt) {
+  TempFolder folder;
+  WriteFile(folder / "doc.xml", "<properties name=\"A &amp; B\" id=\"7\" name=\"second\"/>\n<root/><other/>\n");
+  XmlDocument document;
+  ASSERT_EQ(document.Load(folder / "doc.xml"), kXmlOk);
+  const auto answers = [&] {
+    return std::vector<std::wstring>{document.GetProperty("name"), document.GetId(), document.GetProperty("none"),
+                                     document.HasNode("root") ? L"root" : L"", document.HasNode("other") ? L"other" : L"",
+                                     document.HasNode("properties") ? L"properties" : L"", document.HasNode("x") ? L"x" : L""};
+  };
+  const std::vector<std::wstring> before = answers();
+  EXPECT_EQ(before, (std::vector<std::wstring>{L"A & B", L"7", L"", L"root", L"other", L"properties", L""}));
+  ASSERT_NE(document.GetNode("root"), nullptr);  // builds the tree
+  EXPECT_EQ(answers(), before);
+  EXPECT_TRUE(document.IsSaved());
+}
+
 TEST(XmlDocumentParse, ExactSizeBufferWithoutTerminatorIsCopied) {
   const std::string text = "<root><x v=\"12\"/></root>";
   // A heap block of exactly the text's size: reading past it would trip AddressSanitizer.

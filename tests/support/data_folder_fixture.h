@@ -10,8 +10,13 @@
 #include <host/colors.h>
 #include <host/directories.h>
 #include <host/simulation.h>
-#include <mfc/simulation.h>
 #include <unistd.h>
+
+// The class library's stand-in is reset too where the test's layer uses it (not in the document model).
+#if __has_include(<mfc/simulation.h>)
+#include <mfc/simulation.h>
+#define TALVO_TEST_RESETS_MFC 1
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -69,8 +74,7 @@ inline void ExpectPicturesFollowTheTheme() {
 class DataFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    winsim::Reset();
-    mfcsim::Reset();
+    ResetStandIns();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "-" + info->name();
     std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests carry slashes
@@ -84,9 +88,8 @@ class DataFolderTest : public ::testing::Test {
 
   void TearDown() override {
     ExpectPicturesFollowTheTheme();
-    mfcsim::Reset();
     hostsim::Shutdown();
-    winsim::Reset();
+    ResetStandIns();
     std::filesystem::remove_all(root_);
   }
 
@@ -97,6 +100,14 @@ class DataFolderTest : public ::testing::Test {
   }
 
   std::filesystem::path root_;
+
+ private:
+  static void ResetStandIns() {
+#ifdef TALVO_TEST_RESETS_MFC
+    mfcsim::Reset();
+#endif
+    winsim::Reset();
+  }
 };
 
 }  // namespace Talvo::testing
