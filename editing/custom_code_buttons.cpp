@@ -1,8 +1,10 @@
 #include "editing/custom_code_buttons.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <vector>
 
 #include "controls/file_dialog_helper.h"
 #include "controls/icon_button.h"
@@ -56,7 +58,7 @@ LRESULT OnCustomCodeButton(CWnd* page, LPARAM lParam) {
       OpenScriptFile(dropDown);
       break;
     case kIconButtonScriptDelete:
-      DeleteScript(page != nullptr ? page->GetSafeHwnd() : nullptr, scriptId);
+      if (DeleteScript(page != nullptr ? page->GetSafeHwnd() : nullptr, scriptId)) SendScriptsChanged(nullptr);
       break;
     default:
       break;
@@ -108,14 +110,32 @@ void OpenScriptFile(CellDropDown* dropDown) {
   EditNewCustomScript(dropDown, *text);
 }
 
-void DeleteScript(HWND owner, const std::wstring& scriptId) {
-  if (scriptId == NotSelectedScriptId()) return;
-  if (MessageBoxW(owner, L"Delete source script?", GetString(kProductShortNameText), MB_YESNO | MB_ICONQUESTION) !=
-      IDYES)
-    return;
+std::wstring FunctionsUsingScript(const std::wstring& scriptId) {
+  std::wstring names;
+  const XmlFunctionDir* functions = GetTalvo().GetFunctions();
+  for (int i = 0; functions != nullptr && i < functions->Count(); ++i) {
+    std::vector<std::wstring> used;
+    functions->GetFunction(i)->GetUsedScriptIds(used);
+    if (std::find(used.begin(), used.end(), scriptId) == used.end()) continue;
+    if (!names.empty()) names += L", ";
+    names += L"\"" + functions->GetFunction(i)->GetName() + L"\"";
+  }
+  return names;
+}
+
+bool DeleteScript(HWND owner, const std::wstring& scriptId) {
+  if (scriptId == NotSelectedScriptId()) return false;
+  std::wstring question = L"Delete source script?";
+  if (const std::wstring users = FunctionsUsingScript(scriptId); !users.empty()) {
+    question += L"\n\nThe script is still chosen in cases of " + users +
+                L". Those cases will run nothing until another script is chosen.";
+  }
+  if (MessageBoxW(owner, question.c_str(), GetString(kProductShortNameText), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    return false;
+  }
   if (XmlCustomScripts* scripts = GetTalvo().GetCustomScripts()) scripts->DeleteScript(scriptId);
   RefreshScriptNames();
-  SendScriptsChanged(nullptr);
+  return true;
 }
 
 }  // namespace Talvo

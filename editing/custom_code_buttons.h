@@ -28,7 +28,12 @@ void PasteScript(CWnd* page, CellDropDown* dropDown);
 // Opens a script file chosen by the user in the script editor, as a new script.
 void OpenScriptFile(CellDropDown* dropDown);
 
-// Asks, then deletes a script; nothing for "Not Selected".
-void DeleteScript(HWND owner, const std::wstring& scriptId);
+// Asks, then deletes a script and tells the editor window; nothing for "Not Selected". The question names
+// the functions whose cases still choose the script, since those cases will run nothing afterwards. True
+// when the script was deleted.
+bool DeleteScript(HWND owner, const std::wstring& scriptId);
+
+// The functions whose cases name a custom script, by name, in folder order.
+std::wstring FunctionsUsingScript(const std::wstring& scriptId);
 
 }  // namespace Talvo

@@ -9,6 +9,7 @@
 #include "editing/classic_case_grid.h"
 #include "editing/function_editor_tab.h"
 #include "grid/grid_cell_icon_button.h"
+#include "grid/grid_page_look.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 
@@ -57,23 +58,7 @@ bool TakeExpandDefault() {
 void FunctionEditorTab::SetUpGrid(int cellWidth) {
   grid_.m_bUpdating = 1;
   grid_.SetImageList(&images_);
-  for (BOOL fixedRow : {FALSE, TRUE}) {
-    for (BOOL fixedColumn : {FALSE, TRUE}) {
-      auto* look = dynamic_cast<CGridDefaultCell*>(grid_.GetDefaultCell(fixedRow, fixedColumn));
-      if (look == nullptr) continue;
-      look->SetWidth(cellWidth);
-      look->SetHeight(kCellHeight);
-      look->SetMargin(kCellMargin);
-    }
-  }
-  grid_.SetGridLines(GVL_NONE);
-  grid_.SetGridBkColor(backgroundColor_);
-  grid_.SetGridLineColor(backgroundColor_);
-  if (CGridCellBase* normal = grid_.GetDefaultCell(FALSE, FALSE)) {
-    normal->SetBackClr(backgroundColor_);
-    normal->SetTextClr(textColor_);
-    normal->SetFormat(0);
-  }
+  ApplyPageLook(grid_, {cellWidth, kCellHeight, kCellMargin, backgroundColor_, textColor_});
   grid_.m_nBarState |= kWholeColumnScrolling;
   grid_.ResetScrollBars();
   grid_.SetColumnCount(kColumnCount);

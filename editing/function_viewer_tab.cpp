@@ -12,6 +12,7 @@
 #include "editing/viewer_case_text.h"
 #include "editing/viewer_levels.h"
 #include "grid/grid_cell_editors.h"
+#include "grid/grid_page_look.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 #include "resources/dialogs/function_viewer_tab.h"
@@ -192,22 +193,7 @@ void FunctionViewerTab::ShowSelectionButtons(bool show) {
 void FunctionViewerTab::SetUpGrid(int rows) {
   grid_.SetRedraw(FALSE);
   grid_.DeleteAllItems(TRUE);
-  for (BOOL fixedRow : {FALSE, TRUE}) {
-    for (BOOL fixedColumn : {FALSE, TRUE}) {
-      auto* look = dynamic_cast<CGridDefaultCell*>(grid_.GetDefaultCell(fixedRow, fixedColumn));
-      if (look == nullptr) continue;
-      look->SetHeight(kCellHeight);
-      look->SetMargin(kCellMargin);
-    }
-  }
-  grid_.SetGridLines(GVL_NONE);
-  grid_.SetGridBkColor(backgroundColor_);
-  grid_.SetGridLineColor(backgroundColor_);
-  if (CGridCellBase* normal = grid_.GetDefaultCell(FALSE, FALSE)) {
-    normal->SetBackClr(backgroundColor_);
-    normal->SetTextClr(textColor_);
-    normal->SetFormat(0);
-  }
+  ApplyPageLook(grid_, {0, kCellHeight, kCellMargin, backgroundColor_, textColor_});
   grid_.SetColumnCount(kColumns);
   grid_.SetRowCount(rows);
 }

@@ -12,6 +12,7 @@
 #include "editing/wheel_subcategory_ring.h"
 #include "editing/wheel_value_text.h"
 #include "engine/messages.h"
+#include "grid/grid_page_look.h"
 #include "model/talvo.h"
 #include "model/text.h"
 #include "resources/dialogs/wheel_events_editor_tab.h"
@@ -22,6 +23,10 @@ namespace {
 
 constexpr BYTE kClearTypeQuality = 5;
 constexpr int kTitleHeight = 28;
+// The default cells of the page's grid.
+constexpr int kCellWidth = 150;
+constexpr int kCellHeight = 30;
+constexpr int kCellMargin = 7;
 constexpr float kValueLimit = 5000.0F;
 constexpr int kSpinColumns[] = {WheelEventsEditorTab::kLowerColumn, WheelEventsEditorTab::kUpperColumn,
                                 WheelEventsEditorTab::kIncrementColumn};
@@ -251,24 +256,7 @@ void WheelEventsEditorTab::FillGrid() {
   if (category == nullptr || grid_.GetSafeHwnd() == nullptr) return;
   grid_.m_bUpdating = 1;
   grid_.SetImageList(&images_);
-  // Every default cell gets the size: new rows take their height from the fixed-row default.
-  for (BOOL fixedRow : {FALSE, TRUE}) {
-    for (BOOL fixedColumn : {FALSE, TRUE}) {
-      if (auto* look = dynamic_cast<CGridDefaultCell*>(grid_.GetDefaultCell(fixedRow, fixedColumn))) {
-        look->SetWidth(150);
-        look->SetHeight(30);
-        look->SetMargin(7);
-      }
-    }
-  }
-  if (auto* look = dynamic_cast<CGridDefaultCell*>(grid_.GetDefaultCell(FALSE, FALSE))) {
-    look->SetBackClr(backgroundColor_);
-    look->SetTextClr(textColor_);
-    look->SetFormat(0);
-  }
-  grid_.SetGridLines(GVL_NONE);
-  grid_.SetGridBkColor(backgroundColor_);
-  grid_.SetGridLineColor(backgroundColor_);
+  ApplyPageLook(grid_, {kCellWidth, kCellHeight, kCellMargin, backgroundColor_, textColor_});
   grid_.m_nBarState |= kWholeColumnScrolling;
   grid_.SetScrollPos32(SB_HORZ, 0, FALSE);
   grid_.GetTopleftNonFixedCell(TRUE);

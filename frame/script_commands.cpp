@@ -1,8 +1,5 @@
 #include "frame/script_commands.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "editing/custom_code_buttons.h"
 #include "editing/custom_script_notices.h"
 #include "editing/script_editor_launch.h"
@@ -38,19 +35,6 @@ class EditorWindowDisabled {
 };
 
 }  // namespace
-
-std::wstring FunctionsUsingScript(const std::wstring& scriptId) {
-  std::wstring names;
-  const XmlFunctionDir* functions = GetTalvo().GetFunctions();
-  for (int i = 0; functions != nullptr && i < functions->Count(); ++i) {
-    std::vector<std::wstring> used;
-    functions->GetFunction(i)->GetUsedScriptIds(used);
-    if (std::find(used.begin(), used.end(), scriptId) == used.end()) continue;
-    if (!names.empty()) names += L", ";
-    names += L"\"" + functions->GetFunction(i)->GetName() + L"\"";
-  }
-  return names;
-}
 
 CellDropDown* ScriptCommands::TargetDropDown() const {
   const CaseClipboard& clip = GetCaseClipboard();
@@ -119,19 +103,8 @@ void ScriptCommands::OnDeleteScript() {
   const std::wstring id = ChosenScriptId(*dropDown);
   if (id == NotSelectedScriptId()) return;
 
-  std::wstring question = L"Delete source script?";
-  const std::wstring users = FunctionsUsingScript(id);
-  if (!users.empty()) {
-    question += L"\n\nThe script is still chosen in cases of " + users +
-                L". Those cases will run nothing until another script is chosen.";
-  }
   const HWND dropDownWindow = dropDown->GetSafeHwnd();
-  if (::MessageBoxW(EditorWindow(), question.c_str(), GetString(kProductShortNameText),
-                    MB_YESNO | MB_ICONQUESTION) != IDYES) {
-    return;
-  }
-  if (XmlCustomScripts* scripts = GetTalvo().GetCustomScripts()) scripts->DeleteScript(id);
-  RefreshScriptNames();
+  if (!DeleteScript(EditorWindow(), id)) return;
   SendScriptsChanged(LiveDropDown(dropDown, dropDownWindow));
 }
 

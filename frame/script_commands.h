@@ -33,7 +33,4 @@ class ScriptCommands {
   iCaseCommandView& view_;
 };
 
-// The functions whose cases name a custom script, by name, in folder order.
-std::wstring FunctionsUsingScript(const std::wstring& scriptId);
-
 }  // namespace Talvo
