@@ -299,10 +299,7 @@ class Story {
     const int index = frame->GetTabs().FindAssignmentTab(key);
     auto* page = PageOf<AssignmentTab>(index);
     if (page == nullptr) return Wrong("clicking the key opened no key page");
-    // The key's page opens behind the profiles page: its tab brings it up.
-    CRect tab;
-    if (frame->GetTabs().GetActiveTab() != index && frame->GetTabs().GetTabRect(index, tab))
-      ClickClientPoint(frame->GetTabs().m_hWnd, tab.CenterPoint());
+    if (frame->GetTabs().GetActiveTab() != index) return Wrong("the key's page did not come to the front");
     winsim::AnswerPopupMenuItem(Function()->GetName());
     if (!ClickWindow(page->GetFunctionsMenu().m_hWnd)) {
       winsim::ResetModalResponder();

@@ -196,7 +196,11 @@ LRESULT WindowTabs::AddAssignmentTab(WPARAM /*wParam*/, LPARAM lParam) {
     button->textChanged = true;
     button->Invalidate();
   }
-  if (AddAssignmentPage(key, static_cast<int>(button->virtualKey), true) != nullptr) profile->SetOpenFlag(key, true);
+  if (AddAssignmentPage(key, static_cast<int>(button->virtualKey), true) == nullptr) return 0;
+  profile->SetOpenFlag(key, true);
+  // The user opened the key to work on it: its new page comes to the front, as an existing one does.
+  SetActiveTab(GetPageCount() - 1);
+  ShowActiveTabCloseButton(true);
   return 0;
 }
 

@@ -95,6 +95,7 @@ TEST_P(AddAssignmentTabTest, OneAssignedPagePerKey) {
   tabs.SendMessage(OpenAssignmentTabMessage, kKey, reinterpret_cast<LPARAM>(&button));
   ASSERT_EQ(tabs.GetPageCount(), 4);
   EXPECT_EQ(AssignmentAt(tabs, 3)->GetKeyNumber(), kKey);
+  EXPECT_EQ(tabs.GetActiveTab(), 3);
   EXPECT_TRUE(GetTalvo().GetCurrentProfile()->HasAssignment(kKey));
   EXPECT_TRUE(GetTalvo().GetCurrentProfile()->GetOpenFlag(kKey));
   EXPECT_EQ(button.assignedText, c.assignedBefore || c.pageBefore ? L"" : L"Undefined");
