@@ -23,32 +23,27 @@ constexpr int kStripTop = 134;
 constexpr int kStripRightGap = 19;
 constexpr int kStripBottomGap = 143;
 
-} // namespace
+}  // namespace
 
 IMPLEMENT_DYNAMIC(WheelEventsEditorTabs, CMFCTabCtrl)
 
 BEGIN_MESSAGE_MAP(WheelEventsEditorTabs, CMFCTabCtrl)
-ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 WheelEventsEditorTabs::~WheelEventsEditorTabs() {
   RemoveAllPages();
-  while (images_.GetSafeHandle() != nullptr && images_.GetImageCount() > 0)
-    images_.Remove(0);
+  while (images_.GetSafeHandle() != nullptr && images_.GetImageCount() > 0) images_.Remove(0);
   images_.DeleteImageList();
-  if (registered_)
-    UnRegisterNotification(&WheelEventsEditorTabs::OnHostColorChange, this,
-                           NOTIFY_COLOR_CHANGE);
+  if (registered_) UnRegisterNotification(&WheelEventsEditorTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
 }
 
-bool WheelEventsEditorTabs::Init(CWnd *owner) {
+bool WheelEventsEditorTabs::Init(CWnd* owner) {
   owner_ = owner;
-  if (owner == nullptr || owner->GetSafeHwnd() == nullptr)
-    return false;
+  if (owner == nullptr || owner->GetSafeHwnd() == nullptr) return false;
   CRect client;
   owner->GetClientRect(&client);
-  if (!Create(STYLE_3D_ONENOTE, client, owner, kControlId, LOCATION_TOP, FALSE))
-    return false;
+  if (!Create(STYLE_3D_ONENOTE, client, owner, kControlId, LOCATION_TOP, FALSE)) return false;
   EnableActiveTabCloseButton(FALSE);
   EnableTabDocumentsMenu(TRUE);
   EnableAutoColor(FALSE);
@@ -57,31 +52,24 @@ bool WheelEventsEditorTabs::Init(CWnd *owner) {
 }
 
 void WheelEventsEditorTabs::Reposition() {
-  if (owner_ == nullptr || owner_->GetSafeHwnd() == nullptr ||
-      m_hWnd == nullptr)
-    return;
+  if (owner_ == nullptr || owner_->GetSafeHwnd() == nullptr || m_hWnd == nullptr) return;
   CRect client;
   owner_->GetClientRect(&client);
-  SetWindowPos(nullptr, kStripLeft, kStripTop,
-               std::abs(client.Width()) - kStripRightGap,
-               std::abs(client.Height()) - kStripBottomGap,
-               SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(nullptr, kStripLeft, kStripTop, std::abs(client.Width()) - kStripRightGap,
+               std::abs(client.Height()) - kStripBottomGap, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WheelEventsEditorTabs::RemoveAllPages() {
   // The tabs refer to the pages' windows: they go first.
-  if (m_hWnd != nullptr)
-    RemoveAllTabs();
-  for (const auto &page : pages_) {
-    if (page->GetSafeHwnd() != nullptr)
-      page->DestroyWindow();
+  if (m_hWnd != nullptr) RemoveAllTabs();
+  for (const auto& page : pages_) {
+    if (page->GetSafeHwnd() != nullptr) page->DestroyWindow();
   }
   pages_.clear();
   if (plus_ != nullptr) {
     try {
-      if (plus_->GetSafeHwnd() != nullptr)
-        plus_->DestroyWindow();
-    } catch (const std::exception &error) {
+      if (plus_->GetSafeHwnd() != nullptr) plus_->DestroyWindow();
+    } catch (const std::exception& error) {
       DebugPrint(L"%s\n", Utf8ToWide(error.what()).c_str());
     }
     plus_.reset();
@@ -89,22 +77,18 @@ void WheelEventsEditorTabs::RemoveAllPages() {
 }
 
 void WheelEventsEditorTabs::Rebuild() {
-  if (m_hWnd == nullptr)
-    return;
+  if (m_hWnd == nullptr) return;
   RemoveAllPages();
   AddPlusPage();
   EnsureImageList();
-  if (GetTabsNum() > 0)
-    SetTabIcon(0, kPlusImage);
+  if (GetTabsNum() > 0) SetTabIcon(0, kPlusImage);
 
-  if (XmlWheelEvents *current = GetTalvo().GetCurrentWheelEvents()) {
+  if (XmlWheelEvents* current = GetTalvo().GetCurrentWheelEvents()) {
     // The events map is ordered by the categories' UTF-8 bytes, which is the
     // tabs' order.
-    for (const auto &[category, record] : current->GetEventsMap())
-      AddCategoryPage(Utf8ToWide(category));
+    for (const auto& [category, record] : current->GetEventsMap()) AddCategoryPage(Utf8ToWide(category));
   }
-  if (!pages_.empty())
-    SetActiveTab(GetTabsNum() - 1);
+  if (!pages_.empty()) SetActiveTab(GetTabsNum() - 1);
 }
 
 void WheelEventsEditorTabs::AddPlusPage() {
@@ -119,26 +103,22 @@ void WheelEventsEditorTabs::AddPlusPage() {
   EnableActiveTabCloseButton(FALSE);
 }
 
-void WheelEventsEditorTabs::AddCategoryPage(const std::wstring &category) {
+void WheelEventsEditorTabs::AddCategoryPage(const std::wstring& category) {
   auto page = std::make_unique<WheelEventsEditorTab>();
   page->SetPageName(category);
-  if (!page->CreatePage(this))
-    return;
+  if (!page->CreatePage(this)) return;
   page->ShowWindow(SW_SHOW);
   AddTab(page.get(), category.c_str(), static_cast<UINT>(-1), TRUE);
   pages_.push_back(std::move(page));
 }
 
-WheelEventsEditorTab *WheelEventsEditorTabs::GetPage(int index) const {
-  return index >= 0 && index < GetPageCount()
-             ? pages_[static_cast<size_t>(index)].get()
-             : nullptr;
+WheelEventsEditorTab* WheelEventsEditorTabs::GetPage(int index) const {
+  return index >= 0 && index < GetPageCount() ? pages_[static_cast<size_t>(index)].get() : nullptr;
 }
 
 void WheelEventsEditorTabs::OnLButtonDown(UINT nFlags, CPoint point) {
   // The "+" page offers nothing here: a click on its tab is swallowed.
-  if (GetTabFromPoint(point) == 0)
-    return;
+  if (GetTabFromPoint(point) == 0) return;
   CMFCTabCtrl::OnLButtonDown(nFlags, point);
 }
 
@@ -147,8 +127,7 @@ void WheelEventsEditorTabs::EnsureImageList() {
     images_.Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 1, 1);
     LoadImageList();
     if (!registered_) {
-      RegisterNotification(&WheelEventsEditorTabs::OnHostColorChange, this,
-                           NOTIFY_COLOR_CHANGE);
+      RegisterNotification(&WheelEventsEditorTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
       registered_ = true;
     }
   }
@@ -156,23 +135,17 @@ void WheelEventsEditorTabs::EnsureImageList() {
 }
 
 void WheelEventsEditorTabs::LoadImageList() {
-  while (images_.GetImageCount() > 0)
-    images_.Remove(0);
+  while (images_.GetImageCount() > 0) images_.Remove(0);
   LoadMAXFileIcon(L"TalvoPlus14", images_.GetSafeHandle(), kBackground, FALSE);
 }
 
-void WheelEventsEditorTabs::OnHostColorChange(void *param,
-                                              NotifyInfo * /*info*/) {
-  auto *strip = static_cast<WheelEventsEditorTabs *>(param);
-  if (strip->images_.GetSafeHandle() == nullptr)
-    return;
+void WheelEventsEditorTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
+  auto* strip = static_cast<WheelEventsEditorTabs*>(param);
+  if (strip->images_.GetSafeHandle() == nullptr) return;
   strip->LoadImageList();
-  if (strip->plus_ != nullptr && strip->plus_->GetSafeHwnd() != nullptr)
-    strip->plus_->FollowHostColors();
-  for (int i = 0; i < strip->GetPageCount(); ++i)
-    strip->GetPage(i)->FollowHostTheme();
-  if (strip->m_hWnd != nullptr)
-    strip->Invalidate();
+  if (strip->plus_ != nullptr && strip->plus_->GetSafeHwnd() != nullptr) strip->plus_->FollowHostColors();
+  for (int i = 0; i < strip->GetPageCount(); ++i) strip->GetPage(i)->FollowHostTheme();
+  if (strip->m_hWnd != nullptr) strip->Invalidate();
 }
 
-} // namespace Talvo
+}  // namespace Talvo

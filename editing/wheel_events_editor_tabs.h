@@ -20,16 +20,16 @@ namespace Talvo {
 
 class WheelEventsEditorTabs : public CMFCTabCtrl {
   DECLARE_DYNAMIC(WheelEventsEditorTabs)
-public:
+ public:
   static constexpr UINT kControlId = 136;
 
   WheelEventsEditorTabs() = default;
-  ~WheelEventsEditorTabs() override; // deletes the pages, the image list's
-                                     // images and the theme registration
+  ~WheelEventsEditorTabs() override;  // deletes the pages, the image list's
+                                      // images and the theme registration
 
   // Creates the strip over the owner's client area (the wheel-events page) and
   // builds the pages. False when the window can't be created.
-  bool Init(CWnd *owner);
+  bool Init(CWnd* owner);
   // Places the strip in the owner: at (10, 134), 19 pixels narrower and 143
   // lower than its client area. The owner calls it from its WM_SIZE.
   void Reposition();
@@ -41,27 +41,27 @@ public:
 
   // The category pages (tab index − 1); null outside the list.
   int GetPageCount() const { return static_cast<int>(pages_.size()); }
-  WheelEventsEditorTab *GetPage(int index) const;
-  WheelEventsEditorDymmyTab *GetPlusPage() const { return plus_.get(); }
-  CWnd *GetOwnerPage() const { return owner_; }
+  WheelEventsEditorTab* GetPage(int index) const;
+  WheelEventsEditorDymmyTab* GetPlusPage() const { return plus_.get(); }
+  CWnd* GetOwnerPage() const { return owner_; }
 
-protected:
+ protected:
   void OnLButtonDown(UINT nFlags, CPoint point);
   DECLARE_MESSAGE_MAP()
 
-private:
+ private:
   void AddPlusPage();
-  void AddCategoryPage(const std::wstring &category);
+  void AddCategoryPage(const std::wstring& category);
   // Makes the image list on first use and hands it to the strip.
   void EnsureImageList();
   void LoadImageList();
-  static void OnHostColorChange(void *param, NotifyInfo *info);
+  static void OnHostColorChange(void* param, NotifyInfo* info);
 
-  CWnd *owner_ = nullptr;
+  CWnd* owner_ = nullptr;
   std::unique_ptr<WheelEventsEditorDymmyTab> plus_;
   std::vector<std::unique_ptr<WheelEventsEditorTab>> pages_;
   CImageList images_;
   bool registered_ = false;
 };
 
-} // namespace Talvo
+}  // namespace Talvo

@@ -7,29 +7,24 @@ namespace Talvo {
 
 namespace {
 
-bool NameTaken(const XmlWheelEvents &imported,
-               const XmlWheelEventsDir &folder) {
+bool NameTaken(const XmlWheelEvents& imported, const XmlWheelEventsDir& folder) {
   const std::wstring name = imported.GetDisplayName();
   for (int index = 0; index < folder.Count(); ++index) {
-    const XmlWheelEvents *other = folder.GetWheelEvents(index);
-    if (other != nullptr && other != &imported &&
-        other->GetDisplayName() == name)
-      return true;
+    const XmlWheelEvents* other = folder.GetWheelEvents(index);
+    if (other != nullptr && other != &imported && other->GetDisplayName() == name) return true;
   }
   return false;
 }
 
-} // namespace
+}  // namespace
 
-bool RenameWhileNameTaken(CWnd *parent, XmlWheelEvents &imported,
-                          const XmlWheelEventsDir &folder) {
+bool RenameWhileNameTaken(CWnd* parent, XmlWheelEvents& imported, const XmlWheelEventsDir& folder) {
   while (NameTaken(imported, folder)) {
     hWheelEventsRenameDlg dialog(parent);
     dialog.wheelEvents = &imported;
-    if (dialog.DoModal() != IDOK)
-      return false;
+    if (dialog.DoModal() != IDOK) return false;
   }
   return true;
 }
 
-} // namespace Talvo
+}  // namespace Talvo

@@ -16,7 +16,7 @@ namespace Talvo::testing {
 namespace {
 
 class WheelEventsEditorTabsTest : public NamingDialogTest {
-protected:
+ protected:
   void TearDown() override {
     strip_.reset();
     NamingDialogTest::TearDown();
@@ -24,7 +24,7 @@ protected:
 
   // Makes the strip on the test parent and places it as the wheel-events page
   // would.
-  WheelEventsEditorTabs &MakeStrip() {
+  WheelEventsEditorTabs& MakeStrip() {
     strip_ = std::make_unique<WheelEventsEditorTabs>();
     EXPECT_TRUE(strip_->Init(parent_.get()));
     strip_->Reposition();
@@ -51,26 +51,22 @@ protected:
   }
 
   int ImageCount() const {
-    CImageList *images =
-        CImageList::FromHandlePermanent(strip_->GetImageListHandle());
+    CImageList* images = CImageList::FromHandlePermanent(strip_->GetImageListHandle());
     return images != nullptr ? images->GetImageCount() : -1;
   }
 
   std::unique_ptr<WheelEventsEditorTabs> strip_;
 };
 
-TEST_F(WheelEventsEditorTabsTest,
-       DefaultSetShowsItsCategoriesWithTheLastActive) {
-  WheelEventsEditorTabs &strip = MakeStrip();
+TEST_F(WheelEventsEditorTabsTest, DefaultSetShowsItsCategoriesWithTheLastActive) {
+  WheelEventsEditorTabs& strip = MakeStrip();
   EXPECT_EQ(strip.GetDlgCtrlID(), 136);
   EXPECT_EQ(strip.GetLocation(), CMFCBaseTabCtrl::LOCATION_TOP);
   EXPECT_FALSE(strip.IsActiveTabCloseButton());
   EXPECT_TRUE(strip.IsTabDocumentsMenu());
   EXPECT_FALSE(strip.IsAutoColor());
   // The "+" tab is its icon alone.
-  EXPECT_EQ(Labels(),
-            (std::vector<std::wstring>{L"", L"EPoly Op", L"Farvelle",
-                                       L"Geometry", L"Helpers", L"Splines"}));
+  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"", L"EPoly Op", L"Farvelle", L"Geometry", L"Helpers", L"Splines"}));
   EXPECT_EQ(strip.GetTabIcon(0), 0u);
   EXPECT_EQ(strip.GetTabIcon(1), static_cast<UINT>(-1));
   EXPECT_EQ(ImageCount(), 1);
@@ -95,9 +91,8 @@ TEST_F(WheelEventsEditorTabsTest,
   EXPECT_EQ(placed.Height(), client.Height() - 143);
 }
 
-TEST_F(WheelEventsEditorTabsTest,
-       PlusTabIgnoresClicksAndRebuildsActivateTheLastCategory) {
-  WheelEventsEditorTabs &strip = MakeStrip();
+TEST_F(WheelEventsEditorTabsTest, PlusTabIgnoresClicksAndRebuildsActivateTheLastCategory) {
+  WheelEventsEditorTabs& strip = MakeStrip();
   ClickTab(2);
   EXPECT_EQ(strip.GetActiveTab(), 2);
   EXPECT_TRUE(strip.GetPage(1)->IsWindowVisible());
@@ -113,17 +108,16 @@ TEST_F(WheelEventsEditorTabsTest,
 }
 
 TEST_F(WheelEventsEditorTabsTest, OneCategoryOrNoSetAtAll) {
-  WheelEventsMap &events = GetTalvo().GetCurrentWheelEvents()->GetEventsMap();
+  WheelEventsMap& events = GetTalvo().GetCurrentWheelEvents()->GetEventsMap();
   for (auto entry = events.begin(); entry != events.end();)
     entry = entry->first == "Helpers" ? std::next(entry) : events.erase(entry);
-  WheelEventsEditorTabs &strip = MakeStrip();
+  WheelEventsEditorTabs& strip = MakeStrip();
   EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"", L"Helpers"}));
   EXPECT_EQ(strip.GetActiveTab(), 1);
 
   // Deleting the only set leaves the "+" tab alone (and active, as the only
   // tab).
-  while (GetTalvo().GetCurrentWheelEvents() != nullptr)
-    ASSERT_TRUE(GetTalvo().DeleteCurrentWheelEvents());
+  while (GetTalvo().GetCurrentWheelEvents() != nullptr) ASSERT_TRUE(GetTalvo().DeleteCurrentWheelEvents());
   strip.Rebuild();
   winsim::PumpMessages();
   EXPECT_EQ(Labels(), (std::vector<std::wstring>{L""}));
@@ -146,7 +140,7 @@ TEST_F(WheelEventsEditorTabsTest, StripWithoutOwnerWindowFailsCleanly) {
 }
 
 TEST_F(WheelEventsEditorTabsTest, FollowsTheThemeAndForgetsItWhenGone) {
-  WheelEventsEditorTabs &strip = MakeStrip();
+  WheelEventsEditorTabs& strip = MakeStrip();
   for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
     SetTheme(theme);
     // The icon is reloaded, not appended.
@@ -163,11 +157,10 @@ TEST_F(WheelEventsEditorTabsTest, FollowsTheThemeAndForgetsItWhenGone) {
 }
 
 TEST_F(WheelEventsEditorTabsTest, ImportedSetWithATakenNameIsRenamedUntilFree) {
-  XmlWheelEvents *standard = GetTalvo().GetCurrentWheelEvents();
+  XmlWheelEvents* standard = GetTalvo().GetCurrentWheelEvents();
   ASSERT_EQ(standard->GetDisplayName(), L"Default WheelEvents");
-  std::unique_ptr<XmlWheelEvents> imported(
-      static_cast<XmlWheelEvents *>(standard->Duplicate().release()));
-  const XmlWheelEventsDir &folder = *GetTalvo().GetWheelEventsDir();
+  std::unique_ptr<XmlWheelEvents> imported(static_cast<XmlWheelEvents*>(standard->Duplicate().release()));
+  const XmlWheelEventsDir& folder = *GetTalvo().GetWheelEventsDir();
 
   // A typed name that is taken too opens the dialog again.
   int shown = 0;
@@ -188,11 +181,10 @@ TEST_F(WheelEventsEditorTabsTest, ImportedSetWithATakenNameIsRenamedUntilFree) {
   // A free name asks nothing; Cancel keeps the clash.
   EXPECT_TRUE(RenameWhileNameTaken(parent_.get(), *imported, folder));
   imported->SetDisplayName(L"Default WheelEvents");
-  winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME,
-                            [](HWND dialog) { ClickItem(dialog, IDCANCEL); });
+  winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME, [](HWND dialog) { ClickItem(dialog, IDCANCEL); });
   EXPECT_FALSE(RenameWhileNameTaken(parent_.get(), *imported, folder));
   EXPECT_EQ(imported->GetDisplayName(), L"Default WheelEvents");
 }
 
-} // namespace
-} // namespace Talvo::testing
+}  // namespace
+}  // namespace Talvo::testing
