@@ -24,8 +24,6 @@ void BitArray::Clear(int i) {
 
 void BitArray::SetAll() { std::fill(bits_.begin(), bits_.end(), true); }
 
-void BitArray::ClearAll() { std::fill(bits_.begin(), bits_.end(), false); }
-
 int BitArray::NumberSet() const { return static_cast<int>(std::count(bits_.begin(), bits_.end(), true)); }
 
 BitArray& BitArray::operator&=(const BitArray& other) {

@@ -11,10 +11,6 @@ ObjectState INode::EvalWorldState(TimeValue t, BOOL /*evalHidden*/) {
   return object_->Eval(t);
 }
 
-Matrix3 INode::GetNodeTM(TimeValue /*t*/) const { return tm_; }
-
-void INode::SetNodeTM(TimeValue /*t*/, const Matrix3& tm) { tm_ = tm; }
-
 Modifier* INode::GetModifier(int index) const {
   if (index < 0 || index >= NumModifiers()) return nullptr;
   return modifiers_[static_cast<std::size_t>(index)].get();

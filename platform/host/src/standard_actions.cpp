@@ -16,7 +16,6 @@ class MacroActionItem : public ActionItem {
   void GetButtonText(MSTR& text) override { text = Macro() ? Macro()->GetButtonText() : MSTR(); }
   void GetMenuText(MSTR& text) override { GetButtonText(text); }
   void GetCategoryText(MSTR& text) override { text = Macro() ? Macro()->GetCategory() : MSTR(); }
-  void GetDescriptionText(MSTR& text) override { text = Macro() ? Macro()->GetToolTip() : MSTR(); }
   MacroEntry* GetMacroScript() override { return Macro(); }
   BOOL ExecuteAction() override { return GetMacroScriptDir().ExecuteMacro(id_); }
 

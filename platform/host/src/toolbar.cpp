@@ -16,8 +16,6 @@ struct ToolbarState {
   std::vector<Button> buttons;
   HIMAGELIST images = nullptr;
   int pressed = -1;  // index of the button under a held left button
-  bool top_border = false;
-  bool bottom_border = false;
 };
 
 ToolbarState* StateOf(HWND hwnd) {
@@ -52,15 +50,6 @@ void Paint(HWND hwnd, const ToolbarState& state) {
   RECT client{};
   GetClientRect(hwnd, &client);
   FillRect(hdc, &client, ColorMan()->GetBrush(kBackground));
-  // Optional one-pixel lines along the top and bottom edges.
-  if (state.top_border) {
-    const RECT line{client.left, client.top, client.right, client.top + 1};
-    FillRect(hdc, &line, ColorMan()->GetBrush(kAppWorkspace));
-  }
-  if (state.bottom_border) {
-    const RECT line{client.left, client.bottom - 1, client.right, client.bottom};
-    FillRect(hdc, &line, ColorMan()->GetBrush(kAppWorkspace));
-  }
   for (int i = 0; i < static_cast<int>(state.buttons.size()); ++i) {
     const Button& button = state.buttons[static_cast<std::size_t>(i)];
     const ToolButtonItem& item = button.item;
@@ -189,20 +178,6 @@ void ICustToolbar::Enable(int id, BOOL enable) {
   for (Button& button : state->buttons)
     if (button.item.id == id) button.enabled = enable != FALSE;
   Repaint(hwnd_);
-}
-
-void ICustToolbar::SetBottomBorder(BOOL on) {
-  if (ToolbarState* state = StateOf(hwnd_)) {
-    state->bottom_border = on != FALSE;
-    Repaint(hwnd_);
-  }
-}
-
-void ICustToolbar::SetTopBorder(BOOL on) {
-  if (ToolbarState* state = StateOf(hwnd_)) {
-    state->top_border = on != FALSE;
-    Repaint(hwnd_);
-  }
 }
 
 ICustToolbar* GetICustToolbar(HWND hwnd) { return StateOf(hwnd) ? new ICustToolbar(hwnd) : nullptr; }

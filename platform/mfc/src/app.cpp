@@ -22,11 +22,6 @@ HINSTANCE AfxGetInstanceHandle() {
   return instance != nullptr ? instance : ::GetModuleHandleW(nullptr);
 }
 
-HINSTANCE AfxGetResourceHandle() {
-  HINSTANCE instance = AfxGetModuleState()->m_hCurrentResourceHandle;
-  return instance != nullptr ? instance : AfxGetInstanceHandle();
-}
-
 LPCWSTR AfxGetAppName() {
   LPCWSTR name = AfxGetModuleState()->m_lpszCurrentAppName;
   return name != nullptr ? name : L"";

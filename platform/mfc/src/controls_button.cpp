@@ -22,11 +22,6 @@ void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) {
 HBITMAP CButton::SetBitmap(HBITMAP hBitmap) {
   return reinterpret_cast<HBITMAP>(SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
 }
-HBITMAP CButton::GetBitmap() const { return reinterpret_cast<HBITMAP>(SendMessage(BM_GETIMAGE, IMAGE_BITMAP)); }
-HICON CButton::SetIcon(HICON hIcon) {
-  return reinterpret_cast<HICON>(SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(hIcon)));
-}
-HICON CButton::GetIcon() const { return reinterpret_cast<HICON>(SendMessage(BM_GETIMAGE, IMAGE_ICON)); }
 
 // Owner-drawn buttons must draw themselves; a class that doesn't override this draws nothing.
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
@@ -45,11 +40,6 @@ BOOL CStatic::Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pP
 HBITMAP CStatic::SetBitmap(HBITMAP hBitmap) {
   return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
 }
-HBITMAP CStatic::GetBitmap() const { return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP)); }
-HICON CStatic::SetIcon(HICON hIcon) {
-  return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
-}
-HICON CStatic::GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
 
 void CStatic::DrawItem(LPDRAWITEMSTRUCT) {}
 

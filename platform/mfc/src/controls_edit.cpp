@@ -31,7 +31,6 @@ void CEdit::ReplaceSel(LPCWSTR lpszNewText, BOOL bCanUndo) {
   SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(lpszNewText));
 }
 
-void CEdit::LimitText(int nChars) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
 void CEdit::SetLimitText(UINT nMax) { SendMessage(EM_SETLIMITTEXT, nMax); }
 UINT CEdit::GetLimitText() const { return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT)); }
 
@@ -41,16 +40,11 @@ void CEdit::SetMargins(UINT nLeft, UINT nRight) {
 DWORD CEdit::GetMargins() const { return static_cast<DWORD>(SendMessage(EM_GETMARGINS)); }
 
 BOOL CEdit::SetReadOnly(BOOL bReadOnly) { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, bReadOnly)); }
-BOOL CEdit::GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
-void CEdit::SetModify(BOOL bModified) { SendMessage(EM_SETMODIFY, static_cast<WPARAM>(bModified)); }
-BOOL CEdit::CanUndo() const { return static_cast<BOOL>(SendMessage(EM_CANUNDO)); }
 BOOL CEdit::Undo() { return static_cast<BOOL>(SendMessage(EM_UNDO)); }
 void CEdit::Copy() { SendMessage(WM_COPY); }
 void CEdit::Cut() { SendMessage(WM_CUT); }
 void CEdit::Paste() { SendMessage(WM_PASTE); }
 void CEdit::Clear() { SendMessage(WM_CLEAR); }
-int CEdit::GetLineCount() const { return static_cast<int>(SendMessage(EM_GETLINECOUNT)); }
-int CEdit::LineLength(int nLine) const { return static_cast<int>(SendMessage(EM_LINELENGTH, static_cast<WPARAM>(nLine))); }
 
 // The control's lines are its text split at line breaks ("\r\n"); a single-line edit has one.
 std::wstring CEdit::GetLine(int nIndex) const {

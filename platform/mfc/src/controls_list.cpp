@@ -39,9 +39,6 @@ void CListBox::GetText(int nIndex, std::wstring& rString) const {
 }
 
 int CListBox::GetTextLen(int nIndex) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex))); }
-int CListBox::FindString(int nStartAfter, LPCWSTR lpszItem) const {
-  return static_cast<int>(SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), Text(lpszItem)));
-}
 int CListBox::FindStringExact(int nIndexStart, LPCWSTR lpszFind) const {
   return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), Text(lpszFind)));
 }
@@ -63,8 +60,6 @@ int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight) {
 int CListBox::GetItemHeight(int nIndex) const {
   return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)));
 }
-int CListBox::GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
-int CListBox::SetTopIndex(int nIndex) { return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(nIndex))); }
 int CListBox::GetSel(int nIndex) const { return static_cast<int>(SendMessage(LB_GETSEL, static_cast<WPARAM>(nIndex))); }
 int CListBox::SetSel(int nIndex, BOOL bSelect) {
   return static_cast<int>(SendMessage(LB_SETSEL, static_cast<WPARAM>(bSelect), nIndex));

@@ -37,9 +37,6 @@ int CTabCtrl::GetItemCount() const { return static_cast<int>(SendMessage(TCM_GET
 BOOL CTabCtrl::GetItem(int nItem, TCITEMW* pTabCtrlItem) const {
   return static_cast<BOOL>(SendMessage(TCM_GETITEMW, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
 }
-BOOL CTabCtrl::SetItem(int nItem, TCITEMW* pTabCtrlItem) {
-  return static_cast<BOOL>(SendMessage(TCM_SETITEMW, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
-}
 BOOL CTabCtrl::GetItemRect(int nItem, LPRECT lpRect) const {
   return static_cast<BOOL>(SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
 }

@@ -90,15 +90,6 @@ CGdiObject* CDC::SelectStockObject(int nIndex) { return SelectGdiObject(m_hDC, :
 CPen* CDC::GetCurrentPen() const {
   return CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hDC, OBJ_PEN)));
 }
-CBrush* CDC::GetCurrentBrush() const {
-  return CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hDC, OBJ_BRUSH)));
-}
-CFont* CDC::GetCurrentFont() const {
-  return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
-}
-CBitmap* CDC::GetCurrentBitmap() const {
-  return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
-}
 
 // ---- Attributes ----
 
@@ -119,32 +110,12 @@ CPoint CDC::SetViewportOrg(int x, int y) {
   return previous;
 }
 CPoint CDC::SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
-CPoint CDC::GetViewportOrg() const {
-  CPoint origin;
-  ::GetViewportOrgEx(m_hDC, &origin);
-  return origin;
-}
-CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight) {
-  CPoint previous;
-  ::OffsetViewportOrgEx(m_hDC, nWidth, nHeight, &previous);
-  return previous;
-}
 CPoint CDC::SetWindowOrg(int x, int y) {
   CPoint previous;
   ::SetWindowOrgEx(m_hDC, x, y, &previous);
   return previous;
 }
 CPoint CDC::SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
-CPoint CDC::GetWindowOrg() const {
-  CPoint origin;
-  ::GetWindowOrgEx(m_hDC, &origin);
-  return origin;
-}
-CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight) {
-  CPoint previous;
-  ::OffsetWindowOrgEx(m_hDC, nWidth, nHeight, &previous);
-  return previous;
-}
 void CDC::LPtoDP(LPPOINT lpPoints, int nCount) const { ::LPtoDP(m_hDC, lpPoints, nCount); }
 void CDC::LPtoDP(LPRECT lpRect) const { ::LPtoDP(m_hDC, reinterpret_cast<LPPOINT>(lpRect), 2); }
 void CDC::DPtoLP(LPPOINT lpPoints, int nCount) const { ::DPtoLP(m_hDC, lpPoints, nCount); }
@@ -234,11 +205,6 @@ CPoint CDC::MoveTo(int x, int y) {
 CPoint CDC::MoveTo(POINT point) { return MoveTo(point.x, point.y); }
 BOOL CDC::LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
 BOOL CDC::LineTo(POINT point) { return LineTo(point.x, point.y); }
-CPoint CDC::GetCurrentPosition() const {
-  CPoint position;
-  ::GetCurrentPositionEx(m_hDC, &position);
-  return position;
-}
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
 COLORREF CDC::SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
 COLORREF CDC::GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }

@@ -111,12 +111,3 @@ void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
     ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
 }
-
-void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) {
-  HWND control = pDX->PrepareCtrl(nIDC);
-  if (pDX->m_bSaveAndValidate) {
-    index = static_cast<int>(::SendMessageW(control, LB_GETCURSEL, 0, 0));
-  } else {
-    ::SendMessageW(control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  }
-}

@@ -29,7 +29,6 @@ std::wstring CNotSupportedException::GetMessageText() const {
   return L"An unsupported operation was attempted.";
 }
 
-void AfxThrowMemoryException() { throw new CMemoryException; }
 void AfxThrowInvalidArgException() { throw new CInvalidArgException; }
 void AfxThrowResourceException() { throw new CResourceException; }
 void AfxThrowNotSupportedException() { throw new CNotSupportedException; }

@@ -34,12 +34,6 @@ BOOL CFrameWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwSt
                   pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, nullptr, pContext);
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext) {
-  m_nIDHelp = nIDResource;
-  const std::wstring title = m_strTitle.empty() ? std::wstring(AfxGetAppName()) : m_strTitle;
-  return Create(nullptr, title.c_str(), dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext);
-}
-
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) {
   if (cs.lpszClass == nullptr) {
     const HBRUSH background = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
@@ -87,11 +81,6 @@ CFrameWnd* CFrameWnd::GetActiveFrame() { return this; }
 void CFrameWnd::SetActiveView(CWnd* pViewNew, BOOL) {
   m_pViewActive = pViewNew;
   if (pViewNew != nullptr && ::GetActiveWindow() == m_hWnd) pViewNew->SetFocus();
-}
-
-void CFrameWnd::ActivateFrame(int nCmdShow) {
-  ShowWindow(nCmdShow == -1 ? SW_SHOW : nCmdShow);
-  BringWindowToTop();
 }
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {

@@ -78,8 +78,6 @@ BOOL CGdiObject::DeleteObject() {
   return ::DeleteObject(Detach());
 }
 
-BOOL CGdiObject::CreateStockObject(int nIndex) { return Attach(::GetStockObject(nIndex)); }
-
 int CGdiObject::GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectW(m_hObject, nCount, lpObject); }
 
 UINT CGdiObject::GetObjectType() const { return m_hObject != nullptr ? ::GetObjectType(m_hObject) : 0; }
@@ -96,7 +94,6 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
   return Attach(::CreatePen(nPenStyle, nWidth, crColor));
 }
 BOOL CPen::CreatePenIndirect(const LOGPEN* lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
-int CPen::GetLogPen(LOGPEN* pLogPen) const { return GetObject(sizeof(LOGPEN), pLogPen); }
 
 // ---- Brushes ----
 
@@ -112,7 +109,6 @@ BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
   return pBitmap != nullptr && Attach(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->GetSafeHandle())));
 }
 BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return Attach(::CreateBrushIndirect(lpLogBrush)); }
-BOOL CBrush::CreateSysColorBrush(int nIndex) { return Attach(::CreateSolidBrush(::GetSysColor(nIndex))); }
 int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const { return GetObject(sizeof(LOGBRUSH), pLogBrush); }
 
 // ---- Fonts ----
@@ -160,11 +156,6 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {
   return pDC != nullptr && Attach(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight));
 }
-BOOL CBitmap::LoadBitmap(LPCWSTR lpszResourceName) {
-  return lpszResourceName != nullptr &&
-         Attach(::LoadImageW(nullptr, lpszResourceName, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-}
-int CBitmap::GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
 
 // ---- Regions ----
 
@@ -183,7 +174,6 @@ int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode) {
   return ::CombineRgn(*this, pRgn1 != nullptr ? static_cast<HRGN>(*pRgn1) : nullptr,
                       pRgn2 != nullptr ? static_cast<HRGN>(*pRgn2) : nullptr, nCombineMode);
 }
-int CRgn::CopyRgn(const CRgn* pRgnSrc) { return CombineRgn(pRgnSrc, nullptr, RGN_COPY); }
 BOOL CRgn::EqualRgn(const CRgn* pRgn) const { return pRgn != nullptr && ::EqualRgn(*this, *pRgn); }
 int CRgn::OffsetRgn(int x, int y) { return ::OffsetRgn(*this, x, y); }
 int CRgn::OffsetRgn(POINT point) { return OffsetRgn(point.x, point.y); }

@@ -48,8 +48,6 @@ void OleUninitialize() {
   if (oleInitCount > 0) --oleInitCount;
 }
 
-BOOL AfxOleInit() { return OleInitialize(nullptr) >= 0; }
-
 // ---- COleDataSource ----
 
 COleDataSource::COleDataSource() = default;

@@ -244,12 +244,6 @@ void CMFCBaseTabCtrl::SetLocation(Location location) {
   Redraw();
 }
 
-void CMFCBaseTabCtrl::SetTabsHeight(int nHeight) {
-  m_nTabsHeight = std::max(nHeight, 8);
-  RecalcLayout();
-  Redraw();
-}
-
 BOOL CMFCBaseTabCtrl::GetTabRect(int iTab, CRect& rect) const {
   if (iTab < 0 || iTab >= GetTabsNum()) return FALSE;
   rect = m_tabs[static_cast<size_t>(iTab)].rect;

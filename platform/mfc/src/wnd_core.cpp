@@ -9,8 +9,6 @@ using mfc_internal::GetThreadState;
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
-WNDPROC AfxGetAfxWndProc() { return AfxWndProc; }
-
 // ---- The handle map ----
 
 const CWnd CWnd::wndTop(HWND_TOP);

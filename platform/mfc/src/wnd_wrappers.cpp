@@ -179,27 +179,6 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
   return ::SetWindowPos(m_hWnd, insertAfter, x, y, cx, cy, nFlags);
 }
 
-void CWnd::CenterWindow(CWnd* pAlternateOwner) {
-  CRect area;
-  HWND center = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : ::GetParent(m_hWnd);
-  const bool child = (GetStyle() & WS_CHILD) != 0;
-  if (child && center != nullptr) {
-    ::GetClientRect(center, &area);
-  } else if (center != nullptr && ::IsWindowVisible(center) && !::IsIconic(center)) {
-    ::GetWindowRect(center, &area);
-  } else {
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    ::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &info);
-    area = info.rcWork;
-  }
-  CRect window;
-  GetWindowRect(&window);
-  const int x = area.left + (area.Width() - window.Width()) / 2;
-  const int y = area.top + (area.Height() - window.Height()) / 2;
-  SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 BOOL CWnd::BringWindowToTop() { return ::BringWindowToTop(m_hWnd); }
 
 // ---- State ----

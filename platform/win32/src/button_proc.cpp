@@ -79,13 +79,6 @@ LRESULT DialogCode(HWND hwnd) {
   }
 }
 
-void Paint(HWND hwnd, const ButtonState& state) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd, &ps);
-  if (dc) PaintButton(hwnd, dc, state);
-  EndPaint(hwnd, &ps);
-}
-
 LRESULT MouseMessage(HWND hwnd, ButtonState& state, UINT message, LPARAM lParam) {
   if (!TakesClicks(ButtonType(hwnd))) return 0;
   switch (message) {
@@ -132,14 +125,10 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
-      Paint(hwnd, *state);
-      return 0;
+      return PaintControl(hwnd, [&](HDC dc) { PaintButton(hwnd, dc, *state); });
     case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) Redraw(hwnd);
-      return 0;
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
+      return FontMessage(hwnd, state->font, message, wParam, lParam, FALSE, [] {});
     case WM_SETTEXT:
     case WM_ENABLE: {
       LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);

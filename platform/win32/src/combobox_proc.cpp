@@ -207,23 +207,16 @@ LRESULT CALLBACK ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETTEXTLENGTH:
       return TextMessage(hwnd, *state, message, wParam, lParam);
     case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      state->fieldHeight = TextItemHeight(state->font);
-      SendMessageW(state->list, WM_SETFONT, wParam, 0);
-      FitHeight(hwnd, *state);
-      if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
+      return FontMessage(hwnd, state->font, message, wParam, lParam, TRUE, [&] {
+        state->fieldHeight = TextItemHeight(state->font);
+        SendMessageW(state->list, WM_SETFONT, wParam, 0);
+        FitHeight(hwnd, *state);
+      });
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT fills the whole client area
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC hdc = BeginPaint(hwnd, &ps);
-      if (hdc) PaintComboBox(hwnd, hdc, *state);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
+    case WM_PAINT:
+      return PaintControl(hwnd, [&](HDC dc) { PaintComboBox(hwnd, dc, *state); });
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       SetFocus(hwnd);

@@ -47,6 +47,28 @@ inline HFONT ControlFontOr(HFONT font) {
   return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+// WM_SETFONT and WM_GETFONT of a control whose state keeps `font`: a new font is kept, `fitToFont` adapts the
+// control's layout to it, and the control repaints when lParam asks (erasing its background when `erase`).
+template <typename FitToFont>
+LRESULT FontMessage(HWND hwnd, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam, BOOL erase,
+                    FitToFont fitToFont) {
+  if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(font);
+  font = reinterpret_cast<HFONT>(wParam);
+  fitToFont();
+  if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, erase);
+  return 0;
+}
+
+// WM_PAINT of a control: `paint` draws it on the paint DC.
+template <typename Paint>
+LRESULT PaintControl(HWND hwnd, Paint paint) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  if (dc) paint(dc);
+  EndPaint(hwnd, &ps);
+  return 0;
+}
+
 // A WM_COMMAND notification to the control's parent.
 inline void NotifyParent(HWND control, WORD code) {
   HWND parent = GetParent(control);

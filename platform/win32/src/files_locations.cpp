@@ -48,10 +48,6 @@ DWORD GetFullPathNameW(LPCWSTR lpFileName, DWORD nBufferLength, LPWSTR lpBuffer,
   return result;
 }
 
-DWORD GetCurrentDirectoryW(DWORD nBufferLength, LPWSTR lpBuffer) {
-  return Deliver(win32_internal::WidePath(CurrentFolder()), nBufferLength, lpBuffer);
-}
-
 // A buffer too small gets the path cut to nSize - 1 characters, nSize returned and ERROR_INSUFFICIENT_BUFFER.
 DWORD GetModuleFileNameW(HMODULE /*hModule*/, LPWSTR lpFilename, DWORD nSize) {
   std::error_code error;

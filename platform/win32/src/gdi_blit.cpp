@@ -174,18 +174,9 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
   return set;
 }
 
-BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color) { return SetPixel(hdc, x, y, color) != CLR_INVALID; }
-
 BOOL InvertRect(HDC hdc, const RECT* rect) {
   if (rect == nullptr) return FALSE;
   return PatBlt(hdc, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, DSTINVERT);
-}
-
-BOOL InvertRgn(HDC hdc, HRGN region) {
-  const RegionObject* object = LookupGdi<RegionObject>(region);
-  if (object == nullptr || LookupGdi<DcObject>(hdc) == nullptr) return FALSE;
-  for (const RECT& rect : object->region.Rects()) InvertRect(hdc, &rect);
-  return TRUE;
 }
 
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {

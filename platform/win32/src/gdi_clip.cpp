@@ -82,16 +82,6 @@ int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
   return Combine(*dc, Region(LogicalToDevice(*dc, left, top, right, bottom)), RGN_DIFF);
 }
 
-int OffsetClipRgn(HDC hdc, int dx, int dy) {
-  DcObject* dc = LookupGdi<DcObject>(hdc);
-  if (dc == nullptr) return ERROR;
-  if (dc->state.clip) {
-    dc->state.clip->Offset(dx, dy);
-    dc->clipDirty = true;
-  }
-  return RegionKind(dc->EffectiveClip());
-}
-
 // The bounds of the drawable area, in logical coordinates.
 int GetClipBox(HDC hdc, LPRECT rect) {
   DcObject* dc = LookupGdi<DcObject>(hdc);

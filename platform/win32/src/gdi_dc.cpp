@@ -236,7 +236,6 @@ COLORREF GetDCBrushColor(HDC hdc) { return Read(hdc, &DcState::dcBrushColor, CLR
 COLORREF SetDCPenColor(HDC hdc, COLORREF color) {
   return Exchange(hdc, &DcState::dcPenColor, color & 0xFFFFFF, CLR_INVALID);
 }
-COLORREF GetDCPenColor(HDC hdc) { return Read(hdc, &DcState::dcPenColor, CLR_INVALID); }
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
   return Exchange(hdc, &DcState::textColor, color & 0xFFFFFF, CLR_INVALID);
 }
@@ -254,7 +253,6 @@ int SetBkMode(HDC hdc, int mode) {
 int GetBkMode(HDC hdc) { return Read(hdc, &DcState::bkMode, 0); }
 
 UINT SetTextAlign(HDC hdc, UINT align) { return Exchange(hdc, &DcState::textAlign, align, static_cast<UINT>(-1)); }
-UINT GetTextAlign(HDC hdc) { return Read(hdc, &DcState::textAlign, static_cast<UINT>(-1)); }
 
 int SetROP2(HDC hdc, int rop2) {
   if (rop2 < R2_BLACK || rop2 > R2_WHITE) {
@@ -263,7 +261,6 @@ int SetROP2(HDC hdc, int rop2) {
   }
   return Exchange(hdc, &DcState::rop2, rop2, 0);
 }
-int GetROP2(HDC hdc) { return Read(hdc, &DcState::rop2, 0); }
 
 int SetStretchBltMode(HDC hdc, int mode) {
   if (mode < BLACKONWHITE || mode > HALFTONE) {
@@ -272,13 +269,11 @@ int SetStretchBltMode(HDC hdc, int mode) {
   }
   return Exchange(hdc, &DcState::stretchMode, mode, 0);
 }
-int GetStretchBltMode(HDC hdc) { return Read(hdc, &DcState::stretchMode, 0); }
 
 int SetMapMode(HDC hdc, int mode) {
   if (LookupGdi<DcObject>(hdc) == nullptr) return 0;
   return mode == MM_TEXT ? MM_TEXT : 0;
 }
-int GetMapMode(HDC hdc) { return LookupGdi<DcObject>(hdc) == nullptr ? 0 : MM_TEXT; }
 
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
   return SetPoint(hdc, &DcState::windowOrg, POINT{x, y}, previous);
@@ -321,5 +316,3 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {
   return SetPoint(hdc, &DcState::position, POINT{x, y}, previous);
 }
 BOOL GetCurrentPositionEx(HDC hdc, LPPOINT position) { return GetPoint(hdc, &DcState::position, position); }
-
-BOOL GdiFlush() { return TRUE; }

@@ -109,19 +109,6 @@ HICON CreateIconIndirect(PICONINFO info) {
   return NewIcon(image, info->fIcon, info->xHotspot, info->yHotspot);
 }
 
-HICON CopyIcon(HICON icon) {
-  const IconObject* source = LookupGdi<IconObject>(icon);
-  if (source == nullptr) return nullptr;
-  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(source->image),
-                                                      cairo_image_surface_get_height(source->image));
-  cairo_t* cr = cairo_create(image);
-  cairo_set_source_surface(cr, source->image, 0, 0);
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_paint(cr);
-  cairo_destroy(cr);
-  return NewIcon(image, source->isIcon, source->xHotspot, source->yHotspot);
-}
-
 BOOL DestroyIcon(HICON icon) {
   if (LookupGdi<IconObject>(icon) == nullptr) return FALSE;
   RemoveGdiObject(icon);

@@ -260,12 +260,6 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
   return handle;
 }
 
-BOOL GetBitmapDimensionEx(HBITMAP bitmap, SIZE* size) {
-  if (LookupGdi<BitmapObject>(bitmap) == nullptr || size == nullptr) return FALSE;
-  *size = {0, 0};
-  return TRUE;
-}
-
 HGDIOBJ GetStockObject(int index) { return StockObject(index); }
 
 BOOL DeleteObject(HGDIOBJ object) {

@@ -13,12 +13,6 @@ BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom) {
 
 BOOL SetRectEmpty(LPRECT rect) { return SetRect(rect, 0, 0, 0, 0); }
 
-BOOL CopyRect(LPRECT dest, const RECT* source) {
-  if (dest == nullptr || source == nullptr) return FALSE;
-  *dest = *source;
-  return TRUE;
-}
-
 BOOL InflateRect(LPRECT rect, int dx, int dy) {
   if (rect == nullptr) return FALSE;
   *rect = {rect->left - dx, rect->top - dy, rect->right + dx, rect->bottom + dy};

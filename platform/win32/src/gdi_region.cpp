@@ -55,7 +55,6 @@ HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int, int) {
   return CreateRectRgn(left, top, right, bottom);
 }
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) { return CreateRectRgn(left, top, right, bottom); }
-HRGN CreateEllipticRgnIndirect(const RECT* rect) { return CreateRectRgnIndirect(rect); }
 
 int CombineRgn(HRGN dest, HRGN source1, HRGN source2, int mode) {
   RegionObject* target = LookupGdi<RegionObject>(dest);

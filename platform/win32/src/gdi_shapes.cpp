@@ -56,25 +56,6 @@ void EllipsePath(cairo_t* cr, const RECT& box) {
   cairo_restore(cr);
 }
 
-double AngleOf(const RECT& box, int x, int y) {
-  const double cx = (box.left + box.right) / 2.0;
-  const double cy = (box.top + box.bottom) / 2.0;
-  const double rx = std::max((box.right - box.left) / 2.0, 0.01);
-  const double ry = std::max((box.bottom - box.top) / 2.0, 0.01);
-  return std::atan2((y - cy) / ry, (x - cx) / rx);
-}
-
-// Arcs run counter-clockwise on the screen from the start radial to the end radial.
-void ArcPath(cairo_t* cr, const RECT& box, int xStart, int yStart, int xEnd, int yEnd) {
-  const double width = box.right - box.left - 1;
-  const double height = box.bottom - box.top - 1;
-  cairo_save(cr);
-  cairo_translate(cr, box.left + 0.5 + width / 2, box.top + 0.5 + height / 2);
-  cairo_scale(cr, std::max(width / 2, 0.01), std::max(height / 2, 0.01));
-  cairo_arc_negative(cr, 0, 0, 1, AngleOf(box, xStart, yStart), AngleOf(box, xEnd, yEnd));
-  cairo_restore(cr);
-}
-
 // A brush handle, stock or made, or a system colour index + 1; a hollow brush counts (it paints nothing).
 bool IsBrush(HBRUSH brush) {
   COLORREF ignored;
@@ -160,29 +141,6 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
   return TRUE;
 }
 
-BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
-  DrawScope scope(hdc);
-  if (!scope) return FALSE;
-  if (UsePen(scope)) {
-    ArcPath(scope.cr(), Ordered(left, top, right, bottom), xStart, yStart, xEnd, yEnd);
-    cairo_stroke(scope.cr());
-  }
-  return TRUE;
-}
-
-BOOL Pie(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
-  DrawScope scope(hdc);
-  if (!scope) return FALSE;
-  const RECT box = Ordered(left, top, right, bottom);
-  cairo_t* cr = scope.cr();
-  cairo_new_path(cr);
-  cairo_move_to(cr, (box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
-  ArcPath(cr, box, xStart, yStart, xEnd, yEnd);
-  cairo_close_path(cr);
-  FillAndStroke(scope);
-  return TRUE;
-}
-
 // Polygons are filled with the alternate (even-odd) rule.
 BOOL Polygon(HDC hdc, const POINT* points, int count) {
   DrawScope scope(hdc);
@@ -201,16 +159,6 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
   DrawScope scope(hdc);
   if (!scope || points == nullptr || count < 2) return FALSE;
   StrokePolyline(scope, points, count);
-  return TRUE;
-}
-
-BOOL PolyPolyline(HDC hdc, const POINT* points, const DWORD* counts, DWORD polylines) {
-  DrawScope scope(hdc);
-  if (!scope || points == nullptr || counts == nullptr) return FALSE;
-  for (DWORD i = 0; i < polylines; ++i) {
-    StrokePolyline(scope, points, static_cast<int>(counts[i]));
-    points += counts[i];
-  }
   return TRUE;
 }
 

@@ -79,18 +79,6 @@ SHORT GetKeyState(int virtualKey) {
 
 SHORT GetAsyncKeyState(int virtualKey) { return static_cast<SHORT>(IsKeyDown(virtualKey) ? 0x8000 : 0); }
 
-BOOL GetKeyboardState(BYTE* keyState) {
-  if (!keyState) return FALSE;
-  for (int i = 0; i < 256; ++i) keyState[i] = KeyStateByte(i);
-  return TRUE;
-}
-
-BOOL SetKeyboardState(BYTE* keyState) {
-  if (!keyState) return FALSE;
-  for (int i = 0; i < 256; ++i) keys[i] = keyState[i] & 0x81;
-  return TRUE;
-}
-
 BOOL GetCursorPos(LPPOINT point) {
   if (!point) return FALSE;
   *point = {cursorX.load(), cursorY.load()};

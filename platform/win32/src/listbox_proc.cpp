@@ -214,21 +214,13 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       delete state;
       return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      state->itemHeight = TextItemHeight(state->font);
-      if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
+      return FontMessage(hwnd, state->font, message, wParam, lParam, TRUE,
+                         [&] { state->itemHeight = TextItemHeight(state->font); });
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT fills the whole client area
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC hdc = BeginPaint(hwnd, &ps);
-      if (hdc) PaintListBox(hwnd, hdc, *state);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
+    case WM_PAINT:
+      return PaintControl(hwnd, [&](HDC dc) { PaintListBox(hwnd, dc, *state); });
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:

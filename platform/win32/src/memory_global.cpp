@@ -156,7 +156,4 @@ HGLOBAL GlobalHandle(LPCVOID pMem) {
 }
 
 HLOCAL LocalAlloc(UINT uFlags, SIZE_T uBytes) { return GlobalAlloc(uFlags, uBytes); }
-LPVOID LocalLock(HLOCAL hMem) { return GlobalLock(hMem); }
-BOOL LocalUnlock(HLOCAL hMem) { return GlobalUnlock(hMem); }
-SIZE_T LocalSize(HLOCAL hMem) { return GlobalSize(hMem); }
 HLOCAL LocalFree(HLOCAL hMem) { return GlobalFree(hMem); }

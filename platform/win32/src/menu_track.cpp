@@ -68,7 +68,4 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
   return TrackPopupMenuEx(menu, flags, x, y, owner, nullptr);
 }
 
-// Menus never stay open here: each is answered before TrackPopupMenu returns.
-BOOL EndMenu() { return TRUE; }
-
 void winsim::ObserveNextPopupMenu(MenuObserver observe) { win32_internal::NextObserver() = std::move(observe); }

@@ -112,7 +112,6 @@ Image CaptureScreenRect(const RECT& rect) {
 }
 
 bool SaveWindowPng(HWND hwnd, const std::string& path) { return WritePng(ShootWindow(hwnd), path); }
-bool SaveScreenPng(const std::string& path) { return WritePng(ShootScreen(WholeScreen()), path); }
 bool SaveScreenRectPng(const RECT& rect, const std::string& path) { return WritePng(ShootScreen(rect), path); }
 
 }  // namespace winsim

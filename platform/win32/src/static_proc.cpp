@@ -24,13 +24,6 @@ LRESULT SetImage(HWND hwnd, StaticState& state, WPARAM type, HANDLE image) {
   return reinterpret_cast<LRESULT>(previous);
 }
 
-void Paint(HWND hwnd, const StaticState& state) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd, &ps);
-  if (dc) PaintStatic(hwnd, dc, state);
-  EndPaint(hwnd, &ps);
-}
-
 LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) AttachControlState<StaticState>(hwnd);
   StaticState* state = ControlState<StaticState>(hwnd);
@@ -46,14 +39,10 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
-      Paint(hwnd, *state);
-      return 0;
+      return PaintControl(hwnd, [&](HDC dc) { PaintStatic(hwnd, dc, *state); });
     case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) Redraw(hwnd);
-      return 0;
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
+      return FontMessage(hwnd, state->font, message, wParam, lParam, FALSE, [] {});
     case WM_SETTEXT: {
       LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
       Redraw(hwnd);

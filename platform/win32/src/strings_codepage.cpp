@@ -96,8 +96,6 @@ int Deliver(const Text& text, Char* out, int outSize) {
 
 }  // namespace
 
-UINT GetACP() { return CP_WINDOWS_1252; }
-
 int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte, LPWSTR lpWideCharStr,
                         int cchWideChar) {
   if (!lpMultiByteStr || cbMultiByte == 0 || cbMultiByte < -1 || cchWideChar < 0 ||

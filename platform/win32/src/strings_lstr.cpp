@@ -63,12 +63,6 @@ LPWSTR lstrcpynW(LPWSTR lpString1, LPCWSTR lpString2, int iMaxLength) {
   return lpString1;
 }
 
-LPWSTR lstrcatW(LPWSTR lpString1, LPCWSTR lpString2) {
-  if (!lpString1 || !lpString2) return nullptr;
-  lstrcpyW(lpString1 + lstrlenW(lpString1), lpString2);
-  return lpString1;
-}
-
 // Null pointers sort before every string, as the platform orders them.
 int lstrcmpW(LPCWSTR lpString1, LPCWSTR lpString2) {
   if (!lpString1 || !lpString2) return Sign((lpString1 != nullptr) - (lpString2 != nullptr));
@@ -88,6 +82,3 @@ DWORD CharUpperBuffW(LPWSTR lpsz, DWORD cchLength) { return MapBuffer<Upper>(lps
 DWORD CharLowerBuffW(LPWSTR lpsz, DWORD cchLength) { return MapBuffer<Lower>(lpsz, cchLength); }
 
 BOOL IsCharAlphaNumericW(WCHAR ch) { return iswalnum_l(static_cast<wint_t>(ch), UnicodeLocale()) != 0; }
-BOOL IsCharAlphaW(WCHAR ch) { return iswalpha_l(static_cast<wint_t>(ch), UnicodeLocale()) != 0; }
-BOOL IsCharUpperW(WCHAR ch) { return iswupper_l(static_cast<wint_t>(ch), UnicodeLocale()) != 0; }
-BOOL IsCharLowerW(WCHAR ch) { return iswlower_l(static_cast<wint_t>(ch), UnicodeLocale()) != 0; }

@@ -78,8 +78,6 @@ BOOL GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode) {
   return TRUE;
 }
 
-DWORD GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }
-
 LONG InterlockedIncrement(LONG volatile* Addend) { return __atomic_add_fetch(Addend, 1, __ATOMIC_SEQ_CST); }
 LONG InterlockedDecrement(LONG volatile* Addend) { return __atomic_sub_fetch(Addend, 1, __ATOMIC_SEQ_CST); }
 LONG InterlockedExchange(LONG volatile* Target, LONG Value) {

@@ -19,7 +19,6 @@ void ResetClock() { clockMs = 0; }
 
 DWORD GetTickCount() { return static_cast<DWORD>(win32_internal::Now()); }
 ULONGLONG GetTickCount64() { return win32_internal::Now(); }
-DWORD timeGetTime() { return static_cast<DWORD>(win32_internal::Now()); }
 
 BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency) {
   if (!frequency) return FALSE;

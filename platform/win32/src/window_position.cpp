@@ -121,29 +121,10 @@ BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement) {
   return TRUE;
 }
 
-BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement) {
-  Window* window = LookupWindow(hwnd);
-  if (!window || !placement) return FALSE;
-  const RECT& r = placement->rcNormalPosition;
-  if (window->minimized || window->maximized) {
-    window->normalRect = r;
-  } else {
-    SetWindowPos(hwnd, nullptr, r.left, r.top, Width(r), Height(r), SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  if (!PeekWindow(hwnd)) return FALSE;
-  ShowWindow(hwnd, static_cast<int>(placement->showCmd));
-  return TRUE;
-}
-
 HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags) {
   if (!rect) return nullptr;
   bool onScreen = !IsEmptyRect(IntersectRects(*rect, ScreenRect()));
   return onScreen || flags != MONITOR_DEFAULTTONULL ? PrimaryMonitor() : nullptr;
-}
-
-HMONITOR MonitorFromPoint(POINT point, DWORD flags) {
-  RECT pixel{point.x, point.y, point.x + 1, point.y + 1};
-  return MonitorFromRect(&pixel, flags);
 }
 
 HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags) {

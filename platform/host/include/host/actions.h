@@ -39,10 +39,8 @@ class ActionItem {
   virtual void GetButtonText(MSTR& text) { text = button_; }
   virtual void GetMenuText(MSTR& text) { text = menu_; }
   virtual void GetCategoryText(MSTR& text) { text = category_; }
-  virtual void GetDescriptionText(MSTR& text) { text = description_; }
   virtual BOOL ExecuteAction();
   virtual BOOL IsEnabled() { return TRUE; }
-  virtual BOOL IsChecked() { return FALSE; }
   // The macro script behind an item of the "Macro Scripts" table; null for other items.
   virtual MacroEntry* GetMacroScript() { return nullptr; }
 

@@ -17,7 +17,6 @@ class BitArray {
   void Set(int i, int value);
   void Clear(int i);
   void SetAll();
-  void ClearAll();
   int NumberSet() const;
   bool IsEmpty() const { return NumberSet() == 0; }
   bool AnyBitSet() const { return !IsEmpty(); }

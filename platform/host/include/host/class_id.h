@@ -20,8 +20,6 @@ class Class_ID {
  public:
   constexpr Class_ID() = default;
   constexpr Class_ID(ULONG a, ULONG b) : a_(a), b_(b) {}
-  constexpr ULONG PartA() const { return a_; }
-  constexpr ULONG PartB() const { return b_; }
   friend constexpr bool operator==(const Class_ID&, const Class_ID&) = default;
   friend constexpr auto operator<=>(const Class_ID&, const Class_ID&) = default;
 
@@ -34,8 +32,6 @@ class Interface_ID {
  public:
   constexpr Interface_ID() = default;
   constexpr Interface_ID(ULONG a, ULONG b) : a_(a), b_(b) {}
-  constexpr ULONG PartA() const { return a_; }
-  constexpr ULONG PartB() const { return b_; }
   friend constexpr bool operator==(const Interface_ID&, const Interface_ID&) = default;
   friend constexpr auto operator<=>(const Interface_ID&, const Interface_ID&) = default;
 

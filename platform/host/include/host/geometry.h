@@ -40,14 +40,11 @@ class Point3 {
     const float length = Length();
     return length > 0 ? *this / length : *this;
   }
-  Point3 FNormalize() const { return Normalize(); }
 };
 
 inline constexpr Point3 operator*(float f, const Point3& p) { return p * f; }
 inline float Length(const Point3& p) { return p.Length(); }
 inline Point3 Normalize(const Point3& p) { return p.Normalize(); }
-inline constexpr float DotProd(const Point3& a, const Point3& b) { return a % b; }
-inline constexpr Point3 CrossProd(const Point3& a, const Point3& b) { return a ^ b; }
 
 // An affine transform: three axis rows and a translation row; points are row vectors (p * M).
 class Matrix3 {
@@ -58,7 +55,6 @@ class Matrix3 {
 
   void IdentityMatrix() { rows_ = {Point3(1, 0, 0), Point3(0, 1, 0), Point3(0, 0, 1), Point3(0, 0, 0)}; }
   const Point3& GetRow(int i) const { return rows_[static_cast<std::size_t>(i & 3)]; }
-  void SetRow(int i, const Point3& row) { rows_[static_cast<std::size_t>(i & 3)] = row; }
   Point3 GetTrans() const { return rows_[3]; }
   void SetTrans(const Point3& p) { rows_[3] = p; }
   bool IsIdentity() const { return *this == Matrix3(); }

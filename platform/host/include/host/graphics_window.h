@@ -45,7 +45,6 @@ class GraphicsWindow {
   DWORD getRndLimits() const { return limits_; }
   void setRndLimits(DWORD limits);
   void setTransform(const Matrix3& tm);
-  const Matrix3& getTransform() const { return transform_; }
   void setColor(ColorType type, float r, float g, float b);
   void setColor(ColorType type, const Point3& rgb) { setColor(type, rgb.x, rgb.y, rgb.z); }
   void startTriangles() {}
@@ -87,7 +86,6 @@ class ViewExp {
  public:
   ViewExp();
   GraphicsWindow* getGW() { return &gw_; }
-  BOOL IsAlive() const { return TRUE; }
   // World to view transform.
   void GetAffineTM(Matrix3& tm) const { tm = affine_; }
   void SetAffineTM(const Matrix3& tm) { affine_ = tm; }

@@ -14,7 +14,6 @@ class Interval {
   constexpr Interval(TimeValue start, TimeValue end) : start_(start), end_(end) {}
   constexpr TimeValue Start() const { return start_; }
   constexpr TimeValue End() const { return end_; }
-  constexpr bool InInterval(TimeValue t) const { return start_ <= t && t <= end_; }
   friend constexpr bool operator==(const Interval&, const Interval&) = default;
 
  private:

@@ -15,7 +15,6 @@ class IMenuItem {
   const MSTR& GetTitle() const { return title_; }
   // The action the item runs (not owned), or null.
   void SetActionItem(ActionItem* action) { action_ = action; }
-  ActionItem* GetActionItem() const { return action_; }
   void SetSubMenu(IMenu* menu) { sub_menu_ = menu; }
   IMenu* GetSubMenu() const { return sub_menu_; }
   void ActAsSeparator() { separator_ = true; }

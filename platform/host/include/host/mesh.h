@@ -18,7 +18,6 @@ class Face {
   }
   // Corners wrap around: -1 is corner 2, 3 is corner 0.
   DWORD getVert(int corner) const { return v[((corner % 3) + 3) % 3]; }
-  void setSmGroup(DWORD group) { smGroup = group; }
   // Edge visibility bits 0..2 in the flags.
   void setEdgeVisFlags(int e0, int e1, int e2) {
     flags = (flags & ~7u) | (e0 ? 1u : 0u) | (e1 ? 2u : 0u) | (e2 ? 4u : 0u);

@@ -19,7 +19,6 @@ class MNVert {
   DWORD flags = 0;
   bool GetFlag(DWORD fl) const { return (flags & fl) != 0; }
   void SetFlag(DWORD fl, bool on = true) { flags = on ? flags | fl : flags & ~fl; }
-  void ClearFlag(DWORD fl) { SetFlag(fl, false); }
 };
 
 class MNEdge {
@@ -29,7 +28,6 @@ class MNEdge {
   DWORD flags = 0;
   bool GetFlag(DWORD fl) const { return (flags & fl) != 0; }
   void SetFlag(DWORD fl, bool on = true) { flags = on ? flags | fl : flags & ~fl; }
-  void ClearFlag(DWORD fl) { SetFlag(fl, false); }
   // The vertex at the other end from vertex v.
   int OtherVert(int v) const { return v == v1 ? v2 : v1; }
 };
@@ -42,7 +40,6 @@ class MNFace {
   DWORD flags = 0;
   bool GetFlag(DWORD fl) const { return (flags & fl) != 0; }
   void SetFlag(DWORD fl, bool on = true) { flags = on ? flags | fl : flags & ~fl; }
-  void ClearFlag(DWORD fl) { SetFlag(fl, false); }
 };
 
 class MNMesh {

@@ -21,8 +21,6 @@ class INode {
   Object* GetObjectRef() const { return object_; }
   // The object that comes out of the pipeline at time t (the stand-in's modifiers do not change it).
   ObjectState EvalWorldState(TimeValue t, BOOL evalHidden = TRUE);
-  Matrix3 GetNodeTM(TimeValue t) const;
-  void SetNodeTM(TimeValue t, const Matrix3& tm);
 
   // The modifier stack, bottom first.
   int NumModifiers() const { return static_cast<int>(modifiers_.size()); }

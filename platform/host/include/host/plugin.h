@@ -29,7 +29,6 @@ class ClassDesc {
   virtual HINSTANCE HInstance() { return nullptr; }
   // Action tables the class hands to the host at start-up; the host takes ownership.
   virtual int NumActionTables() { return 0; }
-  virtual ActionTable* GetActionTable(int /*index*/) { return nullptr; }
 };
 
 class ClassDesc2 : public ClassDesc {};

@@ -21,7 +21,6 @@ class WStr {
   WStr(std::wstring&& text) : text_(std::move(text)) {}  // NOLINT
 
   const MCHAR* data() const { return text_.c_str(); }
-  const MCHAR* ToMCHAR() const { return text_.c_str(); }
   int Length() const { return static_cast<int>(text_.size()); }
   // The host calls a string "null" when it holds no characters.
   bool isNull() const { return text_.empty(); }

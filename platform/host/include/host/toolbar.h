@@ -46,7 +46,6 @@ class ToolButtonItem {
 class ICustToolbar {
  public:
   explicit ICustToolbar(HWND hwnd) : hwnd_(hwnd) {}
-  HWND GetHwnd() const { return hwnd_; }
   // The image list the buttons draw from (not owned).
   void SetImage(HIMAGELIST list);
   // Adds a button at pos (appended when pos is out of range).
@@ -59,8 +58,6 @@ class ICustToolbar {
   // Enables or disables the button with a command id; disabled buttons show their disabled images
   // and send nothing.
   void Enable(int id, BOOL enable);
-  void SetBottomBorder(BOOL on);
-  void SetTopBorder(BOOL on);
 
  private:
   HWND hwnd_;

@@ -48,13 +48,11 @@ class Hold {
   void Resume() {
     if (suspended_ > 0) --suspended_;
   }
-  int IsSuspended() const { return suspended_ > 0; }
 
   // The undo stack, driven by the host's undo and redo commands.
   bool Undo();
   bool Redo();
   int UndoCount() const { return cursor_; }
-  int RedoCount() const { return static_cast<int>(steps_.size()) - cursor_; }
   // Labels of the steps that undo (newest first) and redo (next first) would take.
   std::vector<MSTR> UndoLabels() const;
   std::vector<MSTR> RedoLabels() const;

@@ -74,5 +74,4 @@ class CWinApp : public CWinThread {
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
-HINSTANCE AfxGetResourceHandle();
 LPCWSTR AfxGetAppName();

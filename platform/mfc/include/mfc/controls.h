@@ -22,9 +22,6 @@ class CButton : public CWnd {
   UINT GetButtonStyle() const;
   void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
   HBITMAP SetBitmap(HBITMAP hBitmap);
-  HBITMAP GetBitmap() const;
-  HICON SetIcon(HICON hIcon);
-  HICON GetIcon() const;
 
   // Draws a BS_OWNERDRAW button; called for the parent's WM_DRAWITEM.
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
@@ -40,11 +37,8 @@ class CStatic : public CWnd {
   using CWnd::Create;
   BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
 
-  // SS_BITMAP / SS_ICON statics; each returns the image shown before.
+  // SS_BITMAP statics; returns the image shown before.
   HBITMAP SetBitmap(HBITMAP hBitmap);
-  HBITMAP GetBitmap() const;
-  HICON SetIcon(HICON hIcon);
-  HICON GetIcon() const;
 
   // Draws an SS_OWNERDRAW static; called for the parent's WM_DRAWITEM.
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
@@ -65,22 +59,16 @@ class CEdit : public CWnd {
   void GetSel(int& nStartChar, int& nEndChar) const;
   DWORD GetSel() const;
   void ReplaceSel(LPCWSTR lpszNewText, BOOL bCanUndo = FALSE);
-  void LimitText(int nChars = 0);
   void SetLimitText(UINT nMax);
   UINT GetLimitText() const;
   void SetMargins(UINT nLeft, UINT nRight);
   DWORD GetMargins() const;
   BOOL SetReadOnly(BOOL bReadOnly = TRUE);
-  BOOL GetModify() const;
-  void SetModify(BOOL bModified = TRUE);
-  BOOL CanUndo() const;
   BOOL Undo();
   void Copy();
   void Cut();
   void Paste();
   void Clear();
-  int GetLineCount() const;
-  int LineLength(int nLine = -1) const;
   // Copies line nIndex into the buffer (not terminated, as the control does); the count copied.
   int GetLine(int nIndex, LPWSTR lpszBuffer, int nMaxLength) const;
   std::wstring GetLine(int nIndex) const;
@@ -103,23 +91,14 @@ class CComboBox : public CWnd {
   int GetLBText(int nIndex, LPWSTR lpszText) const;
   void GetLBText(int nIndex, std::wstring& rString) const;
   int GetLBTextLen(int nIndex) const;
-  int FindString(int nStartAfter, LPCWSTR lpszString) const;
   int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const;
   int SelectString(int nStartAfter, LPCWSTR lpszString);
   int SetItemHeight(int nIndex, UINT cyItemHeight);
   int GetItemHeight(int nIndex) const;
   void ShowDropDown(BOOL bShowIt = TRUE);
   BOOL GetDroppedState() const;
-  void GetDroppedControlRect(LPRECT lprect) const;
   int SetItemData(int nIndex, DWORD_PTR dwItemData);
   DWORD_PTR GetItemData(int nIndex) const;
-  int GetTopIndex() const;
-  int SetTopIndex(int nIndex);
-  int GetDroppedWidth() const;
-  int SetDroppedWidth(UINT nWidth);
-  BOOL LimitText(int nMaxChars);
-  DWORD GetEditSel() const;
-  BOOL SetEditSel(int nStartChar, int nEndChar);
 };
 
 class CListBox : public CWnd {
@@ -139,7 +118,6 @@ class CListBox : public CWnd {
   int GetText(int nIndex, LPWSTR lpszBuffer) const;
   void GetText(int nIndex, std::wstring& rString) const;
   int GetTextLen(int nIndex) const;
-  int FindString(int nStartAfter, LPCWSTR lpszItem) const;
   int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const;
   int SelectString(int nStartAfter, LPCWSTR lpszItem);
   int SetItemData(int nIndex, DWORD_PTR dwItemData);
@@ -147,8 +125,6 @@ class CListBox : public CWnd {
   int GetItemRect(int nIndex, LPRECT lpRect) const;
   int SetItemHeight(int nIndex, UINT cyItemHeight);
   int GetItemHeight(int nIndex) const;
-  int GetTopIndex() const;
-  int SetTopIndex(int nIndex);
   int GetSel(int nIndex) const;
   int SetSel(int nIndex, BOOL bSelect = TRUE);
 };

@@ -43,9 +43,6 @@ class CDC : public CObject {
   HGDIOBJ SelectObject(HGDIOBJ hObject);
   CGdiObject* SelectStockObject(int nIndex);
   CPen* GetCurrentPen() const;
-  CBrush* GetCurrentBrush() const;
-  CFont* GetCurrentFont() const;
-  CBitmap* GetCurrentBitmap() const;
 
   // Attributes.
   COLORREF SetTextColor(COLORREF crColor);
@@ -60,12 +57,8 @@ class CDC : public CObject {
   int SetMapMode(int nMapMode);
   CPoint SetViewportOrg(int x, int y);
   CPoint SetViewportOrg(POINT point);
-  CPoint GetViewportOrg() const;
-  CPoint OffsetViewportOrg(int nWidth, int nHeight);
   CPoint SetWindowOrg(int x, int y);
   CPoint SetWindowOrg(POINT point);
-  CPoint GetWindowOrg() const;
-  CPoint OffsetWindowOrg(int nWidth, int nHeight);
   void LPtoDP(LPPOINT lpPoints, int nCount = 1) const;
   void LPtoDP(LPRECT lpRect) const;
   void DPtoLP(LPPOINT lpPoints, int nCount = 1) const;
@@ -109,7 +102,6 @@ class CDC : public CObject {
   CPoint MoveTo(POINT point);
   BOOL LineTo(int x, int y);
   BOOL LineTo(POINT point);
-  CPoint GetCurrentPosition() const;
   COLORREF SetPixel(int x, int y, COLORREF crColor);
   COLORREF SetPixel(POINT point, COLORREF crColor);
   COLORREF GetPixel(int x, int y) const;

@@ -43,5 +43,3 @@ void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // Selected index of a combo box (-1: none).
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
-// Selected index of a list box (-1: none).
-void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);

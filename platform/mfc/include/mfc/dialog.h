@@ -46,11 +46,7 @@ class CDialog : public CWnd {
   UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
   void CheckDlgButton(int nIDButton, UINT nCheck);
   UINT IsDlgButtonChecked(int nIDButton) const;
-  void NextDlgCtrl() const;
-  void PrevDlgCtrl() const;
   void GotoDlgCtrl(CWnd* pWndCtrl);
-  void SetDefID(UINT nID);
-  DWORD GetDefID() const;
 
   // Modeless dialogs run the dialog manager's keys (Tab, Enter, Escape) for their controls.
   BOOL PreTranslateMessage(MSG* pMsg) override;

@@ -41,7 +41,6 @@ class CNotSupportedException : public CException {
   std::wstring GetMessageText() const override;
 };
 
-[[noreturn]] void AfxThrowMemoryException();
 [[noreturn]] void AfxThrowInvalidArgException();
 [[noreturn]] void AfxThrowResourceException();
 [[noreturn]] void AfxThrowNotSupportedException();

@@ -30,10 +30,6 @@ class CFrameWnd : public CWnd {
   virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
                       const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCWSTR lpszMenuName = nullptr,
                       DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
-  // Creates the frame titled with its title (SetTitle) or the application's name; nIDResource is
-  // kept as the frame's resource id.
-  virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                         CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
   // Uses the frame class when none is given and adds WS_EX_CLIENTEDGE, as the library's frames do.
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   // Frames belong to their window: the object deletes itself here.
@@ -47,11 +43,7 @@ class CFrameWnd : public CWnd {
   virtual void RecalcLayout(BOOL bNotify = TRUE);
   // The frame whose view is active: this frame for single-document frames.
   virtual CFrameWnd* GetActiveFrame();
-  // The child that receives commands first (the class library's view); any window here.
-  CWnd* GetActiveView() const { return m_pViewActive; }
   void SetActiveView(CWnd* pViewNew, BOOL bNotify = TRUE);
-  // Shows the frame (SW_SHOW unless told) and brings it to the front.
-  virtual void ActivateFrame(int nCmdShow = -1);
 
   void SetTitle(LPCWSTR lpszTitle) { m_strTitle = lpszTitle != nullptr ? lpszTitle : L""; }
   std::wstring GetTitle() const { return m_strTitle; }

@@ -24,7 +24,6 @@ class CGdiObject : public CObject {
   HGDIOBJ Detach();
   // Deletes the handle (and detaches it); FALSE when there is none or GDI refuses.
   BOOL DeleteObject();
-  BOOL CreateStockObject(int nIndex);
   int GetObject(int nCount, LPVOID lpObject) const;
   UINT GetObjectType() const;
 
@@ -43,7 +42,6 @@ class CPen : public CGdiObject {
   operator HPEN() const { return static_cast<HPEN>(m_hObject); }
   BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
   BOOL CreatePenIndirect(const LOGPEN* lpLogPen);
-  int GetLogPen(LOGPEN* pLogPen) const;
 };
 
 class CBrush : public CGdiObject {
@@ -58,8 +56,6 @@ class CBrush : public CGdiObject {
   BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
   BOOL CreatePatternBrush(CBitmap* pBitmap);
   BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush);
-  // A brush of its own in a system colour (unlike GetSysColorBrush's shared one).
-  BOOL CreateSysColorBrush(int nIndex);
   int GetLogBrush(LOGBRUSH* pLogBrush) const;
 };
 
@@ -87,9 +83,6 @@ class CBitmap : public CGdiObject {
   operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
   BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
   BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
-  // Resources are files here: the name is the path of a BMP or PNG file.
-  BOOL LoadBitmap(LPCWSTR lpszResourceName);
-  int GetBitmap(BITMAP* pBitMap) const;
 };
 
 class CRgn : public CGdiObject {
@@ -106,7 +99,6 @@ class CRgn : public CGdiObject {
   // This region := pRgn1 combined with pRgn2 (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY);
   // returns NULLREGION, SIMPLEREGION, COMPLEXREGION or ERROR.
   int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode);
-  int CopyRgn(const CRgn* pRgnSrc);
   BOOL EqualRgn(const CRgn* pRgn) const;
   int OffsetRgn(int x, int y);
   int OffsetRgn(POINT point);

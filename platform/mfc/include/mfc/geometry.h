@@ -72,9 +72,7 @@ class CRect : public RECT {
   int Height() const { return bottom - top; }
   CSize Size() const { return CSize(Width(), Height()); }
   CPoint& TopLeft() { return *reinterpret_cast<CPoint*>(&left); }
-  CPoint& BottomRight() { return *reinterpret_cast<CPoint*>(&right); }
   const CPoint& TopLeft() const { return *reinterpret_cast<const CPoint*>(&left); }
-  const CPoint& BottomRight() const { return *reinterpret_cast<const CPoint*>(&right); }
   CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
 
   operator LPRECT() { return this; }
@@ -94,7 +92,6 @@ class CRect : public RECT {
   void SetRect(int x1, int y1, int x2, int y2) { left = x1; top = y1; right = x2; bottom = y2; }
   void SetRect(POINT topLeft, POINT bottomRight) { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
   void SetRectEmpty() { SetRect(0, 0, 0, 0); }
-  void CopyRect(LPCRECT lpSrcRect) { *static_cast<RECT*>(this) = *lpSrcRect; }
 
   void InflateRect(int x, int y) { left -= x; top -= y; right += x; bottom += y; }
   void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
@@ -112,10 +109,6 @@ class CRect : public RECT {
   void OffsetRect(int x, int y) { left += x; right += x; top += y; bottom += y; }
   void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
   void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
-  void MoveToX(int x) { right = Width() + x; left = x; }
-  void MoveToY(int y) { bottom = Height() + y; top = y; }
-  void MoveToXY(int x, int y) { MoveToX(x); MoveToY(y); }
-  void MoveToXY(POINT point) { MoveToXY(point.x, point.y); }
 
   // Swaps edges so that left <= right and top <= bottom.
   void NormalizeRect();

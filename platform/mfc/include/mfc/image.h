@@ -23,7 +23,6 @@ class CImage {
   bool IsNull() const { return m_hBitmap == nullptr; }
   int GetWidth() const { return m_nWidth; }
   int GetHeight() const { return m_nHeight; }
-  int GetBPP() const { return m_hBitmap != nullptr ? 32 : 0; }
   operator HBITMAP() const { return m_hBitmap; }
   void Attach(HBITMAP hBitmap);
   HBITMAP Detach();

@@ -16,7 +16,6 @@ class CMFCLinkCtrl : public CMFCButton {
   void SetURL(LPCWSTR lpszURL) { m_strURL = lpszURL != nullptr ? lpszURL : L""; }
   void SetURLPrefix(LPCWSTR lpszPrefix) { m_strPrefix = lpszPrefix != nullptr ? lpszPrefix : L""; }
   void SetTooltip(LPCWSTR lpszToolTip) { m_strToolTip = lpszToolTip != nullptr ? lpszToolTip : L""; }
-  const std::wstring& GetURL() const { return m_strURL; }
   const std::wstring& GetTooltip() const { return m_strToolTip; }
   // What a click opens: the prefix followed by the address (or by the caption without one).
   std::wstring GetTarget() const;

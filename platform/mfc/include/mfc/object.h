@@ -66,8 +66,6 @@ class CObject {
   virtual ~CObject() = default;
 
   BOOL IsKindOf(const CRuntimeClass* pClass) const;
-  // Debug-only self checks in the class library; nothing to check here.
-  virtual void AssertValid() const {}
 
  protected:
   CObject() = default;

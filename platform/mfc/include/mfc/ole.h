@@ -32,8 +32,6 @@ using DROPEFFECT = DWORD;
 // Counted: each call needs its OleUninitialize. S_OK the first time, S_FALSE when already initialised.
 HRESULT OleInitialize(LPVOID pvReserved);
 void OleUninitialize();
-// The class library's start-up call: OleInitialize, TRUE on success.
-BOOL AfxOleInit();
 
 // Data to give away: blocks cached by format (each owned by the source from then on), put on the
 // clipboard or dragged.

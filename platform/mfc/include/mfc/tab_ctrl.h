@@ -23,7 +23,6 @@ class CTabCtrl : public CWnd {
   BOOL DeleteAllItems();
   int GetItemCount() const;
   BOOL GetItem(int nItem, TCITEMW* pTabCtrlItem) const;
-  BOOL SetItem(int nItem, TCITEMW* pTabCtrlItem);
   BOOL GetItemRect(int nItem, LPRECT lpRect) const;
   int GetCurSel() const;
   // The previous selection, -1 when nItem is out of range. Sends no notification.

@@ -70,7 +70,6 @@ class CMFCBaseTabCtrl : public CWnd {
   void EnableAutoColor(BOOL bEnable = TRUE);
   BOOL IsAutoColor() const { return m_bIsAutoColor; }
   void SetAutoColors(const std::vector<COLORREF>& colors);
-  const std::vector<COLORREF>& GetAutoColors() const { return m_autoColors; }
 
   // ---- Close button on the active tab ----
   // Pressing it sets the pressed and highlighted flags (a derived control may act on them in its own
@@ -87,7 +86,6 @@ class CMFCBaseTabCtrl : public CWnd {
   Location GetLocation() const { return m_location; }
   virtual void SetLocation(Location location);
   int GetTabsHeight() const { return m_nTabsHeight; }
-  virtual void SetTabsHeight(int nHeight);
   // Places the tabs, the buttons and the active window again.
   virtual void RecalcLayout() = 0;
   // The tab rectangle in client coordinates; FALSE for an index outside the tabs. A tab that is
@@ -111,7 +109,6 @@ class CMFCBaseTabCtrl : public CWnd {
 
   // ---- Look ----
   virtual BOOL IsOneNoteStyle() const { return FALSE; }
-  virtual BOOL IsFlatTab() const { return FALSE; }
 
  protected:
   struct TabInfo {
@@ -177,9 +174,7 @@ class CMFCTabCtrl : public CMFCBaseTabCtrl {
   BOOL IsTabDocumentsMenu() const { return m_bTabDocumentsMenu; }
   BOOL EnsureVisible(int iTab) override;
 
-  Style GetTabStyle() const { return m_style; }
   BOOL IsOneNoteStyle() const override { return m_style == STYLE_3D_ONENOTE; }
-  BOOL IsFlatTab() const override { return m_style == STYLE_FLAT || m_style == STYLE_FLAT_SHARED_HORZ_SCROLL; }
 
   void RecalcLayout() override;
   CRect GetTabContentRect(int iTab) const override;

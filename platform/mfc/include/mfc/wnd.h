@@ -24,7 +24,6 @@ class CScrollBar;
 // The window procedure of every window that a CWnd has hooked or subclassed, and of the window
 // classes the library registers (AfxRegisterWndClass, the default window and frame classes).
 LRESULT AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
-WNDPROC AfxGetAfxWndProc();
 
 // The creation hook. Between AfxHookWindowCreate and AfxUnhookWindowCreate, the first window of
 // the thread that reaches AfxWndProc is attached to pWnd and subclassed (PreSubclassWindow runs),
@@ -166,8 +165,6 @@ class CWnd : public CCmdTarget {
   void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
   void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
   BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-  // Centers on the owner (or parent), else on the screen's work area.
-  void CenterWindow(CWnd* pAlternateOwner = nullptr);
   BOOL BringWindowToTop();
 
   // State.

@@ -69,7 +69,6 @@ BOOL FindClose(HANDLE hFindFile);
 DWORD GetTempPathW(DWORD nBufferLength, LPWSTR lpBuffer);
 // The absolute form of a path, with "." and ".." resolved; *lpFilePart points at its last part.
 DWORD GetFullPathNameW(LPCWSTR lpFileName, DWORD nBufferLength, LPWSTR lpBuffer, LPWSTR* lpFilePart);
-DWORD GetCurrentDirectoryW(DWORD nBufferLength, LPWSTR lpBuffer);
 // The running program's path (hModule is ignored: everything is linked into the program).
 DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
 

@@ -74,7 +74,6 @@ BOOL RestoreDC(HDC hdc, int savedDC);
 COLORREF SetDCBrushColor(HDC hdc, COLORREF color);
 COLORREF GetDCBrushColor(HDC hdc);
 COLORREF SetDCPenColor(HDC hdc, COLORREF color);
-COLORREF GetDCPenColor(HDC hdc);
 COLORREF SetTextColor(HDC hdc, COLORREF color);
 COLORREF GetTextColor(HDC hdc);
 COLORREF SetBkColor(HDC hdc, COLORREF color);
@@ -82,13 +81,9 @@ COLORREF GetBkColor(HDC hdc);
 int SetBkMode(HDC hdc, int mode);
 int GetBkMode(HDC hdc);
 UINT SetTextAlign(HDC hdc, UINT align);
-UINT GetTextAlign(HDC hdc);
 int SetROP2(HDC hdc, int rop2);
-int GetROP2(HDC hdc);
 int SetStretchBltMode(HDC hdc, int mode);
-int GetStretchBltMode(HDC hdc);
 int SetMapMode(HDC hdc, int mode);
-int GetMapMode(HDC hdc);
 
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT previous);
 BOOL GetWindowOrgEx(HDC hdc, LPPOINT origin);
@@ -102,4 +97,3 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous);
 BOOL GetCurrentPositionEx(HDC hdc, LPPOINT position);
 
 int GetDeviceCaps(HDC hdc, int index);
-BOOL GdiFlush();

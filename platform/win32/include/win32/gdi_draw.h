@@ -53,16 +53,12 @@ BOOL InvertRect(HDC hdc, const RECT* rect);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
-BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
-BOOL Pie(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
 BOOL Polygon(HDC hdc, const POINT* points, int count);
 BOOL Polyline(HDC hdc, const POINT* points, int count);
-BOOL PolyPolyline(HDC hdc, const POINT* points, const DWORD* counts, DWORD polylines);
 BOOL LineTo(HDC hdc, int x, int y);
 
 COLORREF GetPixel(HDC hdc, int x, int y);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
-BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color);
 
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop);

@@ -19,7 +19,6 @@ using PICONINFO = ICONINFO*;
 #define DI_DEFAULTSIZE 0x0008
 
 HICON CreateIconIndirect(PICONINFO info);
-HICON CopyIcon(HICON icon);
 BOOL DestroyIcon(HICON icon);
 BOOL GetIconInfo(HICON icon, PICONINFO info);
 BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flickerFree, UINT flags);

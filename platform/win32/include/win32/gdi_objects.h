@@ -193,7 +193,6 @@ HFONT CreateFontW(int height, int width, int escapement, int orientation, int we
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
-BOOL GetBitmapDimensionEx(HBITMAP bitmap, SIZE* size);
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);

@@ -5,7 +5,6 @@
 
 BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
 BOOL SetRectEmpty(LPRECT rect);
-BOOL CopyRect(LPRECT dest, const RECT* source);
 BOOL InflateRect(LPRECT rect, int dx, int dy);
 BOOL OffsetRect(LPRECT rect, int dx, int dy);
 BOOL IsRectEmpty(const RECT* rect);

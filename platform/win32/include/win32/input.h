@@ -93,8 +93,6 @@
 // Keyboard state.
 SHORT GetKeyState(int virtualKey);
 SHORT GetAsyncKeyState(int virtualKey);
-BOOL GetKeyboardState(BYTE* keyState);
-BOOL SetKeyboardState(BYTE* keyState);
 UINT MapVirtualKeyW(UINT code, UINT mapType);
 
 // The mouse.

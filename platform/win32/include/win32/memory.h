@@ -40,7 +40,4 @@ HGLOBAL GlobalHandle(LPCVOID pMem);
 
 // The local heap is the same heap here (as on 32-bit and later Windows).
 HLOCAL LocalAlloc(UINT uFlags, SIZE_T uBytes);
-LPVOID LocalLock(HLOCAL hMem);
-BOOL LocalUnlock(HLOCAL hMem);
-SIZE_T LocalSize(HLOCAL hMem);
 HLOCAL LocalFree(HLOCAL hMem);

@@ -135,7 +135,6 @@ BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT position, LPRECT rect);
 // Popup menus. The choice comes from the modal responder (winsim::AnswerPopupMenu).
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* ignored);
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, LPTPMPARAMS params);
-BOOL EndMenu();
 
 #define AppendMenu AppendMenuW
 #define InsertMenu InsertMenuW

@@ -74,7 +74,6 @@ Image CaptureWindow(HWND hwnd);
 Image CaptureScreen();
 Image CaptureScreenRect(const RECT& rect);
 bool SaveWindowPng(HWND hwnd, const std::string& path);
-bool SaveScreenPng(const std::string& path);
 bool SaveScreenRectPng(const RECT& rect, const std::string& path);
 
 }  // namespace winsim

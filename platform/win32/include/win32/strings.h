@@ -33,13 +33,11 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
                         int cchWideChar);
 int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar, LPSTR lpMultiByteStr,
                         int cbMultiByte, LPCSTR lpDefaultChar, BOOL* lpUsedDefaultChar);
-UINT GetACP();
 
 // Zero-terminated wide strings. Comparisons order by code point (lstrcmpiW after case folding), not linguistically.
 int lstrlenW(LPCWSTR lpString);
 LPWSTR lstrcpyW(LPWSTR lpString1, LPCWSTR lpString2);
 LPWSTR lstrcpynW(LPWSTR lpString1, LPCWSTR lpString2, int iMaxLength);
-LPWSTR lstrcatW(LPWSTR lpString1, LPCWSTR lpString2);
 int lstrcmpW(LPCWSTR lpString1, LPCWSTR lpString2);
 int lstrcmpiW(LPCWSTR lpString1, LPCWSTR lpString2);
 
@@ -50,6 +48,3 @@ LPWSTR CharLowerW(LPWSTR lpsz);
 DWORD CharUpperBuffW(LPWSTR lpsz, DWORD cchLength);
 DWORD CharLowerBuffW(LPWSTR lpsz, DWORD cchLength);
 BOOL IsCharAlphaNumericW(WCHAR ch);
-BOOL IsCharAlphaW(WCHAR ch);
-BOOL IsCharUpperW(WCHAR ch);
-BOOL IsCharLowerW(WCHAR ch);

@@ -53,8 +53,6 @@ LONG InterlockedDecrement(LONG volatile* Addend);
 LONG InterlockedExchange(LONG volatile* Target, LONG Value);
 LONG InterlockedCompareExchange(LONG volatile* Destination, LONG Exchange, LONG Comparand);
 
-DWORD GetCurrentProcessId();
-
 // The system's message texts for the error codes of win32/error.h, each ending in "\r\n".
 #define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
 #define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200

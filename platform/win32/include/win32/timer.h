@@ -15,7 +15,6 @@ union LARGE_INTEGER {
 
 DWORD GetTickCount();
 ULONGLONG GetTickCount64();
-DWORD timeGetTime();
 BOOL QueryPerformanceCounter(LARGE_INTEGER* count);
 BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency);
 

@@ -72,10 +72,6 @@ HINSTANCE GetModuleHandleW(LPCWSTR moduleName);
 // Creation and destruction.
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
-inline HWND CreateWindowW(LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width, int height,
-                          HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
-  return CreateWindowExW(0, className, windowName, style, x, y, width, height, parent, menu, instance, param);
-}
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 
@@ -120,14 +116,11 @@ BOOL ClientToScreen(HWND hwnd, LPPOINT point);
 BOOL ScreenToClient(HWND hwnd, LPPOINT point);
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count);
 BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);
-BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement);
-BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement);
 BOOL BringWindowToTop(HWND hwnd);
 HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags);
-HMONITOR MonitorFromPoint(POINT point, DWORD flags);
 HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags);
 BOOL GetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info);
 
@@ -154,7 +147,6 @@ BOOL GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, BYTE* alpha, DWORD* fl
 #define SetClassLongPtr SetClassLongPtrW
 #define GetModuleHandle GetModuleHandleW
 #define CreateWindowEx CreateWindowExW
-#define CreateWindow CreateWindowW
 #define GetWindowLongPtr GetWindowLongPtrW
 #define SetWindowLongPtr SetWindowLongPtrW
 #define GetWindowLong GetWindowLongW
