@@ -16,7 +16,6 @@ namespace Talvo {
 
 namespace {
 
-
 // Disables the editor window for the life of a modal step and always enables it again afterwards.
 class EditorWindowDisabled {
  public:
