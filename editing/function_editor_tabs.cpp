@@ -3,8 +3,6 @@
 #include <host/colors.h>
 #include <host/core_interface.h>
 #include <host/directories.h>
-#include <host/icons.h>
-#include <host/notify.h>
 #include <host/undo.h>
 
 #include <cstdlib>
@@ -21,7 +19,6 @@ namespace Talvo {
 
 namespace {
 
-constexpr int kImageSize = 14;
 constexpr int kPlusImage = 0;
 constexpr int kStripLeft = 10;
 constexpr int kStripTop = 134;
@@ -69,9 +66,6 @@ END_MESSAGE_MAP()
 
 FunctionEditorTabs::~FunctionEditorTabs() {
   RemoveAllPages();
-  while (images_.GetSafeHandle() != nullptr && images_.GetImageCount() > 0) images_.Remove(0);
-  images_.DeleteImageList();
-  if (registered_) UnRegisterNotification(&FunctionEditorTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
 }
 
 BOOL FunctionEditorTabs::Create(const RECT& rect, CWnd* owner, UINT id) {
@@ -81,7 +75,7 @@ BOOL FunctionEditorTabs::Create(const RECT& rect, CWnd* owner, UINT id) {
   EnableActiveTabCloseButton(FALSE);
   EnableTabDocumentsMenu(TRUE);
   EnableAutoColor(FALSE);
-  EnsureImageList();
+  images_.AttachTo(*this);
   Rebuild();
   return TRUE;
 }
@@ -249,30 +243,10 @@ void FunctionEditorTabs::CloseCase(int iTab) {
   Invalidate();
 }
 
-void FunctionEditorTabs::EnsureImageList() {
-  if (images_.GetSafeHandle() == nullptr) {
-    images_.Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 1, 1);
-    LoadImageList();
-    if (!registered_) {
-      RegisterNotification(&FunctionEditorTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
-      registered_ = true;
-    }
-  }
-  SetImageList(images_.GetSafeHandle());
-}
-
-void FunctionEditorTabs::LoadImageList() {
-  while (images_.GetImageCount() > 0) images_.Remove(0);
-  LoadMAXFileIcon(L"TalvoPlus14", images_.GetSafeHandle(), kBackground, FALSE);
-}
-
-void FunctionEditorTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
-  auto* strip = static_cast<FunctionEditorTabs*>(param);
-  if (strip->images_.GetSafeHandle() == nullptr) return;
-  strip->LoadImageList();
-  if (strip->plus_ != nullptr && strip->plus_->GetSafeHwnd() != nullptr) strip->plus_->FollowHostColors();
-  for (int i = 0; i < strip->GetPageCount(); ++i) strip->GetPage(i)->FollowHostTheme();
-  if (strip->m_hWnd != nullptr) strip->Invalidate();
+void FunctionEditorTabs::FollowHostTheme() {
+  if (plus_ != nullptr && plus_->GetSafeHwnd() != nullptr) plus_->FollowHostColors();
+  for (int i = 0; i < GetPageCount(); ++i) GetPage(i)->FollowHostTheme();
+  if (m_hWnd != nullptr) Invalidate();
 }
 
 }  // namespace Talvo

@@ -13,6 +13,7 @@
 #include "controls/icon_button.h"
 #include "editing/function_editor_dymmy_tab.h"
 #include "editing/function_editor_tab.h"
+#include "pagebase/plus_tab_images.h"
 
 struct NotifyInfo;
 
@@ -70,16 +71,14 @@ class FunctionEditorTabs : public CMFCTabCtrl {
   bool IsClosable(int iTab) const;
   // Removes the input of the page behind tab `iTab` from the function as one undo step.
   void CloseCase(int iTab);
-  void EnsureImageList();
-  void LoadImageList();
-  static void OnHostColorChange(void* param, NotifyInfo* info);
+  // The host switched its theme: the pages follow it.
+  void FollowHostTheme();
 
   CWnd* owner_ = nullptr;
   std::unique_ptr<FunctionEditorDymmyTab> plus_;
   std::vector<std::unique_ptr<FunctionEditorTab>> pages_;
   std::unique_ptr<IconButton> modeButton_;
-  CImageList images_;
-  bool registered_ = false;
+  PlusTabImages images_{[this] { FollowHostTheme(); }};
 };
 
 }  // namespace Talvo

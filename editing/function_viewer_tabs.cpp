@@ -1,8 +1,6 @@
 #include "editing/function_viewer_tabs.h"
 
 #include <host/colors.h>
-#include <host/icons.h>
-#include <host/notify.h>
 
 #include <cstdlib>
 
@@ -15,7 +13,6 @@ namespace Talvo {
 
 namespace {
 
-constexpr int kImageSize = 14;
 constexpr int kAddModifierCaseString = 297;
 constexpr int kStripLeft = 10;
 constexpr int kStripTop = 80;
@@ -48,8 +45,6 @@ FunctionViewerTabs::~FunctionViewerTabs() {
   // The tabs refer to the pages' windows: they go first.
   RemoveAllTabs();
   DestroyPages();
-  images_.DeleteImageList();
-  if (registered_) UnRegisterNotification(&FunctionViewerTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
 }
 
 bool FunctionViewerTabs::Init(CWnd* owner) {
@@ -86,7 +81,7 @@ void FunctionViewerTabs::Rebuild() {
   RemoveAllTabs();
   DestroyPages();
   EnableActiveTabCloseButton(FALSE);
-  EnsureImageList();
+  images_.AttachTo(*this);
 
   XmlFunction* function = FindShownFunction(GetParent());
   if (function == nullptr) return;
@@ -131,29 +126,9 @@ FunctionViewerTab* FunctionViewerTabs::GetPage(int index) const {
   return index >= 0 && index < GetPageCount() ? pages_[static_cast<size_t>(index)].get() : nullptr;
 }
 
-void FunctionViewerTabs::EnsureImageList() {
-  if (images_.GetSafeHandle() == nullptr) {
-    images_.Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 1, 0);
-    LoadImageList();
-    if (!registered_) {
-      RegisterNotification(&FunctionViewerTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
-      registered_ = true;
-    }
-  }
-  SetImageList(images_.GetSafeHandle());
-}
-
-void FunctionViewerTabs::LoadImageList() {
-  while (images_.GetImageCount() > 0) images_.Remove(0);
-  LoadMAXFileIcon(L"TalvoPlus14", images_.GetSafeHandle(), kBackground, FALSE);
-}
-
-void FunctionViewerTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
-  auto* strip = static_cast<FunctionViewerTabs*>(param);
-  if (strip->images_.GetSafeHandle() == nullptr) return;
-  strip->LoadImageList();
-  for (int i = 0; i < strip->GetPageCount(); ++i) strip->GetPage(i)->FollowHostTheme();
-  if (strip->m_hWnd != nullptr) strip->Invalidate();
+void FunctionViewerTabs::FollowHostTheme() {
+  for (int i = 0; i < GetPageCount(); ++i) GetPage(i)->FollowHostTheme();
+  if (m_hWnd != nullptr) Invalidate();
 }
 
 BOOL FunctionViewerTabs::OnEraseBkgnd(CDC* pDC) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editing/function_viewer_tab.h"
+#include "pagebase/plus_tab_images.h"
 
 struct NotifyInfo;
 
@@ -46,15 +47,12 @@ class FunctionViewerTabs : public CMFCTabCtrl {
  private:
   void AddPage(const std::wstring& pageName, const std::wstring& label);
   void DestroyPages();
-  // Makes the image list on first use and hands it to the strip.
-  void EnsureImageList();
-  void LoadImageList();
-  static void OnHostColorChange(void* param, NotifyInfo* info);
+  // The host switched its theme: the pages follow it.
+  void FollowHostTheme();
 
   CWnd* owner_ = nullptr;
   std::vector<std::unique_ptr<FunctionViewerTab>> pages_;
-  CImageList images_;
-  bool registered_ = false;
+  PlusTabImages images_{[this] { FollowHostTheme(); }};
 };
 
 }  // namespace Talvo

@@ -2,8 +2,6 @@
 
 #include <host/colors.h>
 #include <host/debug.h>
-#include <host/icons.h>
-#include <host/notify.h>
 
 #include <cstdlib>
 #include <exception>
@@ -16,7 +14,6 @@ namespace Talvo {
 
 namespace {
 
-constexpr int kImageSize = 14;
 constexpr int kPlusImage = 0;
 constexpr int kStripLeft = 10;
 constexpr int kStripTop = 134;
@@ -33,9 +30,6 @@ END_MESSAGE_MAP()
 
 WheelEventsEditorTabs::~WheelEventsEditorTabs() {
   RemoveAllPages();
-  while (images_.GetSafeHandle() != nullptr && images_.GetImageCount() > 0) images_.Remove(0);
-  images_.DeleteImageList();
-  if (registered_) UnRegisterNotification(&WheelEventsEditorTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
 }
 
 bool WheelEventsEditorTabs::Init(CWnd* owner) {
@@ -80,7 +74,7 @@ void WheelEventsEditorTabs::Rebuild() {
   if (m_hWnd == nullptr) return;
   RemoveAllPages();
   AddPlusPage();
-  EnsureImageList();
+  images_.AttachTo(*this);
   if (GetTabsNum() > 0) SetTabIcon(0, kPlusImage);
 
   if (XmlWheelEvents* current = GetTalvo().GetCurrentWheelEvents()) {
@@ -122,30 +116,10 @@ void WheelEventsEditorTabs::OnLButtonDown(UINT nFlags, CPoint point) {
   CMFCTabCtrl::OnLButtonDown(nFlags, point);
 }
 
-void WheelEventsEditorTabs::EnsureImageList() {
-  if (images_.GetSafeHandle() == nullptr) {
-    images_.Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 1, 1);
-    LoadImageList();
-    if (!registered_) {
-      RegisterNotification(&WheelEventsEditorTabs::OnHostColorChange, this, NOTIFY_COLOR_CHANGE);
-      registered_ = true;
-    }
-  }
-  SetImageList(images_.GetSafeHandle());
-}
-
-void WheelEventsEditorTabs::LoadImageList() {
-  while (images_.GetImageCount() > 0) images_.Remove(0);
-  LoadMAXFileIcon(L"TalvoPlus14", images_.GetSafeHandle(), kBackground, FALSE);
-}
-
-void WheelEventsEditorTabs::OnHostColorChange(void* param, NotifyInfo* /*info*/) {
-  auto* strip = static_cast<WheelEventsEditorTabs*>(param);
-  if (strip->images_.GetSafeHandle() == nullptr) return;
-  strip->LoadImageList();
-  if (strip->plus_ != nullptr && strip->plus_->GetSafeHwnd() != nullptr) strip->plus_->FollowHostColors();
-  for (int i = 0; i < strip->GetPageCount(); ++i) strip->GetPage(i)->FollowHostTheme();
-  if (strip->m_hWnd != nullptr) strip->Invalidate();
+void WheelEventsEditorTabs::FollowHostTheme() {
+  if (plus_ != nullptr && plus_->GetSafeHwnd() != nullptr) plus_->FollowHostColors();
+  for (int i = 0; i < GetPageCount(); ++i) GetPage(i)->FollowHostTheme();
+  if (m_hWnd != nullptr) Invalidate();
 }
 
 }  // namespace Talvo

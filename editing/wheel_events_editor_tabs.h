@@ -13,6 +13,7 @@
 
 #include "editing/wheel_events_editor_dymmy_tab.h"
 #include "editing/wheel_events_editor_tab.h"
+#include "pagebase/plus_tab_images.h"
 
 struct NotifyInfo;
 
@@ -52,16 +53,13 @@ class WheelEventsEditorTabs : public CMFCTabCtrl {
  private:
   void AddPlusPage();
   void AddCategoryPage(const std::wstring& category);
-  // Makes the image list on first use and hands it to the strip.
-  void EnsureImageList();
-  void LoadImageList();
-  static void OnHostColorChange(void* param, NotifyInfo* info);
+  // The host switched its theme: the pages follow it.
+  void FollowHostTheme();
 
   CWnd* owner_ = nullptr;
   std::unique_ptr<WheelEventsEditorDymmyTab> plus_;
   std::vector<std::unique_ptr<WheelEventsEditorTab>> pages_;
-  CImageList images_;
-  bool registered_ = false;
+  PlusTabImages images_{[this] { FollowHostTheme(); }};
 };
 
 }  // namespace Talvo
