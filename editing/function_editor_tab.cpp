@@ -1,12 +1,9 @@
 #include "editing/function_editor_tab.h"
 
-#include <host/colors.h>
-#include <host/core_interface.h>
-#include <host/directories.h>
-
 #include <algorithm>
 #include <iterator>
 
+#include "controls/visual_manager.h"
 #include "editing/custom_code_buttons.h"
 #include "editing/function_editor_tab_template.h"
 #include "editing/function_editor_tab_notice.h"
@@ -112,18 +109,12 @@ void FunctionEditorTab::FollowHostTheme() {
 }
 
 void FunctionEditorTab::ReadHostLook() {
-  IColorManager* colors = ColorMan();
-  backgroundColor_ = colors->GetColor(kBackground);
-  textColor_ = colors->GetColor(kControlText);
-  brush_.DeleteObject();
-  brush_.CreateSolidBrush(backgroundColor_);
-  SetBackgroundColor(backgroundColor_, FALSE);
+  look_.Read();
+  SetBackgroundColor(look_.Background(), FALSE);
 }
 
 void FunctionEditorTab::LoadImages() {
-  const bool light = ColorMan()->GetAppFrameColorTheme() != kDarkTheme;
-  const MCHAR* directory = GetCOREInterface()->GetDir(APP_ICONS_DIR);
-  iconFolder_ = std::wstring(directory != nullptr ? directory : L"") + (light ? L"Icons/" : L"IconsDark/");
+  iconFolder_ = ThemedIconFolder();
   const auto iconCount = unwrap_ ? kUnwrapIconCount : static_cast<int>(std::size(kLevelIcons));
   picture_.LoadImages(iconFolder_, std::vector<std::wstring>(kLevelIcons, kLevelIcons + iconCount), L"bmp");
   back_.LoadImages(iconFolder_, L"TalvoBck-26x26", L"bmp", kLevelButtonImages);
@@ -334,15 +325,9 @@ LRESULT FunctionEditorTab::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
   return result;
 }
 
-
 HBRUSH FunctionEditorTab::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-  if (nCtlColor == CTLCOLOR_STATIC) {
-    pDC->SetTextColor(textColor_);
-    pDC->SetBkMode(TRANSPARENT);
-    return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
-  }
-  if (nCtlColor == CTLCOLOR_DLG) return static_cast<HBRUSH>(brush_.GetSafeHandle());
-  return CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
+  HBRUSH brush = look_.CtlColor(pDC, nCtlColor);
+  return brush != nullptr ? brush : CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 }  // namespace Talvo

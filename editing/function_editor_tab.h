@@ -21,6 +21,7 @@
 #include "grid/function_editor_page.h"
 #include "grid/grid_cell_editors.h"
 #include "grid/tree_grid_ctrl.h"
+#include "pagebase/host_look.h"
 
 namespace Talvo {
 
@@ -146,9 +147,7 @@ class FunctionEditorTab : public CDialogEx, public iFunctionEditorPage, public i
   std::wstring pageName_;
   int level_ = 0;
   std::wstring shownKeyword_;
-  CBrush brush_;
-  COLORREF backgroundColor_ = 0;
-  COLORREF textColor_ = 0;
+  HostLook look_;
   RowLooks looks_;
   // The host commands behind the options of each Action cell (option k >= 1 is command k - 1).
   std::map<const GridCellDropDown*, std::vector<CommandRecord>> actionRecords_;

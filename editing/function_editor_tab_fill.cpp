@@ -1,7 +1,5 @@
 // Filling a function editor page's grid: the header by the function's kind, then the rows of the case
 // layout (or of the classic layout) with their tree buttons and drop-down chains.
-#include <host/colors.h>
-#include <host/core_interface.h>
 
 #include <cstdlib>
 
@@ -17,7 +15,6 @@ namespace Talvo {
 
 namespace {
 
-constexpr BYTE kClearTypeQuality = 5;
 constexpr int kCaseCellWidth = 99;
 constexpr int kClassicCellWidth = 105;
 constexpr int kCellHeight = 30;
@@ -58,20 +55,19 @@ bool TakeExpandDefault() {
 void FunctionEditorTab::SetUpGrid(int cellWidth) {
   grid_.m_bUpdating = 1;
   grid_.SetImageList(&images_);
-  ApplyPageLook(grid_, {cellWidth, kCellHeight, kCellMargin, backgroundColor_, textColor_});
+  ApplyPageLook(grid_, {cellWidth, kCellHeight, kCellMargin, look_.Background(), look_.Text()});
   grid_.m_nBarState |= kWholeColumnScrolling;
   grid_.ResetScrollBars();
   grid_.SetColumnCount(kColumnCount);
 }
 
 void FunctionEditorTab::ComputeRowLooks(bool countRowFromAbs) {
-  const COLORREF c = backgroundColor_;
+  const COLORREF c = look_.Background();
   looks_.lighter = MapChannels(c, [](int v) { return v + 10; });
   looks_.darker = MapChannels(c, [](int v) { return v - 10; });
   looks_.countRow = MapChannels(c, [&](int v) { return countRowFromAbs ? std::abs(255 - 2 * v / 3) : 255 - 2 * v / 3; });
   looks_.groupRow = MapChannels(c, [](int v) { return std::abs(255 - 3 * v / 2); });
-  LOGFONTW base = GetCOREInterface()->GetUILogFont();
-  base.lfQuality = kClearTypeQuality;
+  const LOGFONTW base = HostUILogFont();
   const LONG height = std::abs(base.lfHeight);
   looks_.countFont = base;
   looks_.countFont.lfHeight = -(height + 6);
@@ -209,10 +205,10 @@ void FunctionEditorTab::InsertRows(const CaseGridPlan& plan, bool classic) {
     grid_.SetLabelText(row, kTextColumn, caseRow.caption.c_str());
     switch (caseRow.kind) {
       case CaseRowKind::Root:
-        if (!classic) StyleRow(row, backgroundColor_, textColor_, &looks_.countFont);
+        if (!classic) StyleRow(row, look_.Background(), look_.Text(), &looks_.countFont);
         break;
       case CaseRowKind::Count:
-        StyleRow(row, looks_.countRow, backgroundColor_, &looks_.countFont);
+        StyleRow(row, looks_.countRow, look_.Background(), &looks_.countFont);
         break;
       case CaseRowKind::Group:
         StyleRow(row, looks_.groupRow, looks_.lighter, &looks_.groupFont);

@@ -1,12 +1,10 @@
 #include "editing/function_editor_tabs.h"
 
-#include <host/colors.h>
-#include <host/core_interface.h>
-#include <host/directories.h>
 #include <host/undo.h>
 
 #include <cstdlib>
 
+#include "controls/visual_manager.h"
 #include "controls/context_menu.h"
 #include "controls/input_context_menu.h"
 #include "editing/function_editor_tab_notice.h"
@@ -165,10 +163,7 @@ void FunctionEditorTabs::CreateModeButton() {
     modeButton_.reset();
     return;
   }
-  const bool light = ColorMan()->GetAppFrameColorTheme() != kDarkTheme;
-  const MCHAR* directory = GetCOREInterface()->GetDir(APP_ICONS_DIR);
-  const std::wstring folder = std::wstring(directory != nullptr ? directory : L"") + (light ? L"Icons/" : L"IconsDark/");
-  modeButton_->LoadImages(folder, L"TalvoPls-12x12", L"bmp", kModeButtonImages);
+  modeButton_->LoadImages(ThemedIconFolder(), L"TalvoPls-12x12", L"bmp", kModeButtonImages);
 }
 
 void FunctionEditorTabs::RemoveModeButton() {

@@ -1,10 +1,8 @@
 #include "editing/function_page_logo.h"
 
-#include <host/colors.h>
-#include <host/core_interface.h>
-#include <host/directories.h>
-
 #include <string>
+
+#include "controls/visual_manager.h"
 
 namespace Talvo {
 
@@ -14,10 +12,7 @@ constexpr UINT kActiveImages = 2 | 8;  // the "_a_i." and "_a_a." images
 
 void LoadPageLogo(Picture& logo) {
   if (logo.GetSafeHwnd() == nullptr) return;
-  const MCHAR* icons = GetCOREInterface()->GetDir(APP_ICONS_DIR);
-  const bool light = ColorMan()->GetAppFrameColorTheme() != kDarkTheme;
-  const std::wstring folder = std::wstring(icons != nullptr ? icons : L"") + (light ? L"Icons/" : L"IconsDark/");
-  logo.LoadImages(folder, L"TalvoLogo", L"bmp", kActiveImages);
+  logo.LoadImages(ThemedIconFolder(), L"TalvoLogo", L"bmp", kActiveImages);
   logo.active = true;
   logo.hidden = false;
   logo.Invalidate();

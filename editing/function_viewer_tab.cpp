@@ -1,6 +1,5 @@
 #include "editing/function_viewer_tab.h"
 
-#include <host/colors.h>
 #include <host/core_interface.h>
 
 #include <algorithm>
@@ -21,7 +20,6 @@ namespace Talvo {
 
 namespace {
 
-constexpr BYTE kClearTypeQuality = 5;
 // Normal, hover and pushed images of the program's active controls.
 constexpr UINT kButtonImages = 112;
 constexpr int kCellHeight = 30;
@@ -123,21 +121,13 @@ XmlFunction* FunctionViewerTab::GetShownFunction() const {
 }
 
 void FunctionViewerTab::ReadHostLook() {
-  IColorManager* colors = ColorMan();
-  backgroundColor_ = colors->GetColor(kBackground);
-  textColor_ = colors->GetColor(kControlText);
-  brush_.DeleteObject();
-  brush_.CreateSolidBrush(backgroundColor_);
+  look_.Read();
 
-  LOGFONTW logFont = GetCOREInterface()->GetUILogFont();
-  logFont.lfHeight = std::abs(fontHeight_);
-  logFont.lfQuality = kClearTypeQuality;
-  font_.DeleteObject();
-  font_.CreateFontIndirect(&logFont);
+  CreateHostUIFont(font_, std::abs(fontHeight_));
 
   largeFont_ = GetCOREInterface()->GetAppLogFont();
   largeFont_.lfHeight = std::abs(largeFont_.lfHeight) + kLargeFontGrowth;
-  largeFont_.lfQuality = kClearTypeQuality;
+  largeFont_.lfQuality = CLEARTYPE_QUALITY;
 }
 
 void FunctionViewerTab::LoadLevelIcons() {
@@ -193,7 +183,7 @@ void FunctionViewerTab::ShowSelectionButtons(bool show) {
 void FunctionViewerTab::SetUpGrid(int rows) {
   grid_.SetRedraw(FALSE);
   grid_.DeleteAllItems(TRUE);
-  ApplyPageLook(grid_, {0, kCellHeight, kCellMargin, backgroundColor_, textColor_});
+  ApplyPageLook(grid_, {0, kCellHeight, kCellMargin, look_.Background(), look_.Text()});
   grid_.SetColumnCount(kColumns);
   grid_.SetRowCount(rows);
 }
@@ -230,9 +220,9 @@ void FunctionViewerTab::FillBlock(const XmlFunction* function, int firstRow, int
       BlockHeaderText(selection, levelCode_, pageName_ == kNoModifierPage, notContextSensitive);
   grid_.SetLabelText(firstRow, 0, header.c_str());
   grid_.SetItemFont(firstRow, 0, &largeFont_);
-  grid_.SetItemFgColour(firstRow, 0, backgroundColor_);
+  grid_.SetItemFgColour(firstRow, 0, look_.Background());
   for (int column = 0; column < kColumns; ++column) {
-    grid_.SetItemBkColour(firstRow, column, CountRowColour(backgroundColor_));
+    grid_.SetItemBkColour(firstRow, column, CountRowColour(look_.Background()));
   }
 
   for (int group = 0; group < 2; ++group) {
@@ -246,13 +236,13 @@ void FunctionViewerTab::FillBlock(const XmlFunction* function, int firstRow, int
 void FunctionViewerTab::FillPairRow(const XmlFunction* function, int row, int group, int tapCount, int selection,
                                     const std::wstring& keyword) {
   const bool titleRow = tapCount == 0;
-  const COLORREF shade = titleRow ? GroupRowColour(backgroundColor_) : Lighter(backgroundColor_);
+  const COLORREF shade = titleRow ? GroupRowColour(look_.Background()) : Lighter(look_.Background());
   for (int pair = 0; pair < kColumns / 2; ++pair) {
     const int labelColumn = 2 * pair;
     grid_.SetLabelText(row, labelColumn, PairLabel(group, pair, tapCount).c_str());
     if (titleRow) {
       grid_.SetItemFont(row, labelColumn, &largeFont_);
-      grid_.SetItemFgColour(row, labelColumn, Lighter(backgroundColor_));
+      grid_.SetItemFgColour(row, labelColumn, Lighter(look_.Background()));
     }
     if (!titleRow) {
       ViewerValue value;
@@ -289,9 +279,9 @@ void FunctionViewerTab::FillClassicGrid() {
 
   grid_.SetLabelText(0, 0, BlockHeaderText(0, levelCode_, false, true).c_str());
   grid_.SetItemFont(0, 0, &largeFont_);
-  grid_.SetItemFgColour(0, 0, backgroundColor_);
+  grid_.SetItemFgColour(0, 0, look_.Background());
   for (int column = 0; column < kColumns; ++column) {
-    grid_.SetItemBkColour(0, column, CountRowColour(backgroundColor_));
+    grid_.SetItemBkColour(0, column, CountRowColour(look_.Background()));
   }
   // Two groups, each a title row and a single-tap row: the classic mode knows nothing but the single tap.
   for (int group = 0; group < 2; ++group) {
@@ -393,20 +383,13 @@ void FunctionViewerTab::OnSize(UINT nType, int cx, int cy) {
 }
 
 BOOL FunctionViewerTab::OnEraseBkgnd(CDC* pDC) {
-  CRect client;
-  GetClientRect(&client);
-  pDC->FillRect(&client, &brush_);
+  look_.Erase(*this, pDC);
   return TRUE;
 }
 
 HBRUSH FunctionViewerTab::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-  if (nCtlColor == CTLCOLOR_STATIC) {
-    pDC->SetTextColor(textColor_);
-    pDC->SetBkMode(TRANSPARENT);
-    return static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
-  }
-  if (nCtlColor == CTLCOLOR_DLG) return static_cast<HBRUSH>(brush_.GetSafeHandle());
-  return CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
+  HBRUSH brush = look_.CtlColor(pDC, nCtlColor);
+  return brush != nullptr ? brush : CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 }  // namespace Talvo

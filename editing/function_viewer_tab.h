@@ -14,6 +14,7 @@
 #include "controls/label.h"
 #include "controls/picture_multi.h"
 #include "grid/tree_grid_ctrl.h"
+#include "pagebase/host_look.h"
 
 namespace Talvo {
 
@@ -121,9 +122,7 @@ class FunctionViewerTab : public CDialogEx {
   bool reduced_ = false;
   int fontHeight_ = 28;
 
-  COLORREF backgroundColor_ = 0;
-  COLORREF textColor_ = 0;
-  CBrush brush_;
+  HostLook look_;
   CFont font_;
   LOGFONTW largeFont_{};
 

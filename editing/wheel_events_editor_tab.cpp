@@ -1,14 +1,11 @@
 #include "editing/wheel_events_editor_tab.h"
 
-#include <host/colors.h>
-#include <host/core_interface.h>
-#include <host/directories.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cwctype>
 #include <set>
 
+#include "controls/visual_manager.h"
 #include "editing/wheel_subcategory_ring.h"
 #include "editing/wheel_value_text.h"
 #include "engine/messages.h"
@@ -21,7 +18,6 @@ namespace Talvo {
 
 namespace {
 
-constexpr BYTE kClearTypeQuality = 5;
 constexpr int kTitleHeight = 28;
 // The default cells of the page's grid.
 constexpr int kCellWidth = 150;
@@ -120,11 +116,7 @@ BOOL WheelEventsEditorTab::OnInitDialog() {
   }
   BuildObjectRing(names);
   current_ = ring_.begin();
-  LOGFONTW font = GetCOREInterface()->GetUILogFont();
-  font.lfHeight = kTitleHeight;
-  font.lfQuality = kClearTypeQuality;
-  headerFont_.DeleteObject();
-  headerFont_.CreateFontIndirect(&font);
+  CreateHostUIFont(headerFont_, kTitleHeight);
   FillGrid();
   return TRUE;
 }
@@ -138,20 +130,11 @@ void WheelEventsEditorTab::FollowHostTheme() {
 }
 
 void WheelEventsEditorTab::ReadHostLook() {
-  IColorManager* colors = ColorMan();
-  backgroundColor_ = colors->GetColor(kBackground);
-  textColor_ = colors->GetColor(kControlText);
-  lineColor_ = colors->GetColor(kAppWorkspace);
-  brush_.DeleteObject();
-  brush_.CreateSolidBrush(backgroundColor_);
-  pen_.DeleteObject();
-  pen_.CreatePen(PS_SOLID, 1, lineColor_);
+  look_.Read();
 }
 
 void WheelEventsEditorTab::LoadImages() {
-  const bool light = ColorMan()->GetAppFrameColorTheme() != kDarkTheme;
-  const MCHAR* directory = GetCOREInterface()->GetDir(APP_ICONS_DIR);
-  iconFolder_ = std::wstring(directory != nullptr ? directory : L"") + (light ? L"Icons/" : L"IconsDark/");
+  iconFolder_ = ThemedIconFolder();
   picture_.LoadImages(iconFolder_, std::vector<std::wstring>(std::begin(kIconNames), std::end(kIconNames)), L"bmp");
   back_.LoadImages(iconFolder_, L"TalvoBck-26x26", L"bmp", 16 | 32 | 64);
   forward_.LoadImages(iconFolder_, L"TalvoFwd-26x26", L"bmp", 16 | 32 | 64);
@@ -194,9 +177,8 @@ void WheelEventsEditorTab::Refresh() {
 }
 
 void WheelEventsEditorTab::ComputeRowLooks() {
-  const COLORREF c = backgroundColor_;
-  LOGFONTW base = GetCOREInterface()->GetUILogFont();
-  base.lfQuality = kClearTypeQuality;
+  const COLORREF c = look_.Background();
+  const LOGFONTW base = HostUILogFont();
   const LONG height = std::abs(base.lfHeight);
   auto font = [&](LONG extra) {
     LOGFONTW font = base;
@@ -208,7 +190,7 @@ void WheelEventsEditorTab::ComputeRowLooks() {
                  MapChannels(c, [](int v) { return v + 10; }), font(3)};
   actionLook_ = {MapChannels(c, [](int v) { return std::abs(255 - 5 * v / 3); }),
                  MapChannels(c, [](int v) { return v + 20; }), font(3)};
-  attributeLook_ = {c, textColor_, font(3)};
+  attributeLook_ = {c, look_.Text(), font(3)};
 }
 
 void WheelEventsEditorTab::StyleRow(int row, const RowLook& look, COLORREF background) {
@@ -256,7 +238,7 @@ void WheelEventsEditorTab::FillGrid() {
   if (category == nullptr || grid_.GetSafeHwnd() == nullptr) return;
   grid_.m_bUpdating = 1;
   grid_.SetImageList(&images_);
-  ApplyPageLook(grid_, {kCellWidth, kCellHeight, kCellMargin, backgroundColor_, textColor_});
+  ApplyPageLook(grid_, {kCellWidth, kCellHeight, kCellMargin, look_.Background(), look_.Text()});
   grid_.m_nBarState |= kWholeColumnScrolling;
   grid_.SetScrollPos32(SB_HORZ, 0, FALSE);
   grid_.GetTopleftNonFixedCell(TRUE);
@@ -292,7 +274,7 @@ void WheelEventsEditorTab::FillGrid() {
             const int row = InsertTreeRow(Utf8ToWide(attribute), actionNode, attributeLook_, &attributeNode);
             if (row < 0) continue;
             const int distance = row - actionRow;
-            StyleRow(row, attributeLook_, MapChannels(backgroundColor_, [&](int v) { return distance % 2 == 0 ? v + 10 : v - 10; }));
+            StyleRow(row, attributeLook_, MapChannels(look_.Background(), [&](int v) { return distance % 2 == 0 ? v + 10 : v - 10; }));
             FillAttributeRow(row, action, modifier, value->second);
           }
         }
@@ -425,20 +407,13 @@ void WheelEventsEditorTab::Relayout() {
 }
 
 BOOL WheelEventsEditorTab::OnEraseBkgnd(CDC* pDC) {
-  CRect client;
-  GetClientRect(&client);
-  pDC->FillRect(&client, &brush_);
+  look_.Erase(*this, pDC);
   return TRUE;
 }
 
 HBRUSH WheelEventsEditorTab::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-  if (nCtlColor == CTLCOLOR_STATIC) {
-    pDC->SetTextColor(textColor_);
-    pDC->SetBkMode(TRANSPARENT);
-    return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
-  }
-  if (nCtlColor == CTLCOLOR_DLG) return static_cast<HBRUSH>(brush_.GetSafeHandle());
-  return CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
+  HBRUSH brush = look_.CtlColor(pDC, nCtlColor);
+  return brush != nullptr ? brush : CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 GridCellDropDown* WheelEventsEditorTab::FindDropDownCell(LPARAM sender, int* row) const {

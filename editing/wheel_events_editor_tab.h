@@ -20,6 +20,7 @@
 #include "grid/grid_cell_editors.h"
 #include "grid/tree_grid_ctrl.h"
 #include "model/xml_wheel_events.h"
+#include "pagebase/host_look.h"
 
 namespace Talvo {
 
@@ -68,7 +69,7 @@ class WheelEventsEditorTab : public CDialogEx {
   CTreeGridCtrl& GetGrid() { return grid_; }
   Label& GetTitle() { return title_; }
   PictureMulti& GetPicture() { return picture_; }
-  COLORREF GetBackgroundColor() const { return backgroundColor_; }
+  COLORREF GetBackgroundColor() const { return look_.Background(); }
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -118,11 +119,7 @@ class WheelEventsEditorTab : public CDialogEx {
   std::list<std::wstring>::iterator current_ = ring_.end();
 
   CFont headerFont_;
-  CBrush brush_;
-  CPen pen_;
-  COLORREF backgroundColor_ = 0;
-  COLORREF textColor_ = 0;
-  COLORREF lineColor_ = 0;
+  HostLook look_;
   std::wstring iconFolder_;
   RowLook subcategoryLook_{};
   RowLook objectLook_{};

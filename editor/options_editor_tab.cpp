@@ -1,8 +1,5 @@
 #include "editor/options_editor_tab.h"
 
-#include <host/colors.h>
-#include <host/core_interface.h>
-
 #include <algorithm>
 #include <string>
 
@@ -18,7 +15,6 @@ namespace Talvo {
 namespace {
 
 constexpr int kGridInset = 5;
-constexpr BYTE kClearTypeQuality = 5;
 // A check cell's margin: it makes the cell draw a full-size box, centred in the row's height.
 constexpr UINT kCheckMargin = 14;
 constexpr int kTapThresholdTitle = 264;
@@ -57,16 +53,8 @@ BOOL OptionsEditorTab::OnInitDialog() {
 }
 
 void OptionsEditorTab::ReadHostLook() {
-  IColorManager* colors = ColorMan();
-  backgroundColor_ = colors->GetColor(kBackground);
-  textColor_ = colors->GetColor(kControlText);
-  lineColor_ = colors->GetColor(kAppWorkspace);
-  brush_.DeleteObject();
-  brush_.CreateSolidBrush(backgroundColor_);
-  LOGFONTW logFont = GetCOREInterface()->GetUILogFont();
-  logFont.lfQuality = kClearTypeQuality;
-  font_.DeleteObject();
-  font_.CreateFontIndirect(&logFont);
+  look_.Read();
+  CreateHostUIFont(font_);
 }
 
 BOOL OptionsEditorTab::PreTranslateMessage(MSG* pMsg) {
@@ -85,11 +73,11 @@ void OptionsEditorTab::FillGrid() {
   if (auto* look = dynamic_cast<CGridDefaultCell*>(grid_.GetDefaultCell(FALSE, FALSE))) {
     look->SetHeight(kRowHeight);
     look->SetFormat(DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    look->SetTextClr(textColor_);
-    look->SetBackClr(backgroundColor_);
+    look->SetTextClr(look_.Text());
+    look->SetBackClr(look_.Background());
   }
-  grid_.SetGridBkColor(backgroundColor_);
-  grid_.SetGridLineColor(lineColor_);
+  grid_.SetGridBkColor(look_.Background());
+  grid_.SetGridLineColor(look_.Line());
   grid_.SetColumnCount(2);
   SizeColumns();
 
@@ -166,15 +154,13 @@ void OptionsEditorTab::OnSize(UINT nType, int cx, int cy) {
 }
 
 BOOL OptionsEditorTab::OnEraseBkgnd(CDC* pDC) {
-  CRect client;
-  GetClientRect(&client);
-  pDC->FillRect(&client, &brush_);
+  look_.Erase(*this, pDC);
   return TRUE;
 }
 
 HBRUSH OptionsEditorTab::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
   if (nCtlColor != CTLCOLOR_DLG) return OptionsTab::OnCtlColor(pDC, pWnd, nCtlColor);
-  return static_cast<HBRUSH>(brush_.GetSafeHandle());
+  return static_cast<HBRUSH>(look_.BackgroundBrush().GetSafeHandle());
 }
 
 LRESULT OptionsEditorTab::OnCellChanged(WPARAM /*wParam*/, LPARAM lParam) {

@@ -8,6 +8,7 @@
 
 #include "editor/options_grid_ctrl.h"
 #include "editor/options_tab.h"
+#include "pagebase/host_look.h"
 
 namespace Talvo {
 
@@ -53,10 +54,7 @@ class OptionsEditorTab : public OptionsTab {
 
   OptionsGridCtrl grid_;
   CFont font_;
-  CBrush brush_;
-  COLORREF backgroundColor_ = 0;
-  COLORREF textColor_ = 0;
-  COLORREF lineColor_ = 0;
+  HostLook look_;
   bool filled_ = false;
   bool filling_ = false;  // the fill sets the checks; those are no user changes
 };

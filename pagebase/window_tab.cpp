@@ -1,14 +1,9 @@
 #include "pagebase/window_tab.h"
 
 #include <host/colors.h>
-#include <host/core_interface.h>
 #include <host/icons.h>
 
 namespace Talvo {
-
-namespace {
-constexpr BYTE kClearTypeQuality = 5;
-}  // namespace
 
 IMPLEMENT_DYNAMIC(WindowTab, CDialogEx)
 
@@ -35,20 +30,8 @@ BOOL WindowTab::OnInitDialog() {
 }
 
 void WindowTab::ReadHostLook() {
-  IColorManager* colors = ColorMan();
-  backgroundColor_ = colors->GetColor(kBackground);
-  textColor_ = colors->GetColor(kControlText);
-  penColor_ = colors->GetColor(kAppWorkspace);
-  brush_.DeleteObject();
-  brush_.CreateSolidBrush(backgroundColor_);
-  pen_.DeleteObject();
-  pen_.CreatePen(PS_SOLID, 1, penColor_);
-
-  LOGFONTW logFont = GetCOREInterface()->GetUILogFont();
-  logFont.lfHeight = kFontHeight;
-  logFont.lfQuality = kClearTypeQuality;
-  font_.DeleteObject();
-  font_.CreateFontIndirect(&logFont);
+  look_.Read();
+  CreateHostUIFont(font_, kFontHeight);
 }
 
 void WindowTab::CreateImageList() {
@@ -73,17 +56,12 @@ void WindowTab::OnColorChange(void* param, NotifyInfo* /*info*/) {
 }
 
 HBRUSH WindowTab::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-  if (nCtlColor == CTLCOLOR_DLG) return static_cast<HBRUSH>(brush_.GetSafeHandle());
-  if (nCtlColor != CTLCOLOR_STATIC) return CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
-  pDC->SetBkMode(TRANSPARENT);
-  pDC->SetTextColor(textColor_);
-  return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+  HBRUSH brush = look_.CtlColor(pDC, nCtlColor);
+  return brush != nullptr ? brush : CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 BOOL WindowTab::OnEraseBkgnd(CDC* pDC) {
-  CRect client;
-  GetClientRect(&client);
-  pDC->FillSolidRect(&client, backgroundColor_);
+  look_.Erase(*this, pDC);
   return TRUE;
 }
 

@@ -8,6 +8,8 @@
 
 #include <host/notify.h>
 
+#include "pagebase/host_look.h"
+
 #include <string>
 
 namespace Talvo {
@@ -30,11 +32,6 @@ class WindowTab : public CDialogEx {
 
   HIMAGELIST GetImageList() const { return images_; }
   CFont& GetPageFont() { return font_; }
-  COLORREF GetBackgroundColor() const { return backgroundColor_; }
-  COLORREF GetTextColor() const { return textColor_; }
-  COLORREF GetPenColor() const { return penColor_; }
-  CBrush& GetBackgroundBrush() { return brush_; }
-  CPen& GetPen() { return pen_; }
 
  protected:
   virtual HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -48,11 +45,7 @@ class WindowTab : public CDialogEx {
   void DropImageList();
 
   CFont font_;
-  CBrush brush_;
-  CPen pen_;
-  COLORREF backgroundColor_ = 0;
-  COLORREF penColor_ = 0;
-  COLORREF textColor_ = 0;
+  HostLook look_;
   HIMAGELIST images_ = nullptr;
   bool registered_ = false;
 };
