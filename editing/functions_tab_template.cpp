@@ -10,12 +10,7 @@ namespace Talvo {
 namespace {
 
 DLGTEMPLATE MakeTemplate() {
-  DLGTEMPLATE page;
-  page.style = WS_CHILD | DS_CONTROL | DS_SETFONT | WS_CLIPCHILDREN;
-  page.cx = 560;
-  page.cy = 320;
-  page.pointsize = 8;
-  page.typeface = L"MS Shell Dlg";
+  DLGTEMPLATE page = ChildPageFrame(560, 320);
   page.items = {
       DialogItem(WC_STATICW, IDC_FUNCTION_CURRENT_LABEL, WS_VISIBLE, 17, 11, 80, 8, L"Current Function"),
       DialogItem(WC_EDITW, IDC_FUNCTION_NAME, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 17, 24, 93, 12,

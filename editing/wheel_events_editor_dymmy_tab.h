@@ -1,22 +1,17 @@
-// WheelEventsEditorDymmyTab: the empty page behind the wheel-events strip's "+"
-// tab. It has no controls and no handlers; it only paints the host background
-// so that it matches the theme.
+// WheelEventsEditorDymmyTab: the empty page behind the wheel-events strip's "+" tab.
 #pragma once
 
-#include <afxwin.h>
+#include "pagebase/plus_page.h"
 
 namespace Talvo {
 
-class WheelEventsEditorDymmyTab : public CDialogEx {
+class WheelEventsEditorDymmyTab : public PlusPage {
   DECLARE_DYNAMIC(WheelEventsEditorDymmyTab)
-public:
-  WheelEventsEditorDymmyTab() = default;
+ public:
+  static constexpr UINT kTemplateId = 139;
 
-  // Creates the page (template 139) as a child of the parent, in the host
-  // background colour.
-  BOOL CreatePage(CWnd *parent);
-  // Takes the host background colour again (after a theme change).
-  void FollowHostColors();
+  // Creates the page (template 139) as a child of the parent, in the host background colour.
+  BOOL CreatePage(CWnd* parent) { return CreatePlusPage(kTemplateId, parent); }
 };
 
-} // namespace Talvo
+}  // namespace Talvo

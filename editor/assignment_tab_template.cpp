@@ -10,12 +10,7 @@ namespace Talvo {
 namespace {
 
 DLGTEMPLATE MakeTemplate() {
-  DLGTEMPLATE page;
-  page.style = WS_CHILD | DS_CONTROL | DS_SETFONT | WS_CLIPCHILDREN;
-  page.cx = 560;
-  page.cy = 320;
-  page.pointsize = 8;
-  page.typeface = L"MS Shell Dlg";
+  DLGTEMPLATE page = ChildPageFrame(560, 320);
   page.items = {
       DialogItem(WC_BUTTONW, IDC_ASSIGNMENT_KEY, WS_VISIBLE | BS_OWNERDRAW, 7, 9, 34, 32, L""),
       DialogItem(WC_STATICW, IDC_ASSIGNMENT_FUNCTIONS_LABEL, WS_VISIBLE, 50, 11, 80, 8, L"Existing Functions"),

@@ -14,12 +14,7 @@ DLGITEMTEMPLATE Bar(WORD id, short x, short y, DWORD visible = WS_VISIBLE) {
 }
 
 DLGTEMPLATE MakeTemplate() {
-  DLGTEMPLATE page;
-  page.style = WS_CHILD | DS_CONTROL | DS_SETFONT | WS_CLIPCHILDREN;
-  page.cx = 700;
-  page.cy = 400;
-  page.pointsize = 8;
-  page.typeface = L"MS Shell Dlg";
+  DLGTEMPLATE page = ChildPageFrame(700, 400);
   page.items = {
       DialogItem(WC_STATICW, IDC_PROFILE_CURRENT_LABEL, WS_VISIBLE, 17, 11, 80, 8, L"Current Profile"),
       DialogItem(WC_EDITW, IDC_PROFILE_NAME, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 17, 24, 93, 12, L""),

@@ -32,4 +32,16 @@ inline DLGTEMPLATE ModalDialogFrame(short cx, short cy) {
   return dialog;
 }
 
+// The frame of an editor page: a child control dialog in the dialog font, clipping its children unless
+// `clipping` says otherwise.
+inline DLGTEMPLATE ChildPageFrame(short cx, short cy, DWORD clipping = WS_CLIPCHILDREN) {
+  DLGTEMPLATE page;
+  page.style = WS_CHILD | DS_CONTROL | DS_SETFONT | clipping;
+  page.cx = cx;
+  page.cy = cy;
+  page.pointsize = 8;
+  page.typeface = L"MS Shell Dlg";
+  return page;
+}
+
 }  // namespace Talvo

@@ -9,12 +9,7 @@ namespace Talvo {
 namespace {
 
 DLGTEMPLATE MakeTemplate() {
-  DLGTEMPLATE page;
-  page.style = WS_CHILD | DS_CONTROL | DS_SETFONT | WS_CLIPCHILDREN;
-  page.cx = 470;
-  page.cy = 240;
-  page.pointsize = 8;
-  page.typeface = L"MS Shell Dlg";
+  DLGTEMPLATE page = ChildPageFrame(470, 240);
 
   constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
   page.items.push_back(DialogItem(WC_BUTTONW, IDC_VIEWER_PREVIOUS_LEVEL, kButton, 17, 12, 18, 14, L"<"));

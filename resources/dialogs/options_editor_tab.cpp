@@ -2,17 +2,14 @@
 
 #include <windows.h>
 
+#include "resources/dialogs/dialog_item.h"
+
 namespace Talvo {
 
 namespace {
 
 DLGTEMPLATE MakeTemplate() {
-  DLGTEMPLATE page;
-  page.style = WS_CHILD | DS_CONTROL | DS_SETFONT | WS_CLIPCHILDREN;
-  page.cx = 300;
-  page.cy = 180;
-  page.pointsize = 8;
-  page.typeface = L"MS Shell Dlg";
+  DLGTEMPLATE page = ChildPageFrame(300, 180);
 
   DLGITEMTEMPLATE grid;
   grid.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;

@@ -9,12 +9,7 @@ namespace Talvo {
 namespace {
 
 DLGTEMPLATE MakeTemplate() {
-  DLGTEMPLATE page;
-  page.style = WS_CHILD | DS_CONTROL | DS_SETFONT | WS_CLIPCHILDREN;
-  page.cx = 471;
-  page.cy = 239;
-  page.pointsize = 8;
-  page.typeface = L"MS Shell Dlg";
+  DLGTEMPLATE page = ChildPageFrame(471, 239);
   page.items = {
       DialogItem(L"MFCGridCtrl", IDC_WHEEL_EVENTS_GRID, WS_VISIBLE | WS_TABSTOP, 7, 41, 457, 191, L""),
       DialogItem(WC_BUTTONW, IDC_WHEEL_EVENTS_BACK, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 17, 12, 18, 14, L"<"),
