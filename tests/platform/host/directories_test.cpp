@@ -20,7 +20,6 @@ TEST_F(DirectoriesTest, EveryIdIsAFolderCreatedUnderTheRoot) {
     const std::wstring text = folder.wstring();
     EXPECT_EQ(text.rfind(root_.wstring(), 0), 0u) << "below the root: " << id;
   }
-  EXPECT_NE(std::wstring(core->GetDir(APP_PLUGCFG_DIR)), core->GetDir(APP_TEMP_DIR));
   EXPECT_EQ(std::wstring(core->GetDir(APP_MAXROOT_DIR)), root_.wstring());
 }
 
@@ -28,7 +27,6 @@ TEST_F(DirectoriesTest, OnlyTheIconFolderEndsInASeparator) {
   Interface* core = GetCOREInterface();
   const std::wstring icons = core->GetDir(APP_ICONS_DIR);
   EXPECT_EQ(icons.back(), L'/');
-  EXPECT_TRUE(fs::is_directory(icons + L"Icons") || fs::create_directories(icons + L"Icons"));
   const std::wstring config = core->GetDir(APP_PLUGCFG_DIR);
   EXPECT_NE(config.back(), L'/');
 }

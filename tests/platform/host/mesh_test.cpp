@@ -25,10 +25,6 @@ TEST(MeshTest, ResizingKeepsOrResetsAndBadIndicesAreIgnored) {
   EXPECT_EQ(mesh.getVert(64), Point3());
   mesh.setNumFaces(-3);
   EXPECT_EQ(mesh.getNumFaces(), 0);
-
-  Face face;
-  face.setEdgeVisFlags(1, 0, 1);
-  EXPECT_EQ(face.flags & 7u, 5u);
 }
 
 TEST(MNMeshTest, BuiltMeshesKnowTheirEdgesAndFaces) {

@@ -26,7 +26,6 @@ TEST(PluginTest, StaticInterfacesArePublishedWhileTheyExist) {
     FPInterface* found = GetCOREInterface(id);
     ASSERT_EQ(found, &published);
     EXPECT_EQ(found->GetDesc()->internal_name(), MSTR(L"Quillon"));
-    EXPECT_EQ(found->GetDesc()->cd(), &desc);
     EXPECT_EQ(PublishedInterfaces().size(), 1u);
     EXPECT_EQ(GetCOREInterface(Interface_ID(7, 7)), nullptr) << "mix-in interfaces are not published";
   }

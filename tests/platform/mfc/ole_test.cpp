@@ -50,12 +50,6 @@ class TrackedSource : public COleDataSource {
 };
 
 TEST_F(OleTest, ClipboardRoundTripThroughDataSourceAndDataObject) {
-  EXPECT_EQ(OleInitialize(nullptr), S_OK);
-  EXPECT_EQ(OleInitialize(nullptr), S_FALSE);
-  EXPECT_EQ(mfcsim::OleInitializeCount(), 2);
-  OleUninitialize();
-  EXPECT_EQ(mfcsim::OleInitializeCount(), 1);
-
   bool firstDeleted = false;
   auto* source = new TrackedSource(&firstDeleted);
   source->CacheGlobalData(CF_TEXT, TextBlock("a\tb\r\nc\td"));
@@ -164,20 +158,6 @@ TEST_F(DropTest, RefusedAndAcceptedDrops) {
   accepting.events.clear();
   EXPECT_EQ(mfcsim::DragAndDrop(source, {350, 40}, {360, 50}), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
   EXPECT_TRUE(accepting.events.empty());
-}
-
-TEST_F(DropTest, ScriptedDragFromTheDataSource) {
-  LoggingTarget accepting(true);
-  ASSERT_TRUE(accepting.Register(&right));
-  // Without a script the user lets go where the drag began.
-  ::SetCursorPos(20, 20);
-  EXPECT_EQ(source.DoDragDrop(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
-  EXPECT_TRUE(accepting.events.empty());
-
-  mfcsim::ScriptNextDrag({400, 100});
-  EXPECT_EQ(source.DoDragDrop(DROPEFFECT_MOVE), static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
-  EXPECT_EQ(accepting.dropped, "cells");
-  EXPECT_EQ(accepting.lastPoint, CPoint(100, 100));
 }
 
 }  // namespace

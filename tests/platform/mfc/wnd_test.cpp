@@ -96,12 +96,10 @@ void RegisterForeignClass() {
   if (!::GetClassInfoW(wc.hInstance, wc.lpszClassName, &existing)) ::RegisterClassW(&wc);
 }
 
-HWND CreateForeignWindow(HWND parent = nullptr, int id = 0) {
+HWND CreateForeignWindow() {
   RegisterForeignClass();
-  const DWORD style = parent != nullptr ? WS_CHILD | WS_VISIBLE : WS_POPUP;
-  return ::CreateWindowExW(0, L"MfcTestForeign", L"foreign", style, 0, 0, 40, 30, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
-                           nullptr);
+  return ::CreateWindowExW(0, L"MfcTestForeign", L"foreign", WS_POPUP, 0, 0, 40, 30, nullptr, nullptr,
+                           ::GetModuleHandleW(nullptr), nullptr);
 }
 
 class SubclassingWnd : public CWnd {
@@ -133,26 +131,7 @@ TEST_F(WndTest, SubclassedWindowMapsToItsObjectAndKeepsItsOwnBehaviour) {
   EXPECT_EQ(::SendMessageW(hWnd, WM_USER, 0, 0), 42);     // then the window's own procedure
   SubclassingWnd second;
   EXPECT_FALSE(second.SubclassWindow(hWnd));  // one object per window
-
-  EXPECT_EQ(wnd.UnsubclassWindow(), hWnd);
-  EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-  EXPECT_EQ(::SendMessageW(hWnd, WM_USER + 1, 0, 0), 1);
   ::DestroyWindow(hWnd);
-}
-
-TEST_F(WndTest, SubclassDlgItemFindsTheChildById) {
-  CWnd parent;
-  ASSERT_TRUE(mfctest::CreatePopup(parent));
-  HWND child = CreateForeignWindow(parent.m_hWnd, 1234);
-  ASSERT_NE(child, nullptr);
-  SubclassingWnd control;
-  EXPECT_FALSE(control.SubclassDlgItem(99, &parent));
-  ASSERT_TRUE(control.SubclassDlgItem(1234, &parent));
-  EXPECT_EQ(parent.GetDlgItem(1234), &control);
-  EXPECT_EQ(control.GetDlgCtrlID(), 1234);
-  // Destroying the parent takes the child with it and detaches its object.
-  parent.DestroyWindow();
-  EXPECT_EQ(control.m_hWnd, nullptr);
 }
 
 TEST_F(WndTest, WindowsOfForeignClassesCreatedThroughTheObjectAreSubclassed) {
@@ -218,86 +197,31 @@ TEST_F(WndTest, AttachWithoutSubclassingIsForgottenOnDestroy) {
   EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 }
 
-// Pages of different kinds in a tree, as the editor holds them.
-class TabStrip : public CWnd {
-  DECLARE_DYNAMIC(TabStrip)
-};
-class FunctionPage : public CWnd {
-  DECLARE_DYNAMIC(FunctionPage)
-};
-class Grid : public CWnd {
-  DECLARE_DYNAMIC(Grid)
-};
-IMPLEMENT_DYNAMIC(TabStrip, CWnd)
-IMPLEMENT_DYNAMIC(FunctionPage, CWnd)
-IMPLEMENT_DYNAMIC(Grid, CWnd)
-
-// The first ancestor of the given class, as code that changes behaviour by its owner's kind asks.
-CWnd* FindAncestorOfClass(CWnd* wnd, CRuntimeClass* cls) {
-  for (CWnd* parent = wnd->GetParent(); parent != nullptr; parent = parent->GetParent()) {
-    if (parent->IsKindOf(cls)) return parent;
-  }
-  return nullptr;
-}
-
-TEST_F(WndTest, RunTimeClassChecksThroughTheParentChain) {
-  CFrameWnd* frame = new CFrameWnd;
-  ASSERT_TRUE(frame->Create(nullptr, L"Editor", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)));
-  TabStrip tabs;
-  FunctionPage page;
-  Grid grid;
-  ASSERT_TRUE(tabs.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 300, 200), frame, 1));
-  ASSERT_TRUE(page.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 300, 200), &tabs, 2));
-  ASSERT_TRUE(grid.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 100, 100), &page, 3));
-
-  EXPECT_EQ(FindAncestorOfClass(&grid, RUNTIME_CLASS(FunctionPage)), &page);
-  EXPECT_EQ(FindAncestorOfClass(&grid, RUNTIME_CLASS(TabStrip)), &tabs);
-  EXPECT_EQ(FindAncestorOfClass(&page, RUNTIME_CLASS(FunctionPage)), nullptr);
-  EXPECT_EQ(grid.GetParentFrame(), frame);
-  EXPECT_EQ(grid.GetTopLevelParent(), frame);
-  EXPECT_EQ(grid.GetTopLevelFrame(), frame);
-  EXPECT_EQ(page.GetDlgItem(3), &grid);
-  EXPECT_EQ(tabs.GetWindow(GW_CHILD), &page);
-  EXPECT_TRUE(tabs.IsChild(&grid));
-  frame->DestroyWindow();  // children go with it; the frame deletes itself
-  EXPECT_EQ(grid.m_hWnd, nullptr);
-}
-
-TEST_F(WndTest, WrappersWorkOnTheWindow) {
+TEST_F(WndTest, TextAndStyleWrappersReportWhatTheyDid) {
   CWnd wnd;
   ASSERT_TRUE(mfctest::CreatePopup(wnd, 100, 50));
   wnd.SetWindowText(L"Quillon");
-  EXPECT_EQ(wnd.GetWindowText(), L"Quillon");
-  EXPECT_EQ(wnd.GetWindowTextLength(), 7);
   wchar_t buffer[4];
-  EXPECT_EQ(wnd.GetWindowText(buffer, 4), 3);
+  EXPECT_EQ(wnd.GetWindowText(buffer, 4), 3);  // cut to the buffer, terminated
   EXPECT_EQ(std::wstring(buffer), L"Qui");
-
   EXPECT_TRUE(wnd.ModifyStyle(0, WS_DISABLED));
   EXPECT_FALSE(wnd.ModifyStyle(0, WS_DISABLED));  // nothing changed
-  EXPECT_TRUE(wnd.GetStyle() & WS_DISABLED);
-  EXPECT_TRUE(wnd.ModifyStyleEx(0, WS_EX_TOOLWINDOW));
-  EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TOOLWINDOW);
+}
 
-  wnd.MoveWindow(5, 6, 70, 40);
-  CRect rect;
-  wnd.GetWindowRect(&rect);
-  EXPECT_EQ(rect, CRect(5, 6, 75, 46));
-  wnd.GetClientRect(&rect);
-  EXPECT_EQ(rect, CRect(0, 0, 70, 40));
-  CPoint point(1, 2);
-  wnd.ClientToScreen(&point);
-  EXPECT_EQ(point, CPoint(6, 8));
-  wnd.ScreenToClient(&point);
-  EXPECT_EQ(point, CPoint(1, 2));
-
-  EXPECT_FALSE(wnd.IsWindowVisible());
-  wnd.ShowWindow(SW_SHOW);
-  EXPECT_TRUE(wnd.IsWindowVisible());
-  wnd.SetDlgCtrlID(77);
-  EXPECT_EQ(wnd.GetDlgCtrlID(), 77);
-  EXPECT_TRUE(wnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
-  EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TOPMOST);
+TEST_F(WndTest, ParentAndChildQueriesFollowTheWindowTree) {
+  CFrameWnd* frame = new CFrameWnd;
+  ASSERT_TRUE(frame->Create(nullptr, L"Editor", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)));
+  CWnd page;
+  CWnd grid;
+  ASSERT_TRUE(page.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 300, 200), frame, 2));
+  ASSERT_TRUE(grid.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 100, 100), &page, 3));
+  EXPECT_EQ(grid.GetTopLevelParent(), frame);
+  EXPECT_EQ(page.GetDlgItem(3), &grid);
+  EXPECT_EQ(page.GetWindow(GW_CHILD), &grid);
+  EXPECT_TRUE(frame->IsChild(&grid));
+  EXPECT_FALSE(grid.IsChild(&page));
+  frame->DestroyWindow();  // children go with it; the frame deletes itself
+  EXPECT_EQ(grid.m_hWnd, nullptr);
 }
 
 }  // namespace

@@ -79,24 +79,6 @@ TEST_F(Buttons, APushButtonClicksOnReleaseInsideAndOnSpace) {
   EXPECT_EQ(win32_test::CountOf(top, WM_LBUTTONDOWN), 1);
 }
 
-TEST_F(Buttons, GroupBoxesLetClicksThroughAndAutoRadioButtonsCheckOneOfTheirGroup) {
-  HWND top = TopLevel(0, 0, 300, 200);
-  HWND group = MakeButton(top, 30, BS_GROUPBOX, 5, 5, 200, 150);
-  HWND first = MakeButton(top, 31, BS_AUTORADIOBUTTON | WS_GROUP, 20, 30);
-  HWND second = MakeButton(top, 32, BS_AUTORADIOBUTTON, 20, 60);
-  HWND other = MakeButton(top, 33, BS_AUTORADIOBUTTON | WS_GROUP, 20, 90);
-  SendMessageW(other, BM_SETCHECK, BST_CHECKED, 0);
-  winsim::Click(150, 140);  // inside the group box, on no control
-  EXPECT_EQ(win32_test::CountOf(group, WM_LBUTTONDOWN), 0);
-  EXPECT_EQ(win32_test::CountOf(top, WM_LBUTTONDOWN), 1);
-  winsim::Click(25, 40);
-  winsim::Click(25, 70);
-  EXPECT_EQ(SendMessageW(first, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(SendMessageW(second, BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageW(other, BM_GETCHECK, 0, 0), BST_CHECKED);  // another group
-  EXPECT_EQ(Commands(top), (std::vector<std::pair<int, int>>{{31, BN_CLICKED}, {32, BN_CLICKED}}));
-}
-
 TEST_F(Buttons, AnOwnerDrawnButtonIsDrawnByItsParent) {
   static HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
   HWND top = TopLevel(0, 0, 300, 200);

@@ -1,6 +1,3 @@
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "win32_fixture.h"
@@ -35,14 +32,6 @@ class Edits : public Win32Test {
     wchar_t buffer[256];
     GetWindowTextW(hwnd, buffer, 256);
     return buffer;
-  }
-
-  static std::wstring Line(HWND hwnd, int line) {
-    wchar_t buffer[64] = {};
-    const WORD room = 63;  // the platform reads the buffer's size from its first WORD
-    std::memcpy(buffer, &room, sizeof room);
-    auto copied = SendMessageW(hwnd, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer));
-    return std::wstring(buffer, static_cast<size_t>(copied));
   }
 
   static std::pair<DWORD, DWORD> Selection(HWND hwnd) {
@@ -88,7 +77,6 @@ TEST_F(Edits, EveryChangeOfTheTextIsFollowedByEnChange) {
   SendMessageW(edit, EM_SETSEL, 0, -1);
   EXPECT_EQ(Notifications(EN_CHANGE), 5);
   EXPECT_EQ(GetWindowTextLengthW(edit), 3);
-  EXPECT_EQ(SendMessageW(edit, WM_GETDLGCODE, 0, 0), DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS);
 }
 
 // A parent may answer EN_CHANGE by setting the text again or by destroying the field; the field copes with both,
@@ -183,20 +171,7 @@ TEST_F(Edits, CtrlShortcutsGoThroughTheClipboard) {
   EXPECT_EQ(Text(edit), L"copy copy ");
 }
 
-TEST_F(Edits, TheLimitNumbersOnlyAndReadOnlyRefuseInput) {
-  HWND edit = MakeEdit(ES_AUTOHSCROLL);
-  SendMessageW(edit, EM_LIMITTEXT, 3, 0);
-  EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 3);
-  winsim::TypeText(L"abcd");
-  EXPECT_EQ(Text(edit), L"abc");
-  EXPECT_EQ(Notifications(EN_MAXTEXT), 1);
-  EXPECT_EQ(Notifications(EN_CHANGE), 3);
-
-  HWND number = MakeEdit(ES_NUMBER | ES_AUTOHSCROLL);
-  winsim::TypeText(L"1a2B3");
-  EXPECT_EQ(Text(number), L"123");
-  EXPECT_EQ(Notifications(EN_CHANGE), 3);
-
+TEST_F(Edits, AReadOnlyFieldRefusesInputButCopies) {
   HWND fixed = MakeEdit(ES_READONLY | ES_AUTOHSCROLL, L"fixed");
   winsim::TypeText(L"x");
   winsim::KeyPress(VK_BACK);
@@ -229,9 +204,6 @@ TEST_F(Edits, FocusNotificationsColoursMarginsAndHorizontalScrolling) {
 
   SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(4, 0));
   EXPECT_EQ(SendMessageW(edit, EM_GETMARGINS, 0, 0), MAKELRESULT(4, 0));
-  RECT format;
-  SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-  EXPECT_EQ(format.left, 4);
   // Without ES_AUTOHSCROLL the user cannot type past the field's width.
   winsim::TypeText(L"WWWWWWWWWWWWWWWWWWWW");
   int kept = GetWindowTextLengthW(edit);
@@ -248,34 +220,14 @@ TEST_F(Edits, FocusNotificationsColoursMarginsAndHorizontalScrolling) {
 
 constexpr DWORD kMultiline = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
 
-// A multi-line edit keeps every line exactly as given and answers questions about its lines; a single-line edit
-// keeps only the first line of whatever it is given.
-TEST_F(Edits, AMultilineEditKeepsEveryLineAndAnswersLineRequests) {
+// A multi-line edit keeps every line exactly as given; a single-line edit keeps only the first line of whatever it
+// is given.
+TEST_F(Edits, AMultilineEditKeepsEveryLine) {
   HWND edit = MakeEdit(kMultiline, L"one\r\ntwo\r\nthree", 200, 80);
   EXPECT_EQ(Text(edit), L"one\r\ntwo\r\nthree");
   SetWindowTextW(edit, L"first\r\n\r\nthird line");
   EXPECT_EQ(Text(edit), L"first\r\n\r\nthird line");
   EXPECT_EQ(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), 3);
-  EXPECT_EQ(SendMessageW(edit, EM_LINEINDEX, 1, 0), 7);
-  EXPECT_EQ(SendMessageW(edit, EM_LINEINDEX, 2, 0), 9);
-  EXPECT_EQ(SendMessageW(edit, EM_LINEINDEX, 3, 0), -1);
-  EXPECT_EQ(SendMessageW(edit, EM_LINELENGTH, 9, 0), 10);
-  EXPECT_EQ(SendMessageW(edit, EM_LINELENGTH, 7, 0), 0);
-  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, 6, 0), 0);  // inside the first line break
-  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, 12, 0), 2);
-  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, 500, 0), 2);
-  EXPECT_EQ(Line(edit, 0), L"first");
-  EXPECT_EQ(Line(edit, 2), L"third line");
-  EXPECT_EQ(Line(edit, 9), L"");
-  SendMessageW(edit, EM_SETSEL, 2, 12);
-  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0), 0);
-  EXPECT_EQ(SendMessageW(edit, EM_LINELENGTH, static_cast<WPARAM>(-1), 0), 2 + 7);
-  // Positions go down by one line height per line.
-  int first = GET_Y_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, 0, 0));
-  int third = GET_Y_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, 9, 0));
-  EXPECT_GT(third, first);
-  EXPECT_EQ(LOWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2, third + 2))), 9);
-  EXPECT_EQ(HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2, third + 2))), 2);
 
   HWND single = MakeEdit(ES_AUTOHSCROLL, L"kept\r\nlost");
   EXPECT_EQ(Text(single), L"kept");
@@ -392,8 +344,5 @@ TEST_F(Edits, AScreenshotOfAMultilineEdit) {
   EXPECT_GT(rows[1], 0);
   EXPECT_EQ(rows[2], 0);
   EXPECT_GT(rows[3], 0);
-  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
-  std::filesystem::path path = folder ? folder : std::filesystem::temp_directory_path() / "talvo-test-output";
-  std::filesystem::create_directories(path);
-  EXPECT_TRUE(winsim::SaveWindowPng(top, (path / "multiline_edit.png").string()));
+  EXPECT_TRUE(winsim::SaveWindowPng(top, (win32_test::OutputFolder() / "multiline_edit.png").string()));
 }

@@ -58,27 +58,4 @@ TEST(GdiFrames, FrameControlsDrawTheirStates) {
   EXPECT_FALSE(DrawFrameControl(arrow.dc, &scroll, 99, 0));
 }
 
-TEST(GdiFrames, RadioButtonsAreRoundWithASunkenRimAndADotWhenChecked) {
-  const COLORREF background = RGB(0, 128, 0);
-  Canvas canvas(12, 12, background);
-  RECT box{0, 0, 12, 12};
-  ASSERT_TRUE(DrawFrameControl(canvas.dc, &box, DFC_BUTTON, DFCS_BUTTONRADIO));
-  for (POINT corner : {POINT{0, 0}, POINT{11, 0}, POINT{0, 11}, POINT{11, 11}})
-    EXPECT_EQ(canvas.At(corner.x, corner.y), background) << corner.x << "," << corner.y;  // round, not square
-  EXPECT_EQ(canvas.At(5, 0), GetSysColor(COLOR_BTNSHADOW));    // the outer rim: dark above,
-  EXPECT_EQ(canvas.At(6, 11), GetSysColor(COLOR_BTNHIGHLIGHT));  // light below
-  EXPECT_EQ(canvas.At(5, 1), GetSysColor(COLOR_3DDKSHADOW));
-  EXPECT_EQ(canvas.At(6, 10), GetSysColor(COLOR_3DLIGHT));
-  EXPECT_EQ(canvas.At(6, 6), GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(canvas.Count({0, 0, 12, 12}, GetSysColor(COLOR_WINDOWTEXT)), 0);
-
-  DrawFrameControl(canvas.dc, &box, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
-  EXPECT_EQ(canvas.At(6, 6), GetSysColor(COLOR_WINDOWTEXT));
-  EXPECT_GE(canvas.Count({0, 0, 12, 12}, GetSysColor(COLOR_WINDOWTEXT)), 4);
-  EXPECT_EQ(canvas.At(6, 3), GetSysColor(COLOR_WINDOW));  // a dot, well inside the field
-  DrawFrameControl(canvas.dc, &box, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED | DFCS_INACTIVE);
-  EXPECT_EQ(canvas.At(6, 6), GetSysColor(COLOR_GRAYTEXT));
-  EXPECT_EQ(canvas.At(6, 3), GetSysColor(COLOR_BTNFACE));
-}
-
 }  // namespace

@@ -47,20 +47,4 @@ TEST(GdiRect, MulDivRoundsAndRejectsZero) {
   EXPECT_EQ(MulDiv(1, 2, 0), -1);
 }
 
-TEST(GdiSystem, ColoursAndParameters) {
-  EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
-  EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), RGB(0, 0, 0));
-  UINT lines = 0;
-  EXPECT_TRUE(SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0));
-  EXPECT_EQ(lines, 3u);
-  NONCLIENTMETRICSW metrics{};
-  EXPECT_FALSE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
-  metrics.cbSize = sizeof(metrics);
-  EXPECT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
-  EXPECT_LT(metrics.lfMessageFont.lfHeight, 0);
-  RECT work{};
-  EXPECT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
-  EXPECT_GT(work.right, 0);
-}
-
 }  // namespace

@@ -94,31 +94,4 @@ TEST(ImageList, MaskBitmapsAndImageInfo) {
   ImageList_Destroy(list);
 }
 
-TEST(ImageList, IconsGoInAndComeOut) {
-  HBITMAP color = Strip(1);
-  const WORD maskRows[4] = {0x0080, 0, 0, 0};  // only the top-left pixel is transparent
-  HBITMAP mask = CreateBitmap(4, 4, 1, 1, maskRows);
-  ICONINFO info{TRUE, 0, 0, mask, color};
-  HICON icon = CreateIconIndirect(&info);
-  ASSERT_NE(icon, nullptr);
-  HIMAGELIST list = ImageList_Create(4, 4, ILC_COLOR32 | ILC_MASK, 1, 1);
-  EXPECT_EQ(ImageList_AddIcon(list, icon), 0);
-  Canvas canvas(4, 4);
-  ImageList_Draw(list, 0, canvas.dc, 0, 0, ILD_TRANSPARENT);
-  EXPECT_EQ(canvas.At(0, 0), kWhite);
-  EXPECT_EQ(canvas.At(1, 0), kRed);
-
-  ICONINFO back{};
-  ASSERT_TRUE(GetIconInfo(icon, &back));
-  BITMAP bitmap{};
-  GetObjectW(back.hbmColor, sizeof(bitmap), &bitmap);
-  EXPECT_EQ(bitmap.bmWidth, 4);
-  DeleteObject(back.hbmColor);
-  DeleteObject(back.hbmMask);
-  DestroyIcon(icon);
-  ImageList_Destroy(list);
-  DeleteObject(color);
-  DeleteObject(mask);
-}
-
 }  // namespace

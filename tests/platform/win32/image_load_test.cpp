@@ -3,11 +3,10 @@
 #include <unistd.h>
 #include <windows.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <vector>
 
+#include "bmp_file.h"
 #include "gdi_test_canvas.h"
 
 namespace {
@@ -22,33 +21,12 @@ class ImageLoad : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  // A 3 × 2 24-bit BMP: top row red, green, blue; bottom row white, black, grey.
+  // A 3 × 2 BMP: top row red, green, blue; bottom row white, black, grey.
   fs::path WriteBmp() {
-    const int width = 3;
-    const int height = 2;
-    const int stride = (width * 3 + 3) / 4 * 4;
-    const std::uint32_t imageSize = static_cast<std::uint32_t>(stride * height);
-    std::vector<unsigned char> file(54 + imageSize, 0);
-    auto put32 = [&](size_t at, std::uint32_t value) {
-      for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(value >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, width);
-    put32(22, height);
-    file[26] = 1;
-    file[28] = 24;
-    put32(34, imageSize);
-    const unsigned char rows[2][3][3] = {{{255, 255, 255}, {0, 0, 0}, {128, 128, 128}},  // bottom row first, BGR
-                                         {{0, 0, 255}, {0, 255, 0}, {255, 0, 0}}};
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x)
-        for (int c = 0; c < 3; ++c) file[54 + y * stride + x * 3 + c] = rows[y][x][c];
+    const COLORREF rows[2][3] = {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)},
+                                 {RGB(255, 255, 255), RGB(0, 0, 0), RGB(128, 128, 128)}};
     const fs::path path = folder_ / "test.bmp";
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
+    bmptest::WriteBmp(path, 3, 2, [&](int x, int y) { return rows[y][x]; });
     return path;
   }
 

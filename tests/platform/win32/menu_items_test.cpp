@@ -94,43 +94,30 @@ TEST_F(MenuItemsTest, InsertModifyRemoveAndDelete) {
   EXPECT_FALSE(AppendMenuW(file, MF_POPUP, reinterpret_cast<UINT_PTR>(outer), L"Stale"));
 }
 
-TEST_F(MenuItemsTest, MenuItemInfoReadsAndWritesSelectedFields) {
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_DATA;
-  info.dwTypeData = const_cast<wchar_t*>(L"Options");
-  info.wID = 122;
-  info.fState = MFS_CHECKED;
-  info.dwItemData = 77;
-  ASSERT_TRUE(InsertMenuItemW(file, 1, TRUE, &info));
+// A change through MENUITEMINFO touches only the fields its mask names.
+TEST_F(MenuItemsTest, MenuItemInfoChangesOnlyTheMaskedFields) {
+  MENUITEMINFOW text{};
+  text.cbSize = sizeof text;
+  text.fMask = MIIM_STRING;
+  text.dwTypeData = const_cast<wchar_t*>(L"Options");
+  ASSERT_TRUE(SetMenuItemInfoW(file, 3, TRUE, &text));
+  EXPECT_EQ(TextOf(file, 114, MF_BYCOMMAND), L"Options");
+  EXPECT_EQ(GetMenuState(file, 114, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED));
 
-  wchar_t buffer[4];
-  MENUITEMINFOW read{};
-  read.cbSize = sizeof read;
-  read.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_DATA | MIIM_SUBMENU;
-  read.cch = 0;
-  ASSERT_TRUE(GetMenuItemInfoW(file, 122, FALSE, &read));
-  EXPECT_EQ(read.cch, 7u);  // without a buffer, the length
-  read.dwTypeData = buffer;
-  read.cch = 4;
-  ASSERT_TRUE(GetMenuItemInfoW(file, 1, TRUE, &read));
-  EXPECT_STREQ(buffer, L"Opt");  // cut to the buffer
-  EXPECT_EQ(read.wID, 122u);
-  EXPECT_EQ(read.fState, static_cast<UINT>(MFS_CHECKED));
-  EXPECT_EQ(read.dwItemData, 77u);
-  EXPECT_EQ(read.hSubMenu, nullptr);
+  MENUITEMINFOW type{};
+  type.cbSize = sizeof type;
+  type.fMask = MIIM_FTYPE;
+  ASSERT_TRUE(GetMenuItemInfoW(file, 2, TRUE, &type));
+  EXPECT_TRUE(type.fType & MFT_SEPARATOR);
+  ASSERT_TRUE(GetMenuItemInfoW(file, 1, TRUE, &type));
+  type.fType |= MFT_OWNERDRAW;
+  ASSERT_TRUE(SetMenuItemInfoW(file, 1, TRUE, &type));
+  EXPECT_EQ(GetSubMenu(file, 1), recent);
+  EXPECT_EQ(TextOf(file, 1, MF_BYPOSITION), L"Recent");
 
-  MENUITEMINFOW change{};
-  change.cbSize = sizeof change;
-  change.fMask = MIIM_STATE;
-  change.fState = MFS_GRAYED;
-  ASSERT_TRUE(SetMenuItemInfoW(file, 122, FALSE, &change));
-  EXPECT_EQ(GetMenuState(file, 122, MF_BYCOMMAND), static_cast<UINT>(MFS_GRAYED));
-  EXPECT_EQ(TextOf(file, 122, MF_BYCOMMAND), L"Options");  // untouched fields stay
-
-  change.cbSize = 3;
-  EXPECT_FALSE(SetMenuItemInfoW(file, 122, FALSE, &change));
-  EXPECT_FALSE(GetMenuItemInfoW(file, 9999, FALSE, &read));
+  type.cbSize = 3;
+  EXPECT_FALSE(SetMenuItemInfoW(file, 1, TRUE, &type));
+  EXPECT_FALSE(GetMenuItemInfoW(file, 9999, FALSE, &text));
 }
 
 }  // namespace

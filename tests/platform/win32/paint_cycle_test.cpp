@@ -92,15 +92,6 @@ TEST_F(Painting, HiddenWindowsWaitAndParentsPaintBeforeChildren) {
   RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_EQ(CountOf(top, WM_PAINT), 1);
   EXPECT_EQ(CountOf(child, WM_PAINT), 1);
-
-  Log().clear();
-  SendMessageW(top, WM_SETREDRAW, FALSE, 0);
-  InvalidateRect(top, nullptr, TRUE);
-  winsim::PumpMessages();
-  EXPECT_EQ(CountOf(top, WM_PAINT), 0);
-  SendMessageW(top, WM_SETREDRAW, TRUE, 0);
-  winsim::PumpMessages();
-  EXPECT_EQ(CountOf(top, WM_PAINT), 1);
 }
 
 TEST_F(Painting, OnlyAllChildrenCarriesAnInvalidationIntoTheChildren) {
@@ -142,24 +133,6 @@ TEST_F(Painting, ResizingInvalidatesWithErase) {
   EXPECT_EQ(pending.right, 120);
   winsim::PumpMessages();
   EXPECT_EQ(CountOf(w, WM_ERASEBKGND), 1);
-}
-
-TEST_F(Painting, RegionsInvalidateAndReportTheUpdateArea) {
-  HWND w = TopLevel(0, 0, 100, 80);
-  winsim::PumpMessages();
-  HRGN area = CreateRectRgn(5, 5, 15, 15);
-  HRGN more = CreateRectRgn(50, 50, 60, 60);
-  InvalidateRgn(w, area, FALSE);
-  InvalidateRgn(w, more, FALSE);
-  HRGN update = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetUpdateRgn(w, update, FALSE), COMPLEXREGION);
-  EXPECT_TRUE(PtInRegion(update, 55, 55));
-  EXPECT_FALSE(PtInRegion(update, 30, 30));
-  ValidateRgn(w, more);
-  EXPECT_EQ(GetUpdateRgn(w, update, FALSE), SIMPLEREGION);
-  ValidateRect(w, nullptr);
-  EXPECT_EQ(GetUpdateRgn(w, update, FALSE), NULLREGION);
-  for (HRGN r : {area, more, update}) DeleteObject(r);
 }
 
 TEST_F(Painting, TheDefaultFrameDrawsACaptionAndBorders) {

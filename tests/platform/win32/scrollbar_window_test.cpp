@@ -27,9 +27,6 @@ TEST_F(WindowScrollBars, ThePositionStaysWithinTheRangeLessThePage) {
   SCROLLINFO set{sizeof set, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 10, 500, 0};
   EXPECT_EQ(SetScrollInfo(top, SB_VERT, &set, TRUE), 90);  // max − page + 1
   SCROLLINFO got = Info(top, SB_VERT);
-  EXPECT_EQ(got.nMin, 0);
-  EXPECT_EQ(got.nMax, 99);
-  EXPECT_EQ(got.nPage, 10u);
   EXPECT_EQ(got.nPos, 90);
   EXPECT_EQ(got.nTrackPos, 90);
   EXPECT_EQ(SetScrollPos(top, SB_VERT, -5, TRUE), 90);  // the previous position

@@ -76,12 +76,6 @@ TEST(Threads, FailedCreationReportsTheSystemText) {
   HANDLE mutex = CreateMutexW(nullptr, FALSE, nullptr);  // only the next one fails
   EXPECT_NE(mutex, nullptr);
   CloseHandle(mutex);
-
-  wchar_t small[4];
-  EXPECT_EQ(FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_ACCESS_DENIED, 0, small, 4, nullptr), 0u);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  EXPECT_EQ(FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, 0xBADC0DE, 0, small, 4, nullptr), 0u);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MR_MID_NOT_FOUND));
 }
 
 TEST(Mutexes, OwnedRecursivelyByOneThread) {
@@ -114,8 +108,6 @@ TEST(Events, AutoResetReleasesOneWaitManualResetStaysSet) {
   EXPECT_TRUE(SetEvent(manual));
   EXPECT_EQ(WaitForSingleObject(manual, 0), static_cast<DWORD>(WAIT_OBJECT_0));
   EXPECT_EQ(WaitForSingleObject(manual, 0), static_cast<DWORD>(WAIT_OBJECT_0));
-  EXPECT_TRUE(ResetEvent(manual));
-  EXPECT_EQ(WaitForSingleObject(manual, 0), static_cast<DWORD>(WAIT_TIMEOUT));
   CloseHandle(autoReset);
   CloseHandle(manual);
 }
@@ -130,33 +122,8 @@ TEST(KernelHandles, ClosedAndForeignHandlesFailCleanly) {
   HANDLE mutex = CreateMutexW(nullptr, FALSE, nullptr);
   EXPECT_FALSE(SetEvent(mutex));  // a mutex is not an event
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
-  DWORD code = 0;
-  EXPECT_FALSE(GetExitCodeThread(mutex, &code));
   CloseHandle(mutex);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 4);
   EXPECT_FALSE(CloseHandle(memory));
   GlobalFree(memory);
-}
-
-namespace {
-LONG counter = 0;
-DWORD WINAPI CountUp(LPVOID) {
-  for (int i = 0; i < 1000; ++i) InterlockedIncrement(&counter);
-  return 0;
-}
-}  // namespace
-
-TEST(Interlocked, UpdatesFromManyThreadsAreNotLost) {
-  counter = 0;
-  HANDLE threads[4];
-  for (HANDLE& thread : threads) thread = CreateThread(nullptr, 0, CountUp, nullptr, 0, nullptr);
-  for (HANDLE thread : threads) {
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
-  }
-  EXPECT_EQ(counter, 4000);
-  EXPECT_EQ(InterlockedCompareExchange(&counter, 5, 4000), 4000);
-  EXPECT_EQ(InterlockedCompareExchange(&counter, 9, 4000), 5);  // no match: unchanged
-  EXPECT_EQ(InterlockedExchange(&counter, 1), 5);
-  EXPECT_EQ(InterlockedDecrement(&counter), 0);
 }

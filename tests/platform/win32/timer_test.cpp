@@ -62,27 +62,16 @@ std::vector<UINT_PTR>& Fired() {
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) { Fired().push_back(id); }
 }  // namespace
 
-TEST_F(Timers, TimerProceduresRunThroughDispatchAndWindowlessTimersGetTheirOwnIds) {
+TEST_F(Timers, ADispatchedTimerMessageCallsOnlyAProcedureThatWasSet) {
   Fired().clear();
-  UINT_PTR first = SetTimer(nullptr, 0, 20, OnTimer);
-  UINT_PTR second = SetTimer(nullptr, 999, 30, OnTimer);
-  ASSERT_NE(first, 0u);
-  EXPECT_NE(second, first);
-  EXPECT_NE(second, 999u);
-  winsim::AdvanceClock(30);
-  EXPECT_EQ(Fired(), (std::vector<UINT_PTR>{first, second}));
+  UINT_PTR id = SetTimer(nullptr, 0, 20, OnTimer);
+  winsim::AdvanceClock(20);
+  EXPECT_EQ(Fired(), std::vector<UINT_PTR>{id});
 
   // A forged WM_TIMER naming a procedure reaches nothing.
   MSG forged{nullptr, WM_TIMER, 12345, reinterpret_cast<LPARAM>(&OnTimer), 0, {0, 0}};
   DispatchMessageW(&forged);
-  EXPECT_EQ(Fired().size(), 2u);
-
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  EXPECT_EQ(counter.QuadPart / frequency.QuadPart * 1000 + counter.QuadPart % frequency.QuadPart / 1000,
-            static_cast<LONGLONG>(GetTickCount64()));
-  EXPECT_EQ(GetTickCount(), 30u);
+  EXPECT_EQ(Fired().size(), 1u);
 }
 
 TEST_F(Timers, AdvancingStopsAtAQueueThatNeverRunsDryInsteadOfSpinning) {

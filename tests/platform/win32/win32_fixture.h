@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -60,6 +62,14 @@ inline std::vector<UINT> MessagesOf(HWND hwnd, std::initializer_list<UINT> wante
     if ((!hwnd || seen.hwnd == hwnd) && std::find(wanted.begin(), wanted.end(), seen.message) != wanted.end())
       out.push_back(seen.message);
   return out;
+}
+
+// Where tests save pictures: $TALVO_TEST_OUTPUT, else a folder under the temporary one.
+inline std::filesystem::path OutputFolder() {
+  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
+  std::filesystem::path path = folder ? folder : std::filesystem::temp_directory_path() / "talvo-test-output";
+  std::filesystem::create_directories(path);
+  return path;
 }
 
 inline int CountOf(HWND hwnd, UINT message) {

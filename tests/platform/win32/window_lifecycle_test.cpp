@@ -101,7 +101,7 @@ TEST_F(WindowLifecycle, InvalidHandlesFailCleanly) {
   EXPECT_EQ(GetLastError(), DWORD{ERROR_CANNOT_FIND_WND_CLASS});
 }
 
-TEST_F(WindowLifecycle, WindowDataSubclassingAndProperties) {
+TEST_F(WindowLifecycle, WindowDataAndSubclassing) {
   HWND top = TopLevel(0, 0, 10, 10);
   static WNDPROC original = nullptr;
   static int subclassCalls = 0;
@@ -122,30 +122,10 @@ TEST_F(WindowLifecycle, WindowDataSubclassingAndProperties) {
   EXPECT_EQ(GetWindowLongPtrW(top, 0), 0);
   EXPECT_EQ(GetLastError(), DWORD{ERROR_INVALID_INDEX});
 
-  int marker = 0;
-  EXPECT_TRUE(SetPropW(top, L"Marker", &marker));
-  EXPECT_EQ(GetPropW(top, L"marker"), &marker);
-  EXPECT_EQ(RemovePropW(top, L"Marker"), &marker);
-  EXPECT_EQ(GetPropW(top, L"Marker"), nullptr);
-
   wchar_t name[32];
   EXPECT_EQ(GetClassNameW(top, name, 32), 15);
   EXPECT_STREQ(name, win32_test::kClass);
   EXPECT_EQ(GetWindowThreadProcessId(top, nullptr), GetCurrentThreadId());
-}
-
-TEST_F(WindowLifecycle, DialogExtraBytesHoldResultProcedureAndUserValue) {
-  UnregisterClassW(win32_test::kClass, nullptr);
-  win32_test::RegisterRecordingClass(0, nullptr, DLGWINDOWEXTRA);
-  HWND dialog = TopLevel(0, 0, 10, 10);
-  SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 7);
-  SetWindowLongPtrW(dialog, DWLP_USER, 9);
-  EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_MSGRESULT), 7);
-  EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_DLGPROC), 0);
-  EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 9);
-  SetLastError(0);
-  EXPECT_EQ(GetWindowLongPtrW(dialog, DLGWINDOWEXTRA), 0);
-  EXPECT_EQ(GetLastError(), DWORD{ERROR_INVALID_INDEX});
 }
 
 TEST_F(WindowLifecycle, WindowsMayDestroyThemselvesInsideTheirHandlers) {
