@@ -25,8 +25,8 @@ FakeOverlay::FakeOverlay(UINT key, unsigned char modifiers) : key_(key) {
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kOverlayClass, L"Overlay", WS_POPUP | WS_VISIBLE, 700, 400, 519, 270,
                             nullptr, nullptr, nullptr, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  button_ = CreateWindowExW(0, L"BUTTON", L"Tap", WS_CHILD | WS_VISIBLE, 0, 0, 180, 34, window_, nullptr, nullptr,
-                            nullptr);
+  button_ =
+      CreateWindowExW(0, L"BUTTON", L"Tap", WS_CHILD | WS_VISIBLE, 0, 0, 180, 34, window_, nullptr, nullptr, nullptr);
   SetActiveWindow(window_);
   DisableAccelerators();  // as the overlay does for its whole life
   ++Overlays().created;
@@ -56,12 +56,7 @@ LRESULT CALLBACK FakeOverlay::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }
 
 void EngineTest::SetUp() {
-  winsim::Reset();
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  root_ = std::filesystem::temp_directory_path() /
-          ("talvo-engine-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-  std::filesystem::remove_all(root_);
-  hostsim::Start(root_.wstring());
+  DataFolderTest::SetUp();
   ASSERT_TRUE(GetTalvo().Load());
   Overlays() = OverlayLog{};
   SetVisualInterfaceFactory(
@@ -79,9 +74,7 @@ void EngineTest::TearDown() {
   TapWindow = kDefaultTapWindow;
   ResetEditorSharedState();
   GetTalvo().Clear();
-  hostsim::Reset();
-  winsim::Reset();
-  std::filesystem::remove_all(root_);
+  DataFolderTest::TearDown();
 }
 
 void EngineTest::PostAndPump(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,17 +1,9 @@
-// Shared set-up of the plug-in core tests: a fresh host on its own root folder with the documents
-// loaded, a fake overlay window that records what the hook asks of it, and helpers that assign
-// functions to keys.
+// Shared set-up of the plug-in core tests: the documents loaded from a fresh data folder, a fake overlay
+// window that records what the hook asks of it, and helpers that assign functions to keys.
 #pragma once
 
-#include <windows.h>
-#include <win32/simulation.h>
-
-#include <gtest/gtest.h>
-#include <host/simulation.h>
 #include <max.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +16,7 @@
 #include "model/editor_window.h"
 #include "model/talvo.h"
 #include "model/vocabulary.h"
+#include "support/data_folder_fixture.h"
 
 namespace Talvo::testing {
 
@@ -31,7 +24,7 @@ namespace Talvo::testing {
 struct OverlayLog {
   int created = 0;
   int destroyed = 0;
-  std::vector<std::pair<WPARAM, LPARAM>> modKeys;  // WM_MOD_KEY_MSG received
+  std::vector<std::pair<WPARAM, LPARAM>> modKeys;     // WM_MOD_KEY_MSG received
   std::vector<std::pair<UINT, unsigned char>> shown;  // (key, modifier byte) of each creation
 };
 OverlayLog& Overlays();
@@ -56,7 +49,7 @@ class FakeOverlay final : public iVisualInterface {
 
 FakeOverlay* CurrentOverlay();
 
-class EngineTest : public ::testing::Test {
+class EngineTest : public DataFolderTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -71,8 +64,6 @@ class EngineTest : public ::testing::Test {
   int KeyOf(UINT virtualKey) { return Layout().GetKeyOfVirt(static_cast<int>(virtualKey)); }
   // A new single-tap function assigned to a key (virtual-key code) of the current profile.
   XmlFunction* AssignNewFunction(UINT virtualKey, bool learning = false, int kind = kKindSingleTap);
-
-  std::filesystem::path root_;
 };
 
 }  // namespace Talvo::testing

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "engine_fixture.h"
+#include "model/modifiers.h"
 #include "model/xml_custom_scripts.h"
 
 namespace Talvo::testing {
@@ -12,6 +13,8 @@ namespace {
 
 constexpr ActionTableId kTestTable = 0x7e57;
 constexpr int kTestCommand = 7;
+// Added to the modifier byte of a run request from the overlay's "Override Mode" row.
+constexpr LPARAM kOverrideModeRow = 0x10000;
 
 // A piece of undo data that a host command puts into the open hold.
 class Marker : public RestoreObj {
@@ -34,7 +37,8 @@ HostSide host;
 
 class TestCallback : public ActionCallback {
  public:
-  BOOL ExecuteAction(int) override {
+  BOOL ExecuteAction(int id) override {
+    if (id != kTestCommand) return FALSE;
     ++host.actions;
     host.holdOpen = theHold.Holding() != 0;
     theHold.Put(new Marker);
@@ -64,8 +68,8 @@ class RunCaseTest : public EngineTest {
     ASSERT_TRUE(manager->RegisterActionTable(table));
     manager->ActivateActionTable(&callback, kTestTable);
     HWND window = GetCOREInterface()->GetMAXHWnd();
-    host.original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostProc)));
+    host.original =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostProc)));
     hostsim::SetMAXScriptHandler([](const std::wstring&) -> std::optional<bool> {
       host.holdOpen = theHold.Holding() != 0;
       theHold.Put(new Marker);
@@ -74,39 +78,32 @@ class RunCaseTest : public EngineTest {
 
     function_ = AssignNewFunction('Q', /*learning=*/true);
     function_->SetName(L"Quick Tool");
-    CaseKeys action = Keys(1);
-    function_->AddAction(action);
-    function_->SetCaseGroup(action, L"Main UI");
-    function_->SetCaseTableAction(action, L"Do", kTestTable, kTestCommand);
-
+    function_->SetCaseTableAction(AddCase(Keys(1), L"Main UI"), L"Do", kTestTable, kTestCommand);
     macroId_ = hostsim::AddMacro({L"Tools", L"Align", L"Align", L"", L"", L""});
-    CaseKeys macro = Keys(2);
-    function_->AddAction(macro);
-    function_->SetCaseGroup(macro, L"Macro Scripts");
-    CaseMacroScript script{L"Tools", L"Tools", L"Align", L"", L"", macroId_};
-    function_->SetCaseMacroScript(macro, script);
-
+    function_->SetCaseMacroScript(AddCase(Keys(2), L"Macro Scripts"),
+                                  {L"Tools", L"Tools", L"Align", L"", L"", macroId_});
     std::wstring scriptId;
     GetTalvo().GetCustomScripts()->AddScript(L"Greet", L"print \"hello\"", scriptId);
-    CaseKeys code = Keys(3);
-    function_->AddAction(code);
-    function_->SetCaseGroup(code, kGroupCustomCode);
-    function_->SetCaseScript(code, scriptId);
-
-    CaseKeys original = Keys(4);
-    function_->AddAction(original);
-    function_->SetCaseGroup(original, kGroupOriginalKey);
+    function_->SetCaseScript(AddCase(Keys(3), kGroupCustomCode), scriptId);
+    AddCase(Keys(4), kGroupOriginalKey);
     InstallKeyHooks();
   }
 
-  static CaseKeys Keys(int press) { return {kInputSingleTap, kModeGlobal, 0, press, 3}; }
+  static CaseKeys Keys(int press) { return {kInputSingleTap, kModeGlobal, 0, press, kModifierNone}; }
+
+  // Adds a case of the function with its command group.
+  CaseKeys AddCase(const CaseKeys& keys, const wchar_t* group) {
+    function_->AddAction(keys);
+    function_->SetCaseGroup(keys, group);
+    return keys;
+  }
 
   // Shows the overlay and clicks a runnable button of row A (or B).
   void RunFromOverlay(int taps, bool overrideRow = false) {
     PressForOverlay('Q');
     ASSERT_NE(viFormDlg, nullptr);
     PostMessageW(CurrentOverlay()->Button(), RunFromVisualInterfaceMessage, ('Q' << 16) + taps,
-                 3 | (overrideRow ? 0x10000 : 0));
+                 kModifierNone | (overrideRow ? kOverrideModeRow : 0));
     winsim::PumpMessages();
     EXPECT_EQ(viFormDlg, nullptr);
   }
@@ -185,11 +182,9 @@ TEST_F(RunCaseTest, AFailingCaseClosesItsHoldAndTheHookCarriesOn) {
 }
 
 TEST_F(RunCaseTest, TheOverrideRowAndMissingCasesFallBackToOverrideMode) {
-  const CaseKeys override1{kInputOverrideMode, kModeGlobal, 0, 1, 3};
-  function_->SetCaseGroup(override1, kGroupCustomCode);
   std::wstring scriptId;
   GetTalvo().GetCustomScripts()->AddScript(L"Override", L"override()", scriptId);
-  function_->SetCaseScript(override1, scriptId);
+  function_->SetCaseScript(AddCase({kInputOverrideMode, kModeGlobal, 0, 1, 3}, kGroupCustomCode), scriptId);
 
   RunFromOverlay(1, /*overrideRow=*/true);
   EXPECT_EQ(host.actions, 0);
@@ -200,7 +195,7 @@ TEST_F(RunCaseTest, TheOverrideRowAndMissingCasesFallBackToOverrideMode) {
   function_->RemoveAction(Keys(1));
   EXPECT_TRUE(RunFunctionCase('Q', 1, 3, false));
   EXPECT_EQ(hostsim::MAXScriptLog().size(), 2u);
-  EXPECT_FALSE(RunFunctionCase('Q', 2, 7, false));  // no case anywhere for Shift
+  EXPECT_FALSE(RunFunctionCase('Q', 2, kModifierNone | kModifierShift, false));  // no case anywhere
 }
 
 // A resolver that knows the context of one function only: asked about another, it cannot name one.
@@ -222,10 +217,8 @@ class OneFunctionResolver : public iContextResolver {
 TEST_F(RunCaseTest, TheContextComesFromTheResolver) {
   OneFunctionResolver resolver(*function_);
   SetContextResolver(&resolver);
-  const CaseKeys vertex{L"Editable Poly", L"vertex", 2, 1, 3};
-  function_->AddAction(vertex);
-  function_->SetCaseGroup(vertex, L"Main UI");
-  function_->SetCaseTableAction(vertex, L"Do", kTestTable, kTestCommand);
+  function_->SetCaseTableAction(AddCase({L"Editable Poly", L"vertex", 2, 1, 3}, L"Main UI"), L"Do", kTestTable,
+                                kTestCommand);
   function_->RemoveAction(Keys(1));
 
   EXPECT_TRUE(RunFunctionCase('Q', 1, 3, false));

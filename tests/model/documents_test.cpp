@@ -11,7 +11,6 @@
 #include "model/xml_options.h"
 #include "model/xml_profile.h"
 #include "model/xml_talvo.h"
-#include "model/xml_wheel_events.h"
 #include "model_test_support.h"
 
 namespace Talvo {
@@ -42,43 +41,27 @@ TEST(DefaultDocuments, EveryOneLoadsSavesAndReloadsByteIdentical) {
   EXPECT_EQ(documents, 7);
 }
 
-TEST(Keyboards, AnsiAndIsoLayoutsHaveEveryKey) {
+// Both layouts name every key with a text and a virtual-key code, the same code for the same key.
+TEST(Keyboards, EveryKeyHasATextAndTheSameVirtualKeyInBothLayouts) {
   XmlKeyboard ansi;
   ASSERT_EQ(ansi.Parse(*FindResource("documents/layouts/US-ANSI.xml")), kXmlOk);
   XmlKeyboard iso;
   ASSERT_EQ(iso.Parse(*FindResource("documents/layouts/US-ISO.xml")), kXmlOk);
-  EXPECT_EQ(ansi.GetName(), L"US-ANSI");
-  EXPECT_EQ(ansi.GetType(), L"0");
-  EXPECT_EQ(iso.GetType(), L"1");
-  EXPECT_EQ(ansi.KeyCount(), 104);
-  EXPECT_EQ(iso.KeyCount(), 105);
-  for (int key = 0; key < 104; ++key) {
+  ASSERT_EQ(iso.KeyCount(), ansi.KeyCount() + 1);  // the key beside the left Shift
+  for (int key = 0; key < ansi.KeyCount(); ++key) {
     EXPECT_FALSE(ansi.GetKeyText(key).empty()) << key;
     EXPECT_GT(ansi.GetVirtOfKey(key), 0) << key;
     EXPECT_EQ(ansi.GetVirtOfKey(key), iso.GetVirtOfKey(key)) << key;
   }
-  EXPECT_EQ(ansi.GetVirtOfKey(104), -1);
+  EXPECT_EQ(ansi.GetVirtOfKey(ansi.KeyCount()), -1);
   EXPECT_EQ(ansi.GetVirtOfKey(-1), -1);
-  EXPECT_EQ(ansi.GetKeyText(17), L"1");
-  EXPECT_EQ(ansi.GetKeyExt(17), L"!");
-  EXPECT_EQ(ansi.GetKeyExt(55), L"\"");
-  EXPECT_EQ(ansi.GetVirtOfKey(17), 49);
-  EXPECT_EQ(ansi.GetVirtOfKey(31), 81);
-  EXPECT_EQ(ansi.GetKeyOfVirt('Q'), 31);
-  EXPECT_EQ(ansi.GetKeyOfVirt(0x7B), 12);  // F12
+  EXPECT_EQ(ansi.GetVirtOfKey(ansi.GetKeyOfVirt('Q')), 'Q');
   EXPECT_EQ(ansi.GetKeyOfVirt(0xFF), -1);
-  for (int modifierKey : {57, 68}) EXPECT_EQ(ansi.GetVirtOfKey(modifierKey), 16);
-  for (int modifierKey : {69, 76}) EXPECT_EQ(ansi.GetVirtOfKey(modifierKey), 17);
-  for (int modifierKey : {71, 73}) EXPECT_EQ(ansi.GetVirtOfKey(modifierKey), 18);
-  EXPECT_FALSE(iso.GetKeyText(104).empty());
 }
 
 TEST(Profiles, AssignmentsFlagsAndVisualAssignmentsRoundTrip) {
   XmlProfile profile;
   profile.Parse(*FindResource("documents/profiles/DefaultProfile.xml"));
-  EXPECT_TRUE(profile.IsProfileDocument());
-  EXPECT_EQ(profile.GetName(), L"Default");
-  EXPECT_EQ(profile.GetLayout(), L"US-ANSI");
   profile.Assign(12, 123, L"aaaa", true, false);
   profile.Assign(40, 222, L"bbbb", false, true);
   profile.Assign(17, 49, L"", true, true);
@@ -96,50 +79,30 @@ TEST(Profiles, AssignmentsFlagsAndVisualAssignmentsRoundTrip) {
   reloaded.GetOpenKeys(keys);
   EXPECT_EQ(keys, (std::vector<int>{12, 17}));
   EXPECT_EQ(reloaded.GetFunctionIdOfKey(12), L"cccc");
-  EXPECT_EQ(reloaded.GetFunctionIdOfKey(17), L"");
   EXPECT_EQ(reloaded.GetFunctionIdOfKey(99), L"");
   EXPECT_TRUE(reloaded.GetLearningFlag(40));
-  EXPECT_FALSE(reloaded.GetOpenFlag(40));
   EXPECT_EQ(reloaded.GetVirtOfKey(40), 222);
-  EXPECT_TRUE(reloaded.HasVisualAssignment(33));
   EXPECT_EQ(reloaded.GetVisualAssignmentKey(), 33);
   EXPECT_EQ(reloaded.ToText().find("visualassignment key=\"33\"/>\n\t<visual"), std::string::npos);
 
-  EXPECT_EQ(reloaded.ReplaceFunctionId(L"cccc", L"dddd"), 1);
-  reloaded.Assign(50, 65, L"dddd", false, false);
-  EXPECT_EQ(reloaded.RemoveFunctionEverywhere(L"dddd"), 2);
-  EXPECT_FALSE(reloaded.HasAssignment(12));
   EXPECT_TRUE(reloaded.RemoveAssignment(40));
   EXPECT_FALSE(reloaded.RemoveAssignment(40));
   EXPECT_TRUE(reloaded.RemoveVisualAssignment(33));
-  reloaded.RemoveAllAssignments();
-  EXPECT_FALSE(reloaded.HasAssignment(17));
-  EXPECT_FALSE(reloaded.IsSaved());
+  EXPECT_FALSE(reloaded.HasVisualAssignment(33));
 }
 
-TEST(MainSettings, SelectionsQuickSlotsAndClampedPosition) {
+TEST(MainSettings, QuickSlotsOutOfRangeAreIgnoredAndThePositionIsClamped) {
   XmlTalvo main;
   main.Parse(*FindResource("documents/Talvo.xml"));
-  EXPECT_TRUE(main.IsMainDocument());
-  EXPECT_EQ(main.GetSelectedProfile(), 0);
-  EXPECT_EQ(main.GetSelectedFunction(), -1);
-  EXPECT_EQ(main.GetSelectedLayout(), L"US-ANSI");
-  EXPECT_EQ(main.GetSelectedWheelEvents(), 0);
-  EXPECT_EQ(main.GetQuickProfile(5), -1);
-  EXPECT_FALSE(main.GetQuickActive(0));
-  EXPECT_FALSE(main.GetQuickActive(-1));
-  EXPECT_EQ(main.GetQuickProfile(6), -1);
-
   main.SetQuickProfile(2, 4);
   main.SetQuickActive(2, true);
-  main.SetQuickActive(7, true);  // ignored
+  main.SetQuickActive(7, true);
   EXPECT_EQ(main.GetQuickProfile(2), 4);
   EXPECT_TRUE(main.GetQuickActive(2));
+  EXPECT_FALSE(main.GetQuickActive(7));
+  EXPECT_EQ(main.GetQuickProfile(6), -1);
 
   int x = 0, y = 0, w = 0, h = 0;
-  ASSERT_TRUE(main.GetPosition(x, y, w, h));
-  EXPECT_EQ(w, 1400);
-  EXPECT_EQ(h, 740);
   main.SetPosition(-20, 5, 100, 5000);
   ASSERT_TRUE(main.GetPosition(x, y, w, h));
   EXPECT_EQ(x, 0);
@@ -147,55 +110,44 @@ TEST(MainSettings, SelectionsQuickSlotsAndClampedPosition) {
   EXPECT_EQ(w, 1350);
   EXPECT_EQ(h, 1040);
 
+  // A document without a stored position leaves the caller's values alone.
   XmlTalvo empty;
   x = 7;
   EXPECT_FALSE(empty.GetPosition(x, y, w, h));
   EXPECT_EQ(x, 7);
-  empty.SetSelectedWheelEvents(3);
-  EXPECT_EQ(empty.GetSelectedWheelEvents(), 3);
 }
 
-TEST(Options, DefaultsSectionsAndTapThreshold) {
+TEST(Options, AddedOptionsTheTapThresholdBoundsAndReset) {
   XmlOptions options;
   options.ResetToDefault();
-  EXPECT_TRUE(options.IsOptionsDocument());
-  EXPECT_EQ(options.Count(kOptionsGeneral), 5);
-  EXPECT_EQ(options.GetOptionName(kOptionsGeneral, 0), L"learningoff");
-  EXPECT_FALSE(options.GetOptionTitle(kOptionsGeneral, 4).empty());
-  EXPECT_EQ(options.GetOptionName(kOptionsGeneral, 5), L"");
+  const int defaults = options.Count(kOptionsGeneral);
+  EXPECT_EQ(options.GetOptionName(kOptionsGeneral, defaults), L"");
   EXPECT_EQ(options.GetOptionName(kOptionsGeneral, -1), L"");
-  EXPECT_EQ(options.GetOption(kOptionsGeneral, L"overrideshortcuts"), 1);
-  EXPECT_FALSE(options.IsDeactivated());
-  EXPECT_FALSE(options.GetAllCategories());
-  EXPECT_EQ(options.GetTapThreshold(), 300);
-
   options.SetOption(kOptionsGeneral, L"deactivate", 1);
   EXPECT_TRUE(options.IsDeactivated());
   EXPECT_FALSE(options.AddOption(kOptionsGeneral, L"deactivate", 0));
+  EXPECT_TRUE(options.IsDeactivated());
   EXPECT_TRUE(options.AddOption(kOptionsGeneral, L"extra", 1, L"Extra"));
-  EXPECT_EQ(options.GetOptionTitle(kOptionsGeneral, 5), L"Extra");
+  EXPECT_EQ(options.GetOptionTitle(kOptionsGeneral, defaults), L"Extra");
   options.SetTapThreshold(20);
   EXPECT_EQ(options.GetTapThreshold(), 50);
-  options.SetTapThreshold(450);
-  EXPECT_EQ(options.GetTapThreshold(), 450);
+  options.SetTapThreshold(4500);
+  EXPECT_EQ(options.GetTapThreshold(), 1000);
 
   options.ResetToDefault();
-  EXPECT_EQ(options.Count(kOptionsGeneral), 5);
-  EXPECT_EQ(options.GetTapThreshold(), 300);
+  EXPECT_EQ(options.Count(kOptionsGeneral), defaults);
+  EXPECT_FALSE(options.IsDeactivated());
   EXPECT_FALSE(options.IsSaved());
 }
 
-TEST(CustomScripts, AddSetDeleteAndMerge) {
+TEST(CustomScripts, AddedAndRenamedScriptsSurviveAReload) {
   XmlCustomScripts scripts;
   scripts.Parse(*FindResource("documents/TalvoCustomScripts.xml"));
-  EXPECT_TRUE(scripts.IsCustomScriptsDocument());
-  EXPECT_EQ(scripts.Count(), 0);
   std::wstring first;
   std::wstring second;
   scripts.AddScript(L"One", L"1", first);
   scripts.AddScript(L"Two", L"a < b && \"c\"", second);
   EXPECT_NE(first, second);
-  EXPECT_EQ(scripts.GetScriptIdAt(1), second);
   EXPECT_EQ(scripts.GetScriptIdAt(2), L"");
   scripts.SetScript(first, L"Uno", L"1");
   XmlCustomScripts reloaded;
@@ -204,10 +156,7 @@ TEST(CustomScripts, AddSetDeleteAndMerge) {
   std::wstring body;
   ASSERT_TRUE(reloaded.GetScript(second, name, body));
   EXPECT_EQ(body, L"a < b && \"c\"");
-  XmlCustomScripts merged;
-  merged.Merge(reloaded);
-  EXPECT_EQ(merged.Count(), 2);
-  ASSERT_TRUE(merged.GetScript(first, name, body));
+  ASSERT_TRUE(reloaded.GetScript(first, name, body));
   EXPECT_EQ(name, L"Uno");
 }
 

@@ -1,8 +1,6 @@
 // The host command lists the case pickers show, and validation of stored commands.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <host/core_interface.h>
 #include <host/simulation.h>
 
@@ -22,49 +20,33 @@ class HostListsTest : public testing::DataFolderTest {
   }
 };
 
-TEST_F(HostListsTest, TablesCategoriesAndActions) {
+TEST_F(HostListsTest, TablesAreListedCategoriesOnceAndActionsByCategory) {
   std::vector<std::pair<std::wstring, ActionTableId>> tables;
   ListActionTables(tables);
-  const auto hasTable = [&](const std::wstring& name) {
-    return std::any_of(tables.begin(), tables.end(), [&](const auto& t) { return t.first == name; });
-  };
-  EXPECT_TRUE(hasTable(L"Main UI"));
-  EXPECT_TRUE(hasTable(L"Editable Polygon Object"));
-  EXPECT_TRUE(hasTable(L"Macro Scripts"));
-
+  ASSERT_FALSE(tables.empty());
+  EXPECT_EQ(tables[0], std::make_pair(std::wstring(L"Main UI"), static_cast<ActionTableId>(kActionMainUI)));
   std::vector<CategoryEntry> categories;
   ListTableActions(kActionMainUI, categories);
-  ASSERT_EQ(categories.size(), 3u);
-  EXPECT_EQ(categories[0].name, L"Edit");
-  EXPECT_EQ(categories[1].name, L"Views");
-  EXPECT_EQ(categories[0].tableId, static_cast<ActionTableId>(kActionMainUI));
+  std::vector<std::wstring> names;
+  for (const CategoryEntry& category : categories) names.push_back(category.name);
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"Edit", L"Views", L"Selection"}));
 
   std::vector<CommandRecord> records;
   ListCategoryActions(kActionMainUI, L"Selection", records);
   ASSERT_EQ(records.size(), 4u);
   EXPECT_EQ(records[0].text, L"Select All");
-  EXPECT_EQ(records[0].actionId, 40201);
   EXPECT_FALSE(records[0].isMacro);
-  records.clear();
-  ListAllActions(kActionEditablePolyTable, records);
-  EXPECT_EQ(records.size(), 10u);
-
-  ActionTable* table = FindActionContext(L"Unwrap UVW");
-  ASSERT_NE(table, nullptr);
-  EXPECT_EQ(table->GetId(), static_cast<ActionTableId>(kActionUnwrapTable));
+  EXPECT_EQ(FindActionContext(L"Unwrap UVW")->GetId(), static_cast<ActionTableId>(kActionUnwrapTable));
   EXPECT_EQ(FindActionContext(L"No Such Table"), nullptr);
 }
 
-TEST_F(HostListsTest, MacroCategoriesAndMacros) {
+TEST_F(HostListsTest, MacrosOfACategoryAreTheMacroTablesItemsOfIt) {
   std::vector<CategoryEntry> categories;
   ListMacroCategories(categories);
   ASSERT_FALSE(categories.empty());
-  EXPECT_TRUE(categories[0].isMacroCategory);
   std::vector<CommandRecord> macros;
   ListCategoryMacros(categories[0].name, macros);
   ASSERT_FALSE(macros.empty());
-  EXPECT_TRUE(macros[0].isMacro);
-  ASSERT_NE(macros[0].macro, nullptr);
   EXPECT_EQ(macros[0].macro->GetCategory(), categories[0].name.c_str());
   std::vector<CommandRecord> items;
   ListMacroScriptActions(kActionMacroScriptsTable, categories[0].name, items);

@@ -26,8 +26,10 @@ using testing::WriteFile;
 std::map<std::filesystem::path, std::string> FilesBelow(const std::filesystem::path& folder) {
   std::map<std::filesystem::path, std::string> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    if (entry.is_symlink()) files[entry.path()] = "-> " + std::filesystem::read_symlink(entry.path()).native();
-    else if (entry.is_regular_file()) files[entry.path()] = ReadFile(entry.path());
+    if (entry.is_symlink())
+      files[entry.path()] = "-> " + std::filesystem::read_symlink(entry.path()).native();
+    else if (entry.is_regular_file())
+      files[entry.path()] = ReadFile(entry.path());
   }
   return files;
 }
@@ -127,10 +129,10 @@ TEST(FileNames, ReservedDeviceNamesInAnyCaseAndWithAnyExtension) {
     const wchar_t* name;
     bool reserved;
   };
-  for (const Row row : {Row{L"CON", true}, Row{L"con.xml", true}, Row{L"Aux.tar.gz", true}, Row{L"nul", true},
-                        Row{L"PRN.txt", true}, Row{L"COM1", true}, Row{L"lpt9.xml", true}, Row{L"CON .xml", true},
-                        Row{L"COM0", false}, Row{L"COM10", false}, Row{L"LPT", false}, Row{L"CONSOLE", false},
-                        Row{L"Icon", false}, Row{L"", false}}) {
+  for (const Row row :
+       {Row{L"CON", true}, Row{L"con.xml", true}, Row{L"Aux.tar.gz", true}, Row{L"nul", true}, Row{L"PRN.txt", true},
+        Row{L"COM1", true}, Row{L"lpt9.xml", true}, Row{L"CON .xml", true}, Row{L"COM0", false}, Row{L"COM10", false},
+        Row{L"LPT", false}, Row{L"CONSOLE", false}, Row{L"Icon", false}, Row{L"", false}}) {
     EXPECT_EQ(IsReservedDeviceName(row.name), row.reserved) << WideToUtf8(row.name);
   }
 }
@@ -163,7 +165,8 @@ TEST(Backup, AFullDiskDuringTheBackupKeepsTheOldBackupWhole) {
   std::signal(SIGXFSZ, handler);
   EXPECT_EQ(ReadFile(folder / "doc.xml.bak"), backupBefore);
   EXPECT_EQ(ReadFile(folder / "doc.xml"), current);
-  for (const char* leftover : {"doc.xml.tmp", "doc.xml.bak.tmp"}) EXPECT_FALSE(std::filesystem::exists(folder / leftover));
+  for (const char* leftover : {"doc.xml.tmp", "doc.xml.bak.tmp"})
+    EXPECT_FALSE(std::filesystem::exists(folder / leftover));
 }
 
 }  // namespace
