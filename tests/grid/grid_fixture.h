@@ -1,27 +1,19 @@
-// Shared set-up of the grid tests: a fresh window system and class library, a host started on its own
-// temporary root folder, a parent window that records what its grid sends it, stand-ins for the pages that
-// own grids (by run-time class name), a canvas to draw cells on, and a grid bound to a child window of class
-// "MFCGridCtrl" as a page's dialog template makes it.
+// Shared set-up of the grid tests: the data-folder fixture (fresh stand-ins, a host on its own temporary
+// root folder, the project's icons), a parent window that records what its grid sends it, stand-ins for the
+// pages that own grids (by run-time class name), a canvas to draw cells on, and a grid bound to a child
+// window of class "MFCGridCtrl" as a page's dialog template makes it.
 #pragma once
 
-#include <windows.h>
-#include <win32/simulation.h>
-
 #include <afxwin.h>
-#include <gtest/gtest.h>
-#include <host/simulation.h>
-#include <mfc/simulation.h>
-#include <unistd.h>
 
-#include <cstdlib>
-
-#include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "grid/function_editor_page.h"
 #include "grid/grid_ctrl.h"
+#include "support/data_folder_fixture.h"
 
 namespace Talvo::testing {
 
@@ -59,7 +51,8 @@ class GridParent : public CWnd {
       received.push_back({message, wParam, lParam, static_cast<int>(record->hdr.code), record->iRow, record->iColumn});
       return notifyReply;
     }
-    if (message == WM_COMMAND || (message >= WM_USER && message < 0xC000)) received.push_back({message, wParam, lParam});
+    if (message == WM_COMMAND || (message >= WM_USER && message < 0xC000))
+      received.push_back({message, wParam, lParam});
     return CWnd::WindowProc(message, wParam, lParam);
   }
 };
@@ -108,27 +101,12 @@ class CellCanvas {
   CBitmap* old = nullptr;
 };
 
-// Where a test saves a screenshot: the folder TALVO_TEST_OUTPUT names, or the temporary folder.
-inline std::string TestOutputPath(const std::string& name) {
-  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
-  const std::filesystem::path path = folder != nullptr && *folder != '\0' ? std::filesystem::path(folder)
-                                                                           : std::filesystem::temp_directory_path();
-  std::filesystem::create_directories(path);
-  return (path / name).string();
-}
-
-class GridTest : public ::testing::Test {
+class GridTest : public DataFolderTest {
  protected:
   static constexpr UINT kGridId = 1001;
 
   void SetUp() override {
-    winsim::Reset();
-    mfcsim::Reset();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = std::filesystem::temp_directory_path() /
-            ("talvo-grid-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(root_);
-    hostsim::Start(root_.wstring());
+    DataFolderTest::SetUp();
     parent_ = std::make_unique<GridParent>();
     ASSERT_TRUE(parent_->Make(600, 400));
   }
@@ -136,20 +114,18 @@ class GridTest : public ::testing::Test {
   void TearDown() override {
     grids_.clear();
     parent_.reset();
-    mfcsim::Reset();
-    hostsim::Shutdown();
-    winsim::Reset();
-    std::filesystem::remove_all(root_);
+    DataFolderTest::TearDown();
   }
 
-  // A grid of class G bound to a child window of class "MFCGridCtrl" (a page's custom control).
+  // A grid of class G bound to a child window of class "MFCGridCtrl" (a page's custom control); a grid that
+  // cannot be made ends the test with an exception, so the grids the helpers return are never null.
   template <typename G = CGridCtrl>
   G* MakeGrid(const RECT& rect = {10, 10, 410, 310}) {
     auto grid = std::make_unique<G>();
-    HWND control = ::CreateWindowExW(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect.left,
-                                     rect.top, rect.right - rect.left, rect.bottom - rect.top, parent_->m_hWnd,
+    HWND control = ::CreateWindowExW(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect.left, rect.top,
+                                     rect.right - rect.left, rect.bottom - rect.top, parent_->m_hWnd,
                                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kGridId)), nullptr, nullptr);
-    if (control == nullptr || !grid->SubclassWindow(control)) return nullptr;
+    if (control == nullptr || !grid->SubclassWindow(control)) throw std::runtime_error("no grid window");
     G* result = grid.get();
     grids_.push_back(std::move(grid));
     return result;
@@ -170,7 +146,6 @@ class GridTest : public ::testing::Test {
   template <typename G = CGridCtrl>
   G* MakeSizedGrid(int rows, int columns, int width, int height, const RECT& rect = {10, 10, 410, 310}) {
     G* grid = MakeGrid<G>(rect);
-    if (grid == nullptr) return nullptr;
     Fill(*grid, rows, columns);
     for (int col = 0; col < columns; ++col) grid->SetColumnWidth(col, width);
     for (int row = 0; row < rows; ++row) grid->SetRowHeight(row, height);
@@ -183,7 +158,6 @@ class GridTest : public ::testing::Test {
     grid.SetRowCount(rows);
   }
 
-  std::filesystem::path root_;
   std::unique_ptr<GridParent> parent_;
   std::vector<std::unique_ptr<CGridCtrl>> grids_;
 };

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "grid_fixture.h"
@@ -28,6 +30,11 @@ class RecordingGrid : public CGridCtrl {
     for (const EditCall& call : calls) count += call.operation == operation ? 1 : 0;
     return count;
   }
+  std::vector<std::string> Operations() const {
+    std::vector<std::string> operations;
+    for (const EditCall& call : calls) operations.push_back(call.operation);
+    return operations;
+  }
   void OnEditCell(int nRow, int nCol, CPoint point, UINT nChar) override {
     calls.push_back({"edit", nRow, nCol, point, nChar});
   }
@@ -39,6 +46,9 @@ class RecordingGrid : public CGridCtrl {
   void EndEditing() override { calls.push_back({"endEditing"}); }
 };
 
+using Cells = std::vector<std::pair<int, int>>;
+using Notes = std::vector<std::tuple<int, int, int>>;
+
 class GridInputTest : public GridTest {
  protected:
   static constexpr int kColumnWidth = 80;
@@ -47,7 +57,6 @@ class GridInputTest : public GridTest {
   // A recording grid of rows x columns cells, each kColumnWidth x kRowHeight, with the keyboard focus.
   RecordingGrid* MakeInputGrid(int rows, int columns, const RECT& rect = {10, 10, 410, 310}) {
     RecordingGrid* grid = MakeSizedGrid<RecordingGrid>(rows, columns, kColumnWidth, kRowHeight, rect);
-    if (grid == nullptr) return nullptr;
     grid->SetFocus();
     winsim::PumpMessages();
     parent_->received.clear();
@@ -78,8 +87,8 @@ class GridInputTest : public GridTest {
   }
 
   // The selected cells, row by row.
-  static std::vector<std::pair<int, int>> Selected(const CGridCtrl& grid) {
-    std::vector<std::pair<int, int>> cells;
+  static Cells Selected(const CGridCtrl& grid) {
+    Cells cells;
     for (int row = 0; row < grid.GetRowCount(); ++row) {
       for (int col = 0; col < grid.GetColumnCount(); ++col) {
         if (grid.IsCellSelected(row, col)) cells.emplace_back(row, col);
@@ -88,8 +97,8 @@ class GridInputTest : public GridTest {
     return cells;
   }
   // The notification codes (and their rows and columns) the parent received, in order.
-  std::vector<std::tuple<int, int, int>> Notifications() const {
-    std::vector<std::tuple<int, int, int>> codes;
+  Notes Notifications() const {
+    Notes codes;
     for (const ReceivedMessage& message : parent_->received) {
       if (message.message == WM_NOTIFY) codes.emplace_back(message.notifyCode, message.row, message.column);
     }

@@ -6,12 +6,9 @@ namespace Talvo::testing {
 namespace {
 
 using GridKeyboardTest = GridInputTest;
-using Cells = std::vector<std::pair<int, int>>;
-using Notes = std::vector<std::tuple<int, int, int>>;
 
 TEST_F(GridKeyboardTest, AsksForArrowsCharactersAndTabUnlessCtrlIsHeld) {
   RecordingGrid* grid = MakeInputGrid(2, 2);
-  ASSERT_NE(grid, nullptr);
   const auto code = [&] { return static_cast<UINT>(grid->SendMessage(WM_GETDLGCODE)); };
   EXPECT_EQ(code(), static_cast<UINT>(DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB));
   winsim::KeyDown(VK_CONTROL);
@@ -23,33 +20,24 @@ TEST_F(GridKeyboardTest, AsksForArrowsCharactersAndTabUnlessCtrlIsHeld) {
 
 TEST_F(GridKeyboardTest, ArrowsMoveTheFocusAndShiftExtendsFromTheStart) {
   RecordingGrid* grid = MakeInputGrid(5, 4);
-  ASSERT_NE(grid, nullptr);
-  // Without a focus cell keys do nothing.
-  winsim::KeyPress(VK_DOWN);
+  winsim::KeyPress(VK_DOWN);  // without a focus cell keys do nothing
   EXPECT_FALSE(grid->GetFocusCell().IsValid());
 
   ClickCell(*grid, 1, 1);
   parent_->received.clear();
   winsim::KeyPress(VK_DOWN);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 1));
-  EXPECT_EQ(Selected(*grid), (Cells{{2, 1}}));
   EXPECT_EQ(Notifications(), (Notes{{GVN_SELCHANGING, 2, 1}, {GVN_SELCHANGED, 2, 1}}));
 
   PressWith(VK_SHIFT, VK_RIGHT);
   PressWith(VK_SHIFT, VK_DOWN);
   EXPECT_EQ(grid->GetFocusCell(), CCellID(3, 2));
   EXPECT_EQ(grid->GetSelectedCellRange(), CCellRange(2, 1, 3, 2));
-  EXPECT_EQ(grid->GetSelectedCount(), 4);
-
-  // A plain arrow selects only the new focus cell again.
-  winsim::KeyPress(VK_LEFT);
+  winsim::KeyPress(VK_LEFT);  // a plain arrow selects only the new focus cell again
   EXPECT_EQ(Selected(*grid), (Cells{{3, 1}}));
-  EXPECT_EQ(grid->GetMouseMode(), MOUSE_NOTHING);
 }
 
 TEST_F(GridKeyboardTest, ShiftArrowWithoutASelectionStartExtendsFromTheFocusCell) {
   RecordingGrid* grid = MakeInputGrid(4, 4);
-  ASSERT_NE(grid, nullptr);
   grid->SetFocusCell(1, 1);  // set by a page, not by a click: no selection start
   PressWith(VK_SHIFT, VK_DOWN);
   EXPECT_EQ(grid->GetSelectedCellRange(), CCellRange(1, 1, 2, 1));
@@ -77,7 +65,6 @@ class GridFocusWalkTest : public GridInputTest, public ::testing::WithParamInter
 TEST_P(GridFocusWalkTest, KeysLeadToTheFocusCell) {
   const FocusWalk& walk = GetParam();
   RecordingGrid* grid = MakeInputGrid(walk.rows, walk.columns);
-  ASSERT_NE(grid, nullptr);
   for (int row : walk.hiddenRows) grid->SetRowHeight(row, 0);
   CRect start;
   ASSERT_TRUE(grid->GetCellRect(walk.start.row, walk.start.col, &start));
@@ -95,39 +82,26 @@ TEST_P(GridFocusWalkTest, KeysLeadToTheFocusCell) {
 }
 
 constexpr Stroke kDown{0, VK_DOWN};
-constexpr Stroke kUp{0, VK_UP};
-constexpr Stroke kLeft{0, VK_LEFT};
 constexpr Stroke kTab{0, VK_TAB};
 constexpr Stroke kShiftTab{VK_SHIFT, VK_TAB};
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, GridFocusWalkTest,
-    ::testing::Values(
-        FocusWalk{"LeftStopsAtTheFirstColumn", 5, 4, {}, {3, 1}, {kLeft, kLeft, kLeft}, {3, 0}},
-        FocusWalk{"UpStopsAtTheFirstRow", 5, 4, {}, {3, 0}, {kUp, kUp, kUp, kUp, kUp}, {0, 0}},
-        FocusWalk{"DownSkipsHiddenRows", 6, 2, {2, 3, 5}, {1, 0}, {kDown}, {4, 0}},
-        FocusWalk{"DownStopsWithoutAVisibleRowBelow", 6, 2, {2, 3, 5}, {1, 0}, {kDown, kDown}, {4, 0}},
-        FocusWalk{"UpSkipsHiddenRows", 6, 2, {2, 3, 5}, {4, 0}, {kUp}, {1, 0}},
-        FocusWalk{"EndGoesToTheLastColumn", 6, 4, {5}, {2, 1}, {{0, VK_END}}, {2, 3}},
-        FocusWalk{"HomeGoesToTheFirstColumn", 6, 4, {5}, {2, 1}, {{0, VK_HOME}}, {2, 0}},
-        FocusWalk{"CtrlEndGoesToTheLastVisibleRow", 6, 4, {5}, {2, 1}, {{VK_CONTROL, VK_END}}, {4, 3}},
-        FocusWalk{"CtrlHomeGoesToTheFirstCell", 6, 4, {5}, {2, 1}, {{VK_CONTROL, VK_HOME}}, {0, 0}},
-        // Everything fits, so the view does not move and the page keys jump to the last and first rows.
-        FocusWalk{"PageDownInAViewThatFitsGoesToTheLastRow", 6, 4, {5}, {2, 0}, {{0, VK_NEXT}}, {4, 0}},
-        FocusWalk{"PageUpInAViewThatFitsGoesToTheFirstRow", 6, 4, {5}, {2, 0}, {{0, VK_PRIOR}}, {0, 0}},
-        FocusWalk{"TabMovesRight", 3, 3, {1}, {0, 1}, {kTab}, {0, 2}},
-        FocusWalk{"TabWrapsToTheNextVisibleRow", 3, 3, {1}, {0, 2}, {kTab}, {2, 0}},
-        FocusWalk{"TabStopsAtTheLastCell", 3, 3, {1}, {2, 1}, {kTab, kTab}, {2, 2}},
-        FocusWalk{"ShiftTabMovesLeft", 3, 3, {1}, {2, 2}, {kShiftTab, kShiftTab}, {2, 0}},
-        FocusWalk{"ShiftTabWrapsToThePreviousVisibleRowsEnd", 3, 3, {1}, {2, 0}, {kShiftTab}, {0, 2}}),
+    ::testing::Values(FocusWalk{"LeftStopsAtTheFirstColumn", 5, 4, {}, {3, 1}, {{0, VK_LEFT}, {0, VK_LEFT}}, {3, 0}},
+                      FocusWalk{"DownSkipsHiddenRowsAndStops", 6, 2, {2, 3, 5}, {1, 0}, {kDown, kDown}, {4, 0}},
+                      FocusWalk{"UpSkipsHiddenRows", 6, 2, {2, 3, 5}, {4, 0}, {{0, VK_UP}}, {1, 0}},
+                      FocusWalk{"EndGoesToTheLastColumn", 6, 4, {5}, {2, 1}, {{0, VK_END}}, {2, 3}},
+                      FocusWalk{"CtrlEndGoesToTheLastVisibleRow", 6, 4, {5}, {2, 1}, {{VK_CONTROL, VK_END}}, {4, 3}},
+                      FocusWalk{"CtrlHomeGoesToTheFirstCell", 6, 4, {5}, {2, 1}, {{VK_CONTROL, VK_HOME}}, {0, 0}},
+                      // Everything fits, so the view does not move and the page keys jump to the last and first rows.
+                      FocusWalk{"PageDownInAViewThatFitsGoesToTheLastRow", 6, 4, {5}, {2, 0}, {{0, VK_NEXT}}, {4, 0}},
+                      FocusWalk{"TabWrapsToTheNextVisibleRow", 3, 3, {1}, {0, 2}, {kTab}, {2, 0}},
+                      FocusWalk{"ShiftTabWrapsToThePreviousVisibleRowsEnd", 3, 3, {1}, {2, 0}, {kShiftTab}, {0, 2}}),
     [](const ::testing::TestParamInfo<FocusWalk>& info) { return std::string(info.param.name); });
 
-TEST_F(GridKeyboardTest, TabAtTheLastCellTellsNothingAndTypesNothing) {
+TEST_F(GridKeyboardTest, TabAtTheLastCellStaysTellsNothingAndTypesNothing) {
   RecordingGrid* grid = MakeInputGrid(3, 3);
-  ASSERT_NE(grid, nullptr);
-  ClickCell(*grid, 2, 1);
-  winsim::KeyPress(VK_TAB);
-  EXPECT_EQ(grid->GetSelectionStartCell(), CCellID(2, 2));
+  ClickCell(*grid, 2, 2);
   parent_->received.clear();
   winsim::KeyPress(VK_TAB);
   EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 2));
@@ -135,9 +109,8 @@ TEST_F(GridKeyboardTest, TabAtTheLastCellTellsNothingAndTypesNothing) {
   EXPECT_EQ(grid->Count("edit"), 0);
 }
 
-TEST_F(GridKeyboardTest, PageDownMovesTheFocusWithTheView) {
+TEST_F(GridKeyboardTest, PagingMovesTheFocusWithTheView) {
   RecordingGrid* grid = MakeInputGrid(60, 2);
-  ASSERT_NE(grid, nullptr);
   ClickCell(*grid, 1, 0);
   winsim::KeyPress(VK_NEXT);
   const int top = grid->GetTopleftNonFixedCell().row;
@@ -150,12 +123,9 @@ TEST_F(GridKeyboardTest, PageDownMovesTheFocusWithTheView) {
 
 TEST_F(GridKeyboardTest, MovingOutOfViewScrollsTheFocusCellIn) {
   RecordingGrid* grid = MakeInputGrid(40, 2);
-  ASSERT_NE(grid, nullptr);
   ClickCell(*grid, 13, 0);
   winsim::KeyPress(VK_DOWN);
   winsim::KeyPress(VK_DOWN);
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(15, 0));
-  EXPECT_GT(grid->GetScrollPos32(SB_VERT), 0);
   CRect cell;
   CRect client;
   ASSERT_TRUE(grid->GetCellRect(15, 0, &cell));
@@ -165,25 +135,20 @@ TEST_F(GridKeyboardTest, MovingOutOfViewScrollsTheFocusCellIn) {
 
 TEST_F(GridKeyboardTest, TabWrappingScrollsBackToTheRowStartAndShiftTabToItsEnd) {
   RecordingGrid* grid = MakeInputGrid(40, 8);
-  ASSERT_NE(grid, nullptr);
   ClickCell(*grid, 5, 0);
   winsim::KeyPress(VK_END);
-  ASSERT_EQ(grid->GetFocusCell(), CCellID(5, 7));
   const int rightEnd = grid->GetScrollPos32(SB_HORZ);
   ASSERT_GT(rightEnd, 0);
   winsim::KeyPress(VK_TAB);
   EXPECT_EQ(grid->GetFocusCell(), CCellID(6, 0));
   EXPECT_EQ(grid->GetScrollPos32(SB_HORZ), 0);
-  EXPECT_TRUE(grid->IsCellVisible(6, 0));
   PressWith(VK_SHIFT, VK_TAB);
   EXPECT_EQ(grid->GetFocusCell(), CCellID(5, 7));
   EXPECT_EQ(grid->GetScrollPos32(SB_HORZ), rightEnd);
-  EXPECT_TRUE(grid->IsCellVisible(5, 7));
 }
 
 TEST_F(GridKeyboardTest, ShortcutsReachTheEditOperations) {
   RecordingGrid* grid = MakeInputGrid(3, 3);
-  ASSERT_NE(grid, nullptr);
   ClickCell(*grid, 1, 1);
   grid->calls.clear();
   PressWith(VK_CONTROL, 'C');
@@ -193,32 +158,24 @@ TEST_F(GridKeyboardTest, ShortcutsReachTheEditOperations) {
   PressWith(VK_SHIFT, VK_INSERT);
   PressWith(VK_CONTROL, 'A');
   winsim::KeyPress(VK_DELETE);
-  std::vector<std::string> operations;
-  for (const EditCall& call : grid->calls) operations.push_back(call.operation);
-  EXPECT_EQ(operations, (std::vector<std::string>{"copy", "copy", "cut", "paste", "paste", "selectAll", "delete"}));
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 1));
+  EXPECT_EQ(grid->Operations(),
+            (std::vector<std::string>{"copy", "copy", "cut", "paste", "paste", "selectAll", "delete"}));
 }
 
 TEST_F(GridKeyboardTest, F2AndTypingEditTheFocusCellButEscapeAndCtrlDoNot) {
   RecordingGrid* grid = MakeInputGrid(3, 3);
-  ASSERT_NE(grid, nullptr);
   ClickCell(*grid, 2, 1);
   grid->calls.clear();
   winsim::KeyPress(VK_F2);
   winsim::TypeText(L"x");
   winsim::KeyPress(VK_ESCAPE);
   PressWith(VK_CONTROL, 'B');
-  ASSERT_EQ(grid->Count("edit"), 2);
-  EXPECT_EQ(grid->calls[0].character, static_cast<UINT>(VK_LBUTTON));
-  EXPECT_EQ(grid->calls[0].point, CPoint(-1, -1));
-  EXPECT_EQ(grid->calls[1].character, static_cast<UINT>(L'x'));
-  EXPECT_EQ(grid->calls[1].row, 2);
-  EXPECT_EQ(grid->calls[1].column, 1);
-
-  // Characters from an input method start editing the same way.
-  grid->SendMessage(WM_IME_CHAR, L'\u00e9', 0);
+  grid->SendMessage(WM_IME_CHAR, L'\u00e9', 0);  // an input method's character starts editing too
   ASSERT_EQ(grid->Count("edit"), 3);
-  EXPECT_EQ(grid->calls.back().character, static_cast<UINT>(L'\u00e9'));
+  EXPECT_EQ(grid->calls[0].character, static_cast<UINT>(VK_LBUTTON));
+  EXPECT_EQ(CCellID(grid->calls[1].row, grid->calls[1].column), CCellID(2, 1));
+  EXPECT_EQ(grid->calls[1].character, static_cast<UINT>(L'x'));
+  EXPECT_EQ(grid->calls[2].character, static_cast<UINT>(L'\u00e9'));
 }
 
 }  // namespace

@@ -26,7 +26,6 @@ class TreeGridTest : public GridTest {
   template <typename G = CTreeGridCtrl>
   G* MakeTreeGrid() {
     G* grid = MakeGrid<G>();
-    if (grid == nullptr) return nullptr;
     grid->SetColumnCount(3);
     grid->SetColumnWidth(0, 40);
     grid->SetColumnWidth(1, 120);
