@@ -27,7 +27,8 @@
 namespace Talvo::testing {
 
 // An archive with these (name, bytes) entries, written without any check of the names.
-inline void WriteZip(const std::filesystem::path& path, const std::vector<std::pair<std::wstring, std::string>>& entries) {
+inline void WriteZip(const std::filesystem::path& path,
+                     const std::vector<std::pair<std::wstring, std::string>>& entries) {
   ZipArchiveWriter writer;
   ASSERT_TRUE(writer.Create(path));
   for (const auto& [name, bytes] : entries) ASSERT_TRUE(writer.AddEntry(name, bytes));

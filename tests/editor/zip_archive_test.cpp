@@ -9,6 +9,9 @@
 namespace Talvo::testing {
 namespace {
 
+constexpr std::uint32_t kCentralRecord = 0x02014b50;
+constexpr std::uint32_t kLocalRecord = 0x04034b50;
+
 class ZipArchiveTest : public DataFolderTest {
  protected:
   void SetUp() override {
@@ -52,9 +55,9 @@ TEST_F(ZipArchiveTest, AFailedOrAbandonedArchiveLeavesThePreviousFileAlone) {
 }
 
 TEST_F(ZipArchiveTest, NamesThatCouldLeaveAFolderRefuseTheWholeArchive) {
-  for (const std::wstring name : {L"../evil.xml", L"a/../../evil.xml", L"..", L"/etc/evil.xml", L"C:evil.xml",
-                                  L"sub\\evil.xml", L"bad\x01name.xml", L"", L"CON", L"sub/nul.txt", L"Com3.XML",
-                                  L"lpt1.xml"}) {
+  for (const std::wstring name :
+       {L"../evil.xml", L"a/../../evil.xml", L"..", L"/etc/evil.xml", L"C:evil.xml", L"sub\\evil.xml",
+        L"bad\x01name.xml", L"", L"CON", L"sub/nul.txt", L"Com3.XML", L"lpt1.xml"}) {
     WriteZip(folder_ / "a.zip", {{L"good.xml", "<a/>"}, {name, "<b/>"}});
     ZipArchiveReader reader;
     EXPECT_EQ(ReadBack(reader), ZipArchiveReader::Status::Refused) << ::testing::PrintToString(name);
@@ -69,42 +72,40 @@ TEST_F(ZipArchiveTest, NamesThatCouldLeaveAFolderRefuseTheWholeArchive) {
   EXPECT_EQ(reader.Entries()[1].name, L"sub/f.xml");
 }
 
-TEST_F(ZipArchiveTest, SizesThatLieOrExceedTheLimitsAreRefused) {
-  constexpr std::uint32_t kCentral = 0x02014b50, kLocal = 0x04034b50;
+// A field patched in the central directory (and, where the offset is given, in the local header).
+struct Damage {
+  const char* what;
+  std::size_t centralOffset;
+  std::size_t localOffset;  // 0: the local header keeps its field
+  std::uint32_t value;
+  int width;
+  const wchar_t* message;  // a part of the reader's error
+};
+
+TEST_F(ZipArchiveTest, SizesThatLieDamagedDataAndUnknownFormatsAreRefused) {
+  const Damage damages[] = {
+      {"declared larger than the data", 24, 22, 6000, 4, L""},
+      {"declared smaller: the data is cut and fails its checksum", 24, 22, 100, 4, L""},
+      {"a huge size, refused before anything is allocated", 24, 0, 0xFFFFFFF0u, 4, L"too large"},
+      {"a wrong checksum", 16, 14, 0x12345678u, 4, L""},
+      {"encrypted", 8, 0, 0x0801, 2, L"password"},
+      {"an unknown compression", 10, 0, 99, 2, L""},
+  };
+  for (const Damage& damage : damages) {
+    WriteZip(folder_ / "a.zip", {{L"f.xml", std::string(5000, 'y')}});
+    PatchZipRecords(folder_ / "a.zip", kCentralRecord, damage.centralOffset, damage.value, damage.width);
+    if (damage.localOffset != 0) {
+      PatchZipRecords(folder_ / "a.zip", kLocalRecord, damage.localOffset, damage.value, damage.width);
+    }
+    ZipArchiveReader reader;
+    EXPECT_EQ(ReadBack(reader), ZipArchiveReader::Status::Refused) << damage.what;
+    EXPECT_FALSE(reader.Error().empty()) << damage.what;
+    EXPECT_NE(reader.Error().find(damage.message), std::wstring::npos) << damage.what;
+  }
+}
+
+TEST_F(ZipArchiveTest, EntriesAndSizesBeyondTheLimitsAreRefused) {
   const std::string data(5000, 'y');
-  // Declared larger than the data (central directory offset 24, local header offset 22).
-  WriteZip(folder_ / "a.zip", {{L"f.xml", data}});
-  PatchZipRecords(folder_ / "a.zip", kCentral, 24, 6000, 4);
-  PatchZipRecords(folder_ / "a.zip", kLocal, 22, 6000, 4);
-  ZipArchiveReader reader;
-  EXPECT_EQ(ReadBack(reader), ZipArchiveReader::Status::Refused);
-
-  // Declared smaller: the data is cut and fails its checksum.
-  WriteZip(folder_ / "a.zip", {{L"f.xml", data}});
-  PatchZipRecords(folder_ / "a.zip", kCentral, 24, 100, 4);
-  PatchZipRecords(folder_ / "a.zip", kLocal, 22, 100, 4);
-  EXPECT_EQ(ReadBack(reader), ZipArchiveReader::Status::Refused);
-
-  // A huge declared size is refused before anything is allocated.
-  WriteZip(folder_ / "a.zip", {{L"f.xml", data}});
-  PatchZipRecords(folder_ / "a.zip", kCentral, 24, 0xFFFFFFF0u, 4);
-  EXPECT_EQ(ReadBack(reader), ZipArchiveReader::Status::Refused);
-  EXPECT_NE(reader.Error().find(L"too large"), std::wstring::npos);
-
-  // Damaged data, encryption and unknown compression.
-  WriteZip(folder_ / "a.zip", {{L"f.xml", data}});
-  PatchZipRecords(folder_ / "a.zip", kCentral, 16, 0x12345678u, 4);  // the checksum
-  PatchZipRecords(folder_ / "a.zip", kLocal, 14, 0x12345678u, 4);
-  EXPECT_EQ(ReadBack(reader), ZipArchiveReader::Status::Refused);
-  WriteZip(folder_ / "a.zip", {{L"f.xml", data}});
-  PatchZipRecords(folder_ / "a.zip", kCentral, 8, 0x0801, 2);
-  EXPECT_EQ(ReadBack(reader), ZipArchiveReader::Status::Refused);
-  EXPECT_NE(reader.Error().find(L"password"), std::wstring::npos);
-  WriteZip(folder_ / "a.zip", {{L"f.xml", data}});
-  PatchZipRecords(folder_ / "a.zip", kCentral, 10, 99, 2);
-  EXPECT_EQ(ReadBack(reader), ZipArchiveReader::Status::Refused);
-
-  // The limits on entries, one entry and the whole content.
   WriteZip(folder_ / "a.zip", {{L"a.xml", data}, {L"b.xml", data}, {L"c.xml", data}});
   ZipArchiveReader fewEntries(ZipLimits{2, 1u << 20, 1u << 20});
   EXPECT_EQ(fewEntries.Read(folder_ / "a.zip"), ZipArchiveReader::Status::Refused);
