@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "custom_script_fixture.h"
+#include "model/vocabulary.h"
 #include "resources/dialogs/script_name_dlg.h"
 
 namespace Talvo::testing {
@@ -47,7 +48,6 @@ TEST_F(CustomCodeButtonsTest, PasteStoresTheClipboardAsANamedScript) {
   EXPECT_EQ(name, L"Hello");
   EXPECT_EQ(body, L"print \"h\u00e9\"");
   EXPECT_EQ(cell_.scriptId, id);
-  EXPECT_EQ(ScriptNames().size(), 3U);
   // The lists are refreshed and the case takes the new script once.
   const LPARAM owner = reinterpret_cast<LPARAM>(dropDown_.get());
   ASSERT_EQ(frame_->Of(ScriptsChangedMessage).size(), 1U);
@@ -92,22 +92,14 @@ TEST_F(CustomCodeButtonsTest, PasteCancelledStillReappliesTheChoice) {
 }
 
 TEST_F(CustomCodeButtonsTest, PasteReadsNoFurtherThanAnUnterminatedBlock) {
-  const std::wstring text = L"print 4";
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() * sizeof(wchar_t));
-  std::copy(text.begin(), text.end(), static_cast<wchar_t*>(GlobalLock(block)));
-  GlobalUnlock(block);
-  SetClipboardData(CF_UNICODETEXT, block);
-  CloseClipboard();
-
+  PutOnClipboard(L"print 4", false);
   winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) { ClickItem(dialog, IDOK); });
   Press(kIconButtonScriptPaste);
   ASSERT_EQ(scripts().Count(), 2);
   std::wstring name;
   std::wstring body;
   ASSERT_TRUE(scripts().GetScript(scripts().GetScriptIdAt(1), name, body));
-  EXPECT_EQ(body, text);
+  EXPECT_EQ(body, L"print 4");
 }
 
 TEST_F(CustomCodeButtonsTest, PasteWithoutTheScriptsDocumentWarns) {
@@ -122,57 +114,51 @@ TEST_F(CustomCodeButtonsTest, PasteWithoutTheScriptsDocumentWarns) {
   EXPECT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
 }
 
-TEST_F(CustomCodeButtonsTest, OpenShowsTheFileAsANewScript) {
+// The script window the file opens in is checked with the editor window's script commands.
+TEST_F(CustomCodeButtonsTest, OpenStartsOnTheDesktopAndACancelledDialogOpensNothing) {
   const auto desktop = root_ / "Desktop";
   std::filesystem::create_directories(desktop);
   winsim::SetDesktopFolder(desktop.wstring());
-  {
-    std::ofstream file(desktop / "tool.ms");
-    file << "print \"caf\xc3\xa9\"";
-  }
-
+  std::ofstream(desktop / "tool.ms") << "print 1";
   winsim::AnswerFileDialog(L"tool.ms", winsim::FileDialogKind::Open);
   Press(kIconButtonScriptOpen);
-  const auto log = winsim::ModalLog();
-  ASSERT_FALSE(log.empty());
-  EXPECT_EQ(log.back().kind, winsim::ModalKind::OpenFileDialog);
-  EXPECT_EQ(log.back().caption, L"Open Script");
-  EXPECT_EQ(std::filesystem::path(log.back().initialDir), desktop);
-  ASSERT_EQ(log.back().filter.size(), 1U);
-  EXPECT_EQ(log.back().filter[0].first, L"All");
-
+  EXPECT_EQ(winsim::ModalLog().back().caption, L"Open Script");
+  EXPECT_EQ(std::filesystem::path(winsim::ModalLog().back().initialDir), desktop);
   HWND window = ScriptWindow();
   ASSERT_NE(window, nullptr);
-  EXPECT_FALSE(frame_->IsWindowEnabled());
-  EXPECT_EQ(ScriptWindowText(window), L"print \"caf\u00e9\"");
-
-  // Closing names and stores it.
-  winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) { ClickItem(dialog, IDOK); });
+  EXPECT_EQ(ScriptWindowText(window), L"print 1");
+  winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) { ClickItem(dialog, IDCANCEL); });
   ::SendMessageW(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(scripts().Count(), 2);
-  EXPECT_TRUE(frame_->IsWindowEnabled());
 
-  // A cancelled dialog opens nothing.
   winsim::CancelFileDialog(winsim::FileDialogKind::Open);
   Press(kIconButtonScriptOpen);
   EXPECT_EQ(ScriptWindow(), nullptr);
   EXPECT_TRUE(frame_->IsWindowEnabled());
 }
 
-TEST_F(CustomCodeButtonsTest, DeleteAsksAndRemovesTheChosenScript) {
+TEST_F(CustomCodeButtonsTest, DeleteAsksAndRemovesTheChosenScriptNamingItsUsers) {
   // "Not Selected": no question, nothing done.
   Press(kIconButtonScriptDelete);
   EXPECT_TRUE(winsim::ModalLog().empty());
 
+  XmlFunction* function = GetTalvo().CreateFunction(kKindSingleTap);
+  const CaseKeys keys{kInputSingleTap, kModeGlobal, 0, 1, 3};
+  function->AddAction(keys);
+  function->SetCaseGroup(keys, kGroupCustomCode);
+  function->SetCaseScript(keys, bevelId_);
+  const winsim::ModalMatch question(L"Delete source script?\n\nThe script is still chosen in cases of \"" +
+                                        function->GetName() +
+                                        L"\". Those cases will run nothing until another script is chosen.",
+                                    L"Quillon");
   Choose(bevelId_);
-  winsim::AnswerMessageBox(IDNO, winsim::ModalMatch(L"Delete source script?", L"Quillon"));
+  winsim::AnswerMessageBox(IDNO, question);
   Press(kIconButtonScriptDelete);
   EXPECT_TRUE(scripts().HasScript(bevelId_));
   EXPECT_TRUE(frame_->Of(ScriptsChangedMessage).empty());
   EXPECT_EQ(winsim::ModalLog().back().flags & (MB_YESNO | MB_ICONQUESTION),
             static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
 
-  winsim::AnswerMessageBox(IDYES, winsim::ModalMatch(L"Delete source script?", L"Quillon"));
+  winsim::AnswerMessageBox(IDYES, question);
   Press(kIconButtonScriptDelete);
   EXPECT_FALSE(scripts().HasScript(bevelId_));
   EXPECT_EQ(ScriptNames().size(), 1U);

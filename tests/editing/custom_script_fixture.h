@@ -115,40 +115,8 @@ class CustomScriptTest : public NamingDialogTest {
     page_->SendMessage(WM_CUSTOM_CODE_BUTTON, 0, reinterpret_cast<LPARAM>(&button));
   }
 
-  // The open script window, or null.
-  static HWND ScriptWindow() { return ::FindWindowW(nullptr, L"Script Quillon"); }
-
-  static std::wstring ScriptWindowText(HWND window) {
-    HWND pane = ::GetWindow(window, GW_CHILD);
-    wchar_t buffer[4096] = {};
-    ::GetWindowTextW(pane, buffer, 4096);
-    return buffer;
-  }
-
   static void SetScriptWindowText(HWND window, const wchar_t* text) {
     ::SetWindowTextW(::GetWindow(window, GW_CHILD), text);
-  }
-
-  static void PutOnClipboard(const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto* chars = static_cast<wchar_t*>(GlobalLock(block));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, chars);
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-  }
-
-  static std::optional<std::wstring> ClipboardText() {
-    if (!OpenClipboard(nullptr)) return std::nullopt;
-    std::optional<std::wstring> text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-      text = static_cast<const wchar_t*>(GlobalLock(data));
-      GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
   }
 
   std::unique_ptr<RecordingWnd> frame_;

@@ -1,6 +1,7 @@
-// Shared set-up of the function editor tests: the naming-dialog environment with the host's standard
-// actions, a top-level window that holds one function editor page (or the editor's tab strip), and helpers
-// that make functions with known cases and work a tap row's drop-downs as the user would.
+// Shared set-up of the function editor and viewer tests: the naming-dialog environment with the host's
+// standard actions, a top-level window that holds one function editor page, the editor's tab strip or the
+// viewer's (the window stands in for the key-assignment page that owns a viewer), and helpers that make
+// functions with known cases and work a tap row's drop-downs as the user would.
 #pragma once
 
 #include <host/actions.h>
@@ -13,6 +14,8 @@
 
 #include "editing/function_editor_tab.h"
 #include "editing/function_editor_tabs.h"
+#include "editing/function_viewer_owner.h"
+#include "editing/function_viewer_tabs.h"
 #include "engine/messages.h"
 #include "model/talvo.h"
 #include "pagebase/window_tab.h"
@@ -51,18 +54,34 @@ class TestFunctionsPage : public WindowTab {
   int GetIconCount() const override { return 1; }
 };
 
+// The key-assignment page as the viewer sees it: a window that names its key.
+class TestAssignmentPage : public CWnd, public iFunctionViewerOwner {
+ public:
+  int GetViewerKey() const override { return key; }
+  int key = 30;
+};
+
+// The label of a strip's tab.
+template <typename Strip>
+std::wstring TabLabel(const Strip& strip, int index) {
+  std::wstring label;
+  strip.GetTabLabel(index, label);
+  return label;
+}
+
 class FunctionEditorTest : public NamingDialogTest {
  protected:
   void SetUp() override {
     NamingDialogTest::SetUp();
     if (HasFatalFailure()) return;
     hostsim::InstallStandardActions();
-    host_ = std::make_unique<CWnd>();
+    host_ = std::make_unique<TestAssignmentPage>();
     ASSERT_TRUE(host_->CreateEx(0, AfxRegisterWndClass(0), L"Function editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
                                 1280, 760, nullptr, nullptr));
   }
 
   void TearDown() override {
+    viewerStrip_.reset();
     strip_.reset();
     page_.reset();
     functionsPage_.reset();
@@ -77,6 +96,29 @@ class FunctionEditorTest : public NamingDialogTest {
     XmlFunction* function = GetTalvo().CreateFunction(kind);
     function->SetDependent(kind);
     return *function;
+  }
+
+  // A new function of a kind, assigned to the owner's key in the current profile.
+  XmlFunction* AssignNewFunction(int kind) {
+    XmlFunction* function = GetTalvo().CreateFunction(kind);
+    if (function != nullptr) GetTalvo().GetCurrentProfile()->Assign(host_->key, 'A', function->GetId(), true, false);
+    return function;
+  }
+
+  // Stores an action-table command ("Extrude", which the host has, unless `actionId` names one it lacks).
+  static void SetTableCase(XmlFunction& function, const CaseKeys& keys, const std::wstring& text, int actionId = 100) {
+    function.AddAction(keys);
+    function.SetCaseGroup(keys, L"Editable Polygon Object");
+    function.SetCaseTableAction(keys, text, kActionEditablePolyTable, actionId);
+  }
+
+  // Makes the viewer's strip on the owner and places it as the page would.
+  FunctionViewerTabs& MakeViewerStrip() {
+    viewerStrip_ = std::make_unique<FunctionViewerTabs>();
+    EXPECT_TRUE(viewerStrip_->Init(host_.get()));
+    viewerStrip_->Reposition();
+    winsim::PumpMessages();
+    return *viewerStrip_;
   }
 
   // A page for an input of the current function, filling the host window.
@@ -145,11 +187,12 @@ class FunctionEditorTest : public NamingDialogTest {
     winsim::PumpMessages();
   }
 
-  std::unique_ptr<CWnd> host_;
+  std::unique_ptr<TestAssignmentPage> host_;
   std::unique_ptr<FunctionEditorTab> page_;
   std::unique_ptr<FunctionEditorTabs> strip_;
   std::unique_ptr<CountingPageStrip> pageStrip_;
   std::unique_ptr<TestFunctionsPage> functionsPage_;
+  std::unique_ptr<FunctionViewerTabs> viewerStrip_;
 };
 
 }  // namespace Talvo::testing

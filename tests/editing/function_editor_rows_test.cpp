@@ -33,7 +33,7 @@ TEST_P(FunctionEditorRowsTest, RowsMirrorTheFunctionsDeclarations) {
   for (const CaseKeys& keys : c.cases) function.AddAction(keys);
 
   CaseGridPlan plan;
-  if (c.kind == 1103) {
+  if (c.kind == kKindClassic) {
     plan = PlanClassicGrid(c.expanded);
   } else {
     plan = PlanCaseGrid({&function, c.page, c.level, c.hasRingEntry, c.expanded, c.openedFromNew});
@@ -60,39 +60,39 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, FunctionEditorRowsTest,
     ::testing::Values(
         // Kinds whose cases are all shown: one global block, nothing hidden.
-        RowsCase{"MultiTapModifiers", 1100, L"No modifier", {}, 5, false, kNone, false, 42, {}, true,
+        RowsCase{"MultiTapModifiers", kKindMultiTapModifiers, L"No modifier", {}, 5, false, kNone, false, 42, {}, true,
                  {{1, L"Global [Not context sensitive]"}, {2, L"Tap"}, {3, L"Single Tap"}, {42 - 1, L"Shift + Ctrl + Alt + Quadra Tap"}},
                  {}, false},
-        RowsCase{"MultiTapModifiersElementsOwnPage", 1101, L"No modifier", {}, 5, false, kNone, false, 42, {}, true,
+        RowsCase{"MultiTapModifiersElementsOwnPage", kKindMultiTapModifiersElements, L"No modifier", {}, 5, false, kNone, false, 42, {}, true,
                  {{1, L"Global [Not context sensitive]"}}, {}, false},
-        RowsCase{"MultiTapModifiersElementsWithoutLevel", 1101, L"Edit Poly", {}, 0, false, kNone, false, 0, {}, false, {}, {}, false},
-        RowsCase{"MultiPress", 1104, L"MultiPress", {}, 6, false, {0, 11}, false, 42, {}, true,
+        RowsCase{"MultiTapModifiersElementsWithoutLevel", kKindMultiTapModifiersElements, L"Edit Poly", {}, 0, false, kNone, false, 0, {}, false, {}, {}, false},
+        RowsCase{"MultiPress", kKindMultiPress, L"MultiPress", {}, 6, false, {0, 11}, false, 42, {}, true,
                  {{12, L"Ctrl + Tap"}, {14, L"Ctrl + Double Tap"}}, {1, 12}, false},
         // A context page shows only what is declared, with the level's words in the count captions.
-        RowsCase{"ContextElementsVertexLevel", 1102, L"Editable Poly", {{L"Editable Poly", L"vertex", 2, 3, 7}}, 0, true,
+        RowsCase{"ContextElementsVertexLevel", kKindContextElements, L"Editable Poly", {{L"Editable Poly", L"vertex", 2, 3, 7}}, 0, true,
                  kNone, false, 165, {0, 83, 89, 92}, false,
                  {{1, L"If 0 vertex selected"}, {42, L"If 1 vertex selected"}, {83, L"If 2 vertices selected"},
                   {124, L"If more than 2 vertices selected"}, {89, L"Shift + Tap"}, {92, L"Shift + Triple Tap"}},
                  {}, false},
-        RowsCase{"ContextElementsLevelWithoutCases", 1102, L"Editable Poly", {{L"Editable Poly", L"vertex", 0, 1, 3}}, 1, true,
+        RowsCase{"ContextElementsLevelWithoutCases", kKindContextElements, L"Editable Poly", {{L"Editable Poly", L"vertex", 0, 1, 3}}, 1, true,
                  kNone, false, 165, {}, false, {{42, L"If 1 edge selected"}}, {}, true},
-        RowsCase{"ClassicAlwaysEighteenRows", 1103, L"3DSMax Classic", {}, 6, false, {0, 7}, false, 18, {}, true,
+        RowsCase{"ClassicAlwaysEighteenRows", kKindClassic, L"3DSMax Classic", {}, 6, false, {0, 7}, false, 18, {}, true,
                  {{1, L"Global [Not context sensitive]"}, {4, L"Shift + Tap"}, {5, L"Shift + Single Tap"},
                   {17, L"Shift + Ctrl + Alt + Single Tap"}},
                  {1, 4}, false},
         // Single-tap and multi-tap pages: one block; a new function opens its plain tap group once.
-        RowsCase{"SingleTapFromNew", 1105, L"SingleTap", {}, 6, false, kNone, true, 42, {0, 1, 2, 3}, false,
+        RowsCase{"SingleTapFromNew", kKindSingleTap, L"SingleTap", {}, 6, false, kNone, true, 42, {0, 1, 2, 3}, false,
                  {{1, L"Add Keyboard Modifier Case"}}, {1, 2}, false},
-        RowsCase{"MultiTap", 1106, L"MultiTap", {{L"MultiTap", L"global", 0, 4, 19}}, 6, false, kNone, false, 42,
+        RowsCase{"MultiTap", kKindMultiTap, L"MultiTap", {{L"MultiTap", L"global", 0, 4, 19}}, 6, false, kNone, false, 42,
                  {0, 1, 2, 3, 17, 21}, false, {{17, L"Alt + Tap"}, {21, L"Alt + Quadra Tap"}}, {}, false},
-        RowsCase{"ModifierCasesNoModifierPage", 1107, L"No modifier", {{L"No modifier", L"global", 1, 2, 3}}, 6, false,
+        RowsCase{"ModifierCasesNoModifierPage", kKindModifierCases, L"No modifier", {{L"No modifier", L"global", 1, 2, 3}}, 6, false,
                  {1, 3}, false, 165, {0, 1, 2, 3, 42, 43, 45}, false, {{42, L"Add Keyboard Modifier Case"}}, {42, 43}, false},
-        RowsCase{"ContextSensitivePolygonLevel", 1108, L"Editable Poly",
+        RowsCase{"ContextSensitivePolygonLevel", kKindContextSensitive, L"Editable Poly",
                  {{L"Editable Poly", L"vertex", 0, 1, 3}, {L"Editable Poly", L"polygon", 3, 2, 31}}, 2, true, kNone, false,
                  165, {0, 124, 160, 162}, false,
                  {{83, L"If 2 polygons selected"}, {124, L"If more than 2 polygons selected"}, {160, L"Shift + Ctrl + Alt + Tap"}},
                  {}, false},
-        RowsCase{"ContextSensitiveLevelWithoutCases", 1108, L"Editable Poly", {{L"Editable Poly", L"vertex", 0, 1, 3}}, 1,
+        RowsCase{"ContextSensitiveLevelWithoutCases", kKindContextSensitive, L"Editable Poly", {{L"Editable Poly", L"vertex", 0, 1, 3}}, 1,
                  true, kNone, false, 0, {}, false, {}, {}, true}),
     [](const ::testing::TestParamInfo<RowsCase>& info) { return std::string(info.param.name); });
 

@@ -5,12 +5,6 @@
 namespace Talvo::testing {
 namespace {
 
-std::wstring TabLabel(const FunctionEditorTabs& strip, int index) {
-  std::wstring label;
-  strip.GetTabLabel(index, label);
-  return label;
-}
-
 struct StripCase {
   const char* name;
   int kind;
@@ -46,11 +40,11 @@ TEST_P(FunctionEditorTabsTest, PagesFollowTheKindAndOnlyModifierPagesClose) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, FunctionEditorTabsTest,
     ::testing::Values(
-        StripCase{"ContextSensitive", 1108, {L"Edit Poly"}, L"",
+        StripCase{"ContextSensitive", kKindContextSensitive, {L"Edit Poly"}, L"",
                   {L"Add Modifier Case", L"Edit Poly", L"Objects Mode", L"Default Mode"}, {false, true, true, false}, false},
-        StripCase{"SingleTap", 1105, {}, L"", {L"Add Modifier Case", L"    Add Modifier Case"}, {false, false}, true},
-        StripCase{"ClassicGetsItsInput", 1103, {}, L"3DSMax Classic", {L"Add Modifier Case", L"3DSMax Classic"}, {false, false}, false},
-        StripCase{"ContextElementsOverridePage", 1102, {L"Editable Poly"}, L"",
+        StripCase{"SingleTap", kKindSingleTap, {}, L"", {L"Add Modifier Case", L"    Add Modifier Case"}, {false, false}, true},
+        StripCase{"ClassicGetsItsInput", kKindClassic, {}, L"3DSMax Classic", {L"Add Modifier Case", L"3DSMax Classic"}, {false, false}, false},
+        StripCase{"ContextElementsOverridePage", kKindContextElements, {L"Editable Poly"}, L"",
                   {L"Add Modifier Case", L"Editable Poly", L"Objects Mode", L"Default Mode"}, {false, true, true, false},
                   false}),
     [](const ::testing::TestParamInfo<StripCase>& info) { return std::string(info.param.name); });

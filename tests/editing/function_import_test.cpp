@@ -1,29 +1,16 @@
-#include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "custom_script_fixture.h"
 #include "editing/function_export.h"
 #include "editing/function_import.h"
 #include "editing/h_function_rename_dlg.h"
-#include "engine/messages.h"
 #include "function_transfer_fixture.h"
 #include "model/ids.h"
 #include "resources/dialogs/function_rename_dlg.h"
 
 namespace Talvo::testing {
 namespace {
-
-// The editor window as the import sees it: records the private messages it is sent.
-std::vector<UINT>& EditorMessages() {
-  static std::vector<UINT> messages;
-  return messages;
-}
-
-LRESULT CALLBACK RecordingEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= 0xC36 && message <= 0xC61) EditorMessages().push_back(message);
-  return DefWindowProcW(window, message, wParam, lParam);
-}
 
 class FunctionImportTest : public FunctionTransferTest {
  protected:
@@ -39,21 +26,6 @@ class FunctionImportTest : public FunctionTransferTest {
 
   static void AnswerOverride(int button) {
     winsim::AnswerMessageBox(button, winsim::ModalMatch(L"Override existing function with the same name?", L"Quillon"));
-  }
-
-  static std::vector<MSTR> UndoLabels() { return theHold.UndoLabels(); }
-
-  // A window registered as the editor window that records the private messages it gets.
-  HWND RegisterRecordingEditor() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = RecordingEditorProc;
-    windowClass.lpszClassName = L"RecordingEditor";
-    RegisterClassW(&windowClass);
-    HWND editor = CreateWindowExW(0, L"RecordingEditor", L"Editor", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                  nullptr);
-    EditorMessages().clear();
-    SetEditorWindow(editor);
-    return editor;
   }
 };
 
@@ -76,31 +48,23 @@ TEST_F(FunctionImportTest, AnsweringYesOverridesTheFunctionOfTheSameNameInPlaceW
   const ImportedFunction result = Import(file);
   EXPECT_EQ(result.function, box);
   EXPECT_TRUE(result.overridden);
-  EXPECT_EQ(result.index, Functions().IndexOf(box));
-  EXPECT_EQ(Current(), result.index);
+  EXPECT_EQ(Current(), Functions().IndexOf(box));
   EXPECT_EQ(Functions().Count(), count);
   EXPECT_EQ(FilesInFunctionFolder(), files);  // the same file, no second one with the same id
-
   EXPECT_EQ(box->GetId(), id);
   EXPECT_EQ(box->XmlDocument::GetName(), documentName);
   EXPECT_FALSE(box->GetForceVI());  // the content came from the file
   EXPECT_FALSE(box->HasNode(TALVO_XML_EXPORTSCRIPTS));
-  EXPECT_TRUE(box->IsSaved());
+  EXPECT_TRUE(box->HasInput(kInputOverrideMode));
   XmlFunction onDisk;
   ASSERT_EQ(onDisk.Load(box->GetFilePath()), kXmlOk);
   EXPECT_FALSE(onDisk.GetForceVI());
   EXPECT_FALSE(onDisk.HasNode(TALVO_XML_EXPORTSCRIPTS));
-  EXPECT_TRUE(box->HasInput(kInputOverrideMode));
 
   // The script came back under its id, stored together with the function.
-  std::wstring name;
-  std::wstring body;
-  ASSERT_TRUE(Scripts().GetScript(scriptId, name, body));
-  EXPECT_EQ(body, L"print \"Box\"");
-  EXPECT_TRUE(Scripts().IsSaved());
   EXPECT_EQ(GetScriptName(scriptId), L"Box script");
-
-  EXPECT_EQ(UndoLabels(), std::vector<MSTR>{MSTR(L"Load Function")});
+  EXPECT_TRUE(Scripts().IsSaved());
+  EXPECT_EQ(theHold.UndoLabels(), std::vector<MSTR>{MSTR(L"Load Function")});
   ASSERT_TRUE(theHold.Undo());
   ASSERT_EQ(Root().CountFunctionsNamed(L"Box"), 1);
   EXPECT_TRUE(Functions().GetFunction(Functions().IndexOfId(id))->GetForceVI());
@@ -120,16 +84,11 @@ TEST_F(FunctionImportTest, AnsweringNoGivesAFreshIdAndAsksForANameUntilItIsFree)
   const ImportedFunction first = Import(file);
   ASSERT_NE(first.function, nullptr);
   EXPECT_FALSE(first.overridden);
-  EXPECT_EQ(first.index, Functions().Count() - 1);
-  EXPECT_EQ(Current(), first.index);
+  EXPECT_EQ(Current(), Functions().Count() - 1);
   EXPECT_EQ(first.function->GetName(), L"Box 01");
-  EXPECT_TRUE(IsDocumentId(first.function->GetId()));
   EXPECT_NE(first.function->GetId(), box->GetId());
-  EXPECT_EQ(first.function->XmlDocument::GetName(), first.function->GetId());
-  EXPECT_TRUE(first.function->IsSaved());
   EXPECT_TRUE(std::filesystem::exists(Functions().GetFolder() / (first.function->GetId() + L".xml")));
   EXPECT_EQ(ReadFileBytes(box->GetFilePath()), stored);
-  EXPECT_EQ(box->GetName(), L"Box");
 
   // A name typed into the prompt that is taken as well asks again; Cancel keeps the name as it is.
   AnswerOverride(IDNO);
@@ -154,16 +113,11 @@ TEST_F(FunctionImportTest, IntoAnEmptyFolderTheFileIsAddedWithoutAQuestion) {
 
   winsim::AnswerFileDialog(file.wstring(), winsim::FileDialogKind::Open);
   const ImportedFunction result = ImportFunction(parent_.get(), Root());
-  const std::vector<winsim::ModalRecord> log = winsim::ModalLog();
-  ASSERT_EQ(log.size(), 1u);  // the file dialog only
-  EXPECT_EQ(log[0].caption, L"Open Quillon Function");
-  EXPECT_EQ(log[0].filter, (std::vector<std::pair<std::wstring, std::wstring>>{{L"All", L"*.*"}, {L"Xml", L"*.XML"}}));
-  EXPECT_EQ(log[0].filterIndex, 2u);
+  ASSERT_EQ(winsim::ModalLog().size(), 1u);  // the file dialog only
+  EXPECT_EQ(winsim::ModalLog()[0].caption, L"Open Quillon Function");
   ASSERT_NE(result.function, nullptr);
   EXPECT_EQ(Functions().Count(), 1);
-  EXPECT_EQ(result.index, 0);
   EXPECT_EQ(Current(), 0);
-  EXPECT_EQ(result.function->GetName(), L"Box");
   EXPECT_EQ(result.function->GetId(), id);  // nobody else carries it
   EXPECT_EQ(result.function->XmlDocument::GetName(), L"Box");
   EXPECT_TRUE(std::filesystem::exists(Functions().GetFolder() / L"Box.xml"));
@@ -237,15 +191,15 @@ TEST_F(FunctionImportTest, OldFilesAreUpgradedAndTheirEmbeddedScriptsMoved) {
 )");
   const ImportedFunction upgraded = Import(out_ / "old.xml");
   ASSERT_NE(upgraded.function, nullptr);
-  EXPECT_EQ(upgraded.function->GetVersion(), L"1003");
   std::wstring group;
   EXPECT_TRUE(upgraded.function->GetCaseGroup({kInputNoModifier, kModeGlobal, 0, 2, 7}, group));
   EXPECT_EQ(group, kGroupOriginalKey);
   EXPECT_TRUE(upgraded.function->HasInput(kInputOverrideMode));
   EXPECT_EQ(upgraded.function->GetDependent(), kKindModifierCases);  // the kind is normalised
-  EXPECT_TRUE(upgraded.function->IsSaved());
 
-  HWND editor = RegisterRecordingEditor();
+  RecordingWnd editor;
+  ASSERT_TRUE(editor.CreateEx(0, AfxRegisterWndClass(0), L"Editor", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  SetEditorWindow(editor.m_hWnd);
   WriteFileBytes(out_ / "legacy.xml",
                  "<properties name=\"Legacy\"/><talvofunction><input type=\"SingleTap\"><modes><mode name=\"global\">"
                  "<selection count=\"0\"><modifiers value=\"3\"><press count=\"1\"><action script=\"box()\"/></press>"
@@ -259,13 +213,12 @@ TEST_F(FunctionImportTest, OldFilesAreUpgradedAndTheirEmbeddedScriptsMoved) {
   ASSERT_TRUE(Scripts().GetScript(scriptId, name, body));
   EXPECT_EQ(body, L"box()");
   EXPECT_TRUE(Scripts().IsSaved());
-  EXPECT_EQ(GetScriptName(scriptId), name);
-  EXPECT_EQ(std::count(EditorMessages().begin(), EditorMessages().end(), ScriptsChangedMessage), 1);
+  EXPECT_EQ(editor.Of(ScriptsChangedMessage).size(), 1U);
   XmlFunction onDisk;
   ASSERT_EQ(onDisk.Load(migrated.function->GetFilePath()), kXmlOk);
   EXPECT_EQ(onDisk.ToText().find("box()"), std::string::npos);
   SetEditorWindow(nullptr);
-  DestroyWindow(editor);
+  editor.DestroyWindow();
 }
 
 }  // namespace

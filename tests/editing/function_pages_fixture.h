@@ -70,22 +70,6 @@ class FunctionPageTest : public FunctionTransferTest {
     EXPECT_EQ(menu.GetWindowText(), current);
     EXPECT_EQ(nameField.GetWindowText(), current);
   }
-  // Opens the page under each host theme, saves it as "<name>-light.png" / "-dark.png" and checks that
-  // the page shows the theme's background with the name field drawn over it.
-  void SavePagePictures(const std::string& name, int nameField) {
-    for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
-      ClosePage();
-      SetTheme(theme);
-      OpenPage();
-      const auto path = NamingTestOutput() / (name + (theme == kDarkTheme ? "-dark.png" : "-light.png"));
-      EXPECT_TRUE(winsim::SaveWindowPng(page_->m_hWnd, path.string())) << path;
-      const winsim::Image image = winsim::CaptureWindow(page_->m_hWnd);
-      const COLORREF background = ColorMan()->GetColor(kBackground);
-      EXPECT_EQ(image.Pixel(4, 4), background);
-      const RECT field = ItemRect(page_->m_hWnd, nameField);
-      EXPECT_NE(image.Pixel(field.left + 3, (field.top + field.bottom) / 2), background);
-    }
-  }
 
   std::unique_ptr<CountingEditorWindow> editor_;
   std::unique_ptr<Page> page_;

@@ -1,27 +1,18 @@
 #include "editing/function_viewer_tabs.h"
 
 #include "editing/viewer_levels.h"
-#include "function_viewer_fixture.h"
+#include "function_editor_fixture.h"
 #include "resources/dialogs/function_viewer_tab.h"
 
 namespace Talvo::testing {
 namespace {
 
+using FunctionViewerTest = FunctionEditorTest;
+
 TEST_F(FunctionViewerTest, KeyWithoutFunctionShowsAnEmptyStrip) {
-  FunctionViewerTabs& strip = MakeStrip();
+  FunctionViewerTabs& strip = MakeViewerStrip();
   EXPECT_EQ(strip.GetTabsNum(), 0);
   EXPECT_EQ(strip.GetPageCount(), 0);
-  EXPECT_EQ(strip.GetDlgCtrlID(), static_cast<int>(FunctionViewerTabs::kControlId));
-  // Placed below the keyboard view, inside the owner's client area.
-  CRect client;
-  owner_->GetClientRect(&client);
-  CRect placed;
-  strip.GetWindowRect(&placed);
-  owner_->ScreenToClient(&placed);
-  EXPECT_EQ(placed.TopLeft(), CPoint(10, 80));
-  EXPECT_EQ(placed.Width(), client.Width() - 19);
-  EXPECT_EQ(placed.Height(), client.Height() - 89);
-
   // The strip's one image follows the host theme: reloaded, not appended.
   const auto imageCount = [&] {
     CImageList* images = CImageList::FromHandlePermanent(strip.GetImageListHandle());
@@ -44,7 +35,7 @@ TEST_F(FunctionViewerTest, StripWithoutOwnerWindowFailsCleanly) {
 
 TEST_F(FunctionViewerTest, TapKindsShowOneModePage) {
   AssignNewFunction(kKindSingleTap);
-  FunctionViewerTabs& strip = MakeStrip();
+  FunctionViewerTabs& strip = MakeViewerStrip();
   ASSERT_EQ(strip.GetPageCount(), 1);
   EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"SingleTap");
   EXPECT_EQ(TabLabel(strip, 0), L"    Add Modifier Case");
@@ -59,7 +50,7 @@ TEST_F(FunctionViewerTest, TapKindsShowOneModePage) {
 TEST_F(FunctionViewerTest, ClassicAndMultiPressGetTheirInputWhenMissing) {
   XmlFunction* function = AssignNewFunction(kKindMultiPress);
   ASSERT_TRUE(function->RemoveInput(L"MultiPress"));
-  FunctionViewerTabs& strip = MakeStrip();
+  FunctionViewerTabs& strip = MakeViewerStrip();
   ASSERT_EQ(strip.GetPageCount(), 1);
   EXPECT_EQ(TabLabel(strip, 0), L"MultiPress");
   EXPECT_TRUE(function->HasInput(L"MultiPress"));
@@ -74,7 +65,7 @@ TEST_F(FunctionViewerTest, ModifierCasesInFixedOrderWithTableLabels) {
   XmlFunction* function = AssignNewFunction(kKindContextSensitive);
   SetTableCase(*function, {L"Unwrap UVW", L"vertex", 0, 1, 3}, L"Extrude");
   SetTableCase(*function, {L"Editable Poly", L"edge", 0, 1, 3}, L"Extrude");
-  FunctionViewerTabs& strip = MakeStrip();
+  FunctionViewerTabs& strip = MakeViewerStrip();
   ASSERT_EQ(strip.GetPageCount(), 4);
   const wchar_t* names[] = {L"Editable Poly", L"Unwrap UVW", L"No modifier", L"Override Mode"};
   const wchar_t* labels[] = {L"Editable Poly", L"Unwrap UVW", L"Objects Mode", L"Default Mode"};
@@ -85,7 +76,7 @@ TEST_F(FunctionViewerTest, ModifierCasesInFixedOrderWithTableLabels) {
 
   // Rebuilding after the key lost its function empties the strip and destroys the old pages.
   const HWND oldPage = strip.GetPage(0)->GetSafeHwnd();
-  GetTalvo().GetCurrentProfile()->SetFunctionIdOfKey(owner_->key, L"no-such-id");
+  GetTalvo().GetCurrentProfile()->SetFunctionIdOfKey(host_->key, L"no-such-id");
   strip.Rebuild();
   EXPECT_EQ(strip.GetTabsNum(), 0);
   EXPECT_FALSE(::IsWindow(oldPage));
@@ -94,7 +85,7 @@ TEST_F(FunctionViewerTest, ModifierCasesInFixedOrderWithTableLabels) {
 TEST_F(FunctionViewerTest, MarkingRefillsOnlyPagesOfThatInput) {
   XmlFunction* function = AssignNewFunction(kKindContextSensitive);
   SetTableCase(*function, {L"Editable Poly", L"vertex", 0, 1, 3}, L"Extrude");
-  FunctionViewerTabs& strip = MakeStrip();
+  FunctionViewerTabs& strip = MakeViewerStrip();
   ASSERT_EQ(strip.GetPageCount(), 3);
   for (int i = 0; i < strip.GetPageCount(); ++i) EXPECT_FALSE(strip.GetPage(i)->NeedsRefill());
   strip.MarkPagesNamed(L"Editable Poly");

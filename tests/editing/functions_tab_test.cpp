@@ -1,6 +1,6 @@
 // The functions page: each command (clicked on the toolbar or the menu, or sent by the editor menu) as
-// one undo step, none when cancelled or failed, with undo and redo followed by the page; live renaming,
-// a failed deletion, and the page in both host themes.
+// one undo step, none when cancelled or failed, with undo and redo followed by the page; live renaming
+// and a failed deletion.
 #include "editing/functions_tab.h"
 
 #include "editing/functions_tab_template.h"
@@ -147,8 +147,6 @@ TEST_F(FunctionsTabTest, AFailedDeleteKeepsTheFunctionAndTheSelectionAndLeavesNo
   ExpectPageShowsFolder();
   EXPECT_EQ(theHold.UndoCount(), 0);
 }
-
-TEST_F(FunctionsTabTest, PicturesInBothThemes) { SavePagePictures("functions-page", IDC_FUNCTION_NAME); }
 
 }  // namespace
 }  // namespace Talvo::testing

@@ -1,6 +1,6 @@
 // Shared set-up of the dialog and page tests of the editing layer: a data folder with the program's
 // documents loaded into the root object, a test parent window as the owner, and helpers that act on a
-// running dialog as the user would.
+// running dialog, the clipboard and the script window as the user would.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +10,9 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/visual_manager.h"
@@ -18,8 +20,6 @@
 #include "support/data_folder_fixture.h"
 
 namespace Talvo::testing {
-
-inline std::filesystem::path NamingTestOutput() { return TestOutputFolder(); }
 
 // The text of a dialog's control.
 inline std::wstring ItemText(HWND dialog, int id) {
@@ -43,11 +43,37 @@ inline RECT ItemRect(HWND dialog, int id) {
   return rect;
 }
 
-// A rectangle of dialog units in the dialog's pixels.
-inline RECT DialogUnits(HWND dialog, int x, int y, int cx, int cy) {
-  RECT rect{x, y, x + cx, y + cy};
-  MapDialogRect(dialog, &rect);
-  return rect;
+// Puts a text on the clipboard as another program would; without its terminating null when asked.
+inline void PutOnClipboard(const std::wstring& text, bool terminated = true) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const size_t length = text.size() + (terminated ? 1 : 0);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, length * sizeof(wchar_t));
+  std::copy(text.c_str(), text.c_str() + length, static_cast<wchar_t*>(GlobalLock(block)));
+  GlobalUnlock(block);
+  SetClipboardData(CF_UNICODETEXT, block);
+  CloseClipboard();
+}
+
+// The clipboard's text, or nothing when it holds none or cannot be opened.
+inline std::optional<std::wstring> ClipboardText() {
+  if (!OpenClipboard(nullptr)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// The open script window, or null, and the text of its edit pane.
+inline HWND ScriptWindow() { return ::FindWindowW(nullptr, L"Script Quillon"); }
+
+inline std::wstring ScriptWindowText(HWND window) {
+  wchar_t buffer[4096] = {};
+  ::GetWindowTextW(::GetWindow(window, GW_CHILD), buffer, 4096);
+  return buffer;
 }
 
 class NamingDialogTest : public DataFolderTest {
@@ -67,9 +93,6 @@ class NamingDialogTest : public DataFolderTest {
     GetTalvo().Clear();
     DataFolderTest::TearDown();
   }
-
-  // Saves a window as "<name>_light.png" or "<name>_dark.png" and checks it wears the theme's background.
-  static void SaveScreenshot(HWND window, const std::string& name) { SaveThemedPicture(window, name); }
 
   std::unique_ptr<CWnd> parent_;
 };

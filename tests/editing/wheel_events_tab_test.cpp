@@ -1,6 +1,6 @@
 // The wheel-events page: the sets and the current set's category tabs, and each command (new, clone,
 // select, live rename, save, delete, import, export) with the files on disk, the ids and files of the
-// sets, applying, and the failures it reports; none is an undo step. The page in both host themes.
+// sets, applying, and the failures it reports; none is an undo step.
 #include "editing/wheel_events_tab.h"
 
 #include <host/simulation.h>
@@ -141,8 +141,6 @@ INSTANTIATE_TEST_SUITE_P(Answers, WheelEventsTabImportTest,
                          ::testing::Values(ImportCase{IDYES, 0, 1, L"Default WheelEvents"},
                                            ImportCase{IDNO, IDOK, 2, L"Default WheelEvents 01"},
                                            ImportCase{IDNO, IDCANCEL, 2, L"Default WheelEvents"}));
-
-TEST_F(WheelEventsTabTest, PicturesInBothThemes) { SavePagePictures("wheel-events-page", IDC_WHEEL_EVENTS_NAME); }
 
 }  // namespace
 }  // namespace Talvo::testing

@@ -1,6 +1,8 @@
 #include "frame/case_commands.h"
 
 #include "commands_fixture.h"
+#include "controls/input_context_menu.h"
+#include "controls/mode_context_menu.h"
 #include "model/vocabulary.h"
 
 namespace Talvo::testing {
@@ -9,6 +11,14 @@ namespace {
 using CaseCommandsTest = CommandsTest;
 
 const std::wstring kEP = kInputEditablePoly;
+
+// Command ids of the case grid's menus that have no name outside the command table.
+constexpr UINT kCopyCase = 3012;
+constexpr UINT kPasteCase = 3013;
+constexpr UINT kFirstSelectionCount = 3120;  // "Add 0 selected" .. "Add more than 2 selected"
+constexpr UINT kFirstContextSelection = 3130;
+constexpr UINT kFirstKeyModifier = 282;  // "Tap", then the modifier keys
+constexpr UINT kFirstTapCount = 290;     // "Single Tap" .. "Quadra Tap"
 
 // One command on a fresh function: its kind and the editor page it is sent from, an optional set-up of the
 // function and of the cell menu, the document afterwards, the undo steps it makes and what the page is asked.
@@ -36,60 +46,63 @@ void AddEditablePoly(XmlFunction& function) {
 }
 
 const CaseCommandRow kCaseCommands[] = {
-    {"AddEditablePolyPage", kKindSingleTap, L"SingleTap", L"global", 3008, nullptr,
+    {"AddEditablePolyPage", kKindSingleTap, L"SingleTap", L"global", ID_INPUT_MENU_EDITABLE_POLY, nullptr,
      [](const XmlFunction& f) {
        return f.IsInputGlobal(kEP) && f.HasPress({kEP, L"global", 0, 1, 3}) && f.GetDependent() == kKindSingleTap;
      },
      1, {L"page Editable Poly/Editable Poly", L"rebuild"}},
-    {"AddObjectModePage", kKindSingleTap, L"SingleTap", L"global", 3019, nullptr,
+    {"AddObjectModePage", kKindSingleTap, L"SingleTap", L"global", ID_INPUT_MENU_OBJECTS, nullptr,
      [](const XmlFunction& f) { return f.HasPress({L"No modifier", L"global", 0, 1, 3}); }, 1,
      {L"page No modifier/Objects Mode", L"rebuild"}},
-    {"ExistingPageIsNotAddedTwice", kKindSingleTap, L"SingleTap", L"global", 3008, AddEditablePoly,
+    {"ExistingPageIsNotAddedTwice", kKindSingleTap, L"SingleTap", L"global", ID_INPUT_MENU_EDITABLE_POLY,
+     AddEditablePoly,
      [](const XmlFunction& f) { return f.HasInput(kEP); }, 0, {}},
-    {"SingleTapPageBecomesEditPoly", kKindSingleTap, L"SingleTap", L"global", 3202, nullptr,
+    {"SingleTapPageBecomesEditPoly", kKindSingleTap, L"SingleTap", L"global", ID_ADD_EDIT_POLY, nullptr,
      [](const XmlFunction& f) {
        return f.HasInput(L"Edit Poly") && !f.HasInput(L"SingleTap") && f.GetDependent() == kKindModifierCases &&
               f.IsInputGlobal(L"Edit Poly");
      },
      0, {L"rename Edit Poly/Edit Poly", L"grid"}},
-    {"ModifierPageIsNoModeButtonTarget", kKindModifierCases, kEP, L"global", 3202, AddEditablePoly,
+    {"ModifierPageIsNoModeButtonTarget", kKindModifierCases, kEP, L"global", ID_ADD_EDIT_POLY, AddEditablePoly,
      [](const XmlFunction& f) { return f.HasInput(kEP) && !f.HasInput(L"Edit Poly"); }, 0, {}},
-    {"VertexLevelIsAddedAndShown", kKindModifierCases, kEP, L"global", 3100, AddEditablePoly,
+    {"VertexLevelIsAddedAndShown", kKindModifierCases, kEP, L"global", ID_MODE_VERTEX, AddEditablePoly,
      [](const XmlFunction& f) { return f.HasPress({kEP, L"vertex", 0, 1, 3}); }, 0,
      {L"level vertex", L"select-level 146"}},
-    {"GlobalLevelBecomesEdges", kKindModifierCases, kEP, L"global", 3211, AddEditablePoly,
+    {"GlobalLevelBecomesEdges", kKindModifierCases, kEP, L"global", ID_ADD_EDGE_MODE, AddEditablePoly,
      [](const XmlFunction& f) {
        return f.HasMode(kEP, L"edge") && !f.HasMode(kEP, L"global") && f.GetDependent() == kKindContextSensitive;
      },
      0, {L"level edge"}},
-    {"BorderIdTurnsGlobalIntoBorder", kKindModifierCases, kEP, L"global", 3212, AddEditablePoly,
+    {"BorderIdTurnsGlobalIntoBorder", kKindModifierCases, kEP, L"global", ID_ADD_BORDER_MODE, AddEditablePoly,
      [](const XmlFunction& f) { return f.HasMode(kEP, L"border"); }, 0, {L"level border"}},
-    {"SelectionCountIsAdded", kKindModifierCases, kEP, L"global", 3122, AddEditablePoly,
+    {"SelectionCountIsAdded", kKindModifierCases, kEP, L"global", kFirstSelectionCount + 2, AddEditablePoly,
      [](const XmlFunction& f) { return f.HasPress({kEP, L"global", 2, 1, 3}); }, 0, {L"select-case 2 3"}},
-    {"ContextSelectionEndsTheGlobalInput", kKindModifierCases, kEP, L"global", 3131, AddEditablePoly,
+    {"ContextSelectionEndsTheGlobalInput", kKindModifierCases, kEP, L"global", kFirstContextSelection + 1,
+     AddEditablePoly,
      [](const XmlFunction& f) {
        return f.HasPress({kEP, L"global", 1, 1, 3}) && !f.IsInputGlobal(kEP) &&
               f.GetDependent() == kKindContextSensitive;
      },
      0, {L"select-case 1 3"}},
-    {"ObjectsPageTurnsContextSensitive", kKindModifierCases, L"No modifier", L"global", 3133, nullptr,
+    {"ObjectsPageTurnsContextSensitive", kKindModifierCases, L"No modifier", L"global", kFirstContextSelection + 3,
+     nullptr,
      [](const XmlFunction& f) {
        return f.HasPress({L"No modifier", L"objects", 3, 1, 3}) && !f.HasMode(L"No modifier", L"global");
      },
      0, {L"level objects", L"select-case 3 3"}},
-    {"CtrlTapIsAddedFromTheCellMenu", kKindModifierCases, kEP, L"global", 284, AddEditablePoly,
+    {"CtrlTapIsAddedFromTheCellMenu", kKindModifierCases, kEP, L"global", kFirstKeyModifier + 2, AddEditablePoly,
      [](const XmlFunction& f) { return f.HasPress({kEP, L"global", 0, 1, 11}); }, 0, {L"select-case 0 11"},
      {0, 3, 1, true}},
-    {"ModifierWithoutCellMenuDoesNothing", kKindModifierCases, kEP, L"global", 284, AddEditablePoly,
+    {"ModifierWithoutCellMenuDoesNothing", kKindModifierCases, kEP, L"global", kFirstKeyModifier + 2, AddEditablePoly,
      [](const XmlFunction& f) { return !f.HasModifiers(kEP, L"global", 0, 11); }, 0, {}},
-    {"DoubleTapMakesAMultiTapFunction", kKindSingleTap, L"SingleTap", L"global", 291, nullptr,
+    {"DoubleTapMakesAMultiTapFunction", kKindSingleTap, L"SingleTap", L"global", kFirstTapCount + 1, nullptr,
      [](const XmlFunction& f) {
        return f.HasPress({L"SingleTap", L"global", 0, 2, 3}) && f.GetDependent() == kKindMultiTap;
      },
      0, {L"select-case 0 3"}, {0, 3, 1, true}},
-    {"NothingWithoutALevel", kKindModifierCases, kEP, L"", 3122, AddEditablePoly,
+    {"NothingWithoutALevel", kKindModifierCases, kEP, L"", kFirstSelectionCount + 2, AddEditablePoly,
      [](const XmlFunction& f) { return !f.HasSelection(kEP, L"global", 2); }, 0, {}},
-    {"NothingWithoutAnInput", kKindModifierCases, L"", L"global", 3100, AddEditablePoly,
+    {"NothingWithoutAnInput", kKindModifierCases, L"", L"global", ID_MODE_VERTEX, AddEditablePoly,
      [](const XmlFunction& f) { return !f.HasMode(kEP, L"vertex"); }, 0, {}},
 };
 
@@ -116,7 +129,7 @@ TEST_F(CaseCommandsTest, EachCommandChangesTheFunctionAndTellsThePage) {
 TEST_F(CaseCommandsTest, AddingAModifierPageIsUndoneInOneStep) {
   XmlFunction* function = GetTalvo().CreateFunction(kKindSingleTap);
   const std::wstring id = function->GetId();
-  Run(3009);
+  Run(ID_INPUT_MENU_EDIT_POLY);
   ASSERT_TRUE(GetTalvo().FindFunctionById(id)->HasInput(L"Edit Poly"));
   ASSERT_TRUE(hostsim::Undo());
   EXPECT_FALSE(GetTalvo().FindFunctionById(id)->HasInput(L"Edit Poly"));
@@ -128,16 +141,16 @@ TEST_F(CaseCommandsTest, ItemsAreGreyedWhenTheirCaseExists) {
   view_.input = kEP;
   view_.level = L"global";
   GetCellMenuRecord() = {0, 3, 1, true};
-  EXPECT_FALSE(Enabled(3008));  // "Add Editable Poly"
-  EXPECT_TRUE(Enabled(3009));
-  EXPECT_TRUE(Enabled(3100));   // "Vertex Mode"
-  EXPECT_FALSE(Enabled(3120));  // "Add 0 selected"
-  EXPECT_TRUE(Enabled(3121));
-  EXPECT_FALSE(Enabled(282));   // "Tap"
-  EXPECT_TRUE(Enabled(283));
-  EXPECT_FALSE(Enabled(290));   // "Single Tap"
-  EXPECT_TRUE(Enabled(291));
-  EXPECT_FALSE(Enabled(3013));  // paste without a copied case
+  EXPECT_FALSE(Enabled(ID_INPUT_MENU_EDITABLE_POLY));
+  EXPECT_TRUE(Enabled(ID_INPUT_MENU_EDIT_POLY));
+  EXPECT_TRUE(Enabled(ID_MODE_VERTEX));
+  EXPECT_FALSE(Enabled(kFirstSelectionCount));
+  EXPECT_TRUE(Enabled(kFirstSelectionCount + 1));
+  EXPECT_FALSE(Enabled(kFirstKeyModifier));
+  EXPECT_TRUE(Enabled(kFirstKeyModifier + 1));
+  EXPECT_FALSE(Enabled(kFirstTapCount));
+  EXPECT_TRUE(Enabled(kFirstTapCount + 1));
+  EXPECT_FALSE(Enabled(kPasteCase));  // nothing copied yet
 }
 
 // The clipboard's target: a case of the function, as a right click on its row leaves it.
@@ -165,11 +178,11 @@ TEST_F(CaseCommandsTest, CopyAndPasteCarryTheCommandOrTheScript) {
   function->SetCaseScript(scripted, bevelId_);
 
   Target(*function, from);
-  EXPECT_TRUE(Enabled(3012));
-  Run(3012);
+  EXPECT_TRUE(Enabled(kCopyCase));
+  Run(kCopyCase);
   Target(*function, to);
-  EXPECT_TRUE(Enabled(3013));
-  Run(3013);
+  EXPECT_TRUE(Enabled(kPasteCase));
+  Run(kPasteCase);
   std::wstring action;
   int tableId = -1;
   int actionId = -1;
@@ -180,9 +193,9 @@ TEST_F(CaseCommandsTest, CopyAndPasteCarryTheCommandOrTheScript) {
 
   // A script case brings only its script along, nothing of the command copied before.
   Target(*function, scripted);
-  Run(3012);
+  Run(kCopyCase);
   Target(*function, to);
-  Run(3013);
+  Run(kPasteCase);
   std::wstring scriptId;
   std::wstring category;
   EXPECT_TRUE(function->GetCaseScript(to, scriptId));
@@ -196,7 +209,7 @@ TEST_F(CaseCommandsTest, ADeletedFunctionEmptiesTheCaseClipboard) {
   function->AddAction(keys);
   function->SetCaseGroup(keys, L"Edit");
   Target(*function, keys);
-  Run(3012);
+  Run(kCopyCase);
   ASSERT_TRUE(GetCaseClipboard().copied);
 
   // The menu greys Copy then, but the function may go while the menu is open.
@@ -205,7 +218,7 @@ TEST_F(CaseCommandsTest, ADeletedFunctionEmptiesTheCaseClipboard) {
     GetCaseClipboard().copied = true;
     GetCaseClipboard().grid = grid_.get();
     GetCaseClipboard().functionId = L"deleted";
-    EXPECT_FALSE(Enabled(3012));
+    EXPECT_FALSE(Enabled(kCopyCase));
     (commands.*command)();
     EXPECT_FALSE(GetCaseClipboard().copied);
     EXPECT_EQ(GetCaseClipboard().grid, nullptr);

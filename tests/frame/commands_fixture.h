@@ -24,16 +24,15 @@ namespace Talvo::testing {
 // request, one line each.
 class RecordingView : public iCaseCommandView {
  public:
-  bool page = true;
   std::wstring input;
   std::wstring level;
   const CGridCtrl* liveGrid = nullptr;
   std::function<void()> onNewFunction;
   std::vector<std::wstring> requests;
 
-  bool HasEditorPage() const override { return page; }
-  std::wstring GetPageInput() const override { return page ? input : L""; }
-  std::wstring GetPageLevel() const override { return page ? level : L""; }
+  bool HasEditorPage() const override { return true; }
+  std::wstring GetPageInput() const override { return input; }
+  std::wstring GetPageLevel() const override { return level; }
   std::uint16_t GetActiveSubPageCode() const override { return 65535; }
   void AddEditorPage(const std::wstring& name, const std::wstring& label) override {
     Note(L"page " + name + L"/" + label);
@@ -144,33 +143,6 @@ class CommandsTest : public NamingDialogTest {
   }
   static int UndoSteps() { return theHold.UndoCount(); }
   static XmlCustomScripts& scripts() { return *GetTalvo().GetCustomScripts(); }
-
-  static HWND ScriptWindow() { return ::FindWindowW(nullptr, L"Script Quillon"); }
-  static std::wstring ScriptWindowText(HWND window) {
-    wchar_t buffer[4096] = {};
-    ::GetWindowTextW(::GetWindow(window, GW_CHILD), buffer, 4096);
-    return buffer;
-  }
-  static void PutOnClipboard(const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto* chars = static_cast<wchar_t*>(GlobalLock(block));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, chars);
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-  }
-  static std::wstring ClipboardText() {
-    std::wstring text = L"(none)";
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-      text = static_cast<const wchar_t*>(GlobalLock(data));
-      GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-  }
 
   RecordingView view_;
   FrameCommands commands_{view_};

@@ -64,8 +64,8 @@ TEST_F(FrameTest, UnsavedProfileEntrySavesThatProfile) {
   frame.SendMessage(DocumentChangedMessage, 0, reinterpret_cast<LPARAM>(&frame));
   CMenu& profiles = FileSubmenu(frame, Menu::kUnsavedProfilesTitle);
   ASSERT_EQ(profiles.GetMenuItemCount(), 1U);
-  EXPECT_EQ(profiles.GetMenuItemID(0), 5500U);
-  frame.SendMessage(WM_COMMAND, 5500, 0);
+  EXPECT_EQ(profiles.GetMenuItemID(0), kProfileShortFirst);
+  frame.SendMessage(WM_COMMAND, kProfileShortFirst, 0);
   EXPECT_TRUE(profile->IsSaved());
   EXPECT_EQ(FileSubmenu(frame, Menu::kUnsavedProfilesTitle).GetMenuItemCount(), 0U);
 }

@@ -92,8 +92,9 @@ const KeyCommandRow kKeyCommands[] = {
        t.NewFunctionIsMade();
      },
      [](const XmlProfile& p, const KeyButton& q, const KeyButton&) {
+       const XmlFunction* made = GetTalvo().GetFunction(GetTalvo().GetFunctions()->Count() - 1);
        return !p.HasVisualAssignment(kKeyQ) && q.displayState == kKeyOrdinary &&
-              p.GetFunctionIdOfKey(kKeyQ) == GetTalvo().GetFunction(GetTalvo().GetFunctions()->Count() - 1)->GetId() && p.GetLearningFlag(kKeyQ) &&
+              p.GetFunctionIdOfKey(kKeyQ) == made->GetId() && p.GetLearningFlag(kKeyQ) &&
               GetTalvo().GetLearningKeyButton() == nullptr;
      },
      {L"new", L"rebuild", L"activate 1"}},

@@ -3,7 +3,6 @@
 #include <fstream>
 
 #include "commands_fixture.h"
-#include "model/vocabulary.h"
 #include "resources/dialogs/script_name_dlg.h"
 
 namespace Talvo::testing {
@@ -11,6 +10,7 @@ namespace {
 
 using ScriptCommandsTest = CommandsTest;
 
+// The script commands of the case grid's cell menu.
 constexpr UINT kNew = 3030, kOpen = 3031, kEdit = 3032, kRename = 3033, kCopy = 3034, kPaste = 3035, kDelete = 3036;
 
 void AnswerName(const std::wstring& name, int button) {
@@ -82,7 +82,7 @@ TEST_F(ScriptCommandsTest, RenameStoresTheNewNameOnlyOnOk) {
   }
 }
 
-TEST_F(ScriptCommandsTest, CopyAndPasteRoundTripAScript) {
+TEST_F(ScriptCommandsTest, PasteCopyAndDeleteActOnTheCellsScript) {
   const std::wstring text = L"print \"\u00c5ngstr\u00f6m \u2713\"";
   PutOnClipboard(text);
   AnswerName(L"Check", IDOK);
@@ -95,47 +95,9 @@ TEST_F(ScriptCommandsTest, CopyAndPasteRoundTripAScript) {
   Run(kCopy);
   EXPECT_EQ(ClipboardText(), text);
 
-  // "Not Selected" copies an empty text; a clipboard held elsewhere is left alone.
-  Choose(L"Not Selected");
-  commands_.GetScriptCommands().OnCopyScript();
-  EXPECT_EQ(ClipboardText(), L"");
-  PutOnClipboard(L"theirs");
-  winsim::SetClipboardOpenFails(true);
-  Choose(id);
-  Run(kCopy);
-  winsim::SetClipboardOpenFails(false);
-  EXPECT_EQ(ClipboardText(), L"theirs");
-}
-
-TEST_F(ScriptCommandsTest, PasteCancelledOrWithoutTheScriptsDocumentStoresNothing) {
-  PutOnClipboard(L"print 1");
-  AnswerName(L"Kept?", IDCANCEL);
-  Run(kPaste);
-  EXPECT_EQ(scripts().Count(), 1);
-
-  GetTalvo().Clear();
-  AnswerName(L"Lost", IDOK);
-  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't find script XML. Changes ignored.", L"Warning!"));
-  Run(kPaste);
-  EXPECT_EQ(winsim::PendingModalAnswers(), 0U);
-}
-
-TEST_F(ScriptCommandsTest, DeletingAScriptInUseNamesItsFunctions) {
-  XmlFunction* function = GetTalvo().CreateFunction(kKindSingleTap);
-  const CaseKeys keys{L"SingleTap", L"global", 0, 1, 3};
-  function->AddAction(keys);
-  function->SetCaseGroup(keys, kGroupCustomCode);
-  function->SetCaseScript(keys, bevelId_);
-  Choose(bevelId_);
-  const std::wstring question = L"Delete source script?\n\nThe script is still chosen in cases of \"" +
-                                function->GetName() + L"\". Those cases will run nothing until another script is chosen.";
-  winsim::AnswerMessageBox(IDNO, winsim::ModalMatch(question, L"Quillon"));
+  winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"Delete source script?"));
   Run(kDelete);
-  EXPECT_EQ(scripts().Count(), 1);
-
-  winsim::AnswerMessageBox(IDYES, winsim::ModalMatch(question, L"Quillon"));
-  Run(kDelete);
-  EXPECT_EQ(scripts().Count(), 0);
+  EXPECT_FALSE(scripts().HasScript(id));
 }
 
 TEST_F(ScriptCommandsTest, ScriptWindowOutlivesTheGridThatOpenedIt) {
