@@ -2,9 +2,11 @@
 
 #include <host/debug.h>
 
+#include <algorithm>
 #include <cwctype>
 #include <exception>
 #include <map>
+#include <set>
 
 #include "pagebase/document_names.h"
 #include "pagebase/error_box.h"
@@ -41,6 +43,23 @@ bool EndsWithXml(const std::wstring& name) {
   return tail == L".xml";
 }
 
+// The trace of the entries read, "<index>   <size>  " a line, printed at once when reading ends.
+class TraceLines {
+ public:
+  TraceLines() = default;
+  TraceLines(const TraceLines&) = delete;
+  TraceLines& operator=(const TraceLines&) = delete;
+  ~TraceLines() {
+    if (!text_.empty()) DebugPrint(L"%s", text_.c_str());
+  }
+  void Add(int index, std::size_t size) {
+    text_ += std::to_wstring(index) + L"   " + std::to_wstring(static_cast<int>(size)) + L"  \n";
+  }
+
+ private:
+  std::wstring text_;
+};
+
 // Kind normalised, cases upgraded when older than version 1003, and the "Override Mode" case present.
 void PrepareFunction(XmlFunction& function) {
   function.NormalizeKind();
@@ -49,14 +68,13 @@ void PrepareFunction(XmlFunction& function) {
 }
 
 // Adds one parsed entry to the archive's documents; false with `error` set when it must be refused.
-bool TakeEntry(const ZipEntry& entry, XmlDocument& parsed, std::map<std::wstring, std::string_view>& functionBytes,
-               ProfileArchive& archive, std::wstring& error) {
-  const std::wstring documentName = DocumentNameOfEntry(entry.name);
+bool TakeEntry(const std::wstring& entryName, const std::wstring& documentName, XmlDocument& parsed,
+               std::set<std::wstring>& functionNames, ProfileArchive& archive, std::wstring& error) {
   const bool recognised = parsed.HasNode(TALVO_XML_PROFILE) || parsed.HasNode(TALVO_XML_CUSTOMSCRIPTS) ||
                           parsed.HasNode(TALVO_XML_FUNCTION);
   if (!recognised) return true;  // entries of other kinds are not ours to import
   if (!IsSafeDocumentName(documentName)) {
-    error = L"the entry name " + Quoted(entry.name) + L" is not a usable file name";
+    error = L"the entry name " + Quoted(entryName) + L" is not a usable file name";
     return false;
   }
   if (parsed.HasNode(TALVO_XML_PROFILE)) {
@@ -68,14 +86,12 @@ bool TakeEntry(const ZipEntry& entry, XmlDocument& parsed, std::map<std::wstring
     archive.scripts->AdoptTree(parsed);
     archive.scripts->XmlDocument::SetName(documentName);
   } else {
-    // A function on several keys is stored once per key under the same name; the copies are one function.
-    // Two different documents under one name cannot both be imported faithfully.
-    if (const auto seen = functionBytes.find(documentName); seen != functionBytes.end()) {
-      if (seen->second == entry.bytes) return true;
+    // Identical copies under one name were left out before parsing; two different documents under one
+    // name cannot both be imported faithfully.
+    if (!functionNames.insert(documentName).second) {
       error = L"the archive holds two different functions named " + Quoted(documentName);
       return false;
     }
-    functionBytes.emplace(documentName, entry.bytes);
     auto function = std::make_unique<XmlFunction>(nullptr);
     function->AdoptTree(parsed);
     function->XmlDocument::SetName(documentName);
@@ -83,6 +99,20 @@ bool TakeEntry(const ZipEntry& entry, XmlDocument& parsed, std::map<std::wstring
     archive.functions.push_back(std::move(function));
   }
   return true;
+}
+
+// Marks the later copies of an entry (the same document name and the same bytes), as a function on several
+// keys is stored once per key: they are the same document, so they need no parse.
+std::vector<bool> LaterCopies(const std::vector<ZipEntry>& entries, const std::vector<std::wstring>& names) {
+  std::vector<bool> copies(entries.size(), false);
+  std::map<std::wstring, std::vector<std::size_t>> firstOfName;  // entries that are no copy, by name
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::vector<std::size_t>& earlier = firstOfName[names[i]];
+    copies[i] = std::any_of(earlier.begin(), earlier.end(),
+                            [&](std::size_t j) { return entries[j].bytes == entries[i].bytes; });
+    if (!copies[i]) earlier.push_back(i);
+  }
+  return copies;
 }
 
 // Renews the imported function's id when an existing function (or none valid) carries it, and points the
@@ -163,18 +193,24 @@ bool ReadProfileArchive(const std::filesystem::path& path, ProfileArchive& archi
     error = L"Can't import the zip file: " + reader.Error() + L".";
     return false;
   }
-  std::map<std::wstring, std::string_view> functionBytes;  // views into the reader's entries
-  int index = 0;
-  for (const ZipEntry& entry : reader.Entries()) {
-    DebugPrint(L"%i   %i  \n", index++, static_cast<int>(entry.bytes.size()));
+  std::vector<ZipEntry> entries = reader.TakeEntries();
+  std::vector<std::wstring> documentNames;
+  for (const ZipEntry& entry : entries) documentNames.push_back(DocumentNameOfEntry(entry.name));
+  const std::vector<bool> copies = LaterCopies(entries, documentNames);
+  std::set<std::wstring> functionNames;
+  TraceLines trace;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    ZipEntry& entry = entries[i];
+    trace.Add(static_cast<int>(i), entry.bytes.size());
+    if (copies[i]) continue;
     XmlDocument parsed(nullptr);
-    if (parsed.Parse(entry.bytes) != kXmlOk) {
+    if (parsed.ParseInPlace(std::move(entry.bytes)) != kXmlOk) {
       if (!EndsWithXml(entry.name)) continue;  // not a document at all: nothing of ours
       error = L"Can't import the zip file: the entry " + Quoted(entry.name) + L" is not a readable XML document.";
       return false;
     }
     std::wstring problem;
-    if (!TakeEntry(entry, parsed, functionBytes, archive, problem)) {
+    if (!TakeEntry(entry.name, documentNames[i], parsed, functionNames, archive, problem)) {
       error = L"Can't import the zip file: " + problem + L".";
       return false;
     }

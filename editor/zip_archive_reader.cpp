@@ -2,13 +2,16 @@
 
 #include <minizip/unzip.h>
 
-#include <array>
-#include <cstdio>
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <system_error>
 
 #include "model/file_names.h"
 #include "model/text.h"
+#include "model/whole_file.h"
 
 namespace Talvo {
 
@@ -23,30 +26,56 @@ struct ArchiveCloser {
 
 std::wstring Quoted(const std::wstring& name) { return L"\"" + name + L"\""; }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
+// The archive's bytes, read at once, served to the zip library as a file (one read instead of many
+// small reads and seeks).
+struct MemoryFile {
+  std::string_view bytes;
+  std::uint64_t at = 0;
 };
 
+voidpf ZCALLBACK OpenMemory(voidpf opaque, const void*, int) {
+  static_cast<MemoryFile*>(opaque)->at = 0;
+  return opaque;
+}
+
+uLong ZCALLBACK ReadMemory(voidpf, voidpf stream, void* buffer, uLong size) {
+  auto& file = *static_cast<MemoryFile*>(stream);
+  const std::uint64_t left = file.at < file.bytes.size() ? file.bytes.size() - file.at : 0;
+  const std::uint64_t count = std::min<std::uint64_t>(size, left);
+  if (count != 0) std::memcpy(buffer, file.bytes.data() + file.at, static_cast<std::size_t>(count));
+  file.at += count;
+  return static_cast<uLong>(count);
+}
+
+uLong ZCALLBACK WriteNothing(voidpf, voidpf, const void*, uLong) { return 0; }
+
+ZPOS64_T ZCALLBACK TellMemory(voidpf, voidpf stream) { return static_cast<MemoryFile*>(stream)->at; }
+
+long ZCALLBACK SeekMemory(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
+  auto& file = *static_cast<MemoryFile*>(stream);
+  std::uint64_t base = 0;
+  if (origin == ZLIB_FILEFUNC_SEEK_CUR) base = file.at;
+  if (origin == ZLIB_FILEFUNC_SEEK_END) base = file.bytes.size();
+  if (offset > file.bytes.size() || base > file.bytes.size() - offset) return -1;
+  file.at = base + offset;
+  return 0;
+}
+
+int ZCALLBACK CloseMemory(voidpf, voidpf) { return 0; }
+int ZCALLBACK NoError(voidpf, voidpf) { return 0; }
+
 // A complete archive ends with its end-of-directory record (22 bytes and the comment it declares). The
-// reader finds that record by searching, so an archive that lost its last bytes would still open.
-bool EndsWithItsDirectoryRecord(const std::filesystem::path& path) {
-  constexpr long kRecord = 22;
-  constexpr long kMaxComment = 0xFFFF;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
-  const long size = std::ftell(file.get());
-  if (size < kRecord) return false;
-  const long tail = std::min(size, kRecord + kMaxComment);
-  std::string bytes(static_cast<std::size_t>(tail), '\0');
-  if (std::fseek(file.get(), size - tail, SEEK_SET) != 0 ||
-      std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
-    return false;
-  }
-  for (long at = tail - kRecord; at >= 0; --at) {
-    const auto* record = reinterpret_cast<const unsigned char*>(bytes.data() + at);
+// zip library finds that record by searching, so an archive that lost its last bytes would still open.
+bool EndsWithItsDirectoryRecord(std::string_view bytes) {
+  constexpr std::size_t kRecord = 22;
+  constexpr std::size_t kMaxComment = 0xFFFF;
+  if (bytes.size() < kRecord) return false;
+  const std::string_view tail = bytes.substr(bytes.size() - std::min(bytes.size(), kRecord + kMaxComment));
+  for (std::size_t at = tail.size() - kRecord + 1; at-- > 0;) {
+    const auto* record = reinterpret_cast<const unsigned char*>(tail.data() + at);
     if (record[0] != 'P' || record[1] != 'K' || record[2] != 5 || record[3] != 6) continue;
-    const long comment = record[20] | (record[21] << 8);
-    if (at + kRecord + comment == tail) return true;
+    const std::size_t comment = record[20] | (record[21] << 8);
+    if (at + kRecord + comment == tail.size()) return true;
   }
   return false;
 }
@@ -78,15 +107,24 @@ ZipArchiveReader::Status ZipArchiveReader::Refuse(const std::wstring& reason) {
   return Status::Refused;
 }
 
+ZipArchiveReader::Status ZipArchiveReader::CannotOpen() {
+  error_ = L"the file is not a zip archive or cannot be read";
+  return Status::CannotOpen;
+}
+
 ZipArchiveReader::Status ZipArchiveReader::Read(const std::filesystem::path& path) {
   entries_.clear();
   error_.clear();
-  std::unique_ptr<void, ArchiveCloser> archive(unzOpen64(path.c_str()));
-  if (!archive) {
-    error_ = L"the file is not a zip archive or cannot be read";
-    return Status::CannotOpen;
-  }
-  if (!EndsWithItsDirectoryRecord(path)) return Refuse(L"the archive is incomplete (its end is missing)");
+  std::error_code sizeError;
+  const std::uintmax_t fileSize = std::filesystem::file_size(path, sizeError);
+  if (!sizeError && fileSize > limits_.maxArchiveSize) return Refuse(L"the archive file is too large");
+  FileBytes bytes;
+  if (sizeError || !ReadWholeFile(path, bytes)) return CannotOpen();
+  MemoryFile file{bytes.View()};
+  zlib_filefunc64_def memory{OpenMemory, ReadMemory, WriteNothing, TellMemory, SeekMemory, CloseMemory, NoError, &file};
+  std::unique_ptr<void, ArchiveCloser> archive(unzOpen2_64(path.c_str(), &memory));
+  if (!archive) return CannotOpen();
+  if (!EndsWithItsDirectoryRecord(file.bytes)) return Refuse(L"the archive is incomplete (its end is missing)");
   unz_global_info64 global{};
   if (unzGetGlobalInfo64(archive.get(), &global) != UNZ_OK) return Refuse(L"the archive's directory is damaged");
   if (global.number_entry > limits_.maxEntries) {

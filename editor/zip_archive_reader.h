@@ -2,13 +2,14 @@
 // refuses the whole archive when an entry name could reach outside a folder ("..", an absolute path, a
 // drive letter, a backslash, control characters), when an entry is encrypted or uses an unknown
 // compression, when sizes exceed the limits or differ from what the entry declares, or when the data is
-// damaged. Nothing is written to disk.
+// damaged. The archive file is read into memory at once; nothing is written to disk.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Talvo {
@@ -22,6 +23,7 @@ struct ZipLimits {
   std::size_t maxEntries = 4096;
   std::uint64_t maxEntrySize = 16u << 20;  // uncompressed bytes of one entry
   std::uint64_t maxTotalSize = 64u << 20;  // uncompressed bytes of all entries together
+  std::uint64_t maxArchiveSize = 160u << 20;  // bytes of the archive file, which is read whole
 };
 
 class ZipArchiveReader {
@@ -35,6 +37,8 @@ class ZipArchiveReader {
 
   // The file entries in archive order (folder entries are left out).
   const std::vector<ZipEntry>& Entries() const { return entries_; }
+  // Hands the entries over; the reader holds none afterwards.
+  std::vector<ZipEntry> TakeEntries() { return std::exchange(entries_, {}); }
   const std::wstring& Error() const { return error_; }
 
   // Why an entry name is unsafe, or empty when it is a plain relative name.
@@ -42,6 +46,7 @@ class ZipArchiveReader {
 
  private:
   Status Refuse(const std::wstring& reason);
+  Status CannotOpen();
   bool ReadCurrentEntry(void* archive, const std::wstring& name, std::uint64_t size, std::string& bytes);
 
   ZipLimits limits_;

@@ -17,8 +17,10 @@ std::wstring PathForDisplay(const std::filesystem::path& path) { return Utf8ToWi
 
 bool IsReservedDeviceName(std::wstring_view name) {
   // Windows ignores what follows the first dot, and trailing blanks before it.
-  std::wstring base(name.substr(0, name.find(L'.')));
-  while (!base.empty() && base.back() == L' ') base.pop_back();
+  std::wstring_view stem = name.substr(0, name.find(L'.'));
+  while (!stem.empty() && stem.back() == L' ') stem.remove_suffix(1);
+  if (stem.size() != 3 && stem.size() != 4) return false;  // every reserved name has 3 or 4 letters
+  std::wstring base(stem);
   for (wchar_t& c : base) c = static_cast<wchar_t>(std::towupper(c));
   static constexpr std::array<std::wstring_view, 4> kPlain = {L"CON", L"PRN", L"AUX", L"NUL"};
   for (const std::wstring_view reserved : kPlain) {

@@ -136,13 +136,14 @@ int XmlDocument::ReplaceTree(std::string_view bytes) {
   return ReplaceTree(std::move(buffer), bytes.size());
 }
 
-int XmlDocument::ReplaceTree(std::unique_ptr<char[]> buffer, std::size_t size) {
+int XmlDocument::ReplaceTree(TextBuffer buffer, std::size_t size) {
   // A document that holds nothing yet parses into its own tree (one parser pool per document); one with
   // content parses into a new tree, so that a failure leaves the content as it was.
   const bool empty = !unparsed_ && tree_->first_node() == nullptr;
   std::unique_ptr<rapidxml::xml_document<char>> tree =
       empty ? std::move(tree_) : std::make_unique<rapidxml::xml_document<char>>();
-  if (!ParseDocument(*tree, buffer.get(), size)) {
+  char* const text = buffer.index() == 0 ? std::get<0>(buffer).get() : std::get<1>(buffer)->data();
+  if (!ParseDocument(*tree, text, size)) {
     if (empty) {
       tree->clear();
       tree_ = std::move(tree);
@@ -176,7 +177,7 @@ int XmlDocument::DeferTree(std::unique_ptr<char[]> bytes, std::size_t size) {
     }
   }
   tree_.reset();
-  buffer_.reset();
+  buffer_ = TextBuffer();
   unparsed_ = std::move(bytes);
   deferredNodes_ = std::move(nodes);
   deferredProperties_ = std::move(properties);
@@ -213,6 +214,11 @@ int XmlDocument::Load(const std::filesystem::path& path) {
 }
 
 int XmlDocument::Parse(std::string_view bytes) { return ReplaceTree(bytes); }
+
+int XmlDocument::ParseInPlace(std::string&& text) {
+  const std::size_t size = text.size();
+  return ReplaceTree(std::make_unique<std::string>(std::move(text)), size);
+}
 
 std::string XmlDocument::ToText() const {
   std::string text(kHeader);

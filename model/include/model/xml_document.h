@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 #include <cstddef>
 
@@ -40,6 +41,9 @@ class XmlDocument {
   // Parses bytes of a given size (they need no terminator; the document keeps its own copy).
   // 0 or kXmlCannotParse; on failure nothing changes.
   int Parse(std::string_view bytes);
+  // The same for text the document takes over (even when the parse fails): it is parsed in place,
+  // without a copy, and kept.
+  int ParseInPlace(std::string&& text);
   // Writes the UTF-8 header line and the tab-indented tree: 0 or kXmlCannotOpen. The file is replaced
   // atomically and its previous content is kept as "<path>.bak"; on failure the old file stays.
   int SaveAs(const std::filesystem::path& path) const;
@@ -114,9 +118,13 @@ class XmlDocument {
   void SetSavedFlag(bool saved) { saved_ = saved; }
 
  private:
+  // Zero-terminated bytes a tree is parsed from in place: a file's bytes or a string taken over (held
+  // by pointer, so that its characters stay where the tree points when the buffer moves).
+  using TextBuffer = std::variant<std::unique_ptr<char[]>, std::unique_ptr<std::string>>;
+
   int ReplaceTree(std::string_view bytes);
-  // Parses a zero-terminated buffer of `size` bytes in place and keeps it.
-  int ReplaceTree(std::unique_ptr<char[]> zeroTerminated, std::size_t size);
+  // Parses the zero-terminated buffer of `size` bytes in place and keeps it.
+  int ReplaceTree(TextBuffer zeroTerminated, std::size_t size);
   // Checks a loaded file's bytes with a parse of a copy and keeps them unparsed with what Accepts and
   // GetProperty need. 0 or kXmlCannotParse; on failure nothing changes.
   int DeferTree(std::unique_ptr<char[]> zeroTerminated, std::size_t size);
@@ -125,7 +133,7 @@ class XmlDocument {
   std::wstring name_;
   bool saved_ = true;
   mutable std::unique_ptr<rapidxml::xml_document<char>> tree_;  // null while deferred
-  mutable std::unique_ptr<char[]> buffer_;  // the zero-terminated bytes the tree was parsed from, in place
+  mutable TextBuffer buffer_;  // the bytes the tree was parsed from, in place
   // While the tree is deferred: the checked bytes, the names of the top-level elements and the attributes
   // of `properties` (name, value), all as in the tree they will become.
   mutable std::unique_ptr<char[]> unparsed_;
