@@ -44,7 +44,8 @@ void CGridCtrl::OnDraw(CDC* pDC) {
   const CCellRange visible = GetVisibleNonFixedCellRange(&visibleRect);
   const int offset = m_nHorzOffset;
 
-  // Background: the cells' part in the normal cells' colour, the rest in the grid's.
+  // Background: the cells' part in the normal cells' colour, the rest in the grid's. Together they cover the
+  // whole clip box, which the off-screen buffer relies on (it starts unpainted).
   CRect cellsPart;
   if (cellsPart.IntersectRect(&clip, &visibleRect)) pDC->FillSolidRect(&cellsPart, m_cellDefault.GetBackClr());
   if (clip.right > visibleRect.right) {

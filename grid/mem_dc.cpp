@@ -1,4 +1,4 @@
-// CMemDC: a BufferedDC over the target's clip box, filled with the target's background colour first.
+// CMemDC: a BufferedDC over the target's clip box.
 #include "grid/mem_dc.h"
 
 namespace Talvo {
@@ -13,8 +13,6 @@ CRect ClipBoxOf(CDC* pDC) {
 
 }  // namespace
 
-CMemDC::CMemDC(CDC* pDC) : BufferedDC(pDC, ClipBoxOf(pDC)) {
-  if (IsBuffered()) FillSolidRect(ClipBoxOf(pDC), pDC->GetBkColor());
-}
+CMemDC::CMemDC(CDC* pDC) : BufferedDC(pDC, ClipBoxOf(pDC)) {}
 
 }  // namespace Talvo

@@ -82,26 +82,26 @@ int DrawTextImpl(HDC hdc, const wchar_t* text, int length, RECT* rect, UINT form
     }
     format &= ~static_cast<UINT>(DT_END_ELLIPSIS);
   }
-  const Utf8Text utf8 = ToUtf8(prepared.text.data(), static_cast<int>(prepared.text.size()));
-  PangoLayout* layout = DcLayout(scope.dc(), utf8.bytes);
-  if (prepared.underlined >= 0) {
-    UnderlineRange(layout, DcFont(scope.dc()), utf8.offsets[prepared.underlined],
-                   utf8.offsets[prepared.underlined + 1]);
-  }
+  Utf8Text utf8 = ToUtf8(prepared.text.data(), static_cast<int>(prepared.text.size()));
   const bool singleLine = (format & DT_SINGLELINE) != 0;
   const bool calculate = (format & DT_CALCRECT) != 0;
   const bool ellipsis = (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) != 0;
   const PangoAlignment alignment = (format & DT_CENTER)  ? PANGO_ALIGN_CENTER
                                    : (format & DT_RIGHT) ? PANGO_ALIGN_RIGHT
                                                          : PANGO_ALIGN_LEFT;
-  pango_layout_set_alignment(layout, alignment);
-  if (wrap) {
-    pango_layout_set_width(layout, std::max(width, 1) * PANGO_SCALE);
-    pango_layout_set_wrap(layout, (format & DT_EDITCONTROL) ? PANGO_WRAP_WORD_CHAR : PANGO_WRAP_WORD);
-  } else if (ellipsis && !calculate) {
-    pango_layout_set_width(layout, std::max(width, 0) * PANGO_SCALE);
-    pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+  LayoutRequest request{.text = std::move(utf8.bytes), .alignment = alignment};
+  if (prepared.underlined >= 0) {
+    request.underlineStart = utf8.offsets[prepared.underlined];
+    request.underlineEnd = utf8.offsets[prepared.underlined + 1];
   }
+  if (wrap) {
+    request.width = std::max(width, 1) * PANGO_SCALE;
+    request.wrap = (format & DT_EDITCONTROL) ? PANGO_WRAP_WORD_CHAR : PANGO_WRAP_WORD;
+  } else if (ellipsis && !calculate) {
+    request.width = std::max(width, 0) * PANGO_SCALE;
+    request.ellipsize = PANGO_ELLIPSIZE_END;
+  }
+  PangoLayout* layout = DcLayout(scope.dc(), std::move(request));
   const TextBox box = MeasureLayout(layout);
   const int height = prepared.text.empty() ? 0 : box.height;
   if (calculate) {

@@ -26,6 +26,10 @@ PangoFontDescription* DescribeFont(const LOGFONTW& font) {
   return description;
 }
 
+FontLook LookOf(const LOGFONTW& font) {
+  return {font.lfHeight, font.lfWeight, font.lfItalic, font.lfUnderline, font.lfStrikeOut};
+}
+
 LOGFONTW UiFont(int pixels, LONG weight) {
   LOGFONTW font{};
   font.lfHeight = -pixels;

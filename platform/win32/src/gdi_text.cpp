@@ -41,8 +41,7 @@ BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR 
   DcState& state = scope.dc().state;
   if ((options & ETO_OPAQUE) && rect != nullptr) FillWithBackground(scope, *rect);
   if (length == 0) return TRUE;
-  const Utf8Text utf8 = ToUtf8(text, static_cast<int>(length));
-  PangoLayout* layout = DcLayout(scope.dc(), utf8.bytes);
+  PangoLayout* layout = DcLayout(scope.dc(), ToUtf8(text, static_cast<int>(length)).bytes);
   const TextBox box = MeasureLayout(layout);
   if (state.textAlign & TA_UPDATECP) {
     x = state.position.x;
@@ -103,10 +102,11 @@ BOOL GetTextMetricsW(HDC hdc, LPTEXTMETRICW metrics) {
   DcObject* dc = LookupGdi<DcObject>(hdc);
   if (dc == nullptr || metrics == nullptr) return FALSE;
   const FontObject& font = DcFont(*dc);
-  const TextBox line = MeasureLayout(DcLayout(*dc, ""));
+  PangoLayout* empty = DcLayout(*dc, "");
+  PangoContext* context = pango_layout_get_context(empty);  // every layout's, kept past later requests
+  const TextBox line = MeasureLayout(empty);
   const TextBox widest = MeasureLayout(DcLayout(*dc, "W"));
-  PangoFontMetrics* fontMetrics =
-      pango_context_get_metrics(pango_layout_get_context(dc->layout), font.description, nullptr);
+  PangoFontMetrics* fontMetrics = pango_context_get_metrics(context, font.description, nullptr);
   const int average = PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(fontMetrics));
   pango_font_metrics_unref(fontMetrics);
   const int em = static_cast<int>(std::lround(pango_font_description_get_size(font.description) / double(PANGO_SCALE)));

@@ -37,66 +37,12 @@ const FontObject& DcFont(DcObject& dc) {
   return *font;
 }
 
-namespace {
-
-void SetAttributes(PangoLayout* layout, const FontObject& font, int underlineStart, int underlineEnd) {
-  if (!font.log.lfUnderline && !font.log.lfStrikeOut && underlineStart >= underlineEnd) {
-    if (pango_layout_get_attributes(layout) != nullptr) pango_layout_set_attributes(layout, nullptr);
-    return;
-  }
-  PangoAttrList* attributes = pango_attr_list_new();
-  if (font.log.lfUnderline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  if (font.log.lfStrikeOut) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
-  if (underlineStart < underlineEnd) {
-    PangoAttribute* underline = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-    underline->start_index = static_cast<guint>(underlineStart);
-    underline->end_index = static_cast<guint>(underlineEnd);
-    pango_attr_list_insert(attributes, underline);
-  }
-  pango_layout_set_attributes(layout, attributes);
-  pango_attr_list_unref(attributes);
-}
-
-}  // namespace
-
-PangoLayout* DcLayout(DcObject& dc, const std::string& text) {
-  if (dc.layout == nullptr) {
-    dc.layout = pango_cairo_create_layout(dc.Context());
-    // Hinted metrics give whole-pixel advances and line heights; glyphs are antialiased grey.
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    pango_cairo_context_set_font_options(pango_layout_get_context(dc.layout), options);
-    cairo_font_options_destroy(options);
-    pango_layout_context_changed(dc.layout);
-    dc.layoutFont = nullptr;
-  }
+PangoLayout* DcLayout(DcObject& dc, LayoutRequest request) {
   const FontObject& font = DcFont(dc);
-  if (dc.layoutFont != dc.state.font) {
-    pango_layout_set_font_description(dc.layout, font.description);
-    dc.layoutFont = dc.state.font;
-  }
-  PangoLayout* layout = dc.layout;
-  pango_layout_set_width(layout, -1);
-  pango_layout_set_height(layout, -1);
-  pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_NONE);
-  pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
-  pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT);
-  pango_layout_set_single_paragraph_mode(layout, FALSE);
-  SetAttributes(layout, font, 0, 0);
-  // Setting the text always throws the laid-out lines away; the same string drawn again (a
-  // label repainted, a run measured and then drawn) keeps them. The text never holds a NUL.
-  const char* current = pango_layout_get_text(layout);
-  if (current == nullptr || text != current) {
-    pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
-  }
-  return layout;
+  return CachedLayout(LookOf(font.log), font.description, std::move(request));
 }
 
-void UnderlineRange(PangoLayout* layout, const FontObject& font, int start, int end) {
-  SetAttributes(layout, font, start, end);
-}
+PangoLayout* DcLayout(DcObject& dc, std::string text) { return DcLayout(dc, LayoutRequest{.text = std::move(text)}); }
 
 TextBox MeasureLayout(PangoLayout* layout) {
   PangoRectangle logical;

@@ -1,10 +1,11 @@
-// The DC's pango layout and the conversions text output and measurement share.
+// The DC's laid-out text and the conversions text output and measurement share.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "gdi_draw_scope.h"
+#include "gdi_text_cache.h"
 
 namespace win32_internal {
 
@@ -15,13 +16,13 @@ struct Utf8Text {
 };
 Utf8Text ToUtf8(const wchar_t* text, int length);
 
-// The DC's layout with the selected font, no width, no ellipsis, no attributes but the font's
-// underline and strike-out, and `text`. Created once per DC, its font replaced when it changes.
-PangoLayout* DcLayout(DcObject& dc, const std::string& text);
+// The text laid out with the DC's font as asked; shared, and valid until the caller's next request for a
+// layout (see CachedLayout).
+PangoLayout* DcLayout(DcObject& dc, LayoutRequest request);
+// The text on one line per paragraph, left-aligned, with the DC's font.
+PangoLayout* DcLayout(DcObject& dc, std::string text);
 // The font selected into the DC (the system font when it is gone).
 const FontObject& DcFont(DcObject& dc);
-// Underlines the characters [start, end) (bytes) in addition to the font's own attributes.
-void UnderlineRange(PangoLayout* layout, const FontObject& font, int start, int end);
 
 struct TextBox {
   int width;
