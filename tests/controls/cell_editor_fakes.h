@@ -1,5 +1,5 @@
 // Stand-ins for what sits above the cell editors: a grid that records what its editors send it and the
-// context menus they ask for, a wheel-events page (by run-time class name) and a drop-down cell.
+// context menus they ask for, a wheel-events page (by run-time class name) holding it, and a drop-down cell.
 #pragma once
 
 #include <afxwin.h>
@@ -34,12 +34,6 @@ class RecordingWnd : public CWnd {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message >= WM_USER) received.push_back({message, wParam, lParam});
-    if (message == WM_ERASEBKGND) {
-      RECT client{};
-      ::GetClientRect(m_hWnd, &client);
-      ::FillRect(reinterpret_cast<HDC>(wParam), &client, ColorMan()->GetBrush(kBackground));
-      return 1;
-    }
     return CWnd::WindowProc(message, wParam, lParam);
   }
 };
@@ -64,6 +58,19 @@ class FakeDropDownCell : public iDropDownCell {
  public:
   int syncs = 0;
   void SyncEditor() override { ++syncs; }
+};
+
+// A grid on a wheel-events page, the page on a test parent.
+class CellEditorTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    ASSERT_TRUE(page_.Make(CreateParent(460, 220), CRect(0, 0, 460, 220)));
+    ASSERT_TRUE(grid_.Make(&page_, CRect(10, 10, 450, 210)));
+  }
+
+  WheelEventsEditorTab page_;
+  FakeGrid grid_;
 };
 
 }  // namespace Talvo::testing

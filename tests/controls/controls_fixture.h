@@ -1,6 +1,5 @@
-// Shared set-up of the control toolkit tests: a fresh window system and class library, a host started
-// on its own temporary root folder whose icon folder is the project's resources/icons, and helpers for
-// parent windows, themes and screenshots.
+// Shared set-up of the control toolkit tests: a host on its own data folder with the program's visual
+// manager installed, and helpers for parent windows, the messages controls send them and menus.
 #pragma once
 
 #include <windows.h>
@@ -8,35 +7,19 @@
 #include <win32/simulation.h>
 
 #include <afxwin.h>
-#include <gtest/gtest.h>
 #include <host/colors.h>
-#include <host/directories.h>
-#include <host/simulation.h>
-#include <mfc/simulation.h>
-#include <unistd.h>
 
 #include "controls/visual_manager.h"
+#include "support/data_folder_fixture.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace Talvo::testing {
 
-// resources/icons of this checkout, with the trailing separator the host gives its icon folder.
-inline std::filesystem::path ControlsIconFolder() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" / "icons" / "";
-}
-
-// Where screenshots go: $TALVO_TEST_OUTPUT (created when missing), else the temporary folder.
-inline std::filesystem::path ControlsTestOutput() {
-  const char* folder = std::getenv("TALVO_TEST_OUTPUT");
-  std::filesystem::path path = folder && *folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path();
-  std::filesystem::create_directories(path);
-  return path;
-}
+// Where screenshots go.
+inline std::filesystem::path ControlsTestOutput() { return TestOutputFolder(); }
 
 // The screen point at the centre of a window.
 inline POINT CentreOf(HWND hwnd) {
@@ -100,27 +83,17 @@ class TestParent : public CWnd {
   }
 };
 
-class ControlsTest : public ::testing::Test {
+class ControlsTest : public DataFolderTest {
  protected:
   void SetUp() override {
-    winsim::Reset();
-    mfcsim::Reset();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = std::filesystem::temp_directory_path() /
-            ("talvo-controls-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(root_);
-    hostsim::Start(root_.wstring());
-    hostsim::SetDirectory(APP_ICONS_DIR, ControlsIconFolder().wstring());
+    DataFolderTest::SetUp();
     ParentMessages().clear();
     TalvoVisualManager::Install();
   }
 
   void TearDown() override {
     parents_.clear();
-    mfcsim::Reset();
-    hostsim::Shutdown();
-    winsim::Reset();
-    std::filesystem::remove_all(root_);
+    DataFolderTest::TearDown();
   }
 
   // A visible top-level test parent for the controls under test, owned by the fixture.
@@ -129,13 +102,6 @@ class ControlsTest : public ::testing::Test {
     return parents_.back().get();
   }
 
-  // Switches the host theme and pumps, so that windows repaint as they would on the host's notification.
-  void SetTheme(AppFrameColorTheme theme) {
-    hostsim::SetTheme(theme);
-    winsim::PumpMessages();
-  }
-
-  std::filesystem::path root_;
   std::vector<std::unique_ptr<TestParent>> parents_;
 };
 

@@ -4,12 +4,14 @@
 
 #include <filesystem>
 
-#include "controls/key_button.h"
 #include "controls_fixture.h"
 #include "engine/messages.h"
 
 namespace Talvo::testing {
 namespace {
+
+constexpr unsigned char kCtrlHeld = 11;
+constexpr LPARAM kOverrideRowBit = 0x10000;
 
 class KeyButtonVITest : public ControlsTest {
  protected:
@@ -25,19 +27,16 @@ class KeyButtonVITest : public ControlsTest {
     winsim::SetPreDispatchFilter(previous_);
     ControlsTest::TearDown();
   }
-  // A function button of the overlay for key Q with Ctrl held.
-  void MakeFunctionButton(KeyButtonVI& button, int tap, bool rowB, bool runnable) {
-    ASSERT_TRUE(button.Create(L"Extrude", 0x50000000, CRect(10, 10 + 40 * tap, 190, 44 + 40 * tap), parent_, 6000));
+  // A function button of the overlay for key Q with Ctrl held, clicked.
+  void ClickFunctionButton(KeyButtonVI& button, int tap, bool overrideRow, bool runnable) {
+    ASSERT_TRUE(button.Create(L"Extrude", WS_CHILD | WS_VISIBLE, CRect(10, 10 + 40 * tap, 190, 44 + 40 * tap),
+                              parent_, 6000));
     button.key = 'Q';
-    button.modifiers = 11;
+    button.modifiers = kCtrlHeld;
     button.tapCount = tap;
-    button.tapPicture = true;
-    button.accentFrame = true;
     button.runnable = runnable;
-    button.overrideRow = rowB;
-  }
-  void ClickOn(const CWnd& window) {
-    const POINT centre = CentreOf(window.m_hWnd);
+    button.overrideRow = overrideRow;
+    const POINT centre = CentreOf(button.m_hWnd);
     winsim::Click(centre.x, centre.y);
   }
 
@@ -49,44 +48,31 @@ class KeyButtonVITest : public ControlsTest {
 TEST_F(KeyButtonVITest, RunnableButtonsPostTheirCaseForRowsAAndB) {
   KeyButtonVI rowA;
   KeyButtonVI rowB;
-  MakeFunctionButton(rowA, 3, false, true);
-  MakeFunctionButton(rowB, 2, true, true);
-  ClickOn(rowA);
-  ASSERT_EQ(posted_.size(), 1U);
+  ClickFunctionButton(rowA, 3, false, true);
+  ClickFunctionButton(rowB, 2, true, true);
+  ASSERT_EQ(posted_.size(), 2U);
   EXPECT_EQ(posted_[0].hwnd, rowA.m_hWnd);
   EXPECT_EQ(posted_[0].wParam, (static_cast<WPARAM>('Q') << 16) + 3);
-  EXPECT_EQ(posted_[0].lParam, 11);
-  ClickOn(rowB);
-  ASSERT_EQ(posted_.size(), 2U);
-  EXPECT_EQ(posted_[1].hwnd, rowB.m_hWnd);
+  EXPECT_EQ(posted_[0].lParam, kCtrlHeld);
   EXPECT_EQ(posted_[1].wParam, (static_cast<WPARAM>('Q') << 16) + 2);
-  EXPECT_EQ(posted_[1].lParam, 0x10000 + 11);
+  EXPECT_EQ(posted_[1].lParam, kOverrideRowBit + kCtrlHeld);
 }
 
 TEST_F(KeyButtonVITest, NothingRunsFromAButtonThatIsNotRunnableOrDisabled) {
   KeyButtonVI idle;
   KeyButtonVI disabled;
-  KeyButtonVI box;
-  MakeFunctionButton(idle, 1, false, false);
-  MakeFunctionButton(disabled, 2, false, true);
-  disabled.EnableWindow(FALSE);
-  ASSERT_TRUE(box.Create(L"Edit Poly", 0x58000000, CRect(300, 10, 480, 44), parent_, 6000));
-  box.informationBox = true;
-  box.runnable = true;
-  ClickOn(idle);
-  ClickOn(disabled);
-  ClickOn(box);
+  ClickFunctionButton(idle, 1, false, false);
+  disabled.Create(L"Weld", WS_CHILD | WS_VISIBLE | WS_DISABLED, CRect(300, 10, 480, 44), parent_, 6000);
+  disabled.runnable = true;
+  const POINT centre = CentreOf(disabled.m_hWnd);
+  winsim::Click(centre.x, centre.y);
   EXPECT_TRUE(posted_.empty());
 }
 
-TEST_F(KeyButtonVITest, TapPicturesExistInBothThemes) {
+TEST_F(KeyButtonVITest, EveryTapCountHasItsPicture) {
   KeyButtonVI button;
-  for (AppFrameColorTheme theme : {kLightTheme, kDarkTheme}) {
-    SetTheme(theme);
-    for (int tap = 1; tap <= 4; ++tap) {
-      button.tapCount = tap;
-      EXPECT_TRUE(std::filesystem::exists(button.TapPicturePath())) << std::filesystem::path(button.TapPicturePath());
-    }
+  for (button.tapCount = 1; button.tapCount <= 4; ++button.tapCount) {
+    EXPECT_TRUE(std::filesystem::exists(button.TapPicturePath())) << button.tapCount;
   }
 }
 

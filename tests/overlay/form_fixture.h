@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include <string>
+#include <vector>
 
 #include "controls/key_button.h"
 #include "controls/key_button_vi.h"
@@ -26,7 +27,7 @@ class FormTest : public OverlayTest {
     function_ = AssignNewFunction('Q', kKindSingleTap);
     AddActionCase(*function_, {kInputSingleTap, kModeGlobal, 0, 1, 3}, L"Weld");
     AddOriginalKeyCase(*function_, {kInputSingleTap, kModeGlobal, 0, 2, 3});
-    AddMissingActionCase(*function_, {kInputSingleTap, kModeGlobal, 0, 3, 3}, L"Gone");
+    AddActionCase(*function_, {kInputSingleTap, kModeGlobal, 0, 3, 3}, L"Gone", kMissingCommand);
     AddActionCase(*function_, {kInputOverrideMode, kModeGlobal, 0, 1, 3}, L"Chamfer");
     AddActionCase(*function_, {kInputSingleTap, kModeGlobal, 0, 1, 11}, L"Weld with Ctrl");
     hostsim::ClearDebugLog();
@@ -37,7 +38,6 @@ class FormTest : public OverlayTest {
     winsim::PumpMessages();
     RemoveVisualInterface();
     RemoveKeyHooks();
-    hostsim::ClearScene();
     OverlayTest::TearDown();
   }
 
@@ -68,6 +68,13 @@ class FormTest : public OverlayTest {
   }
 
   static std::wstring Caption(CWnd* window) { return window ? window->GetWindowText() : L"<none>"; }
+
+  // The captions of the eight function buttons, row A then row B.
+  static std::vector<std::wstring> FunctionCaptions(VisualInterfaceForm* form) {
+    std::vector<std::wstring> captions;
+    for (int i = 0; i < 8; ++i) captions.push_back(Caption(form->FunctionButton(i)));
+    return captions;
+  }
 
   static POINT CentreOf(CWnd* window) {
     RECT rect{};

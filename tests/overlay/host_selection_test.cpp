@@ -1,6 +1,8 @@
 // Reading the selection context from the host: which modifier, which level, how many selected items.
 #include "overlay/host_selection.h"
 
+#include <tuple>
+
 #include "overlay_fixture.h"
 
 namespace Talvo::testing {
@@ -8,66 +10,34 @@ namespace {
 
 using hostsim::FindEdge;
 
-class HostSelectionTest : public OverlayTest {
- protected:
-  void TearDown() override {
-    hostsim::ClearScene();
-    OverlayTest::TearDown();
-  }
-};
+// What the overlay shows of a selection: modifier code, input type, level keyword and count.
+using Shown = std::tuple<int, std::wstring, std::wstring, int>;
+
+Shown Read() {
+  const HostSelection selection = ReadHostSelection();
+  return {selection.modifierCode, selection.inputType, selection.mode, selection.count};
+}
+
+const Shown kNoModifier{kModifierCodeNone, L"No modifier", L"objects", 0};
+const Shown kUnresolved{kModifierCodeUnresolved, L"", L"", 0};
 
 // Two quads side by side: one element, one border loop of six open edges, one inner edge (1, 4).
 MNMesh TwoQuads() { return hostsim::MakeGridMesh(2, 1); }
 
-// Two separate quads: two elements, two border loops.
-MNMesh TwoElements() {
-  MNMesh mesh = hostsim::MakeGridMesh(1, 1);
-  hostsim::AppendMesh(mesh, hostsim::MakeGridMesh(1, 1));
-  return mesh;
-}
+using HostSelectionTest = OverlayTest;
 
-// An editable poly whose object does not answer the numeric editable-poly interface.
-class PolyWithoutMarker : public PolyObject {
- public:
-  using PolyObject::PolyObject;
-  using PolyObject::GetInterface;
-  void* GetInterface(ULONG) override { return nullptr; }
-};
-
-TEST_F(HostSelectionTest, NothingSelectedIsNoModifierAtObjectLevel) {
-  const HostSelection selection = ReadHostSelection();
-  EXPECT_EQ(selection.modifierCode, kModifierCodeNone);
-  EXPECT_EQ(selection.inputType, L"No modifier");
-  EXPECT_EQ(selection.mode, L"objects");
-  EXPECT_EQ(selection.count, 0);
-  EXPECT_TRUE(selection.levelResolved);
-
-  // An edit object without a selection is the same.
-  INode* node = hostsim::AddEditablePoly(L"Lonely", TwoQuads(), EP_SL_VERTEX);
-  hostsim::SetCurEditObject(hostsim::GetPolyObject(node));
-  EXPECT_EQ(ReadHostSelection().modifierCode, kModifierCodeNone);
-}
-
-TEST_F(HostSelectionTest, MixedClassesWithoutEditObjectDependOnTheirLevels) {
+TEST_F(HostSelectionTest, NodesOfMixedClassesDependOnTheirLevels) {
+  EXPECT_EQ(Read(), kNoModifier);
   INode* teapot = hostsim::AddNode(L"Teapot", new hostsim::SimpleObject(Class_ID(0x1a, 0x2b)));
   INode* poly = hostsim::AddEditablePoly(L"Poly", TwoQuads(), EP_SL_OBJECT);
   INode* empty = hostsim::AddNode(L"Empty", nullptr);
-  INode* box = hostsim::AddNode(L"Box", new hostsim::SimpleObject(Class_ID(0x3c, 0x4d)));
-  hostsim::SelectNodes({teapot, poly, empty, box});
-
-  HostSelection selection = ReadHostSelection();
-  EXPECT_EQ(selection.modifierCode, kModifierCodeNone);
-  EXPECT_EQ(selection.mode, L"objects");
-  EXPECT_EQ(selection.count, 4);  // every selected node, also the one without an object
+  hostsim::SelectNodes({teapot, poly, empty});
+  EXPECT_EQ(Read(), (Shown{kModifierCodeNone, L"No modifier", L"objects", 3}));  // also the node without an object
 
   // One of them at a sub-object level: the context cannot be named.
   hostsim::GetPolyObject(poly)->SetEPolySelLevel(EP_SL_EDGE);
-  selection = ReadHostSelection();
-  EXPECT_EQ(selection.modifierCode, kModifierCodeUnresolved);
-  EXPECT_TRUE(selection.inputType.empty());
-  EXPECT_TRUE(selection.mode.empty());
-  EXPECT_EQ(selection.count, 0);
-  EXPECT_FALSE(selection.levelResolved);
+  EXPECT_EQ(Read(), kUnresolved);
+  EXPECT_FALSE(ReadHostSelection().levelResolved);
 }
 
 TEST_F(HostSelectionTest, EditablePolyLevelsCountLiveSelectedItemsOfItsMesh) {
@@ -85,30 +55,28 @@ TEST_F(HostSelectionTest, EditablePolyLevelsCountLiveSelectedItemsOfItsMesh) {
   PolyObject* poly = hostsim::GetPolyObject(node);
   hostsim::SetCurEditObject(poly);
 
-  struct Expected {
-    int level;
-    const wchar_t* mode;
-    int count;
-  };
   // Border counts selected edges and element selected faces, not the loops or parts they make.
-  for (const Expected& expected : {Expected{EP_SL_VERTEX, L"vertex", 4}, Expected{EP_SL_EDGE, L"edge", 5},
-                                   Expected{EP_SL_BORDER, L"border", 5}, Expected{EP_SL_FACE, L"polygon", 2},
-                                   Expected{EP_SL_ELEMENT, L"element", 2}}) {
-    poly->SetEPolySelLevel(expected.level);
-    const HostSelection selection = ReadHostSelection();
-    EXPECT_EQ(selection.modifierCode, kModifierCodeEditablePoly) << expected.level;
-    EXPECT_EQ(selection.inputType, L"Editable Poly");
-    EXPECT_EQ(selection.mode, expected.mode);
-    EXPECT_EQ(selection.count, expected.count) << expected.level;
-    EXPECT_TRUE(selection.levelResolved);
+  const std::pair<int, Shown> levels[] = {
+      {EP_SL_VERTEX, {kModifierCodeEditablePoly, L"Editable Poly", L"vertex", 4}},
+      {EP_SL_EDGE, {kModifierCodeEditablePoly, L"Editable Poly", L"edge", 5}},
+      {EP_SL_BORDER, {kModifierCodeEditablePoly, L"Editable Poly", L"border", 5}},
+      {EP_SL_FACE, {kModifierCodeEditablePoly, L"Editable Poly", L"polygon", 2}},
+      {EP_SL_ELEMENT, {kModifierCodeEditablePoly, L"Editable Poly", L"element", 2}},
+      {EP_SL_OBJECT, {kModifierCodeNone, L"No modifier", L"objects", 1}},
+  };
+  for (const auto& [level, shown] : levels) {
+    poly->SetEPolySelLevel(level);
+    EXPECT_EQ(Read(), shown);
   }
-
-  poly->SetEPolySelLevel(EP_SL_OBJECT);
-  const HostSelection objects = ReadHostSelection();
-  EXPECT_EQ(objects.modifierCode, kModifierCodeNone);
-  EXPECT_EQ(objects.mode, L"objects");
-  EXPECT_EQ(objects.count, 1);
 }
+
+// An editable poly whose object does not answer the numeric editable-poly interface.
+class PolyWithoutMarker : public PolyObject {
+ public:
+  using PolyObject::PolyObject;
+  using PolyObject::GetInterface;
+  void* GetInterface(ULONG) override { return nullptr; }
+};
 
 TEST_F(HostSelectionTest, EditablePolyWithoutItsNumericInterfaceHasNoLevel) {
   INode* node = hostsim::AddNode(L"Odd", new PolyWithoutMarker(TwoQuads()));
@@ -118,54 +86,34 @@ TEST_F(HostSelectionTest, EditablePolyWithoutItsNumericInterfaceHasNoLevel) {
   hostsim::SetCurEditObject(poly);
   const HostSelection selection = ReadHostSelection();
   EXPECT_EQ(selection.modifierCode, kModifierCodeEditablePoly);
-  EXPECT_EQ(selection.inputType, L"Editable Poly");
   EXPECT_TRUE(selection.mode.empty());
   EXPECT_FALSE(selection.levelResolved);
 }
 
 TEST_F(HostSelectionTest, EditPolyOnTwoNodesAddsDistinctBordersAndElementsPerNode) {
   INode* first = hostsim::AddEditablePoly(L"First", TwoQuads());
-  INode* second = hostsim::AddEditablePoly(L"Second", TwoElements());
+  MNMesh twoElements = hostsim::MakeGridMesh(1, 1);
+  hostsim::AppendMesh(twoElements, hostsim::MakeGridMesh(1, 1));
+  INode* second = hostsim::AddEditablePoly(L"Second", std::move(twoElements));
   EditPolyMod* mod = hostsim::AddEditPolyModifier({first, second}, EP_SL_BORDER);
   ASSERT_NE(mod, nullptr);
   hostsim::SelectNodes({first, second});
   hostsim::SetCurEditObject(mod);
-
   MNMesh& a = *mod->EpModGetMesh(first);
   MNMesh& b = *mod->EpModGetMesh(second);
-  // Two edges of the one border and the inner edge, which lies on no border.
+  // Two edges of the one border and the inner edge, which lies on no border; one edge of each element's border.
   hostsim::SelectEdges(a, {FindEdge(a, 0, 1), FindEdge(a, 2, 5), FindEdge(a, 1, 4)});
-  // One edge of each element's border.
   hostsim::SelectEdges(b, {FindEdge(b, 0, 1), FindEdge(b, 5, 7)});
   hostsim::SelectFaces(a, {0, 1});
   hostsim::SelectFaces(b, {0, 1});
-
-  HostSelection selection = ReadHostSelection();
-  EXPECT_EQ(selection.modifierCode, kModifierCodeEditPoly);
-  EXPECT_EQ(selection.inputType, L"Edit Poly");
-  EXPECT_EQ(selection.mode, L"border");
-  EXPECT_EQ(selection.count, 3);
-
-  mod->SetEPolySelLevel(EP_SL_EDGE);
-  EXPECT_EQ(ReadHostSelection().count, 5);
-  mod->SetEPolySelLevel(EP_SL_FACE);
-  EXPECT_EQ(ReadHostSelection().count, 4);
+  EXPECT_EQ(Read(), (Shown{kModifierCodeEditPoly, L"Edit Poly", L"border", 3}));
   mod->SetEPolySelLevel(EP_SL_ELEMENT);
-  selection = ReadHostSelection();
-  EXPECT_EQ(selection.mode, L"element");
-  EXPECT_EQ(selection.count, 3);  // one element of the first node, two of the second
+  EXPECT_EQ(std::get<3>(Read()), 3);  // one element of the first node, two of the second
 
-  // A dead selected face neither counts nor starts an element.
+  // A dead selected face neither counts nor starts an element; a node without the modifier adds nothing.
   hostsim::KillFaces(b, {1});
-  EXPECT_EQ(ReadHostSelection().count, 2);
-
-  // A selected node the modifier is not applied to adds nothing.
-  INode* other = hostsim::AddEditablePoly(L"Other", TwoQuads());
-  hostsim::SelectNodes({first, second, other});
-  EXPECT_EQ(ReadHostSelection().count, 2);
-
-  mod->SetEPolySelLevel(EP_SL_OBJECT);
-  EXPECT_EQ(ReadHostSelection().modifierCode, kModifierCodeNone);
+  hostsim::SelectNodes({first, second, hostsim::AddEditablePoly(L"Other", TwoQuads())});
+  EXPECT_EQ(std::get<3>(Read()), 2);
 }
 
 TEST_F(HostSelectionTest, UnwrapModesCountWhatEachNodeReportsSelected) {
@@ -181,67 +129,41 @@ TEST_F(HostSelectionTest, UnwrapModesCountWhatEachNodeReportsSelected) {
   unwrap->SetNodeSelection(second, {selectionOf(6, {5}), selectionOf(7, {0, 3, 6}), selectionOf(2, {})});
   hostsim::SelectNodes({first, second});
   hostsim::SetCurEditObject(unwrap);
-
-  struct Expected {
-    int mode;
-    const wchar_t* keyword;
-    int count;
+  const std::pair<int, Shown> modes[] = {
+      {TVVERTMODE, {kModifierCodeUnwrapUVW, L"Unwrap UVW", L"vertex", 3}},
+      {TVEDGEMODE, {kModifierCodeUnwrapUVW, L"Unwrap UVW", L"edge", 4}},
+      {TVFACEMODE, {kModifierCodeUnwrapUVW, L"Unwrap UVW", L"polygon", 2}},
+      {TVOBJECTMODE, {kModifierCodeNone, L"No modifier", L"objects", 2}},
   };
-  for (const Expected& expected : {Expected{TVVERTMODE, L"vertex", 3}, Expected{TVEDGEMODE, L"edge", 4},
-                                   Expected{TVFACEMODE, L"polygon", 2}}) {
-    unwrap->SetTVSubMode(expected.mode);
-    const HostSelection selection = ReadHostSelection();
-    EXPECT_EQ(selection.modifierCode, kModifierCodeUnwrapUVW);
-    EXPECT_EQ(selection.inputType, L"Unwrap UVW");
-    EXPECT_EQ(selection.mode, expected.keyword);
-    EXPECT_EQ(selection.count, expected.count) << expected.mode;
+  for (const auto& [mode, shown] : modes) {
+    unwrap->SetTVSubMode(mode);
+    EXPECT_EQ(Read(), shown);
   }
-  unwrap->SetTVSubMode(TVOBJECTMODE);
-  const HostSelection objects = ReadHostSelection();
-  EXPECT_EQ(objects.modifierCode, kModifierCodeNone);
-  EXPECT_EQ(objects.count, 2);
 }
 
 TEST_F(HostSelectionTest, OtherEditObjectsDependOnTheFirstNodesObject) {
-  INode* node = hostsim::AddNode(L"Sphere", new hostsim::SimpleObject(Class_ID(5, 6)));
-  hostsim::SelectNodes({node});
   hostsim::SimpleObject modifierLikeThing(Class_ID(7, 8));
-  hostsim::SetCurEditObject(&modifierLikeThing);
-  EXPECT_EQ(ReadHostSelection().modifierCode, kModifierCodeNone);
-
-  hostsim::ClearScene();
-  node = hostsim::AddNode(L"Sphere", new hostsim::SimpleObject(Class_ID(5, 6), 0, /*subselState=*/1));
-  hostsim::SelectNodes({node});
-  hostsim::SetCurEditObject(&modifierLikeThing);
-  EXPECT_EQ(ReadHostSelection().modifierCode, kModifierCodeUnresolved);
-
-  // The first selected node without an object: nothing at a sub-object level to see.
-  hostsim::ClearScene();
-  node = hostsim::AddNode(L"Nothing", nullptr);
-  hostsim::SelectNodes({node});
-  hostsim::SetCurEditObject(&modifierLikeThing);
-  EXPECT_EQ(ReadHostSelection().modifierCode, kModifierCodeNone);
+  const std::pair<Object*, int> firstObjects[] = {
+      {new hostsim::SimpleObject(Class_ID(5, 6)), kModifierCodeNone},
+      {new hostsim::SimpleObject(Class_ID(5, 6), 0, /*subselState=*/1), kModifierCodeUnresolved},
+      {nullptr, kModifierCodeNone},
+  };
+  for (const auto& [object, code] : firstObjects) {
+    hostsim::ClearScene();
+    hostsim::SelectNodes({hostsim::AddNode(L"First", object)});
+    hostsim::SetCurEditObject(&modifierLikeThing);
+    EXPECT_EQ(ReadHostSelection().modifierCode, code);
+  }
   hostsim::SetCurEditObject(nullptr);
 }
 
-TEST_F(HostSelectionTest, WithoutEditObjectTheNodesOwnObjectGivesLevelAndCount) {
+TEST_F(HostSelectionTest, WithoutEditObjectTheFirstPresentObjectGivesLevelAndCount) {
   MNMesh mesh = TwoQuads();
   hostsim::SelectFaces(mesh, {0, 1});
   INode* first = hostsim::AddEditablePoly(L"First", std::move(mesh), EP_SL_FACE);
   INode* second = hostsim::AddEditablePoly(L"Second", TwoQuads(), EP_SL_FACE);
-  INode* empty = hostsim::AddNode(L"Empty", nullptr);
-  hostsim::SelectNodes({empty, first, second});
-
-  const HostSelection selection = ReadHostSelection();
-  EXPECT_EQ(selection.modifierCode, kModifierCodeEditablePoly);
-  EXPECT_EQ(selection.mode, L"polygon");
-  EXPECT_EQ(selection.count, 2);  // the classified (first present) object's own mesh
-  EXPECT_TRUE(selection.levelResolved);
-
-  // Every node at object level: no modifier.
-  hostsim::GetPolyObject(first)->SetEPolySelLevel(EP_SL_OBJECT);
-  hostsim::GetPolyObject(second)->SetEPolySelLevel(EP_SL_OBJECT);
-  EXPECT_EQ(ReadHostSelection().modifierCode, kModifierCodeNone);
+  hostsim::SelectNodes({hostsim::AddNode(L"Empty", nullptr), first, second});
+  EXPECT_EQ(Read(), (Shown{kModifierCodeEditablePoly, L"Editable Poly", L"polygon", 2}));
 }
 
 }  // namespace

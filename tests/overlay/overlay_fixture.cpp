@@ -1,20 +1,9 @@
 #include "overlay_fixture.h"
 
-#include <unistd.h>
-
 namespace Talvo::testing {
 
 void OverlayTest::SetUp() {
-  winsim::Reset();
-  mfcsim::Reset();
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  root_ = std::filesystem::temp_directory_path() /
-          ("talvo-overlay-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-  std::filesystem::remove_all(root_);
-  hostsim::Start(root_.wstring());
-  hostsim::SetDirectory(APP_ICONS_DIR, (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                                        "resources" / "icons" / "")
-                                           .wstring());
+  DataFolderTest::SetUp();
   ASSERT_TRUE(GetTalvo().Load());
   auto* table = new ActionTable(kTestTable, kActionMainUIContext, MSTR(_M("Overlay Test")));
   table->AppendOperation(new ActionItem(kTestCommand, _M("Weld"), _M("Weld"), _M("Test"), _M("Weld vertices")));
@@ -24,9 +13,7 @@ void OverlayTest::SetUp() {
 void OverlayTest::TearDown() {
   mfcsim::Reset();
   GetTalvo().Clear();
-  hostsim::Reset();
-  winsim::Reset();
-  std::filesystem::remove_all(root_);
+  DataFolderTest::TearDown();
 }
 
 XmlFunction* OverlayTest::AssignNewFunction(UINT virtualKey, int kind, bool learning) {
@@ -35,16 +22,11 @@ XmlFunction* OverlayTest::AssignNewFunction(UINT virtualKey, int kind, bool lear
   return function;
 }
 
-void OverlayTest::AddActionCase(XmlFunction& function, const CaseKeys& keys, const std::wstring& text) {
+void OverlayTest::AddActionCase(XmlFunction& function, const CaseKeys& keys, const std::wstring& text,
+                                int command) {
   function.AddAction(keys);
   function.SetCaseGroup(keys, L"Main UI");
-  function.SetCaseTableAction(keys, text, kTestTable, kTestCommand);
-}
-
-void OverlayTest::AddMissingActionCase(XmlFunction& function, const CaseKeys& keys, const std::wstring& text) {
-  function.AddAction(keys);
-  function.SetCaseGroup(keys, L"Main UI");
-  function.SetCaseTableAction(keys, text, kTestTable, kTestCommand + 1000);
+  function.SetCaseTableAction(keys, text, kTestTable, command);
 }
 
 void OverlayTest::AddOriginalKeyCase(XmlFunction& function, const CaseKeys& keys) {

@@ -1,5 +1,5 @@
-// The viewport helper object: its identity and descriptor, where it places its chart in a recorded
-// view, and what it draws there.
+// The viewport helper object: its descriptor, where it places its chart in a recorded view, and what it
+// draws there.
 #include "overlay/visual_interface.h"
 
 #include <afxwin.h>
@@ -9,7 +9,6 @@
 
 #include "engine/messages.h"
 #include "engine/module.h"
-#include "model/string_table.h"
 #include "model/text.h"
 #include "overlay/overlay_setup.h"
 #include "overlay/radial_chart.h"
@@ -20,6 +19,8 @@ namespace Talvo::testing {
 namespace {
 
 using Kind = GraphicsWindow::CallKind;
+
+constexpr float kChartRadiusPixels = 240;
 
 struct Pixel {
   double x;
@@ -66,63 +67,34 @@ class VisualInterfaceTest : public OverlayTest {
     EXPECT_EQ(chart_.Display(0, nullptr, &view, 0), 0);
   }
 
-  // The label drawn for a cell (texts: the key, then caption and label of each cell in drawing order),
-  // unwrapped again.
-  std::wstring LabelOf(ViewExp& view, unsigned char modifiers, int tap) {
-    std::wstring label = WrappedLabelOf(view, modifiers, tap);
-    std::replace(label.begin(), label.end(), L'\n', L' ');
-    return label;
-  }
-
-  std::wstring WrappedLabelOf(ViewExp& view, unsigned char modifiers, int tap) {
-    const auto texts = CallsOf(view, Kind::Text);
+  // The label drawn for a cell (texts: the key, then caption and label of each cell in drawing order).
+  std::wstring WrappedLabelOf(unsigned char modifiers, int tap) {
+    const auto texts = CallsOf(view_, Kind::Text);
     const auto at = std::find(kChartTextModifiers.begin(), kChartTextModifiers.end(), modifiers);
     const size_t index = 1 + 2 * (static_cast<size_t>(at - kChartTextModifiers.begin()) * 4 + tap - 1) + 1;
     return index < texts.size() ? texts[index].text : L"<none>";
   }
 
+  Pixel ProjectedVertex(int vertex) { return Project(view_, chart_.ChartMesh().getVert(vertex)); }
+
   VisualInterface chart_;
   ViewExp view_;
 };
 
-TEST_F(VisualInterfaceTest, IsAHelperThatDrawsNothingUntilSwitchedOn) {
-  EXPECT_EQ(chart_.Eval(0).obj, &chart_);
-  EXPECT_FALSE(chart_.IsDrawingEnabled());
+TEST_F(VisualInterfaceTest, DrawsNothingUntilSwitchedOnThenFacesTheViewerAroundTheScreenPoint) {
   EXPECT_EQ(chart_.Display(0, nullptr, &view_, 0), 0);
   EXPECT_TRUE(view_.getGW()->Calls().empty());
-  EXPECT_EQ(chart_.BoundView(), nullptr);
-  EXPECT_EQ(chart_.ChartMesh().getNumVerts(), 0);
-  Box3 box;
-  chart_.GetWorldBoundBox(0, nullptr, &view_, box);
-  EXPECT_TRUE(box.IsEmpty());
-
-  chart_.SetDrawingEnabled(true);
-  EXPECT_EQ(chart_.Display(0, nullptr, nullptr, 0), 0);
-  EXPECT_FALSE(TakeViewChanged());
-}
-
-TEST_F(VisualInterfaceTest, FacesTheViewerAroundTheScreenPoint) {
   chart_.SetScreenPoint(400, 300);
   Draw(view_);
   const Mesh& mesh = chart_.ChartMesh();
-  ASSERT_EQ(mesh.getNumVerts(), kChartVertexCount);
   ASSERT_EQ(mesh.getNumFaces(), kChartFaceCount);
-  EXPECT_EQ(chart_.BoundView(), &view_);
-
   // The centre is on the construction plane the view looks at; angle 0 points up the screen and the
-  // chart turns counter-clockwise; its radius is 240 pixels.
-  const Pixel centre = Project(view_, mesh.getVert(kChartCentreVertex));
-  EXPECT_NEAR(centre.x, 400, 0.01);
-  EXPECT_NEAR(centre.y, 300, 0.01);
+  // chart turns counter-clockwise.
+  EXPECT_NEAR(ProjectedVertex(kChartCentreVertex).x, 400, 0.01);
+  EXPECT_NEAR(ProjectedVertex(kChartCentreVertex).y, 300, 0.01);
   EXPECT_NEAR(mesh.getVert(kChartCentreVertex).z, 0, 1e-3);
-  const Pixel up = Project(view_, mesh.getVert(0));
-  EXPECT_NEAR(up.x, 400, 0.01);
-  EXPECT_NEAR(up.y, 60, 0.05);
-  const Pixel left = Project(view_, mesh.getVert(4));
-  EXPECT_NEAR(left.x, 160, 0.05);
-  EXPECT_NEAR(left.y, 300, 0.01);
-
-  // Every face turns its front to the viewer.
+  EXPECT_NEAR(ProjectedVertex(0).y, 300 - kChartRadiusPixels, 0.05);
+  EXPECT_NEAR(ProjectedVertex(4).x, 400 - kChartRadiusPixels, 0.05);
   for (int f = 0; f < kChartFaceCount; ++f) {
     const Face* face = mesh.getFace(f);
     const Point3 a = mesh.getVert(static_cast<int>(face->v[0]));
@@ -130,42 +102,18 @@ TEST_F(VisualInterfaceTest, FacesTheViewerAroundTheScreenPoint) {
         (mesh.getVert(static_cast<int>(face->v[1])) - a) ^ (mesh.getVert(static_cast<int>(face->v[2])) - a);
     EXPECT_LT(normal % chart_.ViewRay().dir, 0) << "face " << f;
   }
-
-  // The world box takes in the chart; the local box stays as given.
-  Box3 world;
-  chart_.GetWorldBoundBox(0, nullptr, &view_, world);
-  EXPECT_NEAR(world.pmax.y, mesh.getVert(0).y, 1e-4);
-  EXPECT_NEAR(world.pmin.x, mesh.getVert(4).x, 1e-4);
-  Box3 local;
-  chart_.GetLocalBoundBox(0, nullptr, &view_, local);
-  EXPECT_TRUE(local.IsEmpty());
 }
 
 TEST_F(VisualInterfaceTest, KeepsItsPointAwayFromTheWindowEdges) {
   chart_.SetScreenPoint(10, 590);
   Draw(view_);
-  Pixel centre = Project(view_, chart_.ViewRay().p);
-  EXPECT_NEAR(centre.x, 250, 0.01);
-  EXPECT_NEAR(centre.y, 350, 0.01);
-  // Off the view's axis the chart still faces along its own ray.
-  for (int f = 0; f < kChartFaceCount; f += 13) {
-    const Face* face = chart_.ChartMesh().getFace(f);
-    const Point3 a = chart_.ChartMesh().getVert(static_cast<int>(face->v[0]));
-    const Point3 normal = (chart_.ChartMesh().getVert(static_cast<int>(face->v[1])) - a) ^
-                          (chart_.ChartMesh().getVert(static_cast<int>(face->v[2])) - a);
-    EXPECT_NEAR((normal.Normalize() % chart_.ViewRay().dir), -1, 1e-4);
-  }
-
+  EXPECT_NEAR(Project(view_, chart_.ViewRay().p).x, 250, 0.01);
+  EXPECT_NEAR(Project(view_, chart_.ViewRay().p).y, 350, 0.01);
   // A window too small for the margin keeps the chart in its middle.
-  VisualInterface small;
-  ViewExp smallView;
-  smallView.getGW()->setWinSize(400, 300);
-  small.SetScreenPoint(10, 10);
-  small.SetDrawingEnabled(true);
-  small.Display(0, nullptr, &smallView, 0);
-  centre = Project(smallView, small.ViewRay().p);
-  EXPECT_NEAR(centre.x, 200, 0.01);
-  EXPECT_NEAR(centre.y, 150, 0.01);
+  view_.getGW()->setWinSize(400, 300);
+  Draw(view_);
+  EXPECT_NEAR(Project(view_, chart_.ViewRay().p).x, 200, 0.01);
+
 
   // A window without area gives the chart no place, and nothing is drawn.
   VisualInterface none;
@@ -173,25 +121,17 @@ TEST_F(VisualInterfaceTest, KeepsItsPointAwayFromTheWindowEdges) {
   emptyView.getGW()->setWinSize(0, 0);
   none.SetDrawingEnabled(true);
   EXPECT_EQ(none.Display(0, nullptr, &emptyView, 0), 0);
-  EXPECT_EQ(none.ChartMesh().getNumVerts(), 0);
   EXPECT_TRUE(emptyView.getGW()->Calls().empty());
 }
 
-TEST_F(VisualInterfaceTest, KeepsUpTheScreenInTurnedAndTiltedViews) {
-  for (const Point3& axis : {Point3(0, 0, 1), Point3(1, 0, 0)}) {
-    VisualInterface chart;
-    ViewExp view;
-    Matrix3 tm = RotAngleAxisMatrix(axis, 0.5f);
-    tm.SetTrans(Point3(0, 0, -200));
-    view.SetAffineTM(tm);
-    chart.SetDrawingEnabled(true);
-    chart.Display(0, nullptr, &view, 0);
-    const Pixel centre = Project(view, chart.ChartMesh().getVert(kChartCentreVertex));
-    const Pixel up = Project(view, chart.ChartMesh().getVert(0));
-    EXPECT_NEAR(centre.x, 400, 0.01);
-    EXPECT_NEAR(up.x, 400, 0.01);
-    EXPECT_NEAR(centre.y - up.y, 240, 0.05);
-  }
+TEST_F(VisualInterfaceTest, KeepsUpTheScreenInATurnedAndTiltedView) {
+  Matrix3 tm = RotAngleAxisMatrix(Point3(1, 0, 0), 0.5f) * RotAngleAxisMatrix(Point3(0, 0, 1), 0.5f);
+  tm.SetTrans(Point3(0, 0, -200));
+  view_.SetAffineTM(tm);
+  Draw(view_);
+  const Pixel centre = ProjectedVertex(kChartCentreVertex);
+  EXPECT_NEAR(ProjectedVertex(0).x, centre.x, 0.01);
+  EXPECT_NEAR(centre.y - ProjectedVertex(0).y, kChartRadiusPixels, 0.05);
 }
 
 TEST_F(VisualInterfaceTest, BindsToItsFirstViewAndFollowsItsChanges) {
@@ -199,9 +139,7 @@ TEST_F(VisualInterfaceTest, BindsToItsFirstViewAndFollowsItsChanges) {
   Draw(view_);
   const float radius = chart_.Radius();
   EXPECT_FALSE(TakeViewChanged());
-
-  // Another view shows nothing.
-  ViewExp other;
+  ViewExp other;  // another view shows nothing
   EXPECT_EQ(chart_.Display(0, nullptr, &other, 0), 0);
   EXPECT_TRUE(other.getGW()->Calls().empty());
 
@@ -213,39 +151,19 @@ TEST_F(VisualInterfaceTest, BindsToItsFirstViewAndFollowsItsChanges) {
   EXPECT_TRUE(TakeViewChanged());
   EXPECT_FALSE(TakeViewChanged());
   EXPECT_NEAR(chart_.Radius(), 2 * radius, 1e-3);
-  const Pixel up = Project(view_, chart_.ChartMesh().getVert(0));
-  EXPECT_NEAR(up.y, 60, 0.05);
-  Draw(view_);
-  EXPECT_FALSE(TakeViewChanged());
+  EXPECT_NEAR(ProjectedVertex(0).y, 300 - kChartRadiusPixels, 0.05);
 }
 
-TEST_F(VisualInterfaceTest, DrawsFacesOutlinesAndTextsInOrder) {
+TEST_F(VisualInterfaceTest, DrawsColouredFacesThenOutlinesThenTextsAndRestoresTheRenderLimits) {
+  const DWORD limits = view_.getGW()->getRndLimits();
   Draw(view_);
   const auto& calls = view_.getGW()->Calls();
-  ASSERT_GE(calls.size(), 3u);
-  EXPECT_EQ(calls[0].kind, Kind::RenderLimits);
-  EXPECT_EQ(calls[0].limits, static_cast<DWORD>(GW_COLOR_VERTS));
-  EXPECT_EQ(calls[1].kind, Kind::Transform);
-  EXPECT_TRUE(calls[1].transform.IsIdentity());
-  EXPECT_EQ(calls[2].kind, Kind::Color);
-  EXPECT_EQ(calls[2].color, Point3(0, 0, 0));
-  // The render limits are given back at the end.
-  EXPECT_EQ(calls.back().kind, Kind::RenderLimits);
-  EXPECT_EQ(calls.back().limits, static_cast<DWORD>(GW_Z_BUFFER | GW_ILLUM));
-  EXPECT_EQ(view_.getGW()->getRndLimits(), static_cast<DWORD>(GW_Z_BUFFER | GW_ILLUM));
-
-  // Faces in their sector colours, then the outlines, then the texts.
+  EXPECT_EQ(view_.getGW()->getRndLimits(), limits);
   const auto triangles = CallsOf(view_, Kind::Triangle);
   ASSERT_EQ(triangles.size(), static_cast<size_t>(kChartFaceCount));
   for (int f = 0; f < kChartFaceCount; ++f) {
-    const auto& colours = triangles[static_cast<size_t>(f)].colors;
-    ASSERT_EQ(colours.size(), 3u);
-    EXPECT_EQ(colours[0], VisualInterface::GetSectorColor(f) / 255.0f);
-    EXPECT_EQ(colours[2], colours[0]);
+    EXPECT_EQ(triangles[static_cast<size_t>(f)].colors[0], VisualInterface::GetSectorColor(f) / 255.0f);
   }
-  EXPECT_EQ(triangles[47].colors[0], Point3(163, 88, 88) / 255.0f);
-  EXPECT_EQ(CallsOf(view_, Kind::Polyline).size(), 4u + 32u);
-  EXPECT_EQ(CallsOf(view_, Kind::Text).size(), 65u);
   size_t lastTriangle = 0, firstPolyline = calls.size(), lastPolyline = 0, firstText = calls.size();
   for (size_t i = 0; i < calls.size(); ++i) {
     if (calls[i].kind == Kind::Triangle) lastTriangle = i;
@@ -254,8 +172,6 @@ TEST_F(VisualInterfaceTest, DrawsFacesOutlinesAndTextsInOrder) {
   }
   EXPECT_LT(lastTriangle, firstPolyline);
   EXPECT_LT(lastPolyline, firstText);
-  EXPECT_TRUE(CallsOf(view_, Kind::Polyline)[0].closed);
-  EXPECT_FALSE(CallsOf(view_, Kind::Polyline).back().closed);
 }
 
 TEST_F(VisualInterfaceTest, HighlightsEveryFaceOfTheCellButNotTheCentre) {
@@ -264,8 +180,7 @@ TEST_F(VisualInterfaceTest, HighlightsEveryFaceOfTheCellButNotTheCentre) {
     int face;
     std::vector<int> lit;
   };
-  for (const Case& c : {Case{41, {40, 41, 42}}, Case{95, {80, 81, 94, 95}}, Case{3, {2, 3, 4}}, Case{100, {}},
-                        Case{104, {}}, Case{-1, {}}}) {
+  for (const Case& c : {Case{41, {40, 41, 42}}, Case{95, {80, 81, 94, 95}}, Case{100, {}}, Case{-1, {}}}) {
     chart_.SetHighlightedFace(c.face);
     Draw(view_);
     const auto triangles = CallsOf(view_, Kind::Triangle);
@@ -274,7 +189,6 @@ TEST_F(VisualInterfaceTest, HighlightsEveryFaceOfTheCellButNotTheCentre) {
       const auto& drawn = triangles[kChartFaceCount + i];
       const Point3 expected = VisualInterface::GetSectorColor(c.lit[i]) / 255.0f + raise;
       EXPECT_NEAR(drawn.colors[1].x, expected.x, 1e-6);
-      EXPECT_NEAR(drawn.colors[1].z, expected.z, 1e-6);
       EXPECT_EQ(drawn.points, triangles[static_cast<size_t>(c.lit[i])].points);
     }
   }
@@ -283,35 +197,25 @@ TEST_F(VisualInterfaceTest, HighlightsEveryFaceOfTheCellButNotTheCentre) {
 TEST_F(VisualInterfaceTest, LabelsTheKeysCasesByTapAndModifiers) {
   XmlFunction* function = AssignNewFunction('Q', kKindSingleTap);
   AddActionCase(*function, {kInputSingleTap, kModeGlobal, 0, 1, 3}, L"Weld");
-  AddActionCase(*function, {kInputSingleTap, kModeGlobal, 0, 3, 3}, L"Extrude Polygons Along Spline");
   AddActionCase(*function, {kInputSingleTap, kModeGlobal, 0, 2, 11}, L"Ctrl Weld");
   AddScriptCase(*function, {kInputSingleTap, kModeGlobal, 0, 4, 23}, L"Shift Alt Script");
   AddOriginalKeyCase(*function, {kInputSingleTap, kModeGlobal, 0, 1, 19});
   chart_.SetKey(static_cast<unsigned short>(KeyOf('Q')));
   Draw(view_);
-
   const auto texts = CallsOf(view_, Kind::Text);
-  ASSERT_EQ(texts.size(), 65u);
   EXPECT_EQ(texts[0].text, Layout().GetKeyText(KeyOf('Q')));
-  EXPECT_EQ(LabelOf(view_, 3, 1), L"Weld");
-  EXPECT_EQ(LabelOf(view_, 3, 2), kNothingAssigned);
-  EXPECT_EQ(WrappedLabelOf(view_, 3, 3), WrapText(L"Extrude Polygons Along Spline", 10));
-  EXPECT_NE(WrappedLabelOf(view_, 3, 3).find(L'\n'), std::wstring::npos);
-  EXPECT_EQ(LabelOf(view_, 11, 2), L"Ctrl Weld");
-  EXPECT_EQ(WrappedLabelOf(view_, 23, 4), L"Shift Alt\nScript");
-  EXPECT_EQ(LabelOf(view_, 19, 1), GetString(228));
-  EXPECT_EQ(LabelOf(view_, 31, 1), kNothingAssigned);
-  EXPECT_EQ(chart_.GetModeName(), kInputSingleTap);
-  EXPECT_EQ(chart_.GetContextName(), kModeGlobal);
+  EXPECT_EQ(WrappedLabelOf(3, 1), L"Weld");
+  EXPECT_EQ(WrappedLabelOf(3, 2), WrapText(kNothingAssigned, 10));
+  EXPECT_EQ(WrappedLabelOf(11, 2), L"Ctrl Weld");
+  EXPECT_EQ(WrappedLabelOf(23, 4), L"Shift Alt\nScript");
+  EXPECT_EQ(WrappedLabelOf(19, 1), L"Original key\nbehavior");
 
   // Each cell's tap caption comes first, with one mark per tap, at its place in the chart.
-  EXPECT_EQ(texts[1].text, RepeatText(1, L"\u2022"));
   EXPECT_EQ(texts[7].text, RepeatText(4, L"\u2022"));
   const ChartTextPlace shiftTap1 = ChartTextPlacesOf(1, 1).caption;
   const Point3 expected =
       Point3(-std::sin(shiftTap1.angle), std::cos(shiftTap1.angle), 0) * (chart_.Radius() * shiftTap1.fraction);
-  const Point3 drawn = texts[1 + 2 * 4].points[0];
-  EXPECT_NEAR((drawn - expected).Length(), 0, 1e-3);
+  EXPECT_NEAR((texts[1 + 2 * 4].points[0] - expected).Length(), 0, 1e-3);
 }
 
 TEST_F(VisualInterfaceTest, LooksCasesUpInTheResolvedContext) {
@@ -320,22 +224,14 @@ TEST_F(VisualInterfaceTest, LooksCasesUpInTheResolvedContext) {
   AddActionCase(*function, {kInputNoModifier, kModeObjects, 0, 2, 7}, L"Select All");
   chart_.SetKey(static_cast<unsigned short>(KeyOf('W')));
   Draw(view_);
-  EXPECT_EQ(chart_.GetModeName(), kInputNoModifier);
   EXPECT_EQ(chart_.GetContextName(), kModeObjects);
-  EXPECT_EQ(chart_.SelectionClass(), 0);
-  EXPECT_EQ(LabelOf(view_, 7, 2), L"Select All");
-
-  // Without a context, a tap out of range or a function, every cell runs nothing.
-  EXPECT_EQ(chart_.GetAssignedFunctionName(false, function, 2, 7), kNothingAssigned);
-  EXPECT_EQ(chart_.GetAssignedFunctionName(true, function, 0, 7), kNothingAssigned);
+  EXPECT_EQ(WrappedLabelOf(7, 2), L"Select All");
+  // A tap out of range runs nothing.
   EXPECT_EQ(chart_.GetAssignedFunctionName(true, function, 5, 7), kNothingAssigned);
-  EXPECT_EQ(chart_.GetAssignedFunctionName(true, nullptr, 2, 7), kNothingAssigned);
 
-  // A key without a function.
-  chart_.SetKey(static_cast<unsigned short>(KeyOf('E')));
+  chart_.SetKey(static_cast<unsigned short>(KeyOf('E')));  // a key without a function
   Draw(view_);
-  EXPECT_EQ(LabelOf(view_, 7, 2), kNothingAssigned);
-  EXPECT_EQ(chart_.GetModeName(), L"");
+  EXPECT_EQ(WrappedLabelOf(7, 2), WrapText(kNothingAssigned, 10));
 }
 
 TEST_F(VisualInterfaceTest, ModuleHandsOutTheRealDescriptorOnceInstalled) {
@@ -344,12 +240,6 @@ TEST_F(VisualInterfaceTest, ModuleHandsOutTheRealDescriptorOnceInstalled) {
   EXPECT_EQ(desc, &VisualInterfaceDesc::Instance());
   // Scenes store the class id: it must not change.
   EXPECT_EQ(desc->ClassID(), Class_ID(0x1d3e0fa0, 0x29b80ae9));
-
-  auto* object = static_cast<HelperObject*>(desc->Create(FALSE));
-  ASSERT_NE(dynamic_cast<VisualInterface*>(object), nullptr);
-  EXPECT_EQ(object->ClassID(), desc->ClassID());
-  EXPECT_FALSE(static_cast<VisualInterface*>(object)->IsDrawingEnabled());
-  object->DeleteThis();
   RemoveVisualInterface();
 }
 
