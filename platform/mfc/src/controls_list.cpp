@@ -1,8 +1,7 @@
-// CListBox and CScrollBar: one member per message of the control.
+// CListBox: one member per message of the control.
 #include "mfc/controls.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
-IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 
 namespace {
 
@@ -64,43 +63,3 @@ int CListBox::GetSel(int nIndex) const { return static_cast<int>(SendMessage(LB_
 int CListBox::SetSel(int nIndex, BOOL bSelect) {
   return static_cast<int>(SendMessage(LB_SETSEL, static_cast<WPARAM>(bSelect), nIndex));
 }
-
-// ---- CScrollBar: the SB_CTL bar of its own window ----
-
-BOOL CScrollBar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-  return CWnd::Create(WC_SCROLLBARW, nullptr, dwStyle, rect, pParentWnd, nID);
-}
-
-int CScrollBar::GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
-int CScrollBar::SetScrollPos(int nPos, BOOL bRedraw) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
-void CScrollBar::GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const {
-  ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos);
-}
-void CScrollBar::SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw) {
-  ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
-}
-
-BOOL CScrollBar::SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw) {
-  if (lpScrollInfo == nullptr) return FALSE;
-  lpScrollInfo->cbSize = sizeof(SCROLLINFO);
-  ::SetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo, bRedraw);
-  return TRUE;
-}
-
-BOOL CScrollBar::GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask) {
-  if (lpScrollInfo == nullptr) return FALSE;
-  lpScrollInfo->cbSize = sizeof(SCROLLINFO);
-  lpScrollInfo->fMask = nMask;
-  return ::GetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo);
-}
-
-// The largest position the bar allows: the range's end less a page.
-int CScrollBar::GetScrollLimit() {
-  SCROLLINFO info{};
-  if (!GetScrollInfo(&info, SIF_RANGE | SIF_PAGE)) return 0;
-  const int page = info.nPage > 0 ? static_cast<int>(info.nPage) - 1 : 0;
-  return info.nMax - page;
-}
-
-void CScrollBar::ShowScrollBar(BOOL bShow) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
-BOOL CScrollBar::EnableScrollBar(UINT nArrowFlags) { return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags); }

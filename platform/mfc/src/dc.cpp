@@ -100,7 +100,6 @@ COLORREF CDC::GetBkColor() const { return ::GetBkColor(m_hDC); }
 int CDC::SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
 int CDC::GetBkMode() const { return ::GetBkMode(m_hDC); }
 UINT CDC::SetTextAlign(UINT nFlags) { return ::SetTextAlign(m_hDC, nFlags); }
-int CDC::SetROP2(int nDrawMode) { return ::SetROP2(m_hDC, nDrawMode); }
 int CDC::SetStretchBltMode(int nStretchMode) { return ::SetStretchBltMode(m_hDC, nStretchMode); }
 int CDC::SetMapMode(int nMapMode) { return ::SetMapMode(m_hDC, nMapMode); }
 

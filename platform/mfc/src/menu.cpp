@@ -1,7 +1,6 @@
-// CMenu: the handle map of menus, creation and loading from templates, and the item wrappers.
+// CMenu: the handle map of menus, creation, and the item wrappers.
 #include "mfc/menu.h"
 
-#include <map>
 
 #include "handle_map.h"
 #include "mfc/wnd.h"
@@ -15,42 +14,6 @@ namespace mfc_internal {
 void ClearWrapperHandle(CMenu* wrapper) { wrapper->m_hMenu = nullptr; }
 
 }  // namespace mfc_internal
-
-// ---- Templates ----
-
-namespace {
-
-std::map<UINT, MENUTEMPLATE>& MenuTemplates() {
-  static std::map<UINT, MENUTEMPLATE> templates;
-  return templates;
-}
-
-// Appends the template's items to the menu; FALSE when a menu could not be made.
-bool AppendTemplateItems(HMENU menu, const std::vector<MENUITEMTEMPLATE>& items) {
-  for (const MENUITEMTEMPLATE& item : items) {
-    if (item.mtOption & MF_POPUP) {
-      HMENU popup = ::CreatePopupMenu();
-      if (popup == nullptr || !AppendTemplateItems(popup, item.items) ||
-          !::AppendMenuW(menu, item.mtOption, reinterpret_cast<UINT_PTR>(popup), item.mtString.c_str())) {
-        if (popup != nullptr) ::DestroyMenu(popup);
-        return false;
-      }
-    } else if (!::AppendMenuW(menu, item.mtOption, item.mtID,
-                              (item.mtOption & MF_SEPARATOR) ? nullptr : item.mtString.c_str())) {
-      return false;
-    }
-  }
-  return true;
-}
-
-}  // namespace
-
-void RegisterMenuTemplate(UINT id, const MENUTEMPLATE& menuTemplate) { MenuTemplates()[id] = menuTemplate; }
-
-const MENUTEMPLATE* FindMenuTemplate(UINT id) {
-  auto it = MenuTemplates().find(id);
-  return it != MenuTemplates().end() ? &it->second : nullptr;
-}
 
 // ---- The handle map ----
 
@@ -91,23 +54,6 @@ CMenu* CMenu::FindOwnerDrawMenu(UINT nItemID) {
 
 BOOL CMenu::CreateMenu() { return m_hMenu == nullptr && Attach(::CreateMenu()); }
 BOOL CMenu::CreatePopupMenu() { return m_hMenu == nullptr && Attach(::CreatePopupMenu()); }
-
-BOOL CMenu::LoadMenu(UINT nIDResource) {
-  const MENUTEMPLATE* menuTemplate = FindMenuTemplate(nIDResource);
-  if (menuTemplate == nullptr || m_hMenu != nullptr) return FALSE;
-  HMENU menu = ::CreateMenu();
-  if (menu == nullptr) return FALSE;
-  if (!AppendTemplateItems(menu, menuTemplate->items)) {
-    ::DestroyMenu(menu);
-    return FALSE;
-  }
-  return Attach(menu);
-}
-
-BOOL CMenu::LoadMenu(LPCWSTR lpszResourceName) {
-  if (lpszResourceName == nullptr || !IS_INTRESOURCE(lpszResourceName)) return FALSE;
-  return LoadMenu(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpszResourceName)));
-}
 
 BOOL CMenu::DestroyMenu() {
   if (m_hMenu == nullptr) return FALSE;

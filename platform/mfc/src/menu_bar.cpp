@@ -96,10 +96,6 @@ int CMFCMenuBar::HitTest(CPoint point) const {
 
 int CMFCMenuBar::GetRowHeight() const { return TextSize(m_hWnd, L"Ag").cy + 8; }
 
-BOOL CMFCMenuBar::SetMenuFont(LPLOGFONTW lpLogFont, BOOL) {
-  return lpLogFont != nullptr && mfc_internal::SetMenuFont(*lpLogFont);
-}
-
 const CFont& CMFCMenuBar::GetMenuFont(BOOL) { return mfc_internal::MenuFont(); }
 
 void CMFCMenuBar::RecalcLayout() {

@@ -21,13 +21,6 @@ constexpr int kArrowWidth = 16;
 CMFCMenuButton::CMFCMenuButton() = default;
 CMFCMenuButton::~CMFCMenuButton() = default;
 
-CSize CMFCMenuButton::SizeToContent(BOOL bCalcOnly) {
-  CSize size = CMFCButton::SizeToContent(TRUE);
-  size.cx += kArrowWidth;
-  if (!bCalcOnly) SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return size;
-}
-
 void CMFCMenuButton::OnShowMenu() {
   m_nMenuResult = 0;
   if (!::IsMenu(m_hMenu)) return;

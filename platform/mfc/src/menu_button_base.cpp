@@ -11,13 +11,6 @@ BEGIN_MESSAGE_MAP(CMFCButton, CButton)
   ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
-namespace {
-
-constexpr int kHorizontalMargin = 10;
-constexpr int kVerticalMargin = 5;
-
-}  // namespace
-
 CMFCButton::CMFCButton() = default;
 CMFCButton::~CMFCButton() = default;
 
@@ -29,27 +22,6 @@ void CMFCButton::PreSubclassWindow() {
   CButton::PreSubclassWindow();
   // A button adopted from a template is a plain push button until now.
   ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
-}
-
-CSize CMFCButton::GetCaptionExtent(LPCWSTR lpszText) const {
-  const std::wstring text = lpszText != nullptr ? std::wstring(lpszText) : GetWindowText();
-  HDC dc = ::GetDC(m_hWnd);
-  HGDIOBJ old = ::SelectObject(dc, CMFCVisualManager::GetInstance()->GetMenuFont()->m_hObject);
-  SIZE size{};
-  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  TEXTMETRICW metrics{};
-  ::GetTextMetricsW(dc, &metrics);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(m_hWnd, dc);
-  return CSize(size.cx, std::max<LONG>(size.cy, metrics.tmHeight));
-}
-
-CSize CMFCButton::SizeToContent(BOOL bCalcOnly) {
-  CSize size = GetCaptionExtent();
-  size.cx += 2 * kHorizontalMargin;
-  size.cy += 2 * kVerticalMargin;
-  if (!bCalcOnly) SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return size;
 }
 
 void CMFCButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {

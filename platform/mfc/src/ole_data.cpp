@@ -133,12 +133,6 @@ HGLOBAL COleDataObject::GetGlobalData(CLIPFORMAT cfFormat) const {
   return block != nullptr ? CopyBlock(block) : nullptr;
 }
 
-namespace mfcsim {
-
-int OleInitializeCount() { return oleInitCount; }
-
-}  // namespace mfcsim
-
 namespace mfc_internal {
 
 void ResetOleData() {

@@ -1,6 +1,5 @@
 // Drop targets, their registry by window, and the drag driver that plays the system's drag loop.
 #include <map>
-#include <optional>
 
 #include "mfc/ole.h"
 #include "mfc/wnd.h"
@@ -14,12 +13,6 @@ std::map<HWND, COleDropTarget*>& Registry() {
   static std::map<HWND, COleDropTarget*> registry;
   return registry;
 }
-
-struct ScriptedDrag {
-  POINT to;
-  DWORD keyState;
-};
-std::optional<ScriptedDrag> nextDrag;
 
 // The registered target of the window under the screen point or of its nearest ancestor.
 HWND TargetWindowAt(POINT screen) {
@@ -95,19 +88,7 @@ DROPEFFECT COleDropTarget::OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint) { 
 DROPEFFECT COleDropTarget::OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
 DROPEFFECT COleDropTarget::OnDragScroll(CWnd*, DWORD, CPoint) { return DROPEFFECT_NONE; }
 void COleDropTarget::OnDragLeave(CWnd*) {}
-DROPEFFECT COleDropTarget::OnDropEx(CWnd*, COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint) {
-  return static_cast<DROPEFFECT>(-1);
-}
 BOOL COleDropTarget::OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint) { return FALSE; }
-
-DROPEFFECT COleDataSource::DoDragDrop(DWORD dwEffects, LPCRECT) {
-  POINT from{};
-  ::GetCursorPos(&from);
-  if (!nextDrag) return DROPEFFECT_NONE;
-  const ScriptedDrag drag = *nextDrag;
-  nextDrag.reset();
-  return mfcsim::DragAndDrop(*this, from, drag.to, drag.keyState, dwEffects);
-}
 
 namespace mfcsim {
 
@@ -126,17 +107,10 @@ DROPEFFECT DragAndDrop(COleDataSource& source, POINT from, POINT to, DWORD dwKey
     return DROPEFFECT_NONE;
   }
   const CPoint point = ClientPoint(current, to);
-  DROPEFFECT dropped = target->OnDropEx(wnd, &data, effect, dwEffects, point);
-  if (dropped == static_cast<DROPEFFECT>(-1)) {
-    dropped = target->OnDrop(wnd, &data, effect, point) ? effect : DROPEFFECT_NONE;
-  }
-  return Allowed(dropped, dwEffects);
+  return Allowed(target->OnDrop(wnd, &data, effect, point) ? effect : DROPEFFECT_NONE, dwEffects);
 }
 
-void ScriptNextDrag(POINT to, DWORD dwKeyState) { nextDrag = ScriptedDrag{to, dwKeyState}; }
-
 void ResetOle() {
-  nextDrag.reset();
   mfc_internal::ResetOleData();
 }
 

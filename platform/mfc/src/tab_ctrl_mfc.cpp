@@ -33,9 +33,8 @@ constexpr int kButtonWidth = 16; // a scroll or documents-menu button
 CMFCTabCtrl::CMFCTabCtrl() = default;
 CMFCTabCtrl::~CMFCTabCtrl() = default;
 
-BOOL CMFCTabCtrl::Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT nID, Location location, BOOL) {
+BOOL CMFCTabCtrl::Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT nID, Location, BOOL) {
   m_style = style;
-  m_location = location;
   LPCWSTR className =
       AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(nullptr, IDC_ARROW));
   return CWnd::Create(className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, rect, pParentWnd,
@@ -101,20 +100,15 @@ void CMFCTabCtrl::GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) co
   if (m_hWnd == nullptr) return;
   CRect client;
   GetClientRect(&client);
-  if (m_location == LOCATION_TOP) {
-    rectTabAreaTop = client;
-    rectTabAreaTop.bottom = std::min(client.bottom, client.top + m_nTabsHeight);
-  } else {
-    rectTabAreaBottom = client;
-    rectTabAreaBottom.top = std::max(client.top, client.bottom - m_nTabsHeight);
-  }
+  rectTabAreaTop = client;
+  rectTabAreaTop.bottom = std::min(client.bottom, client.top + m_nTabsHeight);
 }
 
 CRect CMFCTabCtrl::GetTabStrip() const {
   CRect top;
   CRect bottom;
   GetTabArea(top, bottom);
-  return m_location == LOCATION_TOP ? top : bottom;
+  return top;
 }
 
 void CMFCTabCtrl::RecalcLayout() {
@@ -125,11 +119,7 @@ void CMFCTabCtrl::RecalcLayout() {
 
   // The pages fill the rest, inside a one-pixel frame.
   m_rectWndArea = client;
-  if (m_location == LOCATION_TOP) {
-    m_rectWndArea.top = area.bottom;
-  } else {
-    m_rectWndArea.bottom = area.top;
-  }
+  m_rectWndArea.top = area.bottom;
   m_rectWndArea.DeflateRect(1, 1);
 
   int total = 0;
@@ -159,8 +149,8 @@ void CMFCTabCtrl::RecalcLayout() {
   // area's end and all after it are not shown (empty rectangles), so that a shown tab is a whole tab.
   // Only the first visible tab shows cut, when it alone is wider than the area.
   int x = m_rectTabsArea.left;
-  const int tabTop = m_location == LOCATION_TOP ? area.top + 2 : area.top;
-  const int tabBottom = m_location == LOCATION_TOP ? area.bottom : area.bottom - 2;
+  const int tabTop = area.top + 2;
+  const int tabBottom = area.bottom;
   for (int i = 0; i < GetTabsNum(); ++i) {
     TabInfo& tab = m_tabs[static_cast<size_t>(i)];
     tab.rect.SetRectEmpty();

@@ -205,16 +205,8 @@ CSize CMFCBaseTabCtrl::GetImageSize() const {
   return CSize(16, 16);
 }
 
-void CMFCBaseTabCtrl::SetTabBkColor(int iTab, COLORREF color) {
-  CheckIndex(iTab);
-  m_tabs[static_cast<size_t>(iTab)].color = color;
-  Redraw();
-}
-
 COLORREF CMFCBaseTabCtrl::GetTabBkColor(int iTab) const {
   if (iTab < 0 || iTab >= GetTabsNum()) return static_cast<COLORREF>(-1);
-  const COLORREF own = m_tabs[static_cast<size_t>(iTab)].color;
-  if (own != static_cast<COLORREF>(-1)) return own;
   if (m_bIsAutoColor && !m_autoColors.empty()) return m_autoColors[static_cast<size_t>(iTab) % m_autoColors.size()];
   return static_cast<COLORREF>(-1);
 }
@@ -238,11 +230,7 @@ void CMFCBaseTabCtrl::EnableActiveTabCloseButton(BOOL bEnable) {
   Redraw();
 }
 
-void CMFCBaseTabCtrl::SetLocation(Location location) {
-  m_location = location;
-  RecalcLayout();
-  Redraw();
-}
+
 
 BOOL CMFCBaseTabCtrl::GetTabRect(int iTab, CRect& rect) const {
   if (iTab < 0 || iTab >= GetTabsNum()) return FALSE;

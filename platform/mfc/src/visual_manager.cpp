@@ -113,17 +113,15 @@ void CMFCVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsAct
 
 void CMFCVisualManager::OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, int, BOOL bIsActive,
                                   const CMFCBaseTabCtrl* pTabWnd) {
-  const bool onTop = pTabWnd->GetLocation() == CMFCBaseTabCtrl::LOCATION_TOP;
-  // The outline, drawn as if the tab hung from the top and mirrored for tabs below the pages.
+  // The outline of a tab hanging from the top edge of the strip down to the page.
   const int slant = pTabWnd->IsOneNoteStyle() ? rectFill.Height() / 2 : 0;
-  const int edge = onTop ? rectFill.top : rectFill.bottom - 1;
-  const int base = onTop ? rectFill.bottom : rectFill.top - 1;
-  const int step = onTop ? 1 : -1;
+  const int edge = rectFill.top;
+  const int base = rectFill.bottom;
   const POINT outline[] = {{rectFill.left, base},
-                           {rectFill.left + slant, edge + 2 * step},
+                           {rectFill.left + slant, edge + 2},
                            {rectFill.left + slant + 2, edge},
                            {rectFill.right - 3, edge},
-                           {rectFill.right - 1, edge + 2 * step},
+                           {rectFill.right - 1, edge + 2},
                            {rectFill.right - 1, base}};
   CPen pen(PS_SOLID, 1, kBorder);
   CPen* oldPen = pDC->SelectObject(&pen);

@@ -13,13 +13,4 @@ CFont& MenuFont() {
   return *font;
 }
 
-BOOL SetMenuFont(const LOGFONTW& logFont) {
-  CFont replacement;
-  if (!replacement.CreateFontIndirect(&logFont)) return FALSE;
-  CFont& font = MenuFont();
-  font.DeleteObject();
-  font.Attach(replacement.Detach());
-  return TRUE;
-}
-
 }  // namespace mfc_internal

@@ -59,19 +59,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
   return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-  if (pParent == nullptr) return FALSE;
-  HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
-  return hWndControl != nullptr && SubclassWindow(hWndControl);
-}
-
-HWND CWnd::UnsubclassWindow() {
-  if (m_hWnd == nullptr) return nullptr;
-  if (m_pfnSuper != nullptr) ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-  m_pfnSuper = nullptr;
-  return Detach();
-}
-
 void CWnd::PreSubclassWindow() {}
 
 // ---- Creation and destruction ----

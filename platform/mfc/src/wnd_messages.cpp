@@ -107,31 +107,12 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
   return ReflectChildNotify(message, wParam, lParam, pResult);
 }
 
-BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  switch (message) {
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_PARENTNOTIFY:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_DELETEITEM:
-    case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-      return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
-    case WM_COMMAND: {
-      const int code = static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND));
-      if (!OnCmdMsg(0, code, nullptr, nullptr)) return FALSE;
-      if (pResult != nullptr) *pResult = 1;
-      return TRUE;
-    }
-    case WM_NOTIFY: {
-      NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-      AFX_NOTIFY notify{pResult, header};
-      return OnCmdMsg(0, static_cast<int>(MAKELONG(header->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify, nullptr);
-    }
-    default:
-      break;
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* pResult) {
+  if (message == WM_COMMAND) {
+    const int code = static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND));
+    if (!OnCmdMsg(0, code, nullptr, nullptr)) return FALSE;
+    if (pResult != nullptr) *pResult = 1;
+    return TRUE;
   }
   if (IsCtlColorMessage(message)) {
     AFX_CTLCOLOR ctl{m_hWnd, reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX};
@@ -172,18 +153,13 @@ BOOL CWnd::OnNcCreate(LPCREATESTRUCT) { return static_cast<BOOL>(Default()); }
 void CWnd::OnDestroy() { Default(); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnMove(int, int) { Default(); }
 void CWnd::OnPaint() { Default(); }
 BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
 BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return static_cast<BOOL>(Default()); }
 void CWnd::OnMouseLeave() { Default(); }
@@ -191,12 +167,9 @@ void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSetFocus(CWnd*) { Default(); }
 void CWnd::OnKillFocus(CWnd*) { Default(); }
 void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
-void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
@@ -204,12 +177,6 @@ BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default());
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
 void CWnd::OnSysColorChange() { Default(); }
-void CWnd::OnSettingChange(UINT, LPCWSTR) { Default(); }
-void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
-void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
-LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
@@ -244,12 +211,5 @@ void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
   Default();
 }
 
-void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {
-  if (ReflectToChild(reinterpret_cast<HWND>(GetCurrentMessage()->lParam), nullptr)) return;
-  Default();
-}
-
-void CWnd::OnVScroll(UINT, UINT, CScrollBar*) {
-  if (ReflectToChild(reinterpret_cast<HWND>(GetCurrentMessage()->lParam), nullptr)) return;
-  Default();
-}
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }

@@ -71,15 +71,13 @@ void PaintCheck(HWND hwnd, HDC dc, const ButtonState& state, DWORD style) {
   RECT client;
   GetClientRect(hwnd, &client);
   FillControlBackground(hwnd, dc, ParentColors(hwnd, dc, WM_CTLCOLORSTATIC));
-  DWORD type = style & BS_TYPEMASK;
-  bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
   bool boxRight = (style & BS_LEFTTEXT) != 0;
   int top = (client.bottom - kCheckSize) / 2;
   RECT box = boxRight ? RECT{client.right - kCheckSize, top, client.right, top + kCheckSize}
                       : RECT{0, top, kCheckSize, top + kCheckSize};
   bool enabled = IsWindowEnabled(hwnd);
-  UINT look = (radio ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK) | (state.check != BST_UNCHECKED ? DFCS_CHECKED : 0) |
-              (state.pushed ? DFCS_PUSHED : 0) | (!enabled || state.check == BST_INDETERMINATE ? DFCS_INACTIVE : 0);
+  UINT look = DFCS_BUTTONCHECK | (state.check != BST_UNCHECKED ? DFCS_CHECKED : 0) | (state.pushed ? DFCS_PUSHED : 0) |
+              (enabled ? 0 : DFCS_INACTIVE);
   DrawFrameControl(dc, &box, DFC_BUTTON, look);
   RECT text = boxRight ? RECT{0, 0, box.left - kTextGap, client.bottom}
                        : RECT{box.right + kTextGap, 0, client.right, client.bottom};

@@ -1,6 +1,6 @@
-// The BUTTON control: push buttons, check boxes, radio buttons, group boxes and owner-drawn buttons. A click
-// happens when the mouse is released over the button it was pressed on, or when a held Space is released; auto
-// check boxes and radio buttons change their check first, then the parent hears BN_CLICKED.
+// The BUTTON control: push buttons, check boxes, group boxes and owner-drawn buttons. A click happens when the
+// mouse is released over the button it was pressed on, or when a held Space is released; auto check boxes change
+// their check first, then the parent hears BN_CLICKED.
 #include "button_state.h"
 #include "controls_internal.h"
 
@@ -8,10 +8,7 @@ namespace win32_internal {
 
 namespace {
 
-bool IsCheckType(DWORD type) {
-  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_3STATE ||
-         type == BS_AUTO3STATE || type == BS_AUTORADIOBUTTON;
-}
+bool IsCheckType(DWORD type) { return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX; }
 
 bool TakesClicks(DWORD type) { return type != BS_GROUPBOX; }
 
@@ -23,36 +20,10 @@ void SetPushed(HWND hwnd, ButtonState& state, bool pushed) {
   Redraw(hwnd);
 }
 
-// Auto radio buttons uncheck the other auto radio buttons of their group (up to the next WS_GROUP).
-void UncheckGroupSiblings(HWND hwnd) {
-  HWND parent = GetParent(hwnd);
-  if (!parent) return;
-  HWND first = hwnd;
-  while (!(GetWindowLongPtrW(first, GWL_STYLE) & WS_GROUP)) {
-    HWND previous = GetWindow(first, GW_HWNDPREV);
-    if (!previous) break;
-    first = previous;
-  }
-  for (HWND sibling = first; sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-    if (sibling != first && (GetWindowLongPtrW(sibling, GWL_STYLE) & WS_GROUP)) break;
-    if (sibling != hwnd && ButtonType(sibling) == BS_AUTORADIOBUTTON)
-      SendMessageW(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
-  }
-}
-
 void Click(HWND hwnd, ButtonState& state) {
   switch (ButtonType(hwnd)) {
     case BS_AUTOCHECKBOX:
       state.check = state.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-      Redraw(hwnd);
-      break;
-    case BS_AUTO3STATE:
-      state.check = (state.check + 1) % 3;
-      Redraw(hwnd);
-      break;
-    case BS_AUTORADIOBUTTON:
-      state.check = BST_CHECKED;
-      UncheckGroupSiblings(hwnd);
       Redraw(hwnd);
       break;
     default:
@@ -72,8 +43,6 @@ LRESULT DialogCode(HWND hwnd) {
   switch (ButtonType(hwnd)) {
     case BS_DEFPUSHBUTTON: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
     case BS_PUSHBUTTON: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON: return DLGC_BUTTON | DLGC_RADIOBUTTON;
     case BS_GROUPBOX: return DLGC_STATIC;
     default: return DLGC_BUTTON;
   }
@@ -174,7 +143,7 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case BM_GETCHECK:
       return IsCheckType(ButtonType(hwnd)) ? state->check : BST_UNCHECKED;
     case BM_SETCHECK:
-      if (IsCheckType(ButtonType(hwnd)) && wParam <= BST_INDETERMINATE && state->check != wParam) {
+      if (IsCheckType(ButtonType(hwnd)) && wParam <= BST_CHECKED && state->check != wParam) {
         state->check = static_cast<UINT>(wParam);
         Redraw(hwnd);
       }

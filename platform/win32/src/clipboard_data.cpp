@@ -82,7 +82,7 @@ HGLOBAL Synthesize(HGLOBAL source, UINT format) {
   return block;
 }
 
-// The formats as EnumClipboardFormats lists them: those set, then those that can be synthesized.
+// The formats available: those set, then those that can be synthesized.
 std::vector<UINT> Formats(const Clipboard& clipboard) {
   std::vector<UINT> formats;
   for (auto& [format, block] : clipboard.data) formats.push_back(format);
@@ -165,17 +165,6 @@ BOOL IsClipboardFormatAvailable(UINT format) {
   Clipboard& clipboard = TheClipboard();
   std::lock_guard lock(clipboard.mutex);
   return Has(clipboard, format) || SourceOfSynthesis(clipboard, format) != 0;
-}
-
-UINT EnumClipboardFormats(UINT format) {
-  Clipboard& clipboard = TheClipboard();
-  std::lock_guard lock(clipboard.mutex);
-  if (!OpenedByCaller(clipboard)) return 0;
-  std::vector<UINT> formats = Formats(clipboard);
-  auto next = format == 0 ? formats.begin() : std::find(formats.begin(), formats.end(), format);
-  if (format != 0 && next != formats.end()) ++next;
-  SetLastError(NO_ERROR);
-  return next == formats.end() ? 0 : *next;
 }
 
 int CountClipboardFormats() {

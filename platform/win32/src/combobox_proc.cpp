@@ -72,9 +72,8 @@ LRESULT ComboInfo(HWND combo, const ComboState& state, LPARAM lParam) {
 }
 
 LRESULT CreateList(HWND combo, ComboState& state) {
-  DWORD sort = (GetWindowLongW(combo, GWL_STYLE) & CBS_SORT) ? LBS_SORT : 0;
   state.list = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kComboListClass, L"",
-                               WS_POPUP | WS_BORDER | LBS_COMBOBOX | sort, 0, 0, 0, 0, combo, nullptr, nullptr,
+                               WS_POPUP | WS_BORDER | LBS_COMBOBOX, 0, 0, 0, 0, combo, nullptr, nullptr,
                                nullptr);
   if (!state.list) return -1;
   FitHeight(combo, state);

@@ -20,7 +20,6 @@ void RegisterListControlClasses();
 void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterEditClass();
-void RegisterScrollBarClass();
 
 // Every control keeps a pointer to its state in its first extra bytes, created with WM_NCCREATE and deleted
 // with WM_NCDESTROY.

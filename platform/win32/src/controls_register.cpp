@@ -2,6 +2,7 @@
 #include <mutex>
 
 #include "controls_internal.h"
+#include "scrollbar_window.h"
 
 namespace win32_internal {
 
@@ -21,7 +22,7 @@ void RegisterStandardControlClasses() {
     RegisterButtonClass();
     RegisterStaticClass();
     RegisterEditClass();
-    RegisterScrollBarClass();
+    RegisterScrollBarTrackerClass();
     RegisterListControlClasses();
   });
 }

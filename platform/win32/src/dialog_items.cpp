@@ -1,6 +1,5 @@
 // Reading and setting the values of a dialog's controls by id.
 #include <string>
-#include <vector>
 
 #include "dialog_internal.h"
 
@@ -44,18 +43,4 @@ BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
 UINT IsDlgButtonChecked(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   return control ? static_cast<UINT>(SendMessageW(control, BM_GETCHECK, 0, 0)) : 0;
-}
-
-// Walks the dialog's controls rather than the ids, so that any id range costs only the controls there are.
-BOOL CheckRadioButton(HWND dialog, int first, int last, int check) {
-  if (!IsWindow(dialog)) return FALSE;
-  std::vector<HWND> inRange;
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    int id = GetDlgCtrlID(child);
-    if (id >= first && id <= last) inRange.push_back(child);
-  }
-  for (HWND control : inRange)
-    if (IsWindow(control))
-      SendMessageW(control, BM_SETCHECK, GetDlgCtrlID(control) == check ? BST_CHECKED : BST_UNCHECKED, 0);
-  return TRUE;
 }

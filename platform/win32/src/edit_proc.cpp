@@ -8,7 +8,6 @@ namespace win32_internal {
 
 namespace {
 
-constexpr int kUnlimited = 0x7FFFFFFE;
 constexpr int kFontMargin = 2;
 
 int Length(const EditState& state) { return static_cast<int>(state.text.size()); }
@@ -159,11 +158,6 @@ LRESULT EditRequest(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
       ReplaceEditSelection(hwnd, state, text ? text : L"", false);
       return 0;
     }
-    case EM_LIMITTEXT:
-      state.limit = wParam == 0 || wParam > static_cast<WPARAM>(kUnlimited) ? kUnlimited : static_cast<int>(wParam);
-      return 0;
-    case EM_GETLIMITTEXT:
-      return state.limit;
     case EM_SETMARGINS:
       SetMargins(hwnd, state, wParam, lParam);
       return 0;
@@ -171,9 +165,6 @@ LRESULT EditRequest(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
       return MAKELRESULT(state.leftMargin, state.rightMargin);
     case EM_GETMODIFY:
       return state.modified;
-    case EM_SETMODIFY:
-      state.modified = wParam != 0;
-      return 0;
     case EM_SETREADONLY: {
       LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
       SetWindowLongPtrW(hwnd, GWL_STYLE, wParam ? style | ES_READONLY : style & ~static_cast<LONG_PTR>(ES_READONLY));
@@ -188,28 +179,18 @@ LRESULT EditRequest(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
     case EM_SCROLLCARET:
       ScrollEditToCaret(hwnd, state);
       return TRUE;
-    case EM_GETRECT:
-      if (lParam) *reinterpret_cast<RECT*>(lParam) = EditFormatRect(hwnd, state);
-      return 0;
     case EM_POSFROMCHAR: {
       int index = static_cast<int>(wParam);
       if (index < 0 || index > Length(state)) return -1;
       POINT at = EditCharPosition(hwnd, state, index);
       return MAKELRESULT(at.x, at.y);
     }
-    case EM_CHARFROMPOS: {
-      int index = EditCharFromPoint(hwnd, state, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      return MAKELRESULT(index, EditLineOf(EditLines(hwnd, state), index));
-    }
-    case EM_CANUNDO:
+    case EM_GETLINECOUNT:
+      return static_cast<LRESULT>(EditLines(hwnd, state).size());
     case EM_UNDO:
-    case EM_EMPTYUNDOBUFFER:
       return FALSE;
-    default: {
-      LRESULT result = 0;
-      if (EditLineRequest(hwnd, state, message, wParam, lParam, result)) return result;
+    default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
   }
 }
 

@@ -9,11 +9,13 @@
 
 namespace win32_internal {
 
+// The most characters an edit control holds.
+inline constexpr int kEditTextLimit = 0x7FFF;
+
 struct EditState {
   std::wstring text;
   int anchor = 0;          // the selection runs from the anchor to the caret
   int caret = 0;
-  int limit = 0x7FFF;      // the most characters the user can enter (EM_LIMITTEXT)
   int leftMargin = 1;
   int rightMargin = 1;
   int scroll = 0;          // pixels of text scrolled out at the left (ES_AUTOHSCROLL, multi-line)
@@ -46,12 +48,9 @@ std::wstring FirstEditLine(const std::wstring& text);
 // The position one character before or after `from`, stepping over a CR LF pair as one.
 int EditStepLeft(const std::wstring& text, int from);
 int EditStepRight(const std::wstring& text, int from);
-// The line requests EM_GETLINECOUNT, EM_LINEINDEX, EM_LINELENGTH, EM_GETLINE and EM_LINEFROMCHAR; false when
-// `message` is none of them.
-bool EditLineRequest(HWND hwnd, const EditState& state, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-// Text changes (edit_text.cpp). `typed` marks the user's own input, which ES_NUMBER, the limit and the width of a
-// field without ES_AUTOHSCROLL may refuse; programmatic replacements only obey the limit. Every change that
+// Text changes (edit_text.cpp). `typed` marks the user's own input, which the limit and the width of a field
+// without ES_AUTOHSCROLL may refuse; programmatic replacements only obey the limit. Every change that
 // happened is followed by EN_UPDATE and EN_CHANGE. Returns whether the text changed.
 bool ReplaceEditSelection(HWND hwnd, EditState& state, std::wstring insert, bool typed);
 // Replaces the whole text (WM_SETTEXT): the caret goes to the start, EN_CHANGE follows.
@@ -66,7 +65,7 @@ void ClearEditSelection(HWND hwnd, EditState& state);
 
 // Geometry and painting (edit_view.cpp).
 // The x position of every character boundary of a line as shown, from the line's start (size = length + 1).
-std::vector<int> EditLineEdges(HWND hwnd, const EditState& state, const EditLine& line);
+std::vector<int> EditLineEdges(const EditState& state, const EditLine& line);
 int EditLineHeight(const EditState& state);
 // How many whole lines the format rectangle shows (at least one).
 int EditVisibleLines(HWND hwnd, const EditState& state);

@@ -1,6 +1,5 @@
 // Changes to an edit control's text and selection, with the notifications the parent expects after each.
 #include <algorithm>
-#include <cwctype>
 
 #include "controls_internal.h"
 #include "edit_state.h"
@@ -16,15 +15,6 @@ std::wstring KeptText(HWND hwnd, const std::wstring& text) {
   return IsMultilineEdit(hwnd) ? text : FirstEditLine(text);
 }
 
-void ApplyCase(DWORD style, std::wstring& text) {
-  if (style & ES_UPPERCASE) std::transform(text.begin(), text.end(), text.begin(), std::towupper);
-  if (style & ES_LOWERCASE) std::transform(text.begin(), text.end(), text.begin(), std::towlower);
-}
-
-bool AllDigits(const std::wstring& text) {
-  return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
-}
-
 // The user cannot type beyond what the field can show: past the width of a single-line field without
 // ES_AUTOHSCROLL, or past the last visible line of a multi-line field without ES_AUTOVSCROLL.
 bool FitsField(HWND hwnd, const EditState& state) {
@@ -34,7 +24,7 @@ bool FitsField(HWND hwnd, const EditState& state) {
     return (style & ES_AUTOVSCROLL) || static_cast<int>(lines.size()) <= EditVisibleLines(hwnd, state);
   if (style & ES_AUTOHSCROLL) return true;
   RECT area = EditFormatRect(hwnd, state);
-  return EditLineEdges(hwnd, state, lines.front()).back() <= area.right - area.left;
+  return EditLineEdges(state, lines.front()).back() <= area.right - area.left;
 }
 
 // The notifications come last: the parent may change the text again or destroy the field while it hears them.
@@ -49,13 +39,8 @@ void Changed(HWND hwnd, EditState& state, bool modified) {
 
 bool ReplaceEditSelection(HWND hwnd, EditState& state, std::wstring insert, bool typed) {
   insert = KeptText(hwnd, insert);
-  ApplyCase(EditStyle(hwnd), insert);
   int start = state.selectionStart(), end = state.selectionEnd();
-  if (typed && (EditStyle(hwnd) & ES_NUMBER) && !AllDigits(insert)) {
-    MessageBeep(0);
-    return false;
-  }
-  int room = std::max(0, state.limit - (Length(state) - (end - start)));
+  int room = std::max(0, kEditTextLimit - (Length(state) - (end - start)));
   if (static_cast<int>(insert.size()) > room) {
     insert.resize(static_cast<size_t>(room));
     NotifyParent(hwnd, EN_MAXTEXT);
@@ -76,7 +61,6 @@ bool ReplaceEditSelection(HWND hwnd, EditState& state, std::wstring insert, bool
 
 void SetEditText(HWND hwnd, EditState& state, const std::wstring& text) {
   state.text = KeptText(hwnd, text);
-  ApplyCase(EditStyle(hwnd), state.text);
   state.anchor = state.caret = 0;
   state.scroll = 0;
   state.topLine = 0;
@@ -90,7 +74,7 @@ void SetEditSelection(HWND hwnd, EditState& state, int anchor, int caret) {
 }
 
 void CopyEditSelection(HWND hwnd, const EditState& state) {
-  if (!state.hasSelection() || (EditStyle(hwnd) & ES_PASSWORD)) return;
+  if (!state.hasSelection()) return;
   std::wstring chosen = state.text.substr(static_cast<size_t>(state.selectionStart()),
                                           static_cast<size_t>(state.selectionEnd() - state.selectionStart()));
   if (!OpenClipboard(hwnd)) return;

@@ -9,19 +9,12 @@ namespace win32_internal {
 
 namespace {
 
-std::wstring ShownText(HWND hwnd, const EditState& state, const EditLine& line) {
-  if (EditStyle(hwnd) & ES_PASSWORD) return std::wstring(static_cast<size_t>(line.length), L'*');
+std::wstring ShownText(const EditState& state, const EditLine& line) {
   return state.text.substr(static_cast<size_t>(line.start), static_cast<size_t>(line.length));
 }
 
-// Where a line starts in client coordinates: scrolled, or aligned when it fits (ES_CENTER, ES_RIGHT).
-int LineOrigin(HWND hwnd, const EditState& state, int lineWidth, const RECT& area) {
-  int width = area.right - area.left;
-  DWORD style = EditStyle(hwnd);
-  if (lineWidth < width && (style & ES_RIGHT)) return area.left + width - lineWidth;
-  if (lineWidth < width && (style & ES_CENTER)) return area.left + (width - lineWidth) / 2;
-  return area.left - state.scroll;
-}
+// Where a line starts in client coordinates, scrolled.
+int LineOrigin(const EditState& state, const RECT& area) { return area.left - state.scroll; }
 
 int LineTop(const EditState& state, const RECT& area, int line) {
   return area.top + 1 + (line - state.topLine) * EditLineHeight(state);
@@ -42,9 +35,9 @@ int TopLineShowing(HWND hwnd, const EditState& state, int caretLine) {
 }
 
 void PaintLine(HWND hwnd, HDC dc, const EditState& state, const EditLine& line, const RECT& area, int lineIndex) {
-  std::wstring shown = ShownText(hwnd, state, line);
-  std::vector<int> edges = EditLineEdges(hwnd, state, line);
-  int x = LineOrigin(hwnd, state, edges.back(), area), y = LineTop(state, area, lineIndex);
+  std::wstring shown = ShownText(state, line);
+  std::vector<int> edges = EditLineEdges(state, line);
+  int x = LineOrigin(state, area), y = LineTop(state, area, lineIndex);
   int height = EditLineHeight(state);
   RECT clip = area;  // each line of a multi-line edit paints only its own band
   if (IsMultilineEdit(hwnd)) {
@@ -54,12 +47,11 @@ void PaintLine(HWND hwnd, HDC dc, const EditState& state, const EditLine& line, 
   UINT count = static_cast<UINT>(shown.size());
   COLORREF text = GetTextColor(dc), back = GetBkColor(dc);
   ExtTextOutW(dc, x, y, ETO_CLIPPED, &clip, shown.c_str(), count, nullptr);
-  DWORD style = EditStyle(hwnd);
   // The selection covers the part of this line inside it, plus a little of the line break when it is selected.
   int from = std::clamp(state.selectionStart() - line.start, 0, line.length);
   int to = std::clamp(state.selectionEnd() - line.start, 0, line.length);
   bool breakChosen = line.breakLength > 0 && state.selectionEnd() > line.end() && state.selectionStart() <= line.end();
-  if (state.hasSelection() && (from < to || breakChosen) && (state.focused || (style & ES_NOHIDESEL))) {
+  if (state.hasSelection() && (from < to || breakChosen) && state.focused) {
     RECT chosen{x + edges[static_cast<size_t>(from)], y, x + edges[static_cast<size_t>(to)] + (breakChosen ? 4 : 0),
                 y + height};
     IntersectRect(&chosen, &chosen, &clip);
@@ -78,8 +70,8 @@ void PaintLine(HWND hwnd, HDC dc, const EditState& state, const EditLine& line, 
 
 }  // namespace
 
-std::vector<int> EditLineEdges(HWND hwnd, const EditState& state, const EditLine& line) {
-  std::wstring shown = ShownText(hwnd, state, line);
+std::vector<int> EditLineEdges(const EditState& state, const EditLine& line) {
+  std::wstring shown = ShownText(state, line);
   std::vector<int> edges(shown.size() + 1, 0);
   if (shown.empty()) return edges;
   HDC dc = GetDC(nullptr);
@@ -118,10 +110,10 @@ POINT EditCharPosition(HWND hwnd, const EditState& state, int index) {
   std::vector<EditLine> lines = EditLines(hwnd, state);
   int lineIndex = EditLineOf(lines, index);
   const EditLine& line = lines[static_cast<size_t>(lineIndex)];
-  std::vector<int> edges = EditLineEdges(hwnd, state, line);
+  std::vector<int> edges = EditLineEdges(state, line);
   RECT area = EditFormatRect(hwnd, state);
   int along = edges[static_cast<size_t>(std::clamp(index - line.start, 0, line.length))];
-  return POINT{LineOrigin(hwnd, state, edges.back(), area) + along, LineTop(state, area, lineIndex)};
+  return POINT{LineOrigin(state, area) + along, LineTop(state, area, lineIndex)};
 }
 
 int EditCharFromPoint(HWND hwnd, const EditState& state, int x, int y) {
@@ -135,8 +127,8 @@ int EditCharFromPoint(HWND hwnd, const EditState& state, int x, int y) {
     lineIndex = std::clamp(state.topLine + row, 0, static_cast<int>(lines.size()) - 1);
   }
   const EditLine& line = lines[static_cast<size_t>(lineIndex)];
-  std::vector<int> edges = EditLineEdges(hwnd, state, line);
-  return line.start + NearestEdge(edges, x - LineOrigin(hwnd, state, edges.back(), area));
+  std::vector<int> edges = EditLineEdges(state, line);
+  return line.start + NearestEdge(edges, x - LineOrigin(state, area));
 }
 
 void ScrollEditToCaret(HWND hwnd, EditState& state) {
@@ -144,7 +136,7 @@ void ScrollEditToCaret(HWND hwnd, EditState& state) {
   std::vector<EditLine> lines = EditLines(hwnd, state);
   int caretLine = EditLineOf(lines, state.caret);
   const EditLine& line = lines[static_cast<size_t>(caretLine)];
-  std::vector<int> edges = EditLineEdges(hwnd, state, line);
+  std::vector<int> edges = EditLineEdges(state, line);
   RECT area = EditFormatRect(hwnd, state);
   int width = area.right - area.left, caretX = edges[static_cast<size_t>(state.caret - line.start)];
   bool scrolls = multiline || (EditStyle(hwnd) & ES_AUTOHSCROLL);

@@ -1,4 +1,4 @@
-// Deleting, copying, moving and inspecting files and folders.
+// Creating, removing, inspecting and opening files and folders.
 #include <sys/stat.h>
 #include <unistd.h>
 #include <windows.h>
@@ -22,52 +22,6 @@ BOOL Fail(DWORD error) {
 BOOL FailErrno(int error, const std::string& path) { return Fail(ErrorFromErrno(error, path)); }
 
 }  // namespace
-
-// A read-only file or a folder can't be deleted this way (the platform answers ERROR_ACCESS_DENIED for both).
-BOOL DeleteFileW(LPCWSTR lpFileName) {
-  if (!lpFileName) return Fail(ERROR_INVALID_PARAMETER);
-  std::string path = NativePath(lpFileName);
-  auto info = Inspect(path);
-  if (!info.exists) return FailErrno(info.error, path);
-  if (info.directory || info.readOnly) return Fail(ERROR_ACCESS_DENIED);
-  return unlink(path.c_str()) == 0 ? TRUE : FailErrno(errno, path);
-}
-
-BOOL CopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, BOOL bFailIfExists) {
-  if (!lpExistingFileName || !lpNewFileName) return Fail(ERROR_INVALID_PARAMETER);
-  std::string from = NativePath(lpExistingFileName), to = NativePath(lpNewFileName);
-  auto source = Inspect(from);
-  if (!source.exists) return FailErrno(source.error, from);
-  if (source.directory) return Fail(ERROR_ACCESS_DENIED);
-  auto target = Inspect(to);
-  if (target.exists && bFailIfExists) return Fail(ERROR_FILE_EXISTS);
-  if (target.exists && (target.directory || target.readOnly)) return Fail(ERROR_ACCESS_DENIED);
-  int error = win32_internal::CopyContents(from, to);
-  return error == 0 ? TRUE : FailErrno(error, to);
-}
-
-BOOL MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName) {
-  return MoveFileExW(lpExistingFileName, lpNewFileName, 0);
-}
-
-BOOL MoveFileExW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, DWORD dwFlags) {
-  if (!lpExistingFileName || !lpNewFileName) return Fail(ERROR_INVALID_PARAMETER);
-  std::string from = NativePath(lpExistingFileName), to = NativePath(lpNewFileName);
-  auto source = Inspect(from);
-  if (!source.exists) return FailErrno(source.error, from);
-  auto target = Inspect(to);
-  if (target.exists) {
-    if (!(dwFlags & MOVEFILE_REPLACE_EXISTING)) return Fail(ERROR_ALREADY_EXISTS);
-    if (target.directory || target.readOnly) return Fail(ERROR_ACCESS_DENIED);
-  }
-  if (rename(from.c_str(), to.c_str()) == 0) return TRUE;
-  int error = errno;
-  if (error != EXDEV || !(dwFlags & MOVEFILE_COPY_ALLOWED) || source.directory) return FailErrno(error, to);
-  // Another volume: copy, then delete the original.
-  error = win32_internal::CopyContents(from, to);
-  if (error != 0) return FailErrno(error, to);
-  return unlink(from.c_str()) == 0 ? TRUE : FailErrno(errno, from);
-}
 
 BOOL CreateDirectoryW(LPCWSTR lpPathName, void* /*lpSecurityAttributes*/) {
   if (!lpPathName) return Fail(ERROR_INVALID_PARAMETER);
@@ -101,16 +55,6 @@ DWORD GetFileAttributesW(LPCWSTR lpFileName) {
   }
   if (info.directory) return FILE_ATTRIBUTE_DIRECTORY;
   return info.readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL;
-}
-
-BOOL SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes) {
-  if (!lpFileName) return Fail(ERROR_INVALID_PARAMETER);
-  std::string path = NativePath(lpFileName);
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return FailErrno(errno, path);
-  mode_t mode = info.st_mode & 07777;
-  mode = (dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? mode & ~(S_IWUSR | S_IWGRP | S_IWOTH) : mode | S_IWUSR;
-  return chmod(path.c_str(), mode) == 0 ? TRUE : FailErrno(errno, path);
 }
 
 BOOL PathFileExistsW(LPCWSTR pszPath) {

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <fstream>
 
 namespace win32_internal {
 
@@ -79,22 +78,6 @@ PathInfo Inspect(const std::string& path) {
   result.directory = S_ISDIR(info.st_mode);
   result.readOnly = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
   return result;
-}
-
-int CopyContents(const std::string& from, const std::string& to) {
-  struct stat info {};
-  if (stat(from.c_str(), &info) != 0) return errno;
-  std::ifstream in(from, std::ios::binary);
-  if (!in) return EACCES;
-  // Write permission first, so that a read-only source still copies; its permissions are applied afterwards.
-  chmod(to.c_str(), info.st_mode | S_IWUSR);
-  std::ofstream out(to, std::ios::binary | std::ios::trunc);
-  if (!out) return errno ? errno : EACCES;
-  if (info.st_size > 0) out << in.rdbuf();  // an empty stream would mark the copy failed
-  out.close();
-  if (!out) return ENOSPC;
-  chmod(to.c_str(), info.st_mode & 07777);
-  return 0;
 }
 
 }  // namespace win32_internal

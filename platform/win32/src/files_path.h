@@ -25,7 +25,5 @@ struct PathInfo {
 };
 PathInfo Inspect(const std::string& path);
 
-// Copies `from` into `to` (replacing it) with its permissions; errno on failure, 0 on success.
-int CopyContents(const std::string& from, const std::string& to);
 
 }  // namespace win32_internal

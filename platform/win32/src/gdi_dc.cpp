@@ -254,14 +254,6 @@ int GetBkMode(HDC hdc) { return Read(hdc, &DcState::bkMode, 0); }
 
 UINT SetTextAlign(HDC hdc, UINT align) { return Exchange(hdc, &DcState::textAlign, align, static_cast<UINT>(-1)); }
 
-int SetROP2(HDC hdc, int rop2) {
-  if (rop2 < R2_BLACK || rop2 > R2_WHITE) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  return Exchange(hdc, &DcState::rop2, rop2, 0);
-}
-
 int SetStretchBltMode(HDC hdc, int mode) {
   if (mode < BLACKONWHITE || mode > HALFTONE) {
     SetLastError(ERROR_INVALID_PARAMETER);

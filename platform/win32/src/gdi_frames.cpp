@@ -1,6 +1,5 @@
 // The standard 3-D edges, focus rectangles and frame controls, in the classic scheme's colours.
 #include <algorithm>
-#include <cmath>
 
 #include "gdi_draw_scope.h"
 
@@ -49,44 +48,6 @@ void DrawCheckMark(HDC hdc, const RECT& box, COLORREF color) {
   const int y = box.top + (box.bottom - box.top - 7) / 2;
   static const int kDepth[7] = {2, 3, 4, 3, 2, 1, 0};
   for (int i = 0; i < 7; ++i) FillSolid(hdc, RECT{x + i, y + kDepth[i] + 2, x + i + 1, y + kDepth[i] + 5}, color);
-}
-
-// Half a disc: the half towards the top-left (`topLeft`) or the bottom-right of the line running from the
-// bottom-left to the top-right through the centre.
-void FillHalfDisc(cairo_t* cr, double cx, double cy, double radius, bool topLeft, COLORREF color) {
-  SetSourceColor(cr, color);
-  const double start = topLeft ? 0.75 * M_PI : -0.25 * M_PI;
-  cairo_move_to(cr, cx, cy);
-  cairo_arc(cr, cx, cy, radius, start, start + M_PI);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-}
-
-void FillDisc(cairo_t* cr, double cx, double cy, double radius, COLORREF color) {
-  SetSourceColor(cr, color);
-  cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-  cairo_fill(cr);
-}
-
-// A round option button: a sunken two-pixel 3-D rim around a field, with a dot in the middle when checked.
-// Drawn without antialiasing, so that each pixel keeps one of the system colours as the edges of the other
-// frame controls do.
-void DrawRadio(HDC hdc, const RECT& box, COLORREF field, COLORREF dot, bool checked) {
-  DrawScope scope(hdc);
-  if (!scope || IsEmptyRect(box)) return;
-  cairo_t* cr = scope.cr();
-  cairo_save(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-  const double cx = (box.left + box.right) / 2.0, cy = (box.top + box.bottom) / 2.0;
-  const double radius = (box.right - box.left) / 2.0;
-  FillHalfDisc(cr, cx, cy, radius, true, GetSysColor(COLOR_BTNSHADOW));
-  FillHalfDisc(cr, cx, cy, radius, false, GetSysColor(COLOR_BTNHIGHLIGHT));
-  FillHalfDisc(cr, cx, cy, radius - 1, true, GetSysColor(COLOR_3DDKSHADOW));
-  FillHalfDisc(cr, cx, cy, radius - 1, false, GetSysColor(COLOR_3DLIGHT));
-  FillDisc(cr, cx, cy, radius - 2, field);
-  if (checked) FillDisc(cr, cx, cy, std::max(1.0, radius / 3), dot);
-  cairo_restore(cr);
 }
 
 void DrawArrow(HDC hdc, const RECT& rect, UINT direction, COLORREF color) {
@@ -178,12 +139,6 @@ BOOL DrawFrameControl(HDC hdc, LPRECT rect, UINT type, UINT state) {
     FillSolid(hdc, box, GetSysColor(inactive || pushed ? COLOR_BTNFACE : COLOR_WINDOW));
     if (state & DFCS_CHECKED)
       DrawCheckMark(hdc, box, inactive ? GetSysColor(COLOR_GRAYTEXT) : GetSysColor(COLOR_WINDOWTEXT));
-    return TRUE;
-  }
-  if (type == DFC_BUTTON && (state & 0xFF) == DFCS_BUTTONRADIO) {
-    const int size = std::min<int>(12, std::min(rect->right - rect->left, rect->bottom - rect->top));
-    DrawRadio(hdc, CenteredSquare(*rect, size), GetSysColor(inactive || pushed ? COLOR_BTNFACE : COLOR_WINDOW),
-              GetSysColor(inactive ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT), (state & DFCS_CHECKED) != 0);
     return TRUE;
   }
   if (type == DFC_SCROLL) {

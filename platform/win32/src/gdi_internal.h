@@ -16,8 +16,4 @@ bool SetDCClipRegion(HDC hdc, const Region& region);
 // region is changed or deleted.
 const Region* RegionOfHandle(HRGN hrgn);
 
-// Replaces the pixels of a region object (GetUpdateRgn fills the caller's region this way).
-// False for a bad handle.
-bool SetRegionOfHandle(HRGN hrgn, const Region& region);
-
 }  // namespace win32_internal

@@ -91,7 +91,6 @@ struct DcState {
   COLORREF dcPenColor = RGB(0, 0, 0);
   int bkMode = OPAQUE;
   UINT textAlign = TA_LEFT | TA_TOP;
-  int rop2 = R2_COPYPEN;
   int stretchMode = BLACKONWHITE;
   POINT windowOrg{};
   POINT viewportOrg{};

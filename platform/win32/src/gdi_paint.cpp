@@ -39,24 +39,10 @@ int PenWidth(DrawScope& scope) {
 bool UsePen(DrawScope& scope) {
   const PenObject* pen = LookupGdi<PenObject>(scope.dc().state.pen);
   const DcState& state = scope.dc().state;
-  if (pen == nullptr || (pen->style & PS_STYLE_MASK) == PS_NULL || state.rop2 == R2_NOP) return false;
+  if (pen == nullptr || (pen->style & PS_STYLE_MASK) == PS_NULL) return false;
   cairo_t* cr = scope.cr();
-  COLORREF color = pen->usesDcColor ? state.dcPenColor : pen->color;
-  cairo_operator_t op = CAIRO_OPERATOR_OVER;
-  switch (state.rop2) {
-    case R2_BLACK: color = RGB(0, 0, 0); break;
-    case R2_WHITE: color = RGB(255, 255, 255); break;
-    case R2_NOTCOPYPEN: color = ~color & 0xFFFFFF; break;
-    case R2_NOT:
-      color = RGB(255, 255, 255);
-      op = CAIRO_OPERATOR_DIFFERENCE;
-      break;
-    case R2_XORPEN:
-    case R2_NOTXORPEN: op = CAIRO_OPERATOR_DIFFERENCE; break;
-    default: break;
-  }
-  SetSourceColor(cr, color);
-  cairo_set_operator(cr, op);
+  SetSourceColor(cr, pen->usesDcColor ? state.dcPenColor : pen->color);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   cairo_set_line_width(cr, pen->width);
   const UINT cap = pen->style & PS_ENDCAP_MASK;
   cairo_set_line_cap(cr, !pen->extended || pen->width <= 1 ? CAIRO_LINE_CAP_BUTT

@@ -16,13 +16,6 @@ const Region* RegionOfHandle(HRGN hrgn) {
   return object == nullptr ? nullptr : &object->region;
 }
 
-bool SetRegionOfHandle(HRGN hrgn, const Region& region) {
-  RegionObject* object = LookupGdi<RegionObject>(hrgn);
-  if (object == nullptr) return false;
-  object->region = region;
-  return true;
-}
-
 }  // namespace win32_internal
 
 using namespace win32_internal;

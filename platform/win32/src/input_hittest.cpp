@@ -93,24 +93,3 @@ Hit HitTestScreen(POINT screen) {
 using namespace win32_internal;
 
 HWND WindowFromPoint(POINT point) { return HitTestScreen(point).hwnd; }
-
-HWND ChildWindowFromPointEx(HWND parentHandle, POINT point, UINT flags) {
-  Window* parent = LookupWindow(parentHandle);
-  if (!parent) return nullptr;
-  RECT client{0, 0, parent->clientRect.right - parent->clientRect.left,
-              parent->clientRect.bottom - parent->clientRect.top};
-  if (!(point.x >= client.left && point.x < client.right && point.y >= client.top && point.y < client.bottom))
-    return nullptr;
-  for (HWND childHandle : parent->children) {
-    Window* child = PeekWindow(childHandle);
-    if (!child) continue;
-    if ((flags & CWP_SKIPINVISIBLE) && !(child->style & WS_VISIBLE)) continue;
-    if ((flags & CWP_SKIPDISABLED) && (child->style & WS_DISABLED)) continue;
-    if ((flags & CWP_SKIPTRANSPARENT) && (child->exStyle & WS_EX_TRANSPARENT)) continue;
-    const RECT& r = child->windowRect;
-    if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom) return childHandle;
-  }
-  return parentHandle;
-}
-
-HWND ChildWindowFromPoint(HWND parent, POINT point) { return ChildWindowFromPointEx(parent, point, CWP_ALL); }

@@ -77,8 +77,6 @@ SHORT GetKeyState(int virtualKey) {
   return static_cast<SHORT>(((state & 0x80) ? 0xFF80 : 0) | (state & 0x01));
 }
 
-SHORT GetAsyncKeyState(int virtualKey) { return static_cast<SHORT>(IsKeyDown(virtualKey) ? 0x8000 : 0); }
-
 BOOL GetCursorPos(LPPOINT point) {
   if (!point) return FALSE;
   *point = {cursorX.load(), cursorY.load()};

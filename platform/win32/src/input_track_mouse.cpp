@@ -1,38 +1,23 @@
 // TrackMouseEvent: WM_MOUSELEAVE when the mouse stops going to the tracked window's client area (it moved over
-// another window or the frame, the window hid, or another window took the capture), and WM_MOUSEHOVER when the
-// cursor rested inside a small rectangle for the hover time. Each message ends its kind of tracking.
+// another window or the frame, the window hid, or another window took the capture). The message ends the tracking.
 #include "input_track_mouse.h"
 
-#include <cstdlib>
 #include <mutex>
+#include <utility>
 
 #include "input_state.h"
-#include "message_queue_internal.h"
 #include "window_internal.h"
 
 namespace win32_internal {
 
 namespace {
 
-constexpr DWORD kTrackedKinds = TME_HOVER | TME_LEAVE;
-constexpr DWORD kKnownFlags = kTrackedKinds | TME_QUERY | TME_CANCEL;
-// The system's hover time and the rectangle (centred on where the wait began) the cursor must stay in.
-constexpr DWORD kDefaultHoverTime = 400;
-constexpr LONG kHoverHalfWidth = 2;
-constexpr LONG kHoverHalfHeight = 2;
+constexpr DWORD kKnownFlags = TME_LEAVE | TME_QUERY | TME_CANCEL;
 
-struct Tracking {
-  HWND hwnd = nullptr;
-  DWORD kinds = 0;            // TME_LEAVE and / or TME_HOVER
-  DWORD hoverTime = 0;
-  POINT hoverStart{};         // screen position where the current hover wait began
-  std::uint64_t hoverDue = 0;
-};
-
-// Input may be injected from one thread while another pumps, so the record has a lock. Messages are posted and
-// windows hit-tested outside it: hit-testing sends WM_NCHITTEST, whose handler may track the mouse itself.
+// Input may be injected from one thread while another pumps, so the tracked window has a lock. Messages are posted
+// and windows hit-tested outside it: hit-testing sends WM_NCHITTEST, whose handler may track the mouse itself.
 std::mutex trackingMutex;
-Tracking tracking;
+HWND trackedWindow = nullptr;
 
 struct MouseTarget {
   HWND hwnd = nullptr;
@@ -52,60 +37,27 @@ void PostLeave(HWND hwnd) {
   if (hwnd) PostMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
 }
 
-void StartHoverWait(POINT cursor) {
-  tracking.hoverStart = cursor;
-  tracking.hoverDue = Now() + tracking.hoverTime;
-}
+// Ends tracking; returns the window to tell it was left.
+HWND EndTracking() { return std::exchange(trackedWindow, nullptr); }
 
-bool OutsideHoverRect(POINT cursor) {
-  return std::abs(cursor.x - tracking.hoverStart.x) > kHoverHalfWidth ||
-         std::abs(cursor.y - tracking.hoverStart.y) > kHoverHalfHeight;
-}
-
-// Ends tracking; returns the window to tell it was left (null when it did not ask for that).
-HWND EndTracking() {
-  HWND left = (tracking.kinds & TME_LEAVE) ? tracking.hwnd : nullptr;
-  tracking = {};
+// Starts tracking a window the mouse goes to; returns a previously tracked window to tell it was left.
+HWND StartTracking(HWND hwnd) {
+  std::lock_guard lock(trackingMutex);
+  HWND left = trackedWindow != hwnd ? trackedWindow : nullptr;
+  trackedWindow = hwnd;
   return left;
 }
 
-// Starts (or adds to) the tracking of a window the mouse goes to; returns a previously tracked window to tell it
-// was left.
-HWND StartTracking(HWND hwnd, DWORD kinds, DWORD hoverTime) {
+void CancelTracking(HWND hwnd) {
   std::lock_guard lock(trackingMutex);
-  HWND left = tracking.hwnd != hwnd ? EndTracking() : nullptr;
-  tracking.hwnd = hwnd;
-  tracking.kinds |= kinds;
-  if (kinds & TME_HOVER) {
-    tracking.hoverTime = hoverTime == HOVER_DEFAULT ? kDefaultHoverTime : hoverTime;
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    StartHoverWait(cursor);
-  }
-  return left;
-}
-
-void DropKinds(DWORD kinds) {
-  tracking.kinds &= ~kinds;
-  if (!tracking.kinds) tracking = {};
-}
-
-void CancelTracking(HWND hwnd, DWORD kinds) {
-  std::lock_guard lock(trackingMutex);
-  if (tracking.hwnd == hwnd) DropKinds(kinds);
+  if (trackedWindow == hwnd) trackedWindow = nullptr;
 }
 
 void Query(TRACKMOUSEEVENT* answer) {
   std::lock_guard lock(trackingMutex);
-  answer->dwFlags = tracking.kinds;
-  answer->hwndTrack = tracking.hwnd;
-  answer->dwHoverTime = (tracking.kinds & TME_HOVER) ? tracking.hoverTime : 0;
-}
-
-bool IsThisThreadsHoverWait() {
-  if (!(tracking.kinds & TME_HOVER)) return false;
-  Window* window = PeekWindow(tracking.hwnd);
-  return window && window->threadId == GetCurrentThreadId();
+  answer->dwFlags = trackedWindow ? TME_LEAVE : 0;
+  answer->hwndTrack = trackedWindow;
+  answer->dwHoverTime = 0;
 }
 
 }  // namespace
@@ -114,14 +66,7 @@ void NoteMouseTarget(HWND target, bool inClient) {
   HWND left = nullptr;
   {
     std::lock_guard lock(trackingMutex);
-    if (!tracking.hwnd) return;
-    if (tracking.hwnd != target || !inClient) {
-      left = EndTracking();
-    } else if (tracking.kinds & TME_HOVER) {
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      if (OutsideHoverRect(cursor)) StartHoverWait(cursor);
-    }
+    if (trackedWindow && (trackedWindow != target || !inClient)) left = EndTracking();
   }
   PostLeave(left);
 }
@@ -134,7 +79,7 @@ void NoteCaptureChanged(HWND previous, HWND next) {
   HWND tracked = nullptr;
   {
     std::lock_guard lock(trackingMutex);
-    tracked = tracking.hwnd;
+    tracked = trackedWindow;
   }
   // Released by the tracked window: it keeps the mouse only if the cursor is over its client area.
   if (tracked && tracked == previous) {
@@ -147,40 +92,19 @@ void NoteWindowHidden(HWND hwnd) {
   HWND left = nullptr;
   {
     std::lock_guard lock(trackingMutex);
-    if (tracking.hwnd && IsSelfOrDescendant(tracking.hwnd, hwnd)) left = EndTracking();
+    if (trackedWindow && IsSelfOrDescendant(trackedWindow, hwnd)) left = EndTracking();
   }
   PostLeave(left);
 }
 
 void ForgetMouseTrackingOf(HWND hwnd) {
   std::lock_guard lock(trackingMutex);
-  if (tracking.hwnd && IsSelfOrDescendant(tracking.hwnd, hwnd)) tracking = {};
-}
-
-bool NextMouseHoverDue(std::uint64_t* due) {
-  std::lock_guard lock(trackingMutex);
-  if (!IsThisThreadsHoverWait()) return false;
-  *due = tracking.hoverDue;
-  return true;
-}
-
-bool TakeDueMouseHover(HWND filter, MSG* msg, bool remove) {
-  std::lock_guard lock(trackingMutex);
-  if (!IsThisThreadsHoverWait() || tracking.hoverDue > Now() || !MatchesWindowFilter(tracking.hwnd, filter))
-    return false;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  POINT client = cursor;
-  ScreenToClient(tracking.hwnd, &client);
-  *msg = MSG{tracking.hwnd, WM_MOUSEHOVER, MouseKeyFlags(), MAKELPARAM(client.x, client.y),
-             static_cast<DWORD>(Now()), cursor};
-  if (remove) DropKinds(TME_HOVER);
-  return true;
+  if (trackedWindow && IsSelfOrDescendant(trackedWindow, hwnd)) trackedWindow = nullptr;
 }
 
 void ResetMouseTracking() {
   std::lock_guard lock(trackingMutex);
-  tracking = {};
+  trackedWindow = nullptr;
 }
 
 }  // namespace win32_internal
@@ -207,20 +131,19 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT request) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
-  DWORD kinds = request->dwFlags & kTrackedKinds;
+  if (!(request->dwFlags & TME_LEAVE)) return TRUE;
   if (request->dwFlags & TME_CANCEL) {
-    CancelTracking(hwnd, kinds);
+    CancelTracking(hwnd);
     return TRUE;
   }
-  if (!kinds) return TRUE;
   // A window the mouse does not go to is told at once that it was left, and is not tracked.
   MouseTarget now = CurrentMouseTarget();
   if (now.hwnd != hwnd || !now.inClient) {
-    CancelTracking(hwnd, kTrackedKinds);
-    if (kinds & TME_LEAVE) PostLeave(hwnd);
+    CancelTracking(hwnd);
+    PostLeave(hwnd);
     return TRUE;
   }
-  PostLeave(StartTracking(hwnd, kinds, request->dwHoverTime));
+  PostLeave(StartTracking(hwnd));
   return TRUE;
 }
 

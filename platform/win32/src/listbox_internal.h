@@ -32,8 +32,6 @@ inline constexpr const wchar_t* kComboListClass = L"ComboLBox";
 // Case-insensitive search as the platform does it: from the item after `start` (−1 or out of range: the first),
 // wrapping around; the item's text must start with `text`, or equal it with `exact`. −1 when nothing matches.
 int FindListItem(const std::vector<ListItem>& items, int start, const std::wstring& text, bool exact);
-// Where a new item goes in a sorted list: after every item that compares less or equal, case-insensitively.
-int SortedInsertPosition(const std::vector<ListItem>& items, const std::wstring& text);
 
 // The height of one line of text in `font` (null: the default GUI font), plus the item padding.
 int TextItemHeight(HFONT font);

@@ -1,4 +1,4 @@
-// Searching and ordering list items, case-insensitively as the platform compares them.
+// Searching list items, case-insensitively as the platform compares them, and their height.
 #include <cwctype>
 
 #include "listbox_internal.h"
@@ -16,13 +16,6 @@ bool Matches(const std::wstring& item, const std::wstring& text, bool exact) {
   return true;
 }
 
-int Compare(const std::wstring& a, const std::wstring& b) {
-  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    wchar_t x = Fold(a[i]), y = Fold(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
-}
 
 }  // namespace
 
@@ -35,13 +28,6 @@ int FindListItem(const std::vector<ListItem>& items, int start, const std::wstri
     if (Matches(items[static_cast<size_t>(index)].text, text, exact)) return index;
   }
   return -1;
-}
-
-int SortedInsertPosition(const std::vector<ListItem>& items, const std::wstring& text) {
-  int position = 0;
-  while (position < static_cast<int>(items.size()) && Compare(items[static_cast<size_t>(position)].text, text) <= 0)
-    ++position;
-  return position;
 }
 
 int TextItemHeight(HFONT font) {

@@ -106,10 +106,8 @@ LRESULT DropListMouse(HWND hwnd, ListBoxState& state, UINT message, LPARAM lPara
 
 LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case LB_ADDSTRING: {
-      bool sorted = GetWindowLongW(hwnd, GWL_STYLE) & LBS_SORT;
-      return InsertItem(hwnd, state, sorted ? SortedInsertPosition(state.items, TextOf(lParam)) : Count(state), lParam);
-    }
+    case LB_ADDSTRING:
+      return InsertItem(hwnd, state, Count(state), lParam);
     case LB_INSERTSTRING: {
       int position = static_cast<int>(wParam);
       if (position == -1) position = Count(state);

@@ -2,7 +2,6 @@
 // blocks by their own address. Every block is in one table, so foreign or freed handles fail cleanly.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -64,41 +63,6 @@ HGLOBAL GlobalAlloc(UINT uFlags, SIZE_T dwBytes) {
   return reinterpret_cast<HGLOBAL>(key);
 }
 
-HGLOBAL GlobalReAlloc(HGLOBAL hMem, SIZE_T dwBytes, UINT uFlags) {
-  Heap& heap = TheHeap();
-  std::lock_guard lock(heap.mutex);
-  Block* block = Find(heap, hMem);
-  if (!block) return nullptr;
-  if (uFlags & GMEM_MODIFY) return hMem;  // only attribute changes, which mean nothing here
-  // A fixed block (or a locked moveable one) moves only when the caller allows it; shrinking needs no move.
-  bool mayMove = (uFlags & GMEM_MOVEABLE) || (block->moveable && block->locks == 0);
-  if (!mayMove) {
-    if (dwBytes > block->size) {
-      SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-      return nullptr;
-    }
-    block->size = dwBytes;
-    return hMem;
-  }
-  auto data = NewStorage(dwBytes, (uFlags & GMEM_ZEROINIT) != 0);
-  if (!data) {
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-  }
-  std::memcpy(data.get(), block->data.get(), std::min(dwBytes, block->size));
-  if (block->moveable) {
-    // The handle stays; only the storage behind it changes.
-    block->data = std::move(data);
-    block->size = dwBytes;
-    return hMem;
-  }
-  Block moved{std::move(data), dwBytes, false, 0};
-  UINT_PTR key = reinterpret_cast<UINT_PTR>(moved.data.get());
-  heap.blocks.erase(reinterpret_cast<UINT_PTR>(hMem));
-  heap.blocks.emplace(key, std::move(moved));
-  return reinterpret_cast<HGLOBAL>(key);
-}
-
 LPVOID GlobalLock(HGLOBAL hMem) {
   Heap& heap = TheHeap();
   std::lock_guard lock(heap.mutex);
@@ -130,28 +94,12 @@ SIZE_T GlobalSize(HGLOBAL hMem) {
   return block ? block->size : 0;
 }
 
-UINT GlobalFlags(HGLOBAL hMem) {
-  Heap& heap = TheHeap();
-  std::lock_guard lock(heap.mutex);
-  Block* block = Find(heap, hMem);
-  return block ? static_cast<UINT>(block->locks) : GMEM_INVALID_HANDLE;
-}
-
 HGLOBAL GlobalFree(HGLOBAL hMem) {
   if (!hMem) return nullptr;
   Heap& heap = TheHeap();
   std::lock_guard lock(heap.mutex);
   if (!Find(heap, hMem)) return hMem;  // the platform returns the handle when freeing fails
   heap.blocks.erase(reinterpret_cast<UINT_PTR>(hMem));
-  return nullptr;
-}
-
-HGLOBAL GlobalHandle(LPCVOID pMem) {
-  Heap& heap = TheHeap();
-  std::lock_guard lock(heap.mutex);
-  for (auto& [key, block] : heap.blocks)
-    if (block.data.get() == pMem) return reinterpret_cast<HGLOBAL>(key);
-  SetLastError(ERROR_INVALID_HANDLE);
   return nullptr;
 }
 

@@ -57,11 +57,6 @@ inline constexpr const wchar_t* kPopupMenuClass = L"#32768";
 // Creates and shows the window of an open popup menu (WM_MEASUREITEM goes to `owner` for owner-drawn items).
 HWND ShowPopupMenuWindow(HMENU menu, HWND owner, POINT at, UINT flags);
 
-// The menu band of a top-level window: where its items lie (window coordinates), drawing and clicks.
-std::vector<RECT> MenuBandItemRects(HWND hwnd);
-void PaintMenuBand(HWND hwnd);
-void TrackMenuBand(HWND hwnd, POINT screenPoint);
-
 // The font menus draw with.
 HFONT MenuFont();
 

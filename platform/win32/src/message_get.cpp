@@ -9,8 +9,6 @@ namespace win32_internal {
 
 namespace {
 
-thread_local MSG lastRetrieved{};
-
 bool InRange(UINT message, UINT low, UINT high) { return (low == 0 && high == 0) || (message >= low && message <= high); }
 
 bool TakePosted(ThreadQueue& queue, MSG* msg, HWND filter, UINT low, UINT high, bool remove) {
@@ -45,8 +43,6 @@ bool MatchesWindowFilter(HWND hwnd, HWND filter) {
   return hwnd == filter || IsChild(filter, hwnd);
 }
 
-void RememberRetrieved(const MSG& msg) { lastRetrieved = msg; }
-
 }  // namespace win32_internal
 
 using namespace win32_internal;
@@ -60,12 +56,10 @@ BOOL PeekMessageW(LPMSG msg, HWND filter, UINT low, UINT high, UINT removeFlags)
   bool remove = (removeFlags & PM_REMOVE) != 0;
   MSG found{};
   bool got = TakePosted(CurrentQueue(), &found, filter, low, high, remove) || TakePaint(&found, filter, low, high) ||
-             (InRange(WM_TIMER, low, high) && TakeDueTimer(filter, &found, remove)) ||
-             (InRange(WM_MOUSEHOVER, low, high) && TakeDueMouseHover(filter, &found, remove));
+             (InRange(WM_TIMER, low, high) && TakeDueTimer(filter, &found, remove));
   if (!got) return FALSE;
   // Hooks see peeked messages too; the flag tells them whether the message has left the queue.
   RunGetMessageHooks(&found, remove ? PM_REMOVE : PM_NOREMOVE);
-  RememberRetrieved(found);
   *msg = found;
   return TRUE;
 }
@@ -88,10 +82,4 @@ BOOL WaitMessage() {
   if (!queue.posted.empty() || queue.quit) return TRUE;
   queue.wake.wait_for(lock, std::chrono::milliseconds(50), [&] { return !queue.posted.empty() || queue.quit; });
   return TRUE;
-}
-
-LONG GetMessageTime() { return static_cast<LONG>(lastRetrieved.time); }
-
-DWORD GetMessagePos() {
-  return static_cast<DWORD>(MAKELONG(static_cast<WORD>(lastRetrieved.pt.x), static_cast<WORD>(lastRetrieved.pt.y)));
 }

@@ -74,13 +74,6 @@ void RunGetMessageHooks(MSG* msg, UINT removeFlag) {
   if (NextHook(WH_GETMESSAGE, nullptr, &first)) CallHook(first, HC_ACTION, removeFlag, reinterpret_cast<LPARAM>(msg));
 }
 
-bool RunLowLevelKeyboardHooks(WPARAM message, DWORD vk, DWORD scanCode, DWORD flags) {
-  Hook first;
-  if (!NextHook(WH_KEYBOARD_LL, nullptr, &first)) return false;
-  KBDLLHOOKSTRUCT info{vk, scanCode, flags | LLKHF_INJECTED, static_cast<DWORD>(Now()), 0};
-  return CallHook(first, HC_ACTION, message, reinterpret_cast<LPARAM>(&info)) != 0;
-}
-
 void ResetHooks() {
   Hooks& hooks = AllHooks();
   std::lock_guard lock(hooks.mutex);
@@ -92,12 +85,10 @@ void ResetHooks() {
 using namespace win32_internal;
 
 HHOOK SetWindowsHookExW(int kind, HOOKPROC proc, HINSTANCE, DWORD thread) {
-  if (!proc || (kind != WH_GETMESSAGE && kind != WH_KEYBOARD_LL)) {
+  if (!proc || kind != WH_GETMESSAGE) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  // Low-level hooks are global by nature.
-  if (kind == WH_KEYBOARD_LL) thread = 0;
   Hooks& hooks = AllHooks();
   std::lock_guard lock(hooks.mutex);
   HHOOK handle = reinterpret_cast<HHOOK>(hooks.next);

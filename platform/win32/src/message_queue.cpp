@@ -105,11 +105,6 @@ BOOL PostThreadMessageW(DWORD threadId, UINT message, WPARAM wParam, LPARAM lPar
 
 BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) return PostThreadMessageW(GetCurrentThreadId(), message, wParam, lParam);
-  if (hwnd == HWND_BROADCAST) {
-    // Any thread may broadcast: the list is copied under its lock, and each post finds its window's thread.
-    for (HWND top : TopLevelWindows()) PostMessageW(top, message, wParam, lParam);
-    return TRUE;
-  }
   DWORD thread = 0;
   if (!WindowTable().Read(FromHwnd(hwnd), [&](const Window& window) { thread = window.threadId; }) ||
       hwnd == DesktopHandle()) {
@@ -127,17 +122,4 @@ void PostQuitMessage(int exitCode) {
     queue.quitCode = exitCode;
   }
   queue.wake.notify_all();
-}
-
-DWORD GetQueueStatus(UINT flags) {
-  ThreadQueue& queue = CurrentQueue();
-  DWORD status = 0;
-  {
-    std::lock_guard lock(queue.mutex);
-    if (!queue.posted.empty() || queue.quit) status |= QS_POSTMESSAGE;
-  }
-  if (NextWindowToPaint(nullptr)) status |= QS_PAINT;
-  if (HasDueTimer()) status |= QS_TIMER;
-  status &= flags;
-  return MAKELONG(status, status);
 }

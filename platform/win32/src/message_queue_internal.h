@@ -54,10 +54,5 @@ bool MatchesWindowFilter(HWND hwnd, HWND filter);
 
 // Hooks that watch messages retrieved from this thread's queue.
 void RunGetMessageHooks(MSG* msg, UINT removeFlag);
-// Low-level keyboard hooks; true when a hook swallowed the key.
-bool RunLowLevelKeyboardHooks(WPARAM message, DWORD vk, DWORD scanCode, DWORD flags);
-
-// The last message retrieved on this thread (GetMessageTime / GetMessagePos).
-void RememberRetrieved(const MSG& msg);
 
 }  // namespace win32_internal

@@ -19,11 +19,6 @@ LRESULT CallProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 // Sends go straight to the procedure on the calling thread; the windows of other threads are not reachable
 // this way (the program's other threads only post).
 LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (hwnd == HWND_BROADCAST) {
-    std::vector<HWND> tops = Desktop()->children;
-    for (HWND top : tops) SendMessageW(top, message, wParam, lParam);
-    return 0;
-  }
   Window* window = LookupWindow(hwnd);
   if (!window) return 0;
   if (window->threadId != GetCurrentThreadId() && hwnd != DesktopHandle()) {
@@ -32,20 +27,6 @@ LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   }
   return CallProcedure(hwnd, message, wParam, lParam);
 }
-
-BOOL SendNotifyMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD thread = 0;
-  if (!WindowTable().Read(FromHwnd(hwnd), [&](const Window& window) { thread = window.threadId; })) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
-  }
-  if (thread != GetCurrentThreadId()) return PostMessageW(hwnd, message, wParam, lParam);
-  SendMessageW(hwnd, message, wParam, lParam);
-  return TRUE;
-}
-
-// Only messages sent from another thread count, and those never happen here.
-BOOL InSendMessage() { return FALSE; }
 
 LRESULT DispatchMessageW(const MSG* msg) {
   if (!msg) {

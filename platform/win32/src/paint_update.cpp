@@ -16,7 +16,7 @@ bool NeedsPaint(const Window& window) { return !window.update.IsEmpty() || windo
 
 HWND FindPaintBelow(HWND hwnd, HWND filter, DWORD thread) {
   Window* window = PeekWindow(hwnd);
-  if (!window || !(window->style & WS_VISIBLE) || window->redrawOff) return nullptr;
+  if (!window || !(window->style & WS_VISIBLE)) return nullptr;
   if (hwnd != DesktopHandle() && window->threadId == thread && NeedsPaint(*window) &&
       MatchesWindowFilter(hwnd, filter))
     return hwnd;
@@ -149,13 +149,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   return RedrawWindow(hwnd, rect, nullptr, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
 }
 
-BOOL InvalidateRgn(HWND hwnd, HRGN hrgn, BOOL erase) {
-  return RedrawWindow(hwnd, nullptr, hrgn, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
-}
-
 BOOL ValidateRect(HWND hwnd, const RECT* rect) { return RedrawWindow(hwnd, rect, nullptr, RDW_VALIDATE); }
-
-BOOL ValidateRgn(HWND hwnd, HRGN hrgn) { return RedrawWindow(hwnd, nullptr, hrgn, RDW_VALIDATE); }
 
 BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
   Window* window = LookupWindow(hwnd);
@@ -166,23 +160,10 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
   return pending;
 }
 
-int GetUpdateRgn(HWND hwnd, HRGN hrgn, BOOL erase) {
-  Window* window = LookupWindow(hwnd);
-  if (!window) return ERROR;
-  Region update = window->update;
-  if (!SetRegionOfHandle(hrgn, update)) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return ERROR;
-  }
-  if (erase) EraseNow(hwnd);
-  if (update.IsEmpty()) return NULLREGION;
-  return update.Rects().size() == 1 ? SIMPLEREGION : COMPLEXREGION;
-}
-
 BOOL UpdateWindow(HWND hwnd) {
   Window* window = LookupWindow(hwnd);
   if (!window) return FALSE;
-  if (!IsVisibleOnScreen(hwnd) || window->redrawOff) return TRUE;
+  if (!IsVisibleOnScreen(hwnd)) return TRUE;
   if (!window->update.IsEmpty() || window->internalPaint) SendMessageW(hwnd, WM_PAINT, 0, 0);
   else PaintFrameIfNeeded(hwnd);
   return TRUE;

@@ -1,6 +1,5 @@
-// The platform's scroll-bar functions: SB_HORZ and SB_VERT work on the window's own bars, SB_CTL on a control
-// through its SBM_* messages.
-#include "controls_internal.h"
+// The platform's scroll-bar functions, on the window's own bars (SB_HORZ, SB_VERT); there are no scroll-bar
+// controls here, so SB_CTL fails.
 #include "scrollbar_site.h"
 #include "window_internal.h"
 
@@ -30,8 +29,6 @@ bool ValidInfo(LPCSCROLLINFO info) {
 
 int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
   if (!LookupWindow(hwnd) || !ValidInfo(info)) return 0;
-  if (bar == SB_CTL)
-    return static_cast<int>(SendMessageW(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
   ScrollBarState* state = FindScrollBarState(hwnd, bar, true);
   if (!state) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -40,13 +37,12 @@ int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
   int position = ApplyScrollInfo(*state, *info);
   ScrollBarState copy = *state;
   if (info->fMask & (SIF_RANGE | SIF_PAGE)) FitWindowBarToRange(hwnd, bar, copy, info->fMask & SIF_DISABLENOSCROLL);
-  if (redraw) RedrawScrollBar(hwnd, bar);
+  if (redraw) RedrawScrollBar(hwnd);
   return position;
 }
 
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
   if (!LookupWindow(hwnd) || !ValidInfo(info)) return FALSE;
-  if (bar == SB_CTL) return SendMessageW(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)) != 0;
   // A window that never had the bar has no numbers to give.
   ScrollBarState* state = FindScrollBarState(hwnd, bar, IsScrollBarShown(hwnd, bar));
   if (!state) {
@@ -58,7 +54,7 @@ BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
 }
 
 int SetScrollPos(HWND hwnd, int bar, int position, BOOL redraw) {
-  if (bar != SB_CTL && !FindScrollBarState(hwnd, bar, true)) return 0;
+  if (!FindScrollBarState(hwnd, bar, true)) return 0;
   int previous = GetScrollPos(hwnd, bar);
   SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, position, 0};
   SetScrollInfo(hwnd, bar, &info, redraw);
@@ -92,10 +88,6 @@ BOOL GetScrollRange(HWND hwnd, int bar, LPINT minimum, LPINT maximum) {
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
   Window* window = LookupWindow(hwnd);
   if (!window) return FALSE;
-  if (bar == SB_CTL) {
-    ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
-    return TRUE;
-  }
   DWORD bits = bar == SB_BOTH ? WS_HSCROLL | WS_VSCROLL : IsWindowBar(bar) ? StyleBit(bar) : 0;
   if (!bits) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -113,7 +105,6 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
 
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
   if (!LookupWindow(hwnd)) return FALSE;
-  if (bar == SB_CTL) return SendMessageW(hwnd, SBM_ENABLE_ARROWS, arrows, 0) != 0;
   bool changed = false;
   for (int one : {SB_HORZ, SB_VERT}) {
     if (bar != SB_BOTH && static_cast<int>(bar) != one) continue;
@@ -121,7 +112,7 @@ BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
     if (!state || state->disabledArrows == arrows) continue;
     state->disabledArrows = arrows;
     changed = true;
-    RedrawScrollBar(hwnd, one);
+    RedrawScrollBar(hwnd);
   }
   return changed;
 }

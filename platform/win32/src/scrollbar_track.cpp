@@ -69,7 +69,7 @@ void BeginScrollTracking(HWND hwnd, int bar, POINT screen, HWND captureWindow) {
     SendHeldCode();
     if (tracking.active) SetTimer(captureWindow, kRepeatTimer, kFirstRepeatDelay, nullptr);
   }
-  if (tracking.active) RedrawScrollBar(hwnd, bar);
+  if (tracking.active) RedrawScrollBar(hwnd);
 }
 
 bool IsTrackingScrollBar(HWND captureWindow) { return tracking.active && tracking.captureWindow == captureWindow; }
@@ -84,7 +84,7 @@ void ScrollTrackingMouseMove(POINT screen) {
   int position = ScrollPositionForThumb(layout, *state, AlongScrollBar(layout, screen) - tracking.grab);
   if (position == state->trackPos) return;
   state->trackPos = position;
-  RedrawScrollBar(tracking.hwnd, tracking.bar);
+  RedrawScrollBar(tracking.hwnd);
   SendScrollCode(tracking.hwnd, tracking.bar, SB_THUMBTRACK, position);
 }
 
@@ -102,14 +102,14 @@ void ScrollTrackingButtonUp() {
   if (GetCapture() == ended.captureWindow) ReleaseCapture();
   if (ended.part == ScrollPart::Thumb) SendScrollCode(ended.hwnd, ended.bar, SB_THUMBPOSITION, trackPos);
   SendScrollCode(ended.hwnd, ended.bar, SB_ENDSCROLL, 0);
-  RedrawScrollBar(ended.hwnd, ended.bar);
+  RedrawScrollBar(ended.hwnd);
 }
 
 void ScrollTrackingLost() {
   if (!tracking.active) return;
   Tracking ended = Finish();
   SendScrollCode(ended.hwnd, ended.bar, SB_ENDSCROLL, 0);
-  RedrawScrollBar(ended.hwnd, ended.bar);
+  RedrawScrollBar(ended.hwnd);
 }
 
 ScrollPart TrackedScrollPart(HWND hwnd, int bar) {

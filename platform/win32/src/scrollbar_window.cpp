@@ -1,13 +1,10 @@
 // Scroll bars addressed by window and bar: the window's own bars in the non-client area (their numbers, drawing
-// and mouse tracking) and scroll-bar controls through their state.
+// and mouse tracking).
 #include "scrollbar_window.h"
 
-#include <algorithm>
-#include <cwctype>
 #include <map>
 #include <mutex>
 
-#include "controls_internal.h"
 #include "scrollbar_site.h"
 #include "scrollbar_track.h"
 
@@ -39,14 +36,6 @@ WindowBars* BarsOf(HWND hwnd, bool create) {
   if (!create) return nullptr;
   std::erase_if(table.bars, [](const auto& entry) { return PeekWindow(entry.first) == nullptr; });
   return &table.bars[hwnd];
-}
-
-bool IsScrollBarControl(HWND hwnd) {
-  Window* window = PeekWindow(hwnd);
-  if (!window || !window->windowClass) return false;
-  std::wstring name = window->windowClass->name;
-  std::transform(name.begin(), name.end(), name.begin(), [](wchar_t c) { return std::towlower(c); });
-  return name == L"scrollbar";
 }
 
 // A window bar's rectangle in window (surface) coordinates: beside or below the client area.
@@ -110,7 +99,6 @@ DWORD StyleBit(int bar) { return bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL; }
 bool IsWindowBar(int bar) { return bar == SB_HORZ || bar == SB_VERT; }
 
 ScrollBarState* FindScrollBarState(HWND hwnd, int bar, bool create) {
-  if (bar == SB_CTL) return IsScrollBarControl(hwnd) ? ControlState<ScrollBarState>(hwnd) : nullptr;
   if (!IsWindowBar(bar) || !PeekWindow(hwnd) || hwnd == DesktopHandle()) return nullptr;
   WindowBars* bars = BarsOf(hwnd, create);
   if (!bars) return nullptr;
@@ -120,7 +108,6 @@ ScrollBarState* FindScrollBarState(HWND hwnd, int bar, bool create) {
 bool IsScrollBarShown(HWND hwnd, int bar) {
   Window* window = PeekWindow(hwnd);
   if (!window) return false;
-  if (bar == SB_CTL) return (window->style & WS_VISIBLE) != 0;
   return IsWindowBar(bar) && (window->style & StyleBit(bar));
 }
 
@@ -129,39 +116,19 @@ bool ScreenScrollLayout(HWND hwnd, int bar, ScrollLayout* layout) {
   ScrollBarState* state = FindScrollBarState(hwnd, bar, false);
   if (!window || !state) return false;
   RECT rect;
-  POINT origin;
-  bool vertical = bar == SB_VERT;
-  if (bar == SB_CTL) {
-    const RECT& client = window->clientRect;
-    rect = {0, 0, client.right - client.left, client.bottom - client.top};
-    origin = ClientOrigin(*window);
-    vertical = (window->style & SBS_VERT) != 0;
-  } else {
-    if (!WindowBarRect(*window, bar, &rect)) return false;
-    RECT outer = ScreenWindowRect(*window);
-    origin = {outer.left, outer.top};
-  }
-  OffsetRect(&rect, origin.x, origin.y);
-  *layout = LayoutScrollBar(rect, vertical, *state, !(window->style & WS_DISABLED));
+  if (!WindowBarRect(*window, bar, &rect)) return false;
+  RECT outer = ScreenWindowRect(*window);
+  OffsetRect(&rect, outer.left, outer.top);
+  *layout = LayoutScrollBar(rect, bar == SB_VERT, *state, !(window->style & WS_DISABLED));
   return true;
 }
 
 void SendScrollCode(HWND hwnd, int bar, int code, int position) {
-  WPARAM wParam = MAKEWPARAM(code, position);
-  if (bar == SB_CTL) {
-    Window* window = PeekWindow(hwnd);
-    HWND parent = GetParent(hwnd);
-    if (!window || !parent) return;
-    UINT message = (window->style & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
-    SendMessageW(parent, message, wParam, reinterpret_cast<LPARAM>(hwnd));
-  } else if (PeekWindow(hwnd)) {
-    SendMessageW(hwnd, bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, wParam, 0);
-  }
+  if (PeekWindow(hwnd)) SendMessageW(hwnd, bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, position), 0);
 }
 
-void RedrawScrollBar(HWND hwnd, int bar) {
-  if (bar == SB_CTL) InvalidateRect(hwnd, nullptr, FALSE);
-  else if (IsWindowVisible(hwnd)) PaintWindowScrollBars(hwnd);
+void RedrawScrollBar(HWND hwnd) {
+  if (IsWindowVisible(hwnd)) PaintWindowScrollBars(hwnd);
 }
 
 void PaintWindowScrollBars(HWND hwnd) {

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "win32/simulation.h"
-#include "input_track_mouse.h"
 #include "menu_internal.h"
 #include "message_queue_internal.h"
 #include "screen_state.h"
@@ -17,27 +16,13 @@ SIZE ScreenSize() { return win32_internal::ScreenSize(); }
 void SetClock(std::uint64_t milliseconds) { win32_internal::SetNow(milliseconds); }
 std::uint64_t Clock() { return win32_internal::Now(); }
 
-namespace {
-
-// The earliest time something of this thread falls due: a timer or the wait for a hover.
-bool NextDue(std::uint64_t* due) {
-  std::uint64_t timer = 0, hover = 0;
-  bool hasTimer = win32_internal::NextTimerDue(&timer);
-  bool hasHover = win32_internal::NextMouseHoverDue(&hover);
-  if (!hasTimer && !hasHover) return false;
-  *due = !hasHover ? timer : !hasTimer ? hover : std::min(timer, hover);
-  return true;
-}
-
-}  // namespace
-
 // Moves the clock in steps, stopping at each timer's due time so that a timer fires once per period that passes.
 void AdvanceClock(std::uint64_t milliseconds) {
   std::uint64_t target = win32_internal::Now() + milliseconds;
   std::uint64_t due = 0;
   // A pump that stops early (its guard tripped, or WM_QUIT waits) leaves due timers undelivered: the stepping
   // ends there rather than spinning on them.
-  while (NextDue(&due) && due <= target) {
+  while (win32_internal::NextTimerDue(&due) && due <= target) {
     win32_internal::SetNow(std::max(win32_internal::Now(), due));
     PumpResult pumped = PumpMessages();
     if (!pumped.idle || pumped.quit) break;

@@ -106,8 +106,6 @@ void DeliverKey(int vk, bool down) {
   bool system = (alt && !win32_internal::IsKeyDown(VK_CONTROL)) || vk == VK_F10 || !GetFocus();
   UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
   UINT scan = win32_internal::ScanCodeOfKey(static_cast<UINT>(vk));
-  DWORD hookFlags = (alt ? LLKHF_ALTDOWN : 0) | (down ? 0 : LLKHF_UP);
-  if (win32_internal::RunLowLevelKeyboardHooks(message, static_cast<DWORD>(vk), scan, hookFlags)) return;
   win32_internal::SetKeyDown(vk, down);
   HWND target = KeyboardTarget();
   if (!target) return;

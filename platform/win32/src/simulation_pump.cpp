@@ -61,9 +61,7 @@ bool IsQueueIdle() {
     std::lock_guard lock(queue.mutex);
     if (!queue.posted.empty() || queue.quit) return false;
   }
-  std::uint64_t hoverDue = 0;
-  bool hoverIsDue = NextMouseHoverDue(&hoverDue) && hoverDue <= Now();
-  return !NextWindowToPaint(nullptr) && !HasDueTimer() && !hoverIsDue;
+  return !NextWindowToPaint(nullptr) && !HasDueTimer();
 }
 
 }  // namespace winsim

@@ -77,9 +77,7 @@ void EncodeUtf8(char32_t c, std::string& out) {
   }
 }
 
-bool IsAnsi(UINT codePage) {
-  return codePage == CP_ACP || codePage == CP_THREAD_ACP || codePage == CP_OEMCP || codePage == CP_WINDOWS_1252;
-}
+bool IsAnsi(UINT codePage) { return codePage == CP_ACP || codePage == CP_THREAD_ACP; }
 
 // Copies a converted text into the caller's buffer, or reports its size when the buffer size is 0.
 template <typename Text, typename Char>

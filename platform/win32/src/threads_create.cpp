@@ -78,14 +78,4 @@ BOOL GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode) {
   return TRUE;
 }
 
-LONG InterlockedIncrement(LONG volatile* Addend) { return __atomic_add_fetch(Addend, 1, __ATOMIC_SEQ_CST); }
-LONG InterlockedDecrement(LONG volatile* Addend) { return __atomic_sub_fetch(Addend, 1, __ATOMIC_SEQ_CST); }
-LONG InterlockedExchange(LONG volatile* Target, LONG Value) {
-  return __atomic_exchange_n(Target, Value, __ATOMIC_SEQ_CST);
-}
-LONG InterlockedCompareExchange(LONG volatile* Destination, LONG Exchange, LONG Comparand) {
-  __atomic_compare_exchange_n(Destination, &Comparand, Exchange, false, __ATOMIC_SEQ_CST, __ATOMIC_SEQ_CST);
-  return Comparand;  // the value found, whether or not it was replaced
-}
-
 void winsim::FailNextCreateThread() { failNextCreateThread = true; }

@@ -86,5 +86,3 @@ DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
   }
   return object->Acquire(me);
 }
-
-void Sleep(DWORD dwMilliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(dwMilliseconds)); }

@@ -47,7 +47,7 @@ class EventObject : public KernelObject {
     if (!manualReset_) signalled_ = false;  // an auto-reset event releases one waiter
     return WAIT_OBJECT_0;
   }
-  void Set(bool signalled) { signalled_ = signalled; }
+  void Signal() { signalled_ = true; }
 
  private:
   bool manualReset_;
@@ -104,20 +104,13 @@ HANDLE CreateEventW(LPSECURITY_ATTRIBUTES /*lpEventAttributes*/, BOOL bManualRes
   return AddKernelHandle(std::make_shared<EventObject>(bManualReset != FALSE, bInitialState != FALSE));
 }
 
-namespace {
-
-BOOL SetEventState(HANDLE hEvent, bool signalled) {
+BOOL SetEvent(HANDLE hEvent) {
   auto event = FindKernelObjectOf<EventObject>(hEvent);
   if (!event) return FALSE;
   std::lock_guard lock(KernelLock());
-  event->Set(signalled);
-  if (signalled) KernelChanged().notify_all();
+  event->Signal();
+  KernelChanged().notify_all();
   return TRUE;
 }
-
-}  // namespace
-
-BOOL SetEvent(HANDLE hEvent) { return SetEventState(hEvent, true); }
-BOOL ResetEvent(HANDLE hEvent) { return SetEventState(hEvent, false); }
 
 void winsim::FailNextCreateMutex() { failNextCreateMutex = true; }

@@ -8,7 +8,6 @@ namespace win32_internal {
 
 namespace {
 std::atomic<std::uint64_t> clockMs{0};
-constexpr LONGLONG kCounterFrequency = 1000000;  // the performance counter counts microseconds
 }  // namespace
 
 std::uint64_t Now() { return clockMs.load(); }
@@ -18,16 +17,3 @@ void ResetClock() { clockMs = 0; }
 }  // namespace win32_internal
 
 DWORD GetTickCount() { return static_cast<DWORD>(win32_internal::Now()); }
-ULONGLONG GetTickCount64() { return win32_internal::Now(); }
-
-BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency) {
-  if (!frequency) return FALSE;
-  frequency->QuadPart = win32_internal::kCounterFrequency;
-  return TRUE;
-}
-
-BOOL QueryPerformanceCounter(LARGE_INTEGER* count) {
-  if (!count) return FALSE;
-  count->QuadPart = static_cast<LONGLONG>(win32_internal::Now()) * (win32_internal::kCounterFrequency / 1000);
-  return TRUE;
-}

@@ -37,8 +37,6 @@ void Forget(HWND hwnd) {
   ForgetClipboardWindow(hwnd);
   Window* window = PeekWindow(hwnd);
   if (!window) return;
-  // A top-level window's menu bar goes with it; a menu taken off the window beforehand stays.
-  if (IsTopLevel(*window) && IsMenu(window->menu)) DestroyMenu(std::exchange(window->menu, nullptr));
   Unlink(*window);
   if (window->windowClass) --window->windowClass->windowCount;
   ReleaseSurface(*window);
@@ -111,7 +109,6 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
   created->exStyle = exStyle;
   created->owner = owner;
   created->id = child ? reinterpret_cast<LONG_PTR>(menu) : 0;
-  created->menu = child ? nullptr : menu;
   created->instance = instance;
   created->extra.assign(static_cast<size_t>(windowClass->windowExtra), 0);
   HWND hwnd = ToHwnd(WindowTable().Add(std::move(created)));

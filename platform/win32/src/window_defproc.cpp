@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "menu_internal.h"
 #include "paint_internal.h"
 #include "screen_state.h"
 #include "scrollbar_window.h"
@@ -94,7 +93,7 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCCALCSIZE: {
       RECT* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-      if (rect) *rect = ClientFromWindowRect(*rect, window->style, window->exStyle, HasMenuBand(*window));
+      if (rect) *rect = ClientFromWindowRect(*rect, window->style, window->exStyle);
       return 0;
     }
     case WM_NCHITTEST:
@@ -105,8 +104,6 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == HTHSCROLL || wParam == HTVSCROLL)
         TrackWindowScrollBar(hwnd, wParam == HTVSCROLL ? SB_VERT : SB_HORZ,
                              {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      if (wParam == HTMENU && message == WM_NCLBUTTONDOWN)
-        TrackMenuBand(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     case WM_NCPAINT:
       PaintFrame(*window, RootOf(hwnd) == GetActiveWindow());
@@ -169,15 +166,11 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSKEYDOWN:
       if (wParam == VK_F4 && !child) SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
       return 0;
-    case WM_SETREDRAW:
-      window->redrawOff = !wParam;
-      return 0;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
       return ColorControl(message, reinterpret_cast<HDC>(wParam));
     default:

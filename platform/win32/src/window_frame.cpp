@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "menu_internal.h"
 #include "scrollbar_window.h"
 
 namespace win32_internal {
@@ -80,8 +79,8 @@ FrameInsets FrameInsetsFor(DWORD style, DWORD exStyle, bool menu) {
   return insets;
 }
 
-RECT ClientFromWindowRect(const RECT& windowRect, DWORD style, DWORD exStyle, bool menu) {
-  FrameInsets insets = FrameInsetsFor(style, exStyle, menu);
+RECT ClientFromWindowRect(const RECT& windowRect, DWORD style, DWORD exStyle) {
+  FrameInsets insets = FrameInsetsFor(style, exStyle, false);
   RECT client{windowRect.left + insets.left, windowRect.top + insets.top, windowRect.right - insets.right,
               windowRect.bottom - insets.bottom};
   if (style & WS_VSCROLL) client.right -= GetSystemMetrics(SM_CXVSCROLL);
@@ -90,8 +89,6 @@ RECT ClientFromWindowRect(const RECT& windowRect, DWORD style, DWORD exStyle, bo
   client.bottom = std::max(client.bottom, client.top);
   return client;
 }
-
-bool HasMenuBand(const Window& window) { return window.menu && !(window.style & WS_CHILD); }
 
 LRESULT FrameHitTest(const Window& window, POINT p) {
   RECT outer = ScreenWindowRect(window);
@@ -110,7 +107,6 @@ LRESULT FrameHitTest(const Window& window, POINT p) {
   RECT inner = Deflate(outer, border);
   if (Inside(inner, p)) {
     if (HasCaption(window.style) && p.y < inner.top + GetSystemMetrics(SM_CYCAPTION)) return HTCAPTION;
-    if (HasMenuBand(window)) return HTMENU;
     return HTNOWHERE;
   }
   if (!(window.style & WS_THICKFRAME)) return HTBORDER;
@@ -154,7 +150,6 @@ void PaintFrame(Window& window, bool active) {
     FillBox(cr, caption, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
     r.top = caption.bottom;
   }
-  if (HasMenuBand(window)) r.top += GetSystemMetrics(SM_CYMENU);
   if (exStyle & WS_EX_CLIENTEDGE) {
     Edge(cr, r, shadow, highlight);
     Edge(cr, Deflate(r, 1), darkShadow, light);
@@ -166,7 +161,6 @@ void PaintFrame(Window& window, bool active) {
   HWND hwnd = window.handle;
   if (!IsEmptyRect(caption)) DrawCaptionTitle(hwnd, window.text, caption, active);
   PaintWindowScrollBars(hwnd);
-  if (HasMenuBand(window)) PaintMenuBand(hwnd);
 }
 
 }  // namespace win32_internal

@@ -47,7 +47,6 @@ struct Window {
   LONG_PTR id = 0;
   LONG_PTR userData = 0;
   HINSTANCE instance = nullptr;
-  HMENU menu = nullptr;
   std::vector<BYTE> extra;
   std::map<std::wstring, HANDLE> props;
 
@@ -56,7 +55,6 @@ struct Window {
   bool eraseNeeded = false;
   bool frameNeeded = false;
   bool internalPaint = false;
-  bool redrawOff = false;       // WM_SETREDRAW FALSE
   cairo_surface_t* surface = nullptr;
 
   // State.
@@ -92,9 +90,8 @@ Window* ParentOf(const Window& window);
 HWND RootOf(HWND hwnd);
 // Whether `hwnd` is `ancestor` or lies below it.
 bool IsSelfOrDescendant(HWND hwnd, HWND ancestor);
-// The top-level windows (the desktop's children) change only under a lock of their own, so that another thread
-// may read them (a post to HWND_BROADCAST); TopLevelWindows returns a copy taken under that lock.
-std::vector<HWND> TopLevelWindows();
+// The top-level windows (the desktop's children) change only under a lock of their own, as windows of several
+// threads may come and go at once.
 void ClearTopLevelList();
 void Unlink(Window& window);
 // Inserts below `after` in the parent's z-order; HWND_TOP / HWND_BOTTOM / HWND_TOPMOST / HWND_NOTOPMOST as usual.

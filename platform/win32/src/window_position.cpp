@@ -127,14 +127,6 @@ HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags) {
   return onScreen || flags != MONITOR_DEFAULTTONULL ? PrimaryMonitor() : nullptr;
 }
 
-HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags) {
-  Window* window = LookupWindow(hwnd);
-  if (!window) return nullptr;
-  RECT r = ScreenWindowRect(*window);
-  if (IsEmptyRect(r)) r.right = r.left + 1, r.bottom = r.top + 1;
-  return MonitorFromRect(&r, flags);
-}
-
 BOOL GetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info) {
   if (monitor != PrimaryMonitor() || !info || info->cbSize < sizeof(MONITORINFO)) {
     SetLastError(ERROR_INVALID_PARAMETER);

@@ -80,12 +80,6 @@ std::unique_lock<std::mutex> LockChildrenOf(const Window& parent) {
 
 }  // namespace
 
-std::vector<HWND> TopLevelWindows() {
-  Window* desktop = Desktop();
-  std::lock_guard lock(TopLevelListMutex());
-  return desktop->children;
-}
-
 void ClearTopLevelList() {
   Window* desktop = Desktop();
   std::lock_guard lock(TopLevelListMutex());

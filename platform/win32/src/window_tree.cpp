@@ -101,17 +101,6 @@ BOOL IsChild(HWND parentHandle, HWND hwnd) {
   return FALSE;
 }
 
-// Every descendant, parents before their children; windows destroyed meanwhile are skipped.
-BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
-  if (!proc) return FALSE;
-  HWND root = parent ? parent : DesktopHandle();
-  if (!LookupWindow(root)) return FALSE;
-  std::vector<HWND> all = SubtreeOf(root);
-  for (size_t i = 1; i < all.size(); ++i)
-    if (PeekWindow(all[i]) && !proc(all[i], lParam)) return FALSE;
-  return TRUE;
-}
-
 BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam) {
   if (!proc) return FALSE;
   std::vector<HWND> tops = Desktop()->children;

@@ -1,6 +1,6 @@
 // The standard control wrappers: each is a CWnd whose members send the control's messages.
 // Create makes the control as a child with the given style; a wrapper also adopts a dialog's
-// control through DDX_Control or SubclassDlgItem. CWnd's window-class Create stays callable beside
+// control through DDX_Control. CWnd's window-class Create stays callable beside
 // each control's own.
 #pragma once
 
@@ -55,23 +55,9 @@ class CEdit : public CWnd {
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
-  void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE);
-  void GetSel(int& nStartChar, int& nEndChar) const;
-  DWORD GetSel() const;
-  void ReplaceSel(LPCWSTR lpszNewText, BOOL bCanUndo = FALSE);
-  void SetLimitText(UINT nMax);
-  UINT GetLimitText() const;
-  void SetMargins(UINT nLeft, UINT nRight);
-  DWORD GetMargins() const;
-  BOOL SetReadOnly(BOOL bReadOnly = TRUE);
-  BOOL Undo();
   void Copy();
   void Cut();
   void Paste();
-  void Clear();
-  // Copies line nIndex into the buffer (not terminated, as the control does); the count copied.
-  int GetLine(int nIndex, LPWSTR lpszBuffer, int nMaxLength) const;
-  std::wstring GetLine(int nIndex) const;
 };
 
 class CComboBox : public CWnd {
@@ -127,22 +113,4 @@ class CListBox : public CWnd {
   int GetItemHeight(int nIndex) const;
   int GetSel(int nIndex) const;
   int SetSel(int nIndex, BOOL bSelect = TRUE);
-};
-
-class CScrollBar : public CWnd {
-  DECLARE_DYNAMIC(CScrollBar)
- public:
-  CScrollBar() = default;
-  using CWnd::Create;
-  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
-  int GetScrollPos() const;
-  int SetScrollPos(int nPos, BOOL bRedraw = TRUE);
-  void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const;
-  void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
-  BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
-  BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
-  int GetScrollLimit();
-  void ShowScrollBar(BOOL bShow = TRUE);
-  BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH);
 };

@@ -52,7 +52,6 @@ class CDC : public CObject {
   int SetBkMode(int nBkMode);
   int GetBkMode() const;
   UINT SetTextAlign(UINT nFlags);
-  int SetROP2(int nDrawMode);
   int SetStretchBltMode(int nStretchMode);
   int SetMapMode(int nMapMode);
   CPoint SetViewportOrg(int x, int y);

@@ -39,7 +39,7 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDX_Text(CDataExchange* pDX, int nIDC, std::wstring& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
-// Check state of a check box (BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE).
+// Check state of a check box (BST_UNCHECKED, BST_CHECKED).
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // Selected index of a combo box (-1: none).
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);

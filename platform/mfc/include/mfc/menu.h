@@ -1,34 +1,15 @@
-// CMenu: the C++ object of a menu handle. Menus are built in code or loaded from the module's menu
-// templates (registered by id, as dialog templates are). An attached CMenu is found again through
-// FromHandle; menus nobody attached get temporary wrappers that live until the next idle time.
+// CMenu: the C++ object of a menu handle. Menus are built in code. An attached CMenu is found again
+// through FromHandle; menus nobody attached get temporary wrappers that live until the next idle time.
 //
 // Owner-drawn items (MF_OWNERDRAW) of an attached menu are measured and drawn by the menu's
 // MeasureItem / DrawItem, which the owner window's WM_MEASUREITEM / WM_DRAWITEM reach through CWnd.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "mfc/object.h"
 
 class CWnd;
-
-// One item of a menu template: a command (mtID), a separator (MF_SEPARATOR) or a popup
-// (MF_POPUP, with its own items). mtOption also carries MF_GRAYED, MF_CHECKED, MF_HELP, ...
-struct MENUITEMTEMPLATE {
-  UINT mtOption = 0;
-  UINT mtID = 0;
-  std::wstring mtString;
-  std::vector<MENUITEMTEMPLATE> items;
-};
-// A menu as data: its top-level items (the menu bar, or a popup's items when loaded as a popup).
-struct MENUTEMPLATE {
-  std::vector<MENUITEMTEMPLATE> items;
-};
-
-// The module's menu resources: a template registered under an id (again: replaced).
-void RegisterMenuTemplate(UINT id, const MENUTEMPLATE& menuTemplate);
-const MENUTEMPLATE* FindMenuTemplate(UINT id);
 
 class CMenu : public CObject {
   DECLARE_DYNCREATE(CMenu)
@@ -52,9 +33,6 @@ class CMenu : public CObject {
 
   BOOL CreateMenu();
   BOOL CreatePopupMenu();
-  // Builds the menu of a registered template (a menu bar whose items are the template's items).
-  BOOL LoadMenu(UINT nIDResource);
-  BOOL LoadMenu(LPCWSTR lpszResourceName);
   BOOL DestroyMenu();
 
   BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCWSTR lpszNewItem = nullptr);

@@ -82,7 +82,6 @@ class CMFCMenuBar : public CWnd {
   int GetRowHeight() const;
 
   // The font of every menu bar (and of the tabs and buttons that the visual manager paints).
-  static BOOL SetMenuFont(LPLOGFONTW lpLogFont, BOOL bHorz = TRUE);
   static const CFont& GetMenuFont(BOOL bHorz = TRUE);
 
   // Runs the update handlers of pTarget over the bar's command buttons.

@@ -18,8 +18,6 @@ class CMFCMenuButton : public CMFCButton {
   BOOL m_bStayPressed = FALSE;// the button shows pressed while its menu is open
   int m_nMenuResult = 0;      // the command chosen last time, 0 for none
 
-  CSize SizeToContent(BOOL bCalcOnly = FALSE) override;
-
  protected:
   void OnDraw(CDC* pDC, const CRect& rect, UINT uiState) override;
   BOOL IsPressed() const override { return m_bMenuIsActive && m_bStayPressed; }

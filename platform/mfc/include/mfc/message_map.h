@@ -12,12 +12,11 @@
 // Kinds of entries (nMessage, nCode, nID..nLastID):
 //   window message      (WM_x, 0, 0..0)                      ON_WM_*, ON_MESSAGE
 //   registered message  (0xC000, 0, 0..0) + message variable  ON_REGISTERED_MESSAGE
-//   command             (WM_COMMAND, CN_COMMAND, id..id)      ON_COMMAND, ON_COMMAND_RANGE, ON_COMMAND_EX
+//   command             (WM_COMMAND, CN_COMMAND, id..id)      ON_COMMAND, ON_COMMAND_RANGE
 //   update handler      (WM_COMMAND, CN_UPDATE_COMMAND_UI, ..) ON_UPDATE_COMMAND_UI(_RANGE)
 //   control notification(WM_COMMAND, code, id..id)           ON_CONTROL, ON_BN_CLICKED, ON_EN_CHANGE, ...
-//   WM_NOTIFY           (WM_NOTIFY, code, id..id)            ON_NOTIFY, ON_NOTIFY_EX, ON_NOTIFY_RANGE
-//   reflected           (WM_REFLECT_BASE + msg, code, 0..0)   ON_CONTROL_REFLECT, ON_NOTIFY_REFLECT,
-//                                                             ON_WM_CTLCOLOR_REFLECT
+//   WM_NOTIFY           (WM_NOTIFY, code, id..id)            ON_NOTIFY
+//   reflected           (WM_REFLECT_BASE + msg, code, 0..0)   ON_CONTROL_REFLECT, ON_WM_CTLCOLOR_REFLECT
 // Codes are kept to their low 16 bits, as WM_COMMAND packs them.
 #pragma once
 
@@ -135,8 +134,6 @@ struct AFX_CTLCOLOR {
 #define ON_WM_SIZE()                                                                                 \
   AFX_WM_ENTRY(WM_SIZE, pThis_->OnSize(static_cast<UINT>(call_.wParam), LOWORD(call_.lParam), HIWORD(call_.lParam)); \
                return TRUE;)
-#define ON_WM_MOVE() \
-  AFX_WM_ENTRY(WM_MOVE, pThis_->OnMove(GET_X_LPARAM(call_.lParam), GET_Y_LPARAM(call_.lParam)); return TRUE;)
 #define ON_WM_PAINT() AFX_WM_ENTRY(WM_PAINT, pThis_->OnPaint(); return TRUE;)
 #define ON_WM_ERASEBKGND()                                                                        \
   AFX_WM_ENTRY(WM_ERASEBKGND,                                                                     \
@@ -148,11 +145,7 @@ struct AFX_CTLCOLOR {
 #define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
-#define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
 #define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
-#define ON_WM_RBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_RBUTTONDBLCLK, OnRButtonDblClk)
-#define ON_WM_MBUTTONDOWN() AFX_MOUSE_ENTRY(WM_MBUTTONDOWN, OnMButtonDown)
-#define ON_WM_MBUTTONUP() AFX_MOUSE_ENTRY(WM_MBUTTONUP, OnMButtonUp)
 #define ON_WM_MOUSEMOVE() AFX_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
 #define ON_WM_MOUSEWHEEL()                                                                           \
   AFX_WM_ENTRY(WM_MOUSEWHEEL,                                                                        \
@@ -168,17 +161,11 @@ struct AFX_CTLCOLOR {
 #define ON_WM_KEYUP() AFX_KEY_ENTRY(WM_KEYUP, OnKeyUp)
 #define ON_WM_CHAR() AFX_KEY_ENTRY(WM_CHAR, OnChar)
 #define ON_WM_SYSKEYDOWN() AFX_KEY_ENTRY(WM_SYSKEYDOWN, OnSysKeyDown)
-#define ON_WM_SYSKEYUP() AFX_KEY_ENTRY(WM_SYSKEYUP, OnSysKeyUp)
-#define ON_WM_SYSCHAR() AFX_KEY_ENTRY(WM_SYSCHAR, OnSysChar)
 #define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, pThis_->OnSetFocus(AFX_WPARAM_WND()); return TRUE;)
 #define ON_WM_KILLFOCUS() AFX_WM_ENTRY(WM_KILLFOCUS, pThis_->OnKillFocus(AFX_WPARAM_WND()); return TRUE;)
 #define ON_WM_ACTIVATE()                                                                               \
   AFX_WM_ENTRY(WM_ACTIVATE,                                                                            \
                pThis_->OnActivate(LOWORD(call_.wParam), AFX_LPARAM_WND(), static_cast<BOOL>(HIWORD(call_.wParam))); \
-               return TRUE;)
-#define ON_WM_ACTIVATEAPP()                                                                             \
-  AFX_WM_ENTRY(WM_ACTIVATEAPP,                                                                          \
-               pThis_->OnActivateApp(static_cast<BOOL>(call_.wParam), static_cast<DWORD>(call_.lParam)); \
                return TRUE;)
 #define ON_WM_SHOWWINDOW()                                                                              \
   AFX_WM_ENTRY(WM_SHOWWINDOW,                                                                           \
@@ -210,10 +197,6 @@ struct AFX_CTLCOLOR {
 #define ON_WM_CAPTURECHANGED() \
   AFX_WM_ENTRY(WM_CAPTURECHANGED, pThis_->OnCaptureChanged(AFX_LPARAM_WND()); return TRUE;)
 #define ON_WM_SYSCOLORCHANGE() AFX_WM_ENTRY(WM_SYSCOLORCHANGE, pThis_->OnSysColorChange(); return TRUE;)
-#define ON_WM_SETTINGCHANGE()                                                                         \
-  AFX_WM_ENTRY(WM_SETTINGCHANGE,                                                                      \
-               pThis_->OnSettingChange(static_cast<UINT>(call_.wParam), reinterpret_cast<LPCWSTR>(call_.lParam)); \
-               return TRUE;)
 #define ON_WM_MEASUREITEM()                                                                            \
   AFX_WM_ENTRY(WM_MEASUREITEM,                                                                         \
                pThis_->OnMeasureItem(static_cast<int>(call_.wParam),                                   \
@@ -223,23 +206,12 @@ struct AFX_CTLCOLOR {
   AFX_WM_ENTRY(WM_DRAWITEM,                                                                            \
                pThis_->OnDrawItem(static_cast<int>(call_.wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(call_.lParam)); \
                call_.lResult = TRUE; return TRUE;)
-#define ON_WM_WINDOWPOSCHANGED() \
-  AFX_WM_ENTRY(WM_WINDOWPOSCHANGED, pThis_->OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(call_.lParam)); return TRUE;)
-#define ON_WM_WINDOWPOSCHANGING() \
-  AFX_WM_ENTRY(WM_WINDOWPOSCHANGING, pThis_->OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(call_.lParam)); return TRUE;)
-#define ON_WM_NCHITTEST() AFX_WM_ENTRY(WM_NCHITTEST, call_.lResult = pThis_->OnNcHitTest(AFX_LPARAM_POINT()); return TRUE;)
-#define ON_WM_MOUSEACTIVATE()                                                                         \
-  AFX_WM_ENTRY(WM_MOUSEACTIVATE,                                                                      \
-               call_.lResult = pThis_->OnMouseActivate(AFX_WPARAM_WND(), LOWORD(call_.lParam), HIWORD(call_.lParam)); \
-               return TRUE;)
 // The handler receives the popup as CMenu*: code that names this entry includes the menu classes.
 #define ON_WM_INITMENUPOPUP()                                                                          \
   AFX_WM_ENTRY(WM_INITMENUPOPUP,                                                                       \
                pThis_->OnInitMenuPopup(CMenu::FromHandle(reinterpret_cast<HMENU>(call_.wParam)),        \
                                        LOWORD(call_.lParam), static_cast<BOOL>(HIWORD(call_.lParam))); \
                return TRUE;)
-#define ON_WM_CONTEXTMENU() \
-  AFX_WM_ENTRY(WM_CONTEXTMENU, pThis_->OnContextMenu(AFX_WPARAM_WND(), AFX_LPARAM_POINT()); return TRUE;)
 
 // Reflected messages, handled by the control that caused them.
 // A reflected CtlColor that returns null lets the parent's OnCtlColor decide.
@@ -248,32 +220,12 @@ struct AFX_CTLCOLOR {
       const AFX_CTLCOLOR* ctl_ = reinterpret_cast<const AFX_CTLCOLOR*>(call_.lParam);                  \
       HBRUSH brush_ = pThis_->CtlColor(CDC::FromHandle(ctl_->hDC), ctl_->nCtlType);                    \
       call_.lResult = reinterpret_cast<LRESULT>(brush_); return brush_ != nullptr;)},
-#define ON_WM_DRAWITEM_REFLECT()                                                                       \
-  {WM_REFLECT_BASE + WM_DRAWITEM, 0, 0, 0, nullptr, AFX_MSG_THUNK(                                     \
-      pThis_->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(call_.lParam)); call_.lResult = TRUE; return TRUE;)},
-#define ON_WM_MEASUREITEM_REFLECT()                                                                    \
-  {WM_REFLECT_BASE + WM_MEASUREITEM, 0, 0, 0, nullptr, AFX_MSG_THUNK(                                  \
-      pThis_->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(call_.lParam)); call_.lResult = TRUE; return TRUE;)},
-#define ON_WM_HSCROLL_REFLECT()                                                                        \
-  {WM_REFLECT_BASE + WM_HSCROLL, 0, 0, 0, nullptr, AFX_MSG_THUNK(                                      \
-      pThis_->HScroll(LOWORD(call_.wParam), static_cast<UINT>(static_cast<short>(HIWORD(call_.wParam)))); return TRUE;)},
-#define ON_WM_VSCROLL_REFLECT()                                                                        \
-  {WM_REFLECT_BASE + WM_VSCROLL, 0, 0, 0, nullptr, AFX_MSG_THUNK(                                      \
-      pThis_->VScroll(LOWORD(call_.wParam), static_cast<UINT>(static_cast<short>(HIWORD(call_.wParam)))); return TRUE;)},
 #define ON_CONTROL_REFLECT(wNotifyCode, memberFxn)                                                     \
   {WM_REFLECT_BASE + WM_COMMAND, static_cast<WORD>(wNotifyCode), 0, 0, nullptr,                        \
    AFX_MSG_THUNK((pThis_->*(memberFxn))(); return TRUE;)},
 #define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn)                                                  \
   {WM_REFLECT_BASE + WM_COMMAND, static_cast<WORD>(wNotifyCode), 0, 0, nullptr,                        \
    AFX_MSG_THUNK(return (pThis_->*(memberFxn))();)},
-#define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                                                      \
-  {WM_REFLECT_BASE + WM_NOTIFY, static_cast<WORD>(wNotifyCode), 0, 0, nullptr, AFX_MSG_THUNK(          \
-      AFX_NOTIFY* notify_ = static_cast<AFX_NOTIFY*>(call_.pExtra);                                    \
-      (pThis_->*(memberFxn))(notify_->pNMHDR, notify_->pResult); return TRUE;)},
-#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn)                                                   \
-  {WM_REFLECT_BASE + WM_NOTIFY, static_cast<WORD>(wNotifyCode), 0, 0, nullptr, AFX_MSG_THUNK(          \
-      AFX_NOTIFY* notify_ = static_cast<AFX_NOTIFY*>(call_.pExtra);                                    \
-      return (pThis_->*(memberFxn))(notify_->pNMHDR, notify_->pResult);)},
 
 // Any message, with the raw parameters: `LRESULT OnMyMessage(WPARAM, LPARAM)`.
 #define ON_MESSAGE(message, memberFxn) \
@@ -285,21 +237,13 @@ struct AFX_CTLCOLOR {
 // Thread messages of an application object: `void OnThreadMessage(WPARAM, LPARAM)`.
 #define ON_THREAD_MESSAGE(message, memberFxn) \
   AFX_WM_ENTRY(message, (pThis_->*(memberFxn))(call_.wParam, call_.lParam); return TRUE;)
-#define ON_REGISTERED_THREAD_MESSAGE(nMessageVariable, memberFxn) \
-  {0xC000, 0, 0, 0, &(nMessageVariable), AFX_MSG_THUNK((pThis_->*(memberFxn))(call_.wParam, call_.lParam); return TRUE;)},
 
 // Commands (menu items, accelerators, and BN_CLICKED, which shares CN_COMMAND's code 0).
 #define ON_COMMAND(id, memberFxn) \
   {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id), nullptr, AFX_MSG_THUNK((pThis_->*(memberFxn))(); return TRUE;)},
-#define ON_COMMAND_EX(id, memberFxn)                                              \
-  {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id), nullptr, \
-   AFX_MSG_THUNK(return (pThis_->*(memberFxn))(call_.nID);)},
 #define ON_COMMAND_RANGE(id, idLast, memberFxn)                                       \
   {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(idLast), nullptr, \
    AFX_MSG_THUNK((pThis_->*(memberFxn))(call_.nID); return TRUE;)},
-#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn)                                    \
-  {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(idLast), nullptr, \
-   AFX_MSG_THUNK(return (pThis_->*(memberFxn))(call_.nID);)},
 // Update handlers: `void OnUpdateX(CCmdUI*)`; range handlers read the id from pCmdUI->m_nID.
 #define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                 \
   {WM_COMMAND, CN_UPDATE_COMMAND_UI, static_cast<UINT>(id), static_cast<UINT>(id), nullptr, \
@@ -316,38 +260,10 @@ struct AFX_CTLCOLOR {
   {WM_COMMAND, static_cast<WORD>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(idLast), nullptr, \
    AFX_MSG_THUNK((pThis_->*(memberFxn))(call_.nID); return TRUE;)},
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-#define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DBLCLK, id, memberFxn)
-#define ON_BN_SETFOCUS(id, memberFxn) ON_CONTROL(BN_SETFOCUS, id, memberFxn)
-#define ON_BN_KILLFOCUS(id, memberFxn) ON_CONTROL(BN_KILLFOCUS, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
-#define ON_EN_UPDATE(id, memberFxn) ON_CONTROL(EN_UPDATE, id, memberFxn)
-#define ON_EN_SETFOCUS(id, memberFxn) ON_CONTROL(EN_SETFOCUS, id, memberFxn)
-#define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
-#define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
-#define ON_CBN_DROPDOWN(id, memberFxn) ON_CONTROL(CBN_DROPDOWN, id, memberFxn)
-#define ON_CBN_CLOSEUP(id, memberFxn) ON_CONTROL(CBN_CLOSEUP, id, memberFxn)
-#define ON_CBN_EDITCHANGE(id, memberFxn) ON_CONTROL(CBN_EDITCHANGE, id, memberFxn)
-#define ON_CBN_SELENDOK(id, memberFxn) ON_CONTROL(CBN_SELENDOK, id, memberFxn)
-#define ON_CBN_KILLFOCUS(id, memberFxn) ON_CONTROL(CBN_KILLFOCUS, id, memberFxn)
-#define ON_LBN_SELCHANGE(id, memberFxn) ON_CONTROL(LBN_SELCHANGE, id, memberFxn)
-#define ON_LBN_DBLCLK(id, memberFxn) ON_CONTROL(LBN_DBLCLK, id, memberFxn)
-#define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
 
-// WM_NOTIFY: `void OnX(NMHDR*, LRESULT*)`; _EX: `BOOL OnX(UINT id, NMHDR*, LRESULT*)`, handled when TRUE;
-// _RANGE: `void OnX(UINT id, NMHDR*, LRESULT*)`.
+// WM_NOTIFY: `void OnX(NMHDR*, LRESULT*)`.
 #define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                          \
   {WM_NOTIFY, static_cast<WORD>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), nullptr,  \
    AFX_MSG_THUNK(AFX_NOTIFY* notify_ = static_cast<AFX_NOTIFY*>(call_.pExtra);                        \
                  (pThis_->*(memberFxn))(notify_->pNMHDR, notify_->pResult); return TRUE;)},
-#define ON_NOTIFY_EX(wNotifyCode, id, memberFxn)                                                       \
-  {WM_NOTIFY, static_cast<WORD>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), nullptr,  \
-   AFX_MSG_THUNK(AFX_NOTIFY* notify_ = static_cast<AFX_NOTIFY*>(call_.pExtra);                        \
-                 return (pThis_->*(memberFxn))(call_.nID, notify_->pNMHDR, notify_->pResult);)},
-#define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn)                                                \
-  {WM_NOTIFY, static_cast<WORD>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(idLast), nullptr,  \
-   AFX_MSG_THUNK(AFX_NOTIFY* notify_ = static_cast<AFX_NOTIFY*>(call_.pExtra);                            \
-                 (pThis_->*(memberFxn))(call_.nID, notify_->pNMHDR, notify_->pResult); return TRUE;)},
-#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn)                                             \
-  {WM_NOTIFY, static_cast<WORD>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(idLast), nullptr,  \
-   AFX_MSG_THUNK(AFX_NOTIFY* notify_ = static_cast<AFX_NOTIFY*>(call_.pExtra);                            \
-                 return (pThis_->*(memberFxn))(call_.nID, notify_->pNMHDR, notify_->pResult);)},

@@ -1,5 +1,5 @@
 // CMFCButton: an owner-drawn push button painted by the visual manager. Created with Create or
-// adopted from a dialog template (DDX_Control, SubclassDlgItem): either way it becomes
+// adopted from a dialog template (DDX_Control): either way it becomes
 // BS_OWNERDRAW and paints itself when its parent reflects WM_DRAWITEM to it. While the mouse is
 // over it, it is highlighted and draws with ODS_HOTLIGHT.
 #pragma once
@@ -16,8 +16,6 @@ class CMFCButton : public CButton {
   ~CMFCButton() override;
 
   BOOL Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-  // Fits the window to its caption (and whatever a derived button adds); returns the size.
-  virtual CSize SizeToContent(BOOL bCalcOnly = FALSE);
 
   void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
   BOOL IsHighlighted() const { return m_bHighlighted; }
@@ -28,8 +26,6 @@ class CMFCButton : public CButton {
   virtual void OnFillBackground(CDC* pDC, const CRect& rect, UINT uiState);
   // The content: the caption, centred.
   virtual void OnDraw(CDC* pDC, const CRect& rect, UINT uiState);
-  // The caption's extent in the menu font.
-  CSize GetCaptionExtent(LPCWSTR lpszText = nullptr) const;
   // Whether the button shows pressed apart from the mouse (a menu button while its menu is open).
   virtual BOOL IsPressed() const { return FALSE; }
 

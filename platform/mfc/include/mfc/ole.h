@@ -1,7 +1,6 @@
 // OLE data transfer without COM: data sources that hold global-memory blocks by clipboard format,
 // data objects that read them (from a source or from the clipboard), and drop targets registered
-// on windows. Drags are driven by mfcsim::DragAndDrop (or a scripted COleDataSource::DoDragDrop),
-// which delivers enter / over / leave / drop to the target registered for the window under the
+// on windows. Drags are driven by mfcsim::DragAndDrop, which delivers enter / over / leave / drop to the target registered for the window under the
 // point, as the system's drag loop does.
 #pragma once
 
@@ -54,11 +53,6 @@ class COleDataSource : public CCmdTarget {
   static void FlushClipboard();
   static COleDataSource* GetClipboardOwner();
 
-  // Runs a drag of this data scripted by mfcsim::ScriptNextDrag; without one the drag is
-  // cancelled where it started. The effect of the drop, DROPEFFECT_NONE when refused or cancelled.
-  DROPEFFECT DoDragDrop(DWORD dwEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
-                        LPCRECT lpRectStartDrag = nullptr);
-
  private:
   std::map<CLIPFORMAT, HGLOBAL> m_data;
 };
@@ -102,9 +96,6 @@ class COleDropTarget : public CCmdTarget {
   // Asked first on every move; a result with DROPEFFECT_SCROLL stands for OnDragOver's.
   virtual DROPEFFECT OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint point);
   virtual void OnDragLeave(CWnd* pWnd);
-  // Asked first at the drop; (DROPEFFECT)-1 (the default) lets OnDrop decide.
-  virtual DROPEFFECT OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
-                              CPoint point);
   virtual BOOL OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
 
   // The target registered for the window, or null.
@@ -122,11 +113,7 @@ namespace mfcsim {
 // target took it); dwEffects are the effects the source allows.
 DROPEFFECT DragAndDrop(COleDataSource& source, POINT from, POINT to, DWORD dwKeyState = MK_LBUTTON,
                        DWORD dwEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);
-// The path of the next COleDataSource::DoDragDrop: from the cursor position to `to` (screen).
-void ScriptNextDrag(POINT to, DWORD dwKeyState = MK_LBUTTON);
-// How many OleInitialize calls are not yet matched by OleUninitialize.
-int OleInitializeCount();
-// Forgets a scripted drag, releases the clipboard's data source and the OLE initialisation count.
+// Releases the clipboard's data source and the OLE initialisation count.
 void ResetOle();
 
 }  // namespace mfcsim

@@ -21,7 +21,8 @@ extern const UINT AFX_WM_CHANGING_ACTIVE_TAB;
 class CMFCBaseTabCtrl : public CWnd {
   DECLARE_DYNAMIC(CMFCBaseTabCtrl)
  public:
-  enum Location { LOCATION_BOTTOM = 0, LOCATION_TOP = 1 };
+  // The tabs sit above the pages.
+  enum Location { LOCATION_TOP = 1 };
 
   CMFCBaseTabCtrl();
   ~CMFCBaseTabCtrl() override;
@@ -62,9 +63,7 @@ class CMFCBaseTabCtrl : public CWnd {
   HIMAGELIST GetImageListHandle() const { return m_hImageList; }
   // The size in which tab icons are laid out: the image list's, else 16 x 16.
   virtual CSize GetImageSize() const;
-  // (COLORREF)-1 gives the tab back the automatic or default colour.
-  virtual void SetTabBkColor(int iTab, COLORREF color = static_cast<COLORREF>(-1));
-  // The tab's fill: its own colour, else the automatic one, else (COLORREF)-1 (the look's default).
+  // The tab's fill: the automatic colour, else (COLORREF)-1 (the look's default).
   virtual COLORREF GetTabBkColor(int iTab) const;
   // Automatic colours: tab i takes colour i (modulo their count) of the palette.
   void EnableAutoColor(BOOL bEnable = TRUE);
@@ -83,8 +82,7 @@ class CMFCBaseTabCtrl : public CWnd {
   int GetHighlightedTab() const { return m_iHighlighted; }
 
   // ---- Geometry ----
-  Location GetLocation() const { return m_location; }
-  virtual void SetLocation(Location location);
+  Location GetLocation() const { return LOCATION_TOP; }
   int GetTabsHeight() const { return m_nTabsHeight; }
   // Places the tabs, the buttons and the active window again.
   virtual void RecalcLayout() = 0;
@@ -97,7 +95,7 @@ class CMFCBaseTabCtrl : public CWnd {
   virtual CRect GetTabContentRect(int iTab) const = 0;
   // The tab under a point in client coordinates, or -1.
   virtual int GetTabFromPoint(CPoint& pt) const;
-  // The strip of tabs above or below the pages (the other rectangle is empty).
+  // The strip of tabs above the pages (the bottom rectangle is empty).
   virtual void GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) const = 0;
   // Where the tab windows go, in client coordinates.
   virtual void GetWndArea(CRect& rect) const { rect = m_rectWndArea; }
@@ -116,7 +114,6 @@ class CMFCBaseTabCtrl : public CWnd {
     CWnd* wnd = nullptr;
     UINT icon = static_cast<UINT>(-1);
     BOOL detachable = TRUE;
-    COLORREF color = static_cast<COLORREF>(-1);
     CRect rect;                // client coordinates; empty when scrolled out of view
     BOOL fullyVisible = FALSE;
   };
@@ -132,7 +129,6 @@ class CMFCBaseTabCtrl : public CWnd {
   int m_iActiveTab = -1;
   int m_iFirstVisibleTab = 0;
   int m_iHighlighted = -1;
-  Location m_location = LOCATION_BOTTOM;
   int m_nTabsHeight = 24;
   HIMAGELIST m_hImageList = nullptr;
   BOOL m_bIsAutoColor = FALSE;
@@ -166,7 +162,7 @@ class CMFCTabCtrl : public CMFCBaseTabCtrl {
   // A visible child of pParentWnd. The tab area's own close button (bCloseBtn) is not offered;
   // the active tab's close button is (EnableActiveTabCloseButton).
   using CMFCBaseTabCtrl::Create;
-  BOOL Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT nID, Location location = LOCATION_BOTTOM,
+  BOOL Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT nID, Location location = LOCATION_TOP,
               BOOL bCloseBtn = FALSE);
 
   // A button at the end of the tab area lists every tab in a popup menu; the chosen one becomes active.
@@ -204,7 +200,7 @@ class CMFCTabCtrl : public CMFCBaseTabCtrl {
 
   // The documents menu: every tab, the active one checked; the chosen tab is activated.
   void ShowTabDocumentsMenu();
-  // The tab area on the control's tab side (GetTabArea's non-empty rectangle).
+  // The tab area (GetTabArea's top rectangle).
   CRect GetTabStrip() const;
   void Scroll(int nDelta);
   HFONT GetTabsFont() const;

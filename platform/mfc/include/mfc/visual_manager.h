@@ -66,7 +66,7 @@ class CMFCVisualManager : public CObject {
   virtual void OnDrawButtonBorder(CDC* pDC, CMFCToolBarButton* pButton, CRect rect, AFX_BUTTON_STATE state);
   // Text of a menu-bar item.
   virtual COLORREF GetMenuItemTextColor(CMFCToolBarMenuButton* pButton, BOOL bHighlighted, BOOL bDisabled);
-  // The font of menus, tabs and buttons (CMFCMenuBar::SetMenuFont changes it).
+  // The font of menus, tabs and buttons.
   virtual CFont* GetMenuFont();
 
   // ---- Push buttons (menu buttons, links) ----

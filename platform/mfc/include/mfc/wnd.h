@@ -88,8 +88,6 @@ class CWnd : public CCmdTarget {
 
   // Subclassing: the object takes over an existing window's messages.
   BOOL SubclassWindow(HWND hWnd);
-  BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-  HWND UnsubclassWindow();
   virtual void PreSubclassWindow();
 
   // Message handling.
@@ -211,18 +209,13 @@ class CWnd : public CCmdTarget {
   void OnNcDestroy();
   void OnClose();
   void OnSize(UINT nType, int cx, int cy);
-  void OnMove(int x, int y);
   void OnPaint();
   BOOL OnEraseBkgnd(CDC* pDC);
   void OnTimer(UINT_PTR nIDEvent);
   void OnLButtonDown(UINT nFlags, CPoint point);
   void OnLButtonUp(UINT nFlags, CPoint point);
   void OnLButtonDblClk(UINT nFlags, CPoint point);
-  void OnRButtonDown(UINT nFlags, CPoint point);
   void OnRButtonUp(UINT nFlags, CPoint point);
-  void OnRButtonDblClk(UINT nFlags, CPoint point);
-  void OnMButtonDown(UINT nFlags, CPoint point);
-  void OnMButtonUp(UINT nFlags, CPoint point);
   void OnMouseMove(UINT nFlags, CPoint point);
   BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
   void OnMouseLeave();
@@ -230,12 +223,9 @@ class CWnd : public CCmdTarget {
   void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
   void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
   void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-  void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
-  void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
   void OnSetFocus(CWnd* pOldWnd);
   void OnKillFocus(CWnd* pNewWnd);
   void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
-  void OnActivateApp(BOOL bActive, DWORD dwThreadID);
   void OnShowWindow(BOOL bShow, UINT nStatus);
   void OnEnable(BOOL bEnable);
   HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -246,14 +236,8 @@ class CWnd : public CCmdTarget {
   UINT OnGetDlgCode();
   void OnCaptureChanged(CWnd* pWnd);
   void OnSysColorChange();
-  void OnSettingChange(UINT uFlags, LPCWSTR lpszSection);
   void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
   void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
-  void OnWindowPosChanged(WINDOWPOS* lpwndpos);
-  void OnWindowPosChanging(WINDOWPOS* lpwndpos);
-  LRESULT OnNcHitTest(CPoint point);
-  int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-  void OnContextMenu(CWnd* pWnd, CPoint pos);
   void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
 
   DECLARE_MESSAGE_MAP()

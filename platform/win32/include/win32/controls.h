@@ -1,4 +1,4 @@
-// The standard controls: BUTTON, STATIC, EDIT and SCROLLBAR classes, their styles, messages and notifications.
+// The standard controls: BUTTON, STATIC and EDIT classes, their styles, messages and notifications.
 // (The notification codes BN_*, EN_* and STN_* and the WM_CTLCOLOR* messages are in win32/messages.h.)
 #pragma once
 
@@ -8,23 +8,17 @@
 #define WC_BUTTONW L"Button"
 #define WC_STATICW L"Static"
 #define WC_EDITW L"Edit"
-#define WC_SCROLLBARW L"ScrollBar"
 #define WC_BUTTON WC_BUTTONW
 #define WC_STATIC WC_STATICW
 #define WC_EDIT WC_EDITW
-#define WC_SCROLLBAR WC_SCROLLBARW
 
 // Button styles.
 #define BS_PUSHBUTTON 0x00000000L
 #define BS_DEFPUSHBUTTON 0x00000001L
 #define BS_CHECKBOX 0x00000002L
 #define BS_AUTOCHECKBOX 0x00000003L
-#define BS_RADIOBUTTON 0x00000004L
-#define BS_3STATE 0x00000005L
-#define BS_AUTO3STATE 0x00000006L
 #define BS_GROUPBOX 0x00000007L
 #define BS_USERBUTTON 0x00000008L
-#define BS_AUTORADIOBUTTON 0x00000009L
 #define BS_PUSHBOX 0x0000000AL
 #define BS_OWNERDRAW 0x0000000BL
 #define BS_TYPEMASK 0x0000000FL
@@ -46,7 +40,6 @@
 // Button check and highlight states.
 #define BST_UNCHECKED 0x0000
 #define BST_CHECKED 0x0001
-#define BST_INDETERMINATE 0x0002
 #define BST_PUSHED 0x0004
 #define BST_FOCUS 0x0008
 
@@ -105,71 +98,29 @@
 
 // Edit styles.
 #define ES_LEFT 0x0000L
-#define ES_CENTER 0x0001L
-#define ES_RIGHT 0x0002L
 #define ES_MULTILINE 0x0004L
-#define ES_UPPERCASE 0x0008L
-#define ES_LOWERCASE 0x0010L
-#define ES_PASSWORD 0x0020L
 #define ES_AUTOVSCROLL 0x0040L
 #define ES_AUTOHSCROLL 0x0080L
-#define ES_NOHIDESEL 0x0100L
-#define ES_OEMCONVERT 0x0400L
 #define ES_READONLY 0x0800L
 #define ES_WANTRETURN 0x1000L
-#define ES_NUMBER 0x2000L
 
 // Edit messages.
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
-#define EM_GETRECT 0x00B2
 #define EM_LINESCROLL 0x00B6
 #define EM_SCROLLCARET 0x00B7
 #define EM_GETMODIFY 0x00B8
-#define EM_SETMODIFY 0x00B9
 #define EM_GETLINECOUNT 0x00BA
-#define EM_LINEINDEX 0x00BB
-#define EM_LINELENGTH 0x00C1
 #define EM_REPLACESEL 0x00C2
-#define EM_GETLINE 0x00C4
-#define EM_LIMITTEXT 0x00C5
-#define EM_CANUNDO 0x00C6
 #define EM_UNDO 0x00C7
-#define EM_LINEFROMCHAR 0x00C9
-#define EM_EMPTYUNDOBUFFER 0x00CD
 #define EM_GETFIRSTVISIBLELINE 0x00CE
 #define EM_SETREADONLY 0x00CF
 #define EM_SETMARGINS 0x00D3
 #define EM_GETMARGINS 0x00D4
-#define EM_SETLIMITTEXT EM_LIMITTEXT
-#define EM_GETLIMITTEXT 0x00D5
 #define EM_POSFROMCHAR 0x00D6
-#define EM_CHARFROMPOS 0x00D7
 
 // EM_SETMARGINS sides.
 #define EC_LEFTMARGIN 0x0001
 #define EC_RIGHTMARGIN 0x0002
 #define EC_USEFONTINFO 0xFFFF
-
-// Scroll-bar control styles.
-#define SBS_HORZ 0x0000L
-#define SBS_VERT 0x0001L
-#define SBS_TOPALIGN 0x0002L
-#define SBS_LEFTALIGN 0x0002L
-#define SBS_BOTTOMALIGN 0x0004L
-#define SBS_RIGHTALIGN 0x0004L
-#define SBS_SIZEBOXTOPLEFTALIGN 0x0002L
-#define SBS_SIZEBOXBOTTOMRIGHTALIGN 0x0004L
-#define SBS_SIZEBOX 0x0008L
-#define SBS_SIZEGRIP 0x0010L
-
-// Scroll-bar control messages.
-#define SBM_SETPOS 0x00E0
-#define SBM_GETPOS 0x00E1
-#define SBM_SETRANGE 0x00E2
-#define SBM_GETRANGE 0x00E3
-#define SBM_ENABLE_ARROWS 0x00E4
-#define SBM_SETRANGEREDRAW 0x00E6
-#define SBM_SETSCROLLINFO 0x00E9
-#define SBM_GETSCROLLINFO 0x00EA
 

@@ -99,7 +99,6 @@ UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
 BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned);
 BOOL CheckDlgButton(HWND dialog, int id, UINT check);
 UINT IsDlgButtonChecked(HWND dialog, int id);
-BOOL CheckRadioButton(HWND dialog, int first, int last, int check);
 
 #define CreateDialogIndirectParam CreateDialogIndirectParamW
 #define CreateDialogParam CreateDialogParamW

@@ -17,24 +17,6 @@
 #define TA_BOTTOM 8
 #define TA_BASELINE 24
 
-// Binary raster operations (SetROP2).
-#define R2_BLACK 1
-#define R2_NOTMERGEPEN 2
-#define R2_MASKNOTPEN 3
-#define R2_NOTCOPYPEN 4
-#define R2_MASKPENNOT 5
-#define R2_NOT 6
-#define R2_XORPEN 7
-#define R2_NOTMASKPEN 8
-#define R2_MASKPEN 9
-#define R2_NOTXORPEN 10
-#define R2_NOP 11
-#define R2_MERGENOTPEN 12
-#define R2_COPYPEN 13
-#define R2_MERGEPENNOT 14
-#define R2_MERGEPEN 15
-#define R2_WHITE 16
-
 // Stretching modes.
 #define BLACKONWHITE 1
 #define WHITEONBLACK 2
@@ -81,7 +63,6 @@ COLORREF GetBkColor(HDC hdc);
 int SetBkMode(HDC hdc, int mode);
 int GetBkMode(HDC hdc);
 UINT SetTextAlign(HDC hdc, UINT align);
-int SetROP2(HDC hdc, int rop2);
 int SetStretchBltMode(HDC hdc, int mode);
 int SetMapMode(HDC hdc, int mode);
 

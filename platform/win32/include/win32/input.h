@@ -92,7 +92,6 @@
 
 // Keyboard state.
 SHORT GetKeyState(int virtualKey);
-SHORT GetAsyncKeyState(int virtualKey);
 UINT MapVirtualKeyW(UINT code, UINT mapType);
 
 // The mouse.
@@ -115,7 +114,5 @@ HWND GetForegroundWindow();
 
 // Hit-testing by visibility and z-order.
 HWND WindowFromPoint(POINT point);
-HWND ChildWindowFromPoint(HWND parent, POINT point);
-HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags);
 
 #define MapVirtualKey MapVirtualKeyW

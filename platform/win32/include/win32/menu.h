@@ -1,4 +1,4 @@
-// Menus: menu handles and their items, the menu bar of a top-level window and popup menus.
+// Menus: menu handles and their items, and popup menus.
 #pragma once
 
 #include <functional>
@@ -126,11 +126,6 @@ BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable);
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);
 BOOL CheckMenuRadioItem(HMENU menu, UINT first, UINT last, UINT check, UINT flags);
 
-// The menu bar of a top-level window.
-BOOL SetMenu(HWND hwnd, HMENU menu);
-HMENU GetMenu(HWND hwnd);
-BOOL DrawMenuBar(HWND hwnd);
-BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT position, LPRECT rect);
 
 // Popup menus. The choice comes from the modal responder (winsim::AnswerPopupMenu).
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* ignored);

@@ -28,11 +28,8 @@ using LPPAINTSTRUCT = PAINTSTRUCT*;
 #define RDW_NOFRAME 0x0800
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
-BOOL InvalidateRgn(HWND hwnd, HRGN region, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
-BOOL ValidateRgn(HWND hwnd, HRGN region);
 BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
-int GetUpdateRgn(HWND hwnd, HRGN region, BOOL erase);
 BOOL UpdateWindow(HWND hwnd);
 BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN region, UINT flags);
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint);

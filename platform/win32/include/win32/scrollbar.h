@@ -1,4 +1,4 @@
-// Scroll bars: the window's own bars (WS_HSCROLL, WS_VSCROLL) and scroll-bar controls (SB_CTL).
+// Scroll bars: the window's own bars (WS_HSCROLL, WS_VSCROLL). There are no scroll-bar controls: SB_CTL fails.
 #pragma once
 
 #include "win32/types.h"

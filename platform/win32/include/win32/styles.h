@@ -114,7 +114,6 @@
 #define HWND_NOTOPMOST ((HWND)-2)
 #define HWND_MESSAGE ((HWND)-3)
 #define HWND_DESKTOP ((HWND)0)
-#define HWND_BROADCAST ((HWND)0xffff)
 
 // CreateWindowEx's default position and size.
 #define CW_USEDEFAULT ((int)0x80000000)
@@ -162,12 +161,6 @@
 #define GA_PARENT 1
 #define GA_ROOT 2
 #define GA_ROOTOWNER 3
-
-// ChildWindowFromPointEx filters.
-#define CWP_ALL 0x0000
-#define CWP_SKIPINVISIBLE 0x0001
-#define CWP_SKIPDISABLED 0x0002
-#define CWP_SKIPTRANSPARENT 0x0004
 
 // Layered window attributes.
 #define LWA_COLORKEY 0x00000001

@@ -1,6 +1,6 @@
 // Threads, kernel synchronisation objects and the system's error texts.
 //
-// Threads run for real; waits and Sleep take real time. Kernel objects are values in a handle table, so a closed
+// Threads run for real; waits take real time. Kernel objects are values in a handle table, so a closed
 // or bogus handle fails with ERROR_INVALID_HANDLE. An object lives while a handle to it is open (a running thread
 // also keeps its own object alive). Object names are ignored: every call makes a new, private object.
 #pragma once
@@ -9,14 +9,9 @@
 
 #include "win32/types.h"
 
-#ifndef INVALID_HANDLE_VALUE
-#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
-#endif
-
 #define INFINITE 0xFFFFFFFF
 #define WAIT_OBJECT_0 0x00000000L
 #define WAIT_ABANDONED 0x00000080L
-#define WAIT_ABANDONED_0 WAIT_ABANDONED
 #define WAIT_TIMEOUT 258L
 #define WAIT_FAILED ((DWORD)0xFFFFFFFF)
 #define STILL_ACTIVE 259L
@@ -38,7 +33,6 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES lpThreadAttributes, SIZE_T dwStackSize
 BOOL GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode);
 BOOL CloseHandle(HANDLE hObject);
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
-void Sleep(DWORD dwMilliseconds);
 
 // Mutexes are owned recursively by the thread that acquires them; one whose owner thread ends is abandoned.
 HANDLE CreateMutexW(LPSECURITY_ATTRIBUTES lpMutexAttributes, BOOL bInitialOwner, LPCWSTR lpName);
@@ -46,21 +40,11 @@ BOOL ReleaseMutex(HANDLE hMutex);
 
 HANDLE CreateEventW(LPSECURITY_ATTRIBUTES lpEventAttributes, BOOL bManualReset, BOOL bInitialState, LPCWSTR lpName);
 BOOL SetEvent(HANDLE hEvent);
-BOOL ResetEvent(HANDLE hEvent);
-
-LONG InterlockedIncrement(LONG volatile* Addend);
-LONG InterlockedDecrement(LONG volatile* Addend);
-LONG InterlockedExchange(LONG volatile* Target, LONG Value);
-LONG InterlockedCompareExchange(LONG volatile* Destination, LONG Exchange, LONG Comparand);
 
 // The system's message texts for the error codes of win32/error.h, each ending in "\r\n".
 #define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
 #define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
-#define FORMAT_MESSAGE_FROM_STRING 0x00000400
-#define FORMAT_MESSAGE_FROM_HMODULE 0x00000800
 #define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000
-#define FORMAT_MESSAGE_ARGUMENT_ARRAY 0x00002000
-#define FORMAT_MESSAGE_MAX_WIDTH_MASK 0x000000FF
 #define LANG_NEUTRAL 0x00
 #define SUBLANG_DEFAULT 0x01
 #define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))

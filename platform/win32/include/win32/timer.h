@@ -5,18 +5,7 @@
 
 using TIMERPROC = void (*)(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
-union LARGE_INTEGER {
-  struct {
-    DWORD LowPart;
-    LONG HighPart;
-  } u;
-  LONGLONG QuadPart;
-};
-
 DWORD GetTickCount();
-ULONGLONG GetTickCount64();
-BOOL QueryPerformanceCounter(LARGE_INTEGER* count);
-BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency);
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);

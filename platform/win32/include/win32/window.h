@@ -86,7 +86,6 @@ HWND GetDesktopWindow();
 HWND GetDlgItem(HWND dialog, int id);
 int GetDlgCtrlID(HWND hwnd);
 BOOL IsChild(HWND parent, HWND hwnd);
-BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam);
 BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam);
 HWND FindWindowW(LPCWSTR className, LPCWSTR windowName);
 
@@ -120,7 +119,6 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement);
 BOOL BringWindowToTop(HWND hwnd);
-HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags);
 HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags);
 BOOL GetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info);
 
