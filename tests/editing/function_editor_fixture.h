@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editing/function_editor_tab.h"
 #include "editing/function_editor_tabs.h"
@@ -24,15 +25,15 @@
 
 namespace Talvo::testing {
 
-// The editor window's page strip as the function editor sees it: a tab control that counts the
-// FunctionEditedMessage it gets.
+// The editor window's page strip as the function editor sees it: a tab control that notes the sender of
+// each FunctionEditedMessage it gets.
 class CountingPageStrip : public CMFCTabCtrl {
  public:
-  int edited = 0;
+  std::vector<LPARAM> senders;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == FunctionEditedMessage) ++edited;
+    if (message == FunctionEditedMessage) senders.push_back(lParam);
     return CMFCTabCtrl::WindowProc(message, wParam, lParam);
   }
 };
@@ -83,7 +84,7 @@ class FunctionEditorTest : public NamingDialogTest {
   void TearDown() override {
     viewerStrip_.reset();
     strip_.reset();
-    page_.reset();
+    ownedPage_.reset();
     functionsPage_.reset();
     pageStrip_.reset();
     if (host_ && ::IsWindow(host_->m_hWnd)) host_->DestroyWindow();
@@ -123,7 +124,8 @@ class FunctionEditorTest : public NamingDialogTest {
 
   // A page for an input of the current function, filling the host window.
   FunctionEditorTab& MakePage(const std::wstring& name) {
-    page_ = std::make_unique<FunctionEditorTab>(name);
+    ownedPage_ = std::make_unique<FunctionEditorTab>(name);
+    page_ = ownedPage_.get();
     EXPECT_TRUE(page_->CreatePage(host_.get()));
     CRect client;
     host_->GetClientRect(&client);
@@ -188,7 +190,8 @@ class FunctionEditorTest : public NamingDialogTest {
   }
 
   std::unique_ptr<TestAssignmentPage> host_;
-  std::unique_ptr<FunctionEditorTab> page_;
+  std::unique_ptr<FunctionEditorTab> ownedPage_;
+  FunctionEditorTab* page_ = nullptr;  // the page the helpers act on: the one made here or one of a strip
   std::unique_ptr<FunctionEditorTabs> strip_;
   std::unique_ptr<CountingPageStrip> pageStrip_;
   std::unique_ptr<TestFunctionsPage> functionsPage_;

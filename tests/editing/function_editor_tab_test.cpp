@@ -12,6 +12,7 @@ constexpr int kGroup = 4;
 constexpr int kCategory = 6;
 constexpr int kAction = 8;
 constexpr int kScript = 10;
+constexpr LPARAM kPolygonLevelText = 148;  // the string id a level command of the editor window carries
 const CaseKeys kVertexTap{L"Editable Poly", L"vertex", 0, 1, 3};
 
 std::wstring StoredGroup(const XmlFunction& function, const CaseKeys& keys) {
@@ -136,7 +137,7 @@ TEST_F(FunctionEditorTest, LevelButtonsStepRoundTheDeclaredLevels) {
   page.NextLevel();
   EXPECT_EQ(page.GetCurrentLevel(), kEditorEdge);
   EXPECT_EQ(page.GetTitle().GetText(), L"Edge Mode");
-  page.SendMessage(WM_SELECT_LEVEL, 0, 148);
+  page.SendMessage(WM_SELECT_LEVEL, 0, kPolygonLevelText);
   EXPECT_EQ(page.GetCurrentLevel(), kEditorPolygon);
   page.SendMessage(WM_SELECT_LEVEL, 0, 999);
   EXPECT_EQ(page.GetCurrentLevel(), kEditorPolygon);
@@ -149,23 +150,16 @@ TEST_F(FunctionEditorTest, EveryStoredChangeTellsThePageStrip) {
   FunctionEditorTabs& strip = MakeStripInEditorWindow();
   ASSERT_EQ(strip.GetPageCount(), 2);
   strip.SetActiveTab(1);
-  page_.reset();
-  FunctionEditorTab* page = strip.GetPage(0);
-  page->SendMessage(WM_SELECT_CASE_CELL, 0, 3);
-  winsim::PumpMessages();
-  auto choose = [&](int column, const wchar_t* text) {
-    CellDropDown* editor = dynamic_cast<GridCellDropDown*>(page->GetGrid().GetCell(3, column))->GetDropDown();
-    ASSERT_NE(editor, nullptr);
-    editor->SelectString(-1, text);
-    page->SendMessage(WM_APPLY_CELL, 0, reinterpret_cast<LPARAM>(editor));
-  };
-  choose(kGroup, L"Main UI");
-  choose(kCategory, L"Edit");
-  choose(kAction, L"Hold");
-  EXPECT_EQ(pageStrip_->edited, 3);
+  page_ = strip.GetPage(0);
+  Expand(0, 3);
+  Choose(3, kGroup, L"Main UI");
+  Choose(3, kCategory, L"Edit");
+  Choose(3, kAction, L"Hold");
+  EXPECT_EQ(pageStrip_->senders, std::vector<LPARAM>(3, reinterpret_cast<LPARAM>(page_)));
   // Closing a page tells it too, so that the viewers drop the closed case.
   ClickCloseButtonOfActiveTab(strip);
-  EXPECT_EQ(pageStrip_->edited, 4);
+  ASSERT_EQ(pageStrip_->senders.size(), 4U);
+  EXPECT_EQ(pageStrip_->senders.back(), reinterpret_cast<LPARAM>(&strip));
   EXPECT_FALSE(function.HasInput(L"Editable Poly"));
 }
 

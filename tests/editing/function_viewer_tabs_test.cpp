@@ -9,21 +9,6 @@ namespace {
 
 using FunctionViewerTest = FunctionEditorTest;
 
-TEST_F(FunctionViewerTest, KeyWithoutFunctionShowsAnEmptyStrip) {
-  FunctionViewerTabs& strip = MakeViewerStrip();
-  EXPECT_EQ(strip.GetTabsNum(), 0);
-  EXPECT_EQ(strip.GetPageCount(), 0);
-  // The strip's one image follows the host theme: reloaded, not appended.
-  const auto imageCount = [&] {
-    CImageList* images = CImageList::FromHandlePermanent(strip.GetImageListHandle());
-    return images != nullptr ? images->GetImageCount() : -1;
-  };
-  EXPECT_EQ(imageCount(), 1);
-  SetTheme(kDarkTheme);
-  EXPECT_EQ(imageCount(), 1);
-  SetTheme(kLightTheme);
-}
-
 TEST_F(FunctionViewerTest, StripWithoutOwnerWindowFailsCleanly) {
   FunctionViewerTabs strip;
   EXPECT_FALSE(strip.Init(nullptr));

@@ -45,18 +45,5 @@ TEST_F(FunctionNewDlgTest, ShowsThreeKindsAndHidesTheRetiredOnes) {
   EXPECT_EQ(winsim::ModalLog().back().caption, L"New Function");
 }
 
-TEST_F(FunctionNewDlgTest, ClosingItAnyOtherWayCancels) {
-  winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND dialog) { SendMessageW(dialog, WM_CLOSE, 0, 0); });
-  winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND) { winsim::KeyPress(VK_ESCAPE); });
-  winsim::AnswerModalDialog(IDD_FUNCTION_NEW, [](HWND dialog) {
-    SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-  });
-  for (int i = 0; i < 3; ++i) {
-    hFunctionNewDlg dialog(parent_.get());
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL) << i;
-  }
-  EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
-}
-
 }  // namespace
 }  // namespace Talvo::testing

@@ -107,19 +107,6 @@ TEST_F(TalvoScriptEditorTest, CancellingTheNameStoresNothingButStillNotifies) {
   EXPECT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
 }
 
-TEST_F(TalvoScriptEditorTest, NewScriptsMayShareTheDefaultName) {
-  for (int i = 0; i < 2; ++i) {
-    TalvoScriptEditor* editor = EditNewCustomScript(dropDown_.get(), L"x");
-    ASSERT_NE(editor, nullptr);
-    winsim::AnswerModalDialog(IDD_SCRIPT_NAME, [](HWND dialog) { ClickItem(dialog, IDOK); });
-    CloseScriptWindow(editor->GetHWND());
-  }
-  ASSERT_EQ(scripts().Count(), 3);
-  EXPECT_EQ(GetScriptName(scripts().GetScriptIdAt(1)), L"New");
-  EXPECT_EQ(GetScriptName(scripts().GetScriptIdAt(2)), L"New");
-  EXPECT_NE(scripts().GetScriptIdAt(1), scripts().GetScriptIdAt(2));
-}
-
 TEST_F(TalvoScriptEditorTest, ADropDownGoneWhileEditingIsNotTouched) {
   TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
   ASSERT_NE(editor, nullptr);
@@ -137,21 +124,6 @@ TEST_F(TalvoScriptEditorTest, ADropDownGoneWhileEditingIsNotTouched) {
   EXPECT_TRUE(page_->Of(WM_APPLY_CELL).empty());
 }
 
-TEST_F(TalvoScriptEditorTest, ADropDownRebuiltByTheCloseNoticeIsNotTouched) {
-  TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
-  ASSERT_NE(editor, nullptr);
-  // The editor window rebuilds its pages when it hears of the changed list: the drop-down goes away.
-  frame_->onRecorded = [this](UINT message) {
-    if (message == ScriptsChangedMessage) DestroyDropDown();
-  };
-  const LPARAM owner = reinterpret_cast<LPARAM>(dropDown_.get());
-  CloseScriptWindow(editor->GetHWND());
-
-  ExpectClosedNotices(owner);
-  ASSERT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
-  EXPECT_EQ(page_->Of(WM_APPLY_CELL)[0].lParam, 0);
-}
-
 TEST_F(TalvoScriptEditorTest, WithoutTheScriptsDocumentNothingIsStored) {
   TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
   ASSERT_NE(editor, nullptr);
@@ -165,20 +137,6 @@ TEST_F(TalvoScriptEditorTest, WithoutTheScriptsDocumentNothingIsStored) {
             static_cast<UINT>(MB_ICONWARNING | MB_TASKMODAL));
   ExpectClosedNotices(reinterpret_cast<LPARAM>(dropDown_.get()));
   EXPECT_EQ(page_->Of(WM_APPLY_CELL).size(), 1U);
-}
-
-TEST_F(TalvoScriptEditorTest, TheScriptsTextDrawsOnAPlainPage) {
-  TalvoScriptEditor* editor = EditCustomScript(dropDown_.get(), bevelId_);
-  ASSERT_NE(editor, nullptr);
-  // Most of the window is the page; the script's text draws in another colour.
-  const winsim::Image image = winsim::CaptureWindow(editor->GetHWND());
-  const COLORREF page = DominantColour(image);
-  int ink = 0;
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x) ink += image.Pixel(x, y) != page ? 1 : 0;
-  }
-  EXPECT_GT(ink, 0);
-  CloseScriptWindow(editor->GetHWND());
 }
 
 }  // namespace

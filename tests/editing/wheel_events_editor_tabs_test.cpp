@@ -1,6 +1,6 @@
 // The wheel-events tab strip on the default set: one page per category after the icon-only "+" tab, the
 // last category active, "+" never chosen by a click, rebuilds after the set changed, and the rename of an
-// imported set whose name is taken.
+// imported set whose name is taken (Cancel is checked with the page's import).
 #include "editing/wheel_events_editor_tabs.h"
 
 #include <memory>
@@ -134,16 +134,11 @@ TEST_F(WheelEventsEditorTabsTest, ImportedSetWithATakenNameIsRenamedUntilFree) {
     ++shown;
     ClickItem(dialog, IDOK);
   });
-  EXPECT_TRUE(RenameWhileNameTaken(parent_.get(), *imported, folder));
+  RenameWhileNameTaken(parent_.get(), *imported, folder);
   EXPECT_EQ(shown, 2);
   EXPECT_EQ(imported->GetDisplayName(), L"Default WheelEvents 01");
-
-  // A free name asks nothing; Cancel keeps the clash.
-  EXPECT_TRUE(RenameWhileNameTaken(parent_.get(), *imported, folder));
-  imported->SetDisplayName(L"Default WheelEvents");
-  winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME, [](HWND dialog) { ClickItem(dialog, IDCANCEL); });
-  EXPECT_FALSE(RenameWhileNameTaken(parent_.get(), *imported, folder));
-  EXPECT_EQ(imported->GetDisplayName(), L"Default WheelEvents");
+  RenameWhileNameTaken(parent_.get(), *imported, folder);  // now free: nothing is asked
+  EXPECT_EQ(shown, 2);
 }
 
 }  // namespace

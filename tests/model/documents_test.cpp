@@ -17,25 +17,24 @@ namespace Talvo {
 namespace {
 
 using testing::ReadFile;
-using testing::TempFolder;
 using testing::WriteFile;
+using DefaultDocuments = testing::ModelFolderTest;
 
-TEST(DefaultDocuments, EveryOneLoadsSavesAndReloadsByteIdentical) {
-  TempFolder folder;
-  XmlDocDirectory directory(folder.Path());
+TEST_F(DefaultDocuments, EveryOneLoadsSavesAndReloadsByteIdentical) {
+  XmlDocDirectory directory(root_);
   int documents = 0;
   for (const EmbeddedResource& resource : EmbeddedResources()) {
     if (resource.path.substr(0, 10) != "documents/") continue;
     ++documents;
-    const auto source = folder / "source.xml";
+    const auto source = root_ / "source.xml";
     WriteFile(source, std::string(resource.bytes));
     XmlDocument document(&directory);
     ASSERT_EQ(document.Load(source), kXmlOk) << resource.path;
     document.SetName(L"copy");
     ASSERT_TRUE(document.Save()) << resource.path;
-    EXPECT_EQ(ReadFile(folder / "copy.xml"), resource.bytes) << resource.path;
+    EXPECT_EQ(ReadFile(root_ / "copy.xml"), resource.bytes) << resource.path;
     XmlDocument reloaded(&directory);
-    ASSERT_EQ(reloaded.Load(folder / "copy.xml"), kXmlOk);
+    ASSERT_EQ(reloaded.Load(root_ / "copy.xml"), kXmlOk);
     EXPECT_EQ(reloaded.ToText(), resource.bytes) << resource.path;
   }
   EXPECT_EQ(documents, 7);

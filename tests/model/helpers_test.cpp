@@ -35,7 +35,6 @@ TEST(Numbers, ParseWithPointAndIgnoreUnitSuffix) {
   EXPECT_EQ(ParseInt("1003", 0), 1003);
   EXPECT_EQ(ParseInt("10x", -1), -1);
   EXPECT_EQ(ParseInt("", 7), 7);
-  EXPECT_EQ(NumberLocale(), std::locale::classic());
 }
 
 TEST(ChartText, RepeatAndWrap) {

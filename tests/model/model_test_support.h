@@ -1,7 +1,7 @@
-// Shared helpers of the document-model tests: a fresh temporary folder per test and file helpers.
+// Shared helpers of the document-model tests: a fresh data folder per test and file helpers.
 #pragma once
 
-#include <gtest/gtest.h>
+#include "support/data_folder_fixture.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,26 +10,13 @@
 
 namespace Talvo::testing {
 
-// A folder of its own, removed again when the test ends.
-class TempFolder {
- public:
-  TempFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() / "talvo-model-tests" /
-            (std::string(info->test_suite_name()) + "." + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+// A host started on a fresh folder of the test's own (`root_`), made at once so that files can go straight in.
+class ModelFolderTest : public DataFolderTest {
+ protected:
+  void SetUp() override {
+    DataFolderTest::SetUp();
+    std::filesystem::create_directories(root_);
   }
-  ~TempFolder() {
-    std::error_code error;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
-    std::filesystem::remove_all(path_, error);
-  }
-  const std::filesystem::path& Path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
 };
 
 inline std::string ReadFile(const std::filesystem::path& path) {

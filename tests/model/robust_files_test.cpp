@@ -19,8 +19,9 @@ namespace Talvo {
 namespace {
 
 using testing::ReadFile;
-using testing::TempFolder;
 using testing::WriteFile;
+using Backup = testing::ModelFolderTest;
+using StartUp = testing::ModelFolderTest;
 
 // Every file below a folder with its bytes (a link with its target), to show that nothing was written.
 std::map<std::filesystem::path, std::string> FilesBelow(const std::filesystem::path& folder) {
@@ -40,21 +41,12 @@ struct ScriptName {
   bool validUtf8;
 };
 
-// The host stand-in runs for the listener's text.
-class WithHost {
- public:
-  WithHost() { hostsim::Start(L"/nonexistent"); }
-  ~WithHost() { hostsim::Shutdown(); }
-};
-
-class NamesInAnyScript : public ::testing::TestWithParam<ScriptName> {};
+class NamesInAnyScript : public testing::ModelFolderTest, public ::testing::WithParamInterface<ScriptName> {};
 
 // The data folder, a profile file in it and a saved document all carry the name.
 TEST_P(NamesInAnyScript, LoadAndSaveOrAreNamedAndLeftOut) {
   const ScriptName& name = GetParam();
-  TempFolder folder;
-  const WithHost host;
-  const std::filesystem::path data = folder.Path() / (name.bytes + " data");
+  const std::filesystem::path data = root_ / (name.bytes + " data");
   {
     Talvo first;
     ASSERT_TRUE(first.Load(data));
@@ -89,10 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Scripts, NamesInAnyScript,
                                            ScriptName{"InvalidUtf8", "bad\xFF\xFE", false}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(StartUp, DamagedDocumentsAreNamedLeftOutAndNothingIsWritten) {
-  TempFolder folder;
-  const WithHost host;
-  const std::filesystem::path data = folder / "data";
+TEST_F(StartUp, DamagedDocumentsAreNamedLeftOutAndNothingIsWritten) {
+  const std::filesystem::path data = root_ / "data";
   {
     Talvo first;
     ASSERT_TRUE(first.Load(data));
@@ -137,18 +127,17 @@ TEST(FileNames, ReservedDeviceNamesInAnyCaseAndWithAnyExtension) {
   }
 }
 
-TEST(Backup, AFullDiskDuringTheBackupKeepsTheOldBackupWhole) {
-  TempFolder folder;
-  XmlDocDirectory directory(folder.Path());
+TEST_F(Backup, AFullDiskDuringTheBackupKeepsTheOldBackupWhole) {
+  XmlDocDirectory directory(root_);
   auto* document = directory.Add(std::make_unique<XmlDocument>());
   ASSERT_EQ(document->Parse("<root/>"), kXmlOk);
   document->SetName(L"doc");
   ASSERT_TRUE(document->Save());
-  const std::string small = ReadFile(folder / "doc.xml");
+  const std::string small = ReadFile(root_ / "doc.xml");
   document->SetProperty("name", std::wstring(8000, L'x'));
   ASSERT_TRUE(document->Save());
-  const std::string current = ReadFile(folder / "doc.xml");
-  const std::string backupBefore = ReadFile(folder / "doc.xml.bak");
+  const std::string current = ReadFile(root_ / "doc.xml");
+  const std::string backupBefore = ReadFile(root_ / "doc.xml.bak");
   ASSERT_EQ(backupBefore, small);
 
   // The new document is small, but the backup copy of the large current file does not fit.
@@ -163,10 +152,10 @@ TEST(Backup, AFullDiskDuringTheBackupKeepsTheOldBackupWhole) {
   EXPECT_FALSE(document->Save());
   setrlimit(RLIMIT_FSIZE, &unlimited);
   std::signal(SIGXFSZ, handler);
-  EXPECT_EQ(ReadFile(folder / "doc.xml.bak"), backupBefore);
-  EXPECT_EQ(ReadFile(folder / "doc.xml"), current);
+  EXPECT_EQ(ReadFile(root_ / "doc.xml.bak"), backupBefore);
+  EXPECT_EQ(ReadFile(root_ / "doc.xml"), current);
   for (const char* leftover : {"doc.xml.tmp", "doc.xml.bak.tmp"})
-    EXPECT_FALSE(std::filesystem::exists(folder / leftover));
+    EXPECT_FALSE(std::filesystem::exists(root_ / leftover));
 }
 
 }  // namespace

@@ -16,20 +16,21 @@ namespace Talvo {
 namespace {
 
 using testing::ReadFile;
-using testing::TempFolder;
 using testing::WriteFile;
+using ScriptList = testing::ModelFolderTest;
+using TalvoStartUp = testing::ModelFolderTest;
 
 // A root object loaded from a fresh data folder.
-class TalvoTest : public ::testing::Test {
+class TalvoTest : public testing::ModelFolderTest {
  protected:
-  void SetUp() override { ASSERT_TRUE(root.Load(folder.Path())); }
-  TempFolder folder;
+  void SetUp() override {
+    ModelFolderTest::SetUp();
+    ASSERT_TRUE(root.Load(root_));
+  }
   Talvo root;
 };
 
-TEST(TalvoStartUp, FirstStartWritesAndLoadsTheDefaultDocumentsInTheHostsFolder) {
-  TempFolder folder;
-  hostsim::Start(folder.Path().wstring());
+TEST_F(TalvoStartUp, FirstStartWritesAndLoadsTheDefaultDocumentsInTheHostsFolder) {
   Talvo root;
   ASSERT_TRUE(root.Load());
   const std::filesystem::path data = std::filesystem::path(GetCOREInterface()->GetDir(APP_PLUGCFG_DIR)) / "Talvo";
@@ -44,28 +45,26 @@ TEST(TalvoStartUp, FirstStartWritesAndLoadsTheDefaultDocumentsInTheHostsFolder) 
   EXPECT_NE(root.GetCurrentKeyboard(), nullptr);
   EXPECT_NE(root.GetCurrentWheelEvents(), nullptr);
   EXPECT_FALSE(root.HasUnsaved());
-  hostsim::Shutdown();
 }
 
-TEST(TalvoStartUp, OutOfRangeSelectionsAreClampedAndBrokenFilesReplacedByDefaults) {
-  TempFolder folder;
+TEST_F(TalvoStartUp, OutOfRangeSelectionsAreClampedAndBrokenFilesReplacedByDefaults) {
   Talvo first;
-  ASSERT_TRUE(first.Load(folder.Path()));
+  ASSERT_TRUE(first.Load(root_));
   first.GetMainDocument()->SetSelectedProfile(9);
   first.GetMainDocument()->SetSelectedWheelEvents(4);
   ASSERT_TRUE(first.GetMainDocument()->Save());
-  WriteFile(folder / "TalvoOptions.xml", "<talvooptions><general>");
+  WriteFile(root_ / "TalvoOptions.xml", "<talvooptions><general>");
 
   Talvo second;
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"Can't load file!"));
-  ASSERT_TRUE(second.Load(folder.Path()));
+  ASSERT_TRUE(second.Load(root_));
   EXPECT_EQ(second.GetMainDocument()->GetSelectedProfile(), 0);
   EXPECT_EQ(second.GetMainDocument()->GetSelectedWheelEvents(), 0);
   EXPECT_NE(second.GetCurrentProfile(), nullptr);
   // The broken options file stays on disk until the defaults are saved over it.
   EXPECT_TRUE(second.GetOptions()->IsOptionsDocument());
   EXPECT_FALSE(second.GetOptions()->IsSaved());
-  EXPECT_EQ(ReadFile(folder / "TalvoOptions.xml"), "<talvooptions><general>");
+  EXPECT_EQ(ReadFile(root_ / "TalvoOptions.xml"), "<talvooptions><general>");
 
   second.GetMainDocument()->SetSelectedProfile(-1);
   EXPECT_EQ(second.GetCurrentProfile(), nullptr);
@@ -92,7 +91,7 @@ TEST_F(TalvoTest, CreatedFunctionsAreCurrentUniqueAndSurviveAReload) {
   EXPECT_FALSE(root.HasUnsaved());
 
   Talvo reloaded;
-  ASSERT_TRUE(reloaded.Load(folder.Path()));
+  ASSERT_TRUE(reloaded.Load(root_));
   EXPECT_EQ(reloaded.GetFunctions()->Count(), 2);
   ASSERT_NE(reloaded.FindFunctionById(id), nullptr);
   EXPECT_EQ(reloaded.FindFunctionById(id)->GetDependent(), kKindContextSensitive);
@@ -149,11 +148,11 @@ TEST_F(TalvoTest, AsksBeforeSavingAndSavesOnYes) {
   winsim::AnswerMessageBox(IDNO, winsim::ModalMatch::TextContaining(L"not saved"));
   root.OnHostShutdown();
   EXPECT_TRUE(root.HasUnsaved());
-  EXPECT_EQ(ReadFile(folder / "Profiles/DefaultProfile.xml").find("Renamed"), std::string::npos);
+  EXPECT_EQ(ReadFile(root_ / "Profiles/DefaultProfile.xml").find("Renamed"), std::string::npos);
   winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"not saved"));
   root.OnHostShutdown();
   EXPECT_FALSE(root.HasUnsaved());
-  EXPECT_NE(ReadFile(folder / "Profiles/DefaultProfile.xml").find("Renamed"), std::string::npos);
+  EXPECT_NE(ReadFile(root_ / "Profiles/DefaultProfile.xml").find("Renamed"), std::string::npos);
 }
 
 TEST_F(TalvoTest, EveryFunctionsEmbeddedScriptsMoveToTheScriptsDocument) {
@@ -171,10 +170,9 @@ TEST_F(TalvoTest, EveryFunctionsEmbeddedScriptsMoveToTheScriptsDocument) {
   EXPECT_FALSE(root.MigrateFunction(nullptr));
 }
 
-TEST(ScriptList, NotSelectedFirstThenTheScriptsOfTheRootObject) {
-  testing::TempFolder folder;
+TEST_F(ScriptList, NotSelectedFirstThenTheScriptsOfTheRootObject) {
   Talvo& root = GetTalvo();
-  ASSERT_TRUE(root.Load(folder.Path()));
+  ASSERT_TRUE(root.Load(root_));
   std::wstring first;
   std::wstring second;
   root.GetCustomScripts()->AddScript(L"Box it", L"box()", first);

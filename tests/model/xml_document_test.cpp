@@ -15,27 +15,28 @@ namespace Talvo {
 namespace {
 
 using testing::ReadFile;
-using testing::TempFolder;
 using testing::WriteFile;
+using DocumentFolder = testing::ModelFolderTest;
+using XmlDocumentLoad = testing::ModelFolderTest;
+using XmlDocumentSave = testing::ModelFolderTest;
 
 constexpr const char* kGood =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<properties name=\"a\" id=\"1\"/>\n<root>\n\t<x v=\"1\"/>\n</root>\n";
 
-TEST(XmlDocumentLoad, ResultsForGoodMissingAndMalformedFilesAndNothingChangesOnFailure) {
-  TempFolder folder;
-  WriteFile(folder / "good.xml", kGood);
-  WriteFile(folder / "bad.xml", "<root><x></root>");
+TEST_F(XmlDocumentLoad, ResultsForGoodMissingAndMalformedFilesAndNothingChangesOnFailure) {
+  WriteFile(root_ / "good.xml", kGood);
+  WriteFile(root_ / "bad.xml", "<root><x></root>");
   XmlDocument document;
-  ASSERT_EQ(document.Load(folder / "good.xml"), kXmlOk);
+  ASSERT_EQ(document.Load(root_ / "good.xml"), kXmlOk);
   EXPECT_EQ(document.GetName(), L"good");
   EXPECT_TRUE(document.IsSaved());
   EXPECT_EQ(document.GetId(), L"1");
   const std::string before = document.ToText();
 
-  EXPECT_EQ(document.Load(folder / "missing.xml"), kXmlCannotOpen);
-  EXPECT_EQ(document.Load(folder.Path()), kXmlCannotOpen);  // a folder is not a file
+  EXPECT_EQ(document.Load(root_ / "missing.xml"), kXmlCannotOpen);
+  EXPECT_EQ(document.Load(root_), kXmlCannotOpen);  // a folder is not a file
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"Can't load file!"));
-  EXPECT_EQ(document.Load(folder / "bad.xml"), kXmlCannotParse);
+  EXPECT_EQ(document.Load(root_ / "bad.xml"), kXmlCannotParse);
   EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
 
   EXPECT_EQ(document.ToText(), before);
@@ -45,11 +46,10 @@ TEST(XmlDocumentLoad, ResultsForGoodMissingAndMalformedFilesAndNothingChangesOnF
 
 // A loaded document answers its properties and top-level names from its text until its tree is needed;
 // the answers must be the tree's.
-TEST(XmlDocumentLoad, PropertiesAndTopLevelNamesAreTheSameBeforeAndAfterTheTreeIsBuilt) {
-  TempFolder folder;
-  WriteFile(folder / "doc.xml", "<properties name=\"A &amp; B\" id=\"7\" name=\"second\"/>\n<root/><other/>\n");
+TEST_F(XmlDocumentLoad, PropertiesAndTopLevelNamesAreTheSameBeforeAndAfterTheTreeIsBuilt) {
+  WriteFile(root_ / "doc.xml", "<properties name=\"A &amp; B\" id=\"7\" name=\"second\"/>\n<root/><other/>\n");
   XmlDocument document;
-  ASSERT_EQ(document.Load(folder / "doc.xml"), kXmlOk);
+  ASSERT_EQ(document.Load(root_ / "doc.xml"), kXmlOk);
   const auto answers = [&] {
     return std::vector<std::wstring>{document.GetProperty("name"),
                                      document.GetId(),
@@ -110,52 +110,50 @@ TEST(XmlDocumentParse, RejectsAbsurdNestingWithoutCrashing) {
   EXPECT_EQ(document.Parse("<r><!-- <x> --><a v=\">\"/><b><![CDATA[<c>]]></b></r>"), kXmlOk);
 }
 
-TEST(XmlDocumentSave, WritesAtomicallyAndKeepsThePreviousFileAsBackup) {
-  TempFolder folder;
-  XmlDocDirectory directory(folder.Path());
+TEST_F(XmlDocumentSave, WritesAtomicallyAndKeepsThePreviousFileAsBackup) {
+  XmlDocDirectory directory(root_);
   auto* document = directory.Add(std::make_unique<XmlDocument>());
   ASSERT_EQ(document->Parse(kGood), kXmlOk);
   document->SetName(L"doc");
-  EXPECT_EQ(document->GetFilePath(), folder / "doc.xml");
+  EXPECT_EQ(document->GetFilePath(), root_ / "doc.xml");
   ASSERT_TRUE(document->Save());
   EXPECT_TRUE(document->IsSaved());
-  EXPECT_EQ(ReadFile(folder / "doc.xml"), kGood);
-  EXPECT_FALSE(std::filesystem::exists(folder / "doc.xml.bak"));
+  EXPECT_EQ(ReadFile(root_ / "doc.xml"), kGood);
+  EXPECT_FALSE(std::filesystem::exists(root_ / "doc.xml.bak"));
 
   document->SetProperty("time", L"42");
   ASSERT_TRUE(document->Save());
-  EXPECT_EQ(ReadFile(folder / "doc.xml.bak"), kGood);
-  EXPECT_NE(ReadFile(folder / "doc.xml").find("time=\"42\""), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(folder / "doc.xml.tmp"));
+  EXPECT_EQ(ReadFile(root_ / "doc.xml.bak"), kGood);
+  EXPECT_NE(ReadFile(root_ / "doc.xml").find("time=\"42\""), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(root_ / "doc.xml.tmp"));
 }
 
-TEST(XmlDocumentSave, FailureIsReportedAndKeepsTheOldFileAndTheUnsavedFlag) {
-  TempFolder folder;
-  XmlDocDirectory directory(folder.Path());
+TEST_F(XmlDocumentSave, FailureIsReportedAndKeepsTheOldFileAndTheUnsavedFlag) {
+  XmlDocDirectory directory(root_);
   auto* document = directory.Add(std::make_unique<XmlDocument>());
   document->Parse(kGood);
   document->SetName(L"doc");
   ASSERT_TRUE(document->Save());
   document->SetProperty("time", L"1");
   // Something in the way of the temporary file makes the write fail even for a privileged user.
-  std::filesystem::create_directory(folder / "doc.xml.tmp");
+  std::filesystem::create_directory(root_ / "doc.xml.tmp");
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't save file!", L"Warning!", true));
   EXPECT_FALSE(document->Save());
   EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
   EXPECT_FALSE(document->IsSaved());
-  EXPECT_EQ(ReadFile(folder / "doc.xml"), kGood);
-  EXPECT_EQ(document->SaveAs(folder / "doc.xml"), kXmlCannotOpen);
-  EXPECT_EQ(ReadFile(folder / "doc.xml"), kGood);
+  EXPECT_EQ(ReadFile(root_ / "doc.xml"), kGood);
+  EXPECT_EQ(document->SaveAs(root_ / "doc.xml"), kXmlCannotOpen);
+  EXPECT_EQ(ReadFile(root_ / "doc.xml"), kGood);
 
   // A document saved before still reports the failure of a later write (its file may have gone).
-  std::filesystem::remove(folder / "doc.xml.tmp");
+  std::filesystem::remove(root_ / "doc.xml.tmp");
   ASSERT_TRUE(document->Save());
-  std::filesystem::remove(folder / "doc.xml");
-  std::filesystem::create_directory(folder / "doc.xml.tmp");
+  std::filesystem::remove(root_ / "doc.xml");
+  std::filesystem::create_directory(root_ / "doc.xml.tmp");
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"Can't save file!"));
   EXPECT_FALSE(document->Save());
   EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
-  EXPECT_FALSE(std::filesystem::exists(folder / "doc.xml"));
+  EXPECT_FALSE(std::filesystem::exists(root_ / "doc.xml"));
 }
 
 TEST(XmlDocumentTree, CopiesAreUnsavedDuplicatesKeepTheClassAndNeitherSharesTheTree) {
@@ -176,9 +174,8 @@ TEST(XmlDocumentTree, CopiesAreUnsavedDuplicatesKeepTheClassAndNeitherSharesTheT
   EXPECT_EQ(source.GetProperty("name"), L"a");
 }
 
-TEST(XmlDocDirectory, DeletionDropsUnwrittenDocumentsAndRemovesTheFilesOfWrittenOnes) {
-  TempFolder folder;
-  XmlDocDirectory directory(folder.Path());
+TEST_F(DocumentFolder, DeletionDropsUnwrittenDocumentsAndRemovesTheFilesOfWrittenOnes) {
+  XmlDocDirectory directory(root_);
   for (const wchar_t* name : {L"one", L"two"}) {
     auto* document = directory.Add(std::make_unique<XmlDocument>());
     document->Parse("<root/>");
@@ -191,20 +188,19 @@ TEST(XmlDocDirectory, DeletionDropsUnwrittenDocumentsAndRemovesTheFilesOfWritten
   EXPECT_TRUE(directory.DeleteFile(0));
   EXPECT_EQ(directory.Count(), 1);
   EXPECT_TRUE(directory.DeleteFile(0));
-  EXPECT_FALSE(std::filesystem::exists(folder / "two.xml"));
+  EXPECT_FALSE(std::filesystem::exists(root_ / "two.xml"));
   EXPECT_FALSE(directory.DeleteFile(0));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
   EXPECT_FALSE(directory.DeleteFile(-1));
 }
 
-TEST(XmlDocDirectory, DeleteFailsWhenTheFileCannotBeRemoved) {
-  TempFolder folder;
-  XmlDocDirectory directory(folder.Path());
+TEST_F(DocumentFolder, DeleteFailsWhenTheFileCannotBeRemoved) {
+  XmlDocDirectory directory(root_);
   auto* document = directory.Add(std::make_unique<XmlDocument>());
   document->Parse("<root/>");
   document->SetName(L"stuck");
   // A non-empty folder in the file's place cannot be removed as a file.
-  std::filesystem::create_directories(folder / "stuck.xml" / "inside");
+  std::filesystem::create_directories(root_ / "stuck.xml" / "inside");
   EXPECT_FALSE(directory.DeleteFile(0));
   EXPECT_EQ(directory.Count(), 1);
   EXPECT_NE(GetLastError(), 0u);
