@@ -1,13 +1,11 @@
 // The options dialog: loading options from a file, saving a copy, resetting, writing the keyboard chart,
 // what closing the dialog does (hooks, saving), the no-verbosity switch the listener output follows, and its
-// "General" page: the rows it builds from the options document, the check cells, the tap-threshold editor,
-// the keys it swallows, and the page switching of the tab control.
+// "General" page: the rows it builds from the options document, the check cells, the tap-threshold editor
+// and the keys it swallows.
 #include <gtest/gtest.h>
-#include <host/simulation.h>
 
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "controls/controls_fixture.h"
@@ -16,7 +14,6 @@
 #include "editor_test_helpers.h"
 #include "engine/key_hooks.h"
 #include "model/talvo.h"
-#include "pagebase/listener_output.h"
 #include "pagebase/no_verbosity.h"
 #include "resources/dialogs/options_dlg.h"
 #include "resources/dialogs/options_editor_tab.h"
@@ -96,8 +93,6 @@ TEST_F(OptionsDialogTest, TheGridListsTheOptionsAndTheTapThreshold) {
     ASSERT_EQ(grid.GetRowCount(), kThresholdRow + 1);
     EXPECT_EQ(grid.GetItemText(kLearningOffRow, 0), L"");
     EXPECT_EQ(CheckCell(grid, kLearningOffRow), nullptr);
-    EXPECT_EQ(grid.GetItemText(1, 0), L"Switch Quillon off");
-    EXPECT_TRUE(CheckCell(grid, 4)->GetCheck());  // "overrideshortcuts" is on by default
     EXPECT_EQ(grid.GetItemText(kThresholdRow, 0), L"Tap threshold for multitap (min = 50ms, max = 1000ms)");
     EXPECT_EQ(ThresholdEditor(grid).GetIntValue(), 450);
     EXPECT_TRUE(ThresholdEditor(grid).IsWindowVisible());
@@ -189,30 +184,6 @@ TEST_F(OptionsDialogTest, EnterAndEscapeInsideThePageNeverCloseTheDialog) {
     winsim::KeyPress(VK_ESCAPE);
     EXPECT_FALSE(::IsWindowVisible(window));
   });
-}
-
-TEST_F(OptionsDialogTest, ClickingAnotherTabShowsItsPage) {
-  OptionsDlg dialog(parent_);
-  auto second = std::make_unique<OptionsEditorTab>();
-  OptionsEditorTab* secondPage = second.get();
-  ASSERT_EQ(dialog.GetTabs().AddPage(std::move(second)), 1);
-  winsim::AnswerModalDialog(IDD_OPTIONS, [&](HWND window) {
-    OptionsTabs& tabs = dialog.GetTabs();
-    ASSERT_TRUE(secondPage->Create(IDD_OPTIONS_EDITOR, &tabs));
-    tabs.InsertItem(1, L"Second");
-    tabs.PlacePage(1);
-    secondPage->ShowWindow(SW_HIDE);
-    CRect item;
-    ASSERT_TRUE(tabs.GetItemRect(1, &item));
-    POINT point = item.CenterPoint();
-    tabs.ClientToScreen(&point);
-    winsim::Click(point.x, point.y);
-    EXPECT_EQ(tabs.GetShownPage(), 1);
-    EXPECT_TRUE(secondPage->IsWindowVisible());
-    EXPECT_FALSE(dialog.GetEditorTab()->IsWindowVisible());
-    ::EndDialog(window, IDCANCEL);
-  });
-  dialog.DoModal();
 }
 
 using winsim::FileDialogKind;
@@ -338,7 +309,7 @@ TEST_F(OptionsDialogTest, WriteKeyboardChartAsksWhereToWriteTheChart) {
   EXPECT_EQ(winsim::PendingModalAnswers(), 0U);
 }
 
-TEST_F(OptionsDialogTest, TheSavedNoVerbosityHoldsFromStartUpAndTheListenerFollowsTheSwitchOnly) {
+TEST_F(OptionsDialogTest, TheSavedNoVerbosityHoldsFromStartUp) {
   Options().SetOption(kOptionsGeneral, L"noverbosity", 1);
   ASSERT_TRUE(Options().Save());
   GetTalvo().Clear();
@@ -347,14 +318,6 @@ TEST_F(OptionsDialogTest, TheSavedNoVerbosityHoldsFromStartUpAndTheListenerFollo
   ASSERT_TRUE(GetTalvo().Load());
   ReadNoVerbosity();
   EXPECT_TRUE(NoVerbosity);
-  PrintToListener(L"Zip created.\n");
-  // The document alone changes nothing until the switch is re-read.
-  Options().SetOption(kOptionsGeneral, L"noverbosity", 0);
-  PrintToListener(L"Zip created.\n");
-  EXPECT_EQ(hostsim::ListenerText(), L"");
-  ReadNoVerbosity();
-  PrintToListener(L"Zip created.\n");
-  EXPECT_EQ(hostsim::ListenerText(), L"Zip created.\n");
 }
 
 }  // namespace

@@ -35,10 +35,13 @@ class ProfileTabTest : public ProfilePagesTest {
     return OpenProfilePage();
   }
 
-  // The page shows exactly what the documents hold.
-  static void ExpectPageShowsDocuments(ProfileTab& page) {
+  // The page and the window's layout caption show exactly what the documents hold; an empty slot can not be
+  // switched on.
+  void ExpectPageShowsDocuments(ProfileTab& page) const {
     const XmlProfile* current = Root().GetCurrentProfile();
-    EXPECT_EQ(page.GetNameEdit().GetWindowText(), current ? current->GetName() : L"");
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(page.GetNameEdit().GetWindowText(), current->GetName());
+    EXPECT_EQ(layoutsCaption_, current->GetLayout());
     ASSERT_EQ(page.GetProfilesMenu().GetItemCount(), Profiles().Count());
     for (int i = 0; i < Profiles().Count(); ++i) {
       EXPECT_EQ(page.GetProfilesMenu().GetItemText(i), Profiles().GetProfile(i)->GetName());
@@ -47,6 +50,7 @@ class ProfileTabTest : public ProfilePagesTest {
       const XmlProfile* shown = Root().GetProfile(Main().GetQuickProfile(slot));
       EXPECT_EQ(page.GetSlotMenu(slot).GetWindowText(), shown ? shown->GetName() : L"") << slot;
       EXPECT_EQ(page.GetSlotCheck(slot).GetCheck() == BST_CHECKED, Main().GetQuickActive(slot)) << slot;
+      EXPECT_EQ(page.GetSlotCheck(slot).IsWindowEnabled() != FALSE, shown != nullptr) << slot;
       EXPECT_EQ(page.GetSlotMarker(slot).shown, Main().GetQuickActive(slot)) << slot;
     }
   }
@@ -104,13 +108,6 @@ const CommandCase kCommands[] = {
 };
 
 }  // namespace
-
-TEST_F(ProfileTabTest, OpeningShowsTheProfilesSlotsAndLayout) {
-  ProfileTab& page = OpenWithSlots();
-  ExpectPageShowsDocuments(page);
-  EXPECT_FALSE(page.GetSlotCheck(2).IsWindowEnabled());  // an empty slot can not be switched on
-  EXPECT_EQ(layoutsCaption_, L"US-ANSI");
-}
 
 TEST_F(ProfileTabTest, EveryCommandIsOneUndoStepOrNoneWhenNothingChanges) {
   for (const CommandCase& command : kCommands) {

@@ -14,7 +14,6 @@
 #include "editor_test_helpers.h"
 #include "model/talvo.h"
 #include "model/vocabulary.h"
-#include "pagebase/rename_proposal.h"
 #include "resources/dialogs/function_rename_dlg.h"
 #include "resources/dialogs/rename_dlg_ids.h"
 #include "resources/dialogs/wheel_events_rename_dlg.h"
@@ -136,16 +135,6 @@ TEST_P(RenameDialogTest, WithoutADocumentItProposesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RenameDialogTest, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST(RenameProposal, AsksAboutEachCandidateUntilOneIsFree) {
-  std::vector<std::wstring> asked;
-  const auto taken = [&](const std::wstring& name) {
-    asked.push_back(name);
-    return name == L"A 01" || name == L"A 02" ? 1 : 0;
-  };
-  EXPECT_EQ(ProposeFreeName(L"A", taken), L"A 03");
-  EXPECT_EQ(asked, (std::vector<std::wstring>{L"A 01", L"A 02", L"A 03"}));
-}
 
 }  // namespace
 }  // namespace Talvo::testing

@@ -1,5 +1,5 @@
 // The editor cells: a drop-down, a text field and a spin field that live on their cells, follow them as the
-// grid re-places them, hide out of view, carry script buttons and hand the page its tags.
+// grid re-places them, hide out of view and carry script buttons.
 #include "grid/grid_cell_editors.h"
 
 #include <cmath>
@@ -11,14 +11,7 @@ namespace {
 
 using GridCellEditorsTest = EditorGridTest;
 
-TEST_F(GridCellEditorsTest, EditorsNeedAGridAVisibleCellAndAPlaceInsideTheGrid) {
-  GridCellDropDown looseDropDown;
-  GridCellEdit looseEdit;
-  GridCellSpinEdit looseSpin;
-  EXPECT_EQ(looseDropDown.CreateEditor(), nullptr);
-  EXPECT_EQ(looseEdit.CreateEditor(), nullptr);
-  EXPECT_EQ(looseSpin.CreateFloatEditor(2), nullptr);
-
+TEST_F(GridCellEditorsTest, EditorsNeedAVisibleCellThatTheGridHolds) {
   CGridCtrl* grid = MakeSizedGrid(40, 3);
   auto* below = MakeCell<GridCellEdit>(*grid, 30, 1);  // far below the client area
   EXPECT_EQ(below->CreateEditor(), nullptr);
@@ -47,8 +40,6 @@ TEST_F(GridCellEditorsTest, ADropDownListsItsOptionsOnTheCellAndFollowsIt) {
   EXPECT_TRUE(cell->GetVisibleRect().IsRectNull());
   grid->SetRowHeight(0, 60);
   grid->PlaceCellEditors();
-  EXPECT_TRUE(IsShown(*editor));
-  EXPECT_EQ(cell->GetDropDown(), editor);
   EXPECT_EQ(RectInParent(*editor).top, top + 30);
 
   cell->enabled = 0;  // disabled cells get disabled editors
@@ -106,54 +97,17 @@ TEST_F(GridCellEditorsTest, AScriptMissingFromTheListShowsNotSelectedAndASyncFol
   EXPECT_EQ(plain->GetDropDown()->GetCount(), 1);
 }
 
-TEST_F(GridCellEditorsTest, ATextCellHandsItsTagsToItsEditorAndKeepsItsButtonsInside) {
+TEST_F(GridCellEditorsTest, ATextCellHandsItsTextToAnEditorThatPlacingNeverCreates) {
   UsePage<FunctionEditorTab>();
   CGridCtrl* grid = MakeSizedGrid(8, 3);
-  grid->SetColumnWidth(2, 200);
-  auto* withButtons = MakeCell<GridCellEdit>(*grid, 1, 2);
-  auto* plain = MakeCell<GridCellEdit>(*grid, 2, 2);
-  withButtons->withButtons = 1;
-  withButtons->SetText(L"print 1");
-  withButtons->textTag1 = L"Editable Poly";
-  withButtons->numberTag2 = 7;
-  grid->PlaceCellEditors();  // placing never creates a text editor
-  EXPECT_EQ(withButtons->GetEditWnd(), nullptr);
-  ASSERT_NE(withButtons->CreateEditor(), nullptr);
-  ASSERT_NE(plain->CreateEditor(), nullptr);
-  CellEdit* editor = withButtons->GetEditor();
-  EXPECT_EQ(editor->GetWindowText(), L"print 1");
-  EXPECT_EQ(editor->textTag1, L"Editable Poly");
-  EXPECT_EQ(editor->numberTag2, 7);
+  auto* cell = MakeCell<GridCellEdit>(*grid, 2, 2);
+  cell->SetText(L"print 1");
   grid->PlaceCellEditors();
-  // Margins in a function editor: clear of the buttons, or a small gap.
-  EXPECT_EQ(LOWORD(editor->SendMessage(EM_GETMARGINS)), 80);
-  EXPECT_EQ(LOWORD(plain->GetEditor()->SendMessage(EM_GETMARGINS)), 4);
-  ASSERT_EQ(withButtons->GetButtons().size(), 4U);
-  for (const auto& button : withButtons->GetButtons()) {
-    EXPECT_EQ(button->GetParent(), editor);
-    EXPECT_EQ(button->row, -1);
-  }
-  withButtons->enabled = 0;  // a disabled cell hides its buttons
-  withButtons->PlaceEditor();
-  EXPECT_FALSE(IsShown(*withButtons->GetButtons()[0]));
-
-  // Destroying removes the buttons and the editor; the cell still wants buttons, so a new editor has them.
-  const HWND buttonWindow = withButtons->GetButtons()[0]->m_hWnd;
-  withButtons->DestroyEditor();
-  EXPECT_FALSE(::IsWindow(buttonWindow));
-  ASSERT_NE(withButtons->CreateEditor(), nullptr);
-  EXPECT_EQ(withButtons->GetButtons().size(), 4U);
-}
-
-TEST_F(GridCellEditorsTest, ATextCellWithAnInsetKeepsItsDistance) {
-  CGridCtrl* grid = MakeSizedGrid(8, 3);
-  auto* cell = MakeCell<GridCellEdit>(*grid, 1, 1);
-  cell->inset = 5;
+  EXPECT_EQ(cell->GetEditWnd(), nullptr);
   ASSERT_NE(cell->CreateEditor(), nullptr);
-  cell->PlaceEditor();
-  CRect cellRect;
-  ASSERT_TRUE(grid->GetCellRect(1, 1, &cellRect));
-  EXPECT_EQ(RectInParent(*cell->GetEditor()).TopLeft(), cellRect.TopLeft() + CPoint(5, 5));
+  EXPECT_EQ(cell->GetEditor()->GetWindowText(), L"print 1");
+  grid->PlaceCellEditors();
+  EXPECT_EQ(LOWORD(cell->GetEditor()->SendMessage(EM_GETMARGINS)), 4);  // a small gap in a function editor
 }
 
 TEST_F(GridCellEditorsTest, ASpinCellTakesItsRangeFromThePage) {
@@ -187,6 +141,24 @@ TEST_F(GridCellEditorsTest, ASpinCellTakesItsRangeFromThePage) {
   EXPECT_FLOAT_EQ(broken->GetSpinEdit()->GetFloatValue(), 50.0F);
 }
 
+TEST_F(GridCellEditorsTest, ATextCellWithButtonsKeepsThemInsideAndGetsThemAgainAfterItsEditorIsDestroyed) {
+  UsePage<FunctionEditorTab>();
+  CGridCtrl* grid = MakeSizedGrid(8, 3);
+  grid->SetColumnWidth(2, 200);
+  auto* cell = MakeCell<GridCellEdit>(*grid, 1, 2);
+  cell->withButtons = 1;
+  ASSERT_NE(cell->CreateEditor(), nullptr);
+  grid->PlaceCellEditors();
+  EXPECT_EQ(LOWORD(cell->GetEditor()->SendMessage(EM_GETMARGINS)), 80);  // clear of the buttons
+  ASSERT_EQ(cell->GetButtons().size(), 4U);
+  EXPECT_EQ(cell->GetButtons()[0]->GetParent(), cell->GetEditor());
+  const HWND buttonWindow = cell->GetButtons()[0]->m_hWnd;
+  cell->DestroyEditor();
+  EXPECT_FALSE(::IsWindow(buttonWindow));
+  ASSERT_NE(cell->CreateEditor(), nullptr);
+  EXPECT_EQ(cell->GetButtons().size(), 4U);
+}
+
 TEST_F(GridCellEditorsTest, EditorCellsDrawNoTextButPlaceholdersAndBands) {
   CGridCtrl* grid = MakeSizedGrid(4, 3);
   grid->SetGridBkColor(RGB(10, 200, 30));
@@ -211,20 +183,14 @@ TEST_F(GridCellEditorsTest, RecreatingKeepsOneSetOfButtonsAndDeletingEverythingR
   CGridCtrl* grid = MakeSizedGrid(4, 3);
   auto* dropDown = MakeCell<GridCellDropDown>(*grid, 1, 1);
   dropDown->listKind = kScriptListKind;
-  auto* edit = MakeCell<GridCellEdit>(*grid, 2, 1);
-  edit->withButtons = 1;
   auto* spin = MakeCell<GridCellSpinEdit>(*grid, 3, 1);
   ASSERT_NE(dropDown->CreateEditor(), nullptr);
-  ASSERT_NE(edit->CreateEditor(), nullptr);
   ASSERT_NE(spin->CreateEditor(), nullptr);
-  const HWND windows[] = {dropDown->GetEditWnd()->m_hWnd, dropDown->GetButtons()[4]->m_hWnd, edit->GetEditWnd()->m_hWnd,
-                          edit->GetButtons()[3]->m_hWnd, spin->GetEditWnd()->m_hWnd};
+  const HWND windows[] = {dropDown->GetEditWnd()->m_hWnd, dropDown->GetButtons()[4]->m_hWnd,
+                          spin->GetEditWnd()->m_hWnd};
   ASSERT_NE(dropDown->CreateEditor(), nullptr);
   EXPECT_EQ(dropDown->GetButtons().size(), 5U);
   EXPECT_EQ(dropDown->GetButtons()[0]->value, dropDown->GetEditWnd());
-  ASSERT_NE(edit->CreateEditor(), nullptr);
-  EXPECT_EQ(edit->GetButtons().size(), 4U);
-  EXPECT_EQ(edit->GetButtons()[0]->GetParent(), edit->GetEditWnd());
 
   grid->DeleteAllItems(TRUE);
   for (HWND window : windows) EXPECT_FALSE(::IsWindow(window));

@@ -109,15 +109,6 @@ TEST_F(GridCellWindowsTest, ATreeRowInsertedInTheMiddleRenumbersTheCellsBelowAnd
   EXPECT_EQ(RectInParent(*moved->GetEditWnd()).top, top + 30);
 }
 
-TEST_F(GridCellWindowsTest, DeletingARowRenumbersTheCellsBelowAndTheirWindows) {
-  CGridCtrl* grid = MakeSizedGrid(4, 3, {10, 10, 510, 310});
-  for (int row = 1; row < 4; ++row) GiveRowWindows(*grid, row);
-  ASSERT_TRUE(grid->DeleteRow(0));
-  for (int row = 0; row < 3; ++row) ExpectWindowsOfRow(*grid, row);
-  ASSERT_EQ(grid->InsertRow(0), 0);  // inserting above moves them down again
-  for (int row = 1; row < 4; ++row) ExpectWindowsOfRow(*grid, row);
-}
-
 TEST_F(GridCellWindowsTest, AfterAProgrammaticCollapseOrExpandTheCallersReplacingMovesTheEditors) {
   CTreeGridCtrl* grid = MakeTreeWithWindows();
   grid->PlaceCellEditors();

@@ -27,12 +27,10 @@ struct ReceivedMessage {
   int column = -1;
 };
 
-// The page stand-in: records WM_NOTIFY, WM_COMMAND and private messages, and answers notifications with a
-// reply a test chooses.
+// The page stand-in: records WM_NOTIFY, WM_COMMAND and private messages.
 class GridParent : public CWnd {
  public:
   std::vector<ReceivedMessage> received;
-  LRESULT notifyReply = 0;
 
   bool Make(int width, int height) {
     return CreateEx(0, AfxRegisterWndClass(0), L"Page", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100, width,
@@ -43,13 +41,21 @@ class GridParent : public CWnd {
     for (const ReceivedMessage& record : received) count += record.message == message ? 1 : 0;
     return count;
   }
+  // The codes of the notifications received, in order.
+  std::vector<int> NotifyCodes() const {
+    std::vector<int> codes;
+    for (const ReceivedMessage& record : received) {
+      if (record.message == WM_NOTIFY) codes.push_back(record.notifyCode);
+    }
+    return codes;
+  }
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_NOTIFY) {
       const auto* record = reinterpret_cast<const NM_GRIDVIEW*>(lParam);
       received.push_back({message, wParam, lParam, static_cast<int>(record->hdr.code), record->iRow, record->iColumn});
-      return notifyReply;
+      return 0;
     }
     if (message == WM_COMMAND || (message >= WM_USER && message < 0xC000))
       received.push_back({message, wParam, lParam});
@@ -59,8 +65,6 @@ class GridParent : public CWnd {
 
 // The pages, by the run-time class names the grid looks for (grid_fixture.cpp); the function editor page
 // also answers its input name and level.
-namespace pages {
-
 class FunctionEditorTab : public GridParent, public iFunctionEditorPage {
   DECLARE_DYNAMIC(FunctionEditorTab)
  public:
@@ -77,12 +81,6 @@ class OptionsEditorTab : public GridParent {
 class WheelEventsEditorTab : public GridParent {
   DECLARE_DYNAMIC(WheelEventsEditorTab)
 };
-
-}  // namespace pages
-
-using pages::FunctionEditorTab;
-using pages::OptionsEditorTab;
-using pages::WheelEventsEditorTab;
 
 // A memory device context with a bitmap, filled with a paper colour, to draw cells into and read pixels back.
 class CellCanvas {
@@ -150,6 +148,14 @@ class GridTest : public DataFolderTest {
     for (int col = 0; col < columns; ++col) grid->SetColumnWidth(col, width);
     for (int row = 0; row < rows; ++row) grid->SetRowHeight(row, height);
     return grid;
+  }
+
+  // The pixels of a window's client area, as on the screen.
+  static winsim::Image ClientPicture(const CWnd& window) {
+    CRect client;
+    window.GetClientRect(&client);
+    window.ClientToScreen(&client);
+    return winsim::CaptureScreenRect(client);
   }
 
   // Gives the grid rows and columns.

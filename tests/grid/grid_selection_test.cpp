@@ -25,16 +25,13 @@ TEST_F(GridSelectionTest, ARangeReplacesTheSelectionAndDeselectingKeepsTheRest) 
   EXPECT_EQ(grid->GetSelectedCellRange(), CCellRange(5, 4, -1, -1));  // the bounds of nothing
 }
 
-TEST_F(GridSelectionTest, ResetClearsTheFocusAndADisabledSelectionSelectsNothing) {
+TEST_F(GridSelectionTest, ResetClearsTheSelectionAndTheFocus) {
   RecordingGrid* grid = MakeInputGrid(3, 3);
   grid->SetSelectedRange(0, 0, 1, 1);
   grid->SetFocusCell(1, 1);
   grid->ResetSelectedRange();
   EXPECT_EQ(grid->GetSelectedCount(), 0);
   EXPECT_FALSE(grid->GetFocusCell().IsValid());
-  grid->EnableSelection(FALSE);
-  grid->SetSelectedRange(0, 0, 2, 2);
-  EXPECT_EQ(grid->GetItemState(0, 0) & GVIS_SELECTED, 0U);
 }
 
 TEST_F(GridSelectionTest, TheCellUnderAPointFollowsSizesAndSkipsHiddenOnes) {

@@ -1,5 +1,5 @@
-// A window that owns a grid in tests and answers each of its notifications through a function, so that a
-// test can look at the grid while the notification runs or veto single cells.
+// A window that owns a grid in tests and records its notifications, handing each to a function, so that a
+// test can look at the grid while the notification runs.
 #pragma once
 
 #include <functional>

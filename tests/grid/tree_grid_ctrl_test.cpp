@@ -1,5 +1,5 @@
 // The tree grid's nodes and rows: where inserted rows go, expanding and collapsing by row heights, rows
-// hidden for good, the lookups, the tree column's cell class and emptying the tree.
+// hidden for good, the lookups, replacing the tree cell and emptying the tree.
 #include "grid/tree_grid_ctrl.h"
 
 #include "tree_grid_fixture.h"
@@ -53,19 +53,7 @@ TEST_F(TreeGridCtrlTest, CollapsingHidesDescendantsAndExpandingShowsOnlyRowsBelo
   EXPECT_EQ(RowHeights(*grid), (Heights{20, 20, 33, 20, 20}));
 }
 
-TEST_F(TreeGridCtrlTest, AHiddenRowsRememberedHeightSurvivesHidingAgain) {
-  CTreeGridCtrl* grid = MakeTreeGrid();
-  const SampleTree tree = MakeSampleTree(*grid);
-  grid->SetRowHeight(2, 33);
-  ASSERT_TRUE(grid->Collapse(tree.a));   // a1x's row goes to 0 with 33 remembered
-  ASSERT_TRUE(grid->Collapse(tree.a1));  // a1x's row is already 0: 33 stays remembered
-  ASSERT_TRUE(grid->Expand(tree.a));
-  ASSERT_TRUE(grid->Expand(tree.a1));
-  EXPECT_EQ(RowHeights(*grid), (Heights{20, 20, 33, 20, 20}));
-}
-
-// Deleting a node's row takes the node out of the tree (its children take its place), so later expanding,
-// collapsing and inserting never reach the deleted row's cells.
+// A deleted row's node leaves the tree; its children take its place under its parent.
 TEST_F(TreeGridCtrlTest, DeletingARowDetachesItsNode) {
   CTreeGridCtrl* grid = MakeTreeGrid();
   const SampleTree tree = MakeSampleTree(*grid);
@@ -117,30 +105,17 @@ TEST_F(TreeGridCtrlTest, DeleteAllItemsEmptiesTheTreeForARefill) {
   EXPECT_EQ(RowHeights(*grid), (Heights{20, 20, 20, 20, 20}));
 }
 
-TEST_F(TreeGridCtrlTest, TheTreeColumnTakesTheTreeCellClassAndCopiesKeepTheTreeData) {
+// Replacing the tree cell by another tree cell class keeps node and level.
+TEST_F(TreeGridCtrlTest, ReplacingTheTreeCellKeepsTheTreeData) {
   CTreeGridCtrl* grid = MakeTreeGrid();
-  grid->SetTreeCellClass(RUNTIME_CLASS(CTreeGridCellCheck));
   CTreeNode* node = grid->InsertItem(L"option");
   ASSERT_NE(node, nullptr);
-  EXPECT_TRUE(grid->GetCell(0, 1)->IsKindOf(RUNTIME_CLASS(CTreeGridCellCheck)));
-  EXPECT_FALSE(grid->GetCell(0, 0)->IsKindOf(RUNTIME_CLASS(CTreeGridCellCheck)));
-  // Replacing the tree cell keeps node and level.
-  ASSERT_TRUE(grid->SetCellType(0, 1, RUNTIME_CLASS(CTreeGridCell)));
+  ASSERT_TRUE(grid->SetCellType(0, 1, RUNTIME_CLASS(CTreeGridCellCheck)));
   const CTreeCell* replaced = AsTreeCell(grid->GetCell(0, 1));
   ASSERT_NE(replaced, nullptr);
   EXPECT_EQ(replaced->GetNode(), node);
   EXPECT_EQ(replaced->GetLevel(), 0);
   EXPECT_EQ(grid->GetNodeRow(node), 0);
-}
-
-TEST_F(TreeGridCtrlTest, AResetTreeCellIsANewExpandedCellWithoutANode) {
-  CTreeGridCell cell;
-  CTreeNode node;
-  cell.SetNode(&node);
-  cell.SetState(GVIS_COLLAPSED | GVIS_SELECTED);
-  cell.Reset();
-  EXPECT_EQ(cell.GetState(), GVIS_EXPANDED);
-  EXPECT_EQ(cell.GetNode(), nullptr);
 }
 
 }  // namespace
