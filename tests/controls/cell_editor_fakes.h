@@ -42,11 +42,7 @@ class RecordingWnd : public CWnd {
 class FakeGrid : public RecordingWnd, public iCellEditorGrid {
  public:
   std::vector<CPoint> menuPoints;
-  std::vector<UINT> menuFlags;
-  void ShowContextMenu(UINT nFlags, CPoint point) override {
-    menuFlags.push_back(nFlags);
-    menuPoints.push_back(point);
-  }
+  void ShowContextMenu(UINT, CPoint point) override { menuPoints.push_back(point); }
 };
 
 // Carries the wheel-events page's run-time class name, which is all the editors look at.

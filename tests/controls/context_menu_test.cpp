@@ -2,11 +2,9 @@
 // empty menu is never shown; and the items of the program's menus with the string table's texts.
 #include "controls/context_menu.h"
 
-
 #include "controls/input_context_menu.h"
 #include "controls/mode_context_menu.h"
 #include "controls_fixture.h"
-#include "model/editor_window.h"
 
 namespace Talvo::testing {
 namespace {
@@ -86,13 +84,10 @@ TEST_F(ContextMenuTest, DrawsTheSelectionButNeverAGreyedItemHighlighted) {
   ::DeleteDC(dc);
 }
 
-TEST_F(ContextMenuTest, CommandsGoToTheEditorWindowWhenThereIsOne) {
+// With an editor window the commands go there (see the icon button's menus); without one, to the page.
+TEST_F(ContextMenuTest, CommandsGoToThePageWithoutAnEditorWindow) {
   CWnd* page = CreateParent();
   EXPECT_EQ(MenuCommandOwner(page), page);
-  CWnd* editor = CreateParent(300, 200, 500, 100);
-  SetEditorWindow(editor->m_hWnd);
-  EXPECT_EQ(MenuCommandOwner(page)->m_hWnd, editor->m_hWnd);
-  SetEditorWindow(nullptr);
 }
 
 using MenuItems = std::vector<std::pair<UINT, std::wstring>>;

@@ -12,14 +12,10 @@
 #include "controls/visual_manager.h"
 #include "support/data_folder_fixture.h"
 
-#include <filesystem>
 #include <memory>
 #include <vector>
 
 namespace Talvo::testing {
-
-// Where screenshots go.
-inline std::filesystem::path ControlsTestOutput() { return TestOutputFolder(); }
 
 // The screen point at the centre of a window.
 inline POINT CentreOf(HWND hwnd) {
