@@ -81,15 +81,14 @@ BOOL TalvoVisualManager::OnEraseTabsFrame(CDC* pDC, CRect rect, const CMFCBaseTa
 }
 
 void TalvoVisualManager::OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, int, BOOL bIsActive,
-                                   const CMFCBaseTabCtrl* pTabWnd) {
+                                   const CMFCBaseTabCtrl*) {
   pDC->FillRect(&rectFill, pbrFill);
   const COLORREF frame = HostColor(kAppWorkspace);
-  const bool onTop = pTabWnd->GetLocation() == CMFCBaseTabCtrl::LOCATION_TOP;
-  // Sides and the outer edge; the edge facing the page stays open on the active tab.
+  // Sides and the outer (top) edge; the edge facing the page below stays open on the active tab.
   CPen pen(PS_SOLID, 1, frame);
   CPen* oldPen = pDC->SelectObject(&pen);
-  const int outer = onTop ? rectFill.top : rectFill.bottom - 1;
-  const int inner = onTop ? rectFill.bottom - 1 : rectFill.top;
+  const int outer = rectFill.top;
+  const int inner = rectFill.bottom - 1;
   pDC->MoveTo(rectFill.left, inner);
   pDC->LineTo(rectFill.left, outer);
   pDC->LineTo(rectFill.right - 1, outer);
@@ -101,9 +100,7 @@ void TalvoVisualManager::OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, in
   pDC->SelectObject(oldPen);
   if (bIsActive) {
     // The accent line marks the active tab on its outer edge.
-    CRect accent(rectFill.left, outer, rectFill.right, outer + (onTop ? 2 : -2));
-    accent.NormalizeRect();
-    pDC->FillSolidRect(&accent, HostColor(kAccent));
+    pDC->FillSolidRect(rectFill.left, outer, rectFill.Width(), 2, HostColor(kAccent));
   }
 }
 

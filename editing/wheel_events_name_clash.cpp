@@ -18,13 +18,12 @@ bool NameTaken(const XmlWheelEvents& imported, const XmlWheelEventsDir& folder) 
 
 }  // namespace
 
-bool RenameWhileNameTaken(CWnd* parent, XmlWheelEvents& imported, const XmlWheelEventsDir& folder) {
+void RenameWhileNameTaken(CWnd* parent, XmlWheelEvents& imported, const XmlWheelEventsDir& folder) {
   while (NameTaken(imported, folder)) {
     hWheelEventsRenameDlg dialog(parent);
     dialog.wheelEvents = &imported;
-    if (dialog.DoModal() != IDOK) return false;
+    if (dialog.DoModal() != IDOK) return;
   }
-  return true;
 }
 
 }  // namespace Talvo

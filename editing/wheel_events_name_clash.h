@@ -12,10 +12,9 @@ class XmlWheelEvents;
 class XmlWheelEventsDir;
 
 // Runs the rename dialog (owned by `parent`) while a set of `folder` other than
-// `imported` has the imported set's display name. True when the name is free in
-// the end; false when the user kept the clashing name (Cancel) or the dialog
-// could not run.
-bool RenameWhileNameTaken(CWnd *parent, XmlWheelEvents &imported,
+// `imported` has the imported set's display name; a cancelled dialog keeps the
+// name as it is.
+void RenameWhileNameTaken(CWnd *parent, XmlWheelEvents &imported,
                           const XmlWheelEventsDir &folder);
 
 } // namespace Talvo

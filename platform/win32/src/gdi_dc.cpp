@@ -4,7 +4,6 @@
 namespace win32_internal {
 
 DcObject::~DcObject() {
-  if (layout != nullptr) g_object_unref(layout);
   if (cr != nullptr) cairo_destroy(cr);
   if (surface != nullptr) cairo_surface_destroy(surface);
 }

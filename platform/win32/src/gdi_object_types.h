@@ -117,8 +117,6 @@ struct DcObject : GdiObject {
   cairo_t* cr = nullptr;
   bool clipDirty = true;
   Region effectiveClip;  // surface coordinates, valid when !clipDirty
-  PangoLayout* layout = nullptr;
-  HFONT layoutFont = nullptr;
 
   void SetSurface(cairo_surface_t* newSurface, const Region& newVisible);
   POINT Offset() const {  // logical to surface

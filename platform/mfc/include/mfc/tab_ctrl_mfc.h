@@ -82,7 +82,6 @@ class CMFCBaseTabCtrl : public CWnd {
   int GetHighlightedTab() const { return m_iHighlighted; }
 
   // ---- Geometry ----
-  Location GetLocation() const { return LOCATION_TOP; }
   int GetTabsHeight() const { return m_nTabsHeight; }
   // Places the tabs, the buttons and the active window again.
   virtual void RecalcLayout() = 0;
