@@ -1,7 +1,5 @@
 #include "controls/edit.h"
 
-#include <host/accelerators.h>
-
 #include "controls/visual_manager.h"
 
 namespace Talvo {
@@ -57,27 +55,18 @@ void Edit::Notify() {
 }
 
 void Edit::OnSetFocus(CWnd* pOldWnd) {
-  if (!acceleratorsTaken_ && AcceleratorsEnabled()) {
-    DisableAccelerators();
-    acceleratorsTaken_ = true;
-  }
+  accelerators_.FocusGained();
   CEdit::OnSetFocus(pOldWnd);
 }
 
 void Edit::OnKillFocus(CWnd* pNewWnd) {
-  RestoreAccelerators();
+  accelerators_.FocusLost();
   CEdit::OnKillFocus(pNewWnd);
 }
 
 void Edit::OnDestroy() {
-  RestoreAccelerators();
+  accelerators_.FocusLost();
   CEdit::OnDestroy();
-}
-
-void Edit::RestoreAccelerators() {
-  if (!acceleratorsTaken_) return;
-  acceleratorsTaken_ = false;
-  EnableAccelerators();
 }
 
 HBRUSH Edit::CtlColor(CDC* pDC, UINT) {

@@ -6,6 +6,8 @@
 
 #include <afxwin.h>
 
+#include "controls/cell_editor_links.h"
+
 namespace Talvo {
 
 class Edit : public CEdit {
@@ -28,10 +30,8 @@ class Edit : public CEdit {
 
  private:
   void Notify();
-  // Gives the accelerators back as they were when the field took the focus.
-  void RestoreAccelerators();
 
-  bool acceleratorsTaken_ = false;
+  FocusAccelerators accelerators_;
 };
 
 }  // namespace Talvo

@@ -7,9 +7,9 @@
 #include "editing/wheel_events_tab.h"
 #include "editor/assignment_tab.h"
 #include "editor/profile_tab.h"
+#include "editor/layout_key_geometry.h"
 #include "engine/messages.h"
 #include "frame/frame.h"
-#include "frame/key_virtual_keys.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 
@@ -66,7 +66,7 @@ bool WindowTabs::CreatePages(Frame* frame) {
   if (XmlProfile* profile = GetTalvo().GetCurrentProfile()) {
     std::vector<int> keys;
     profile->GetOpenKeys(keys);
-    for (int key : keys) AddAssignmentPage(key, VirtualKeyOfKeyNumber(key), true);
+    for (int key : keys) AddAssignmentPage(key, static_cast<int>(DefaultVirtualKey(key)), true);
   }
   return true;
 }
@@ -145,7 +145,7 @@ void WindowTabs::RebuildAssignmentTabs() {
   if (profile == nullptr || GetSafeHwnd() == nullptr) return;
   std::vector<int> keys;
   profile->GetOpenKeys(keys);
-  for (int key : keys) AddAssignmentPage(key, VirtualKeyOfKeyNumber(key), false);
+  for (int key : keys) AddAssignmentPage(key, static_cast<int>(DefaultVirtualKey(key)), false);
 }
 
 void WindowTabs::RefreshFunctionsTab() {

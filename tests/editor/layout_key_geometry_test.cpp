@@ -85,7 +85,10 @@ TEST(LayoutKeyGeometry, NoRectangleWithoutRoomOrForUnknownKeys) {
   EXPECT_FALSE(KeyRectInClient(kLayoutKindAnsi, 0, Rect(50, 50, 10, 400), &rect));
   EXPECT_TRUE(rect == Rect(1, 2, 3, 4));  // left alone
   EXPECT_TRUE(KeyRectInClient(kLayoutKindAnsi, 0, Rect(0, 0, 33, 33), &rect));
-  for (int key : {-1, 105}) EXPECT_FALSE(KeyRectInClient(kLayoutKindIso, key, Rect(0, 0, 800, 300), &rect));
+  for (int key : {-1, 105}) {
+    EXPECT_FALSE(KeyRectInClient(kLayoutKindIso, key, Rect(0, 0, 800, 300), &rect));
+    EXPECT_EQ(DefaultVirtualKey(key), 0U);
+  }
   EXPECT_FALSE(KeyRectInClient(kLayoutKindIso, 0, Rect(0, 0, 800, 300), nullptr));
 }
 

@@ -7,7 +7,7 @@
 #include "editing/wheel_events_tab.h"
 #include "editor/assignment_tab.h"
 #include "editor/profile_tab.h"
-#include "frame/key_virtual_keys.h"
+#include "editor/layout_key_geometry.h"
 #include "frame_fixture.h"
 
 namespace Talvo::testing {
@@ -19,7 +19,7 @@ class WindowTabsTest : public FrameTest {
   void OpenKeys(std::initializer_list<int> keys) {
     XmlProfile* profile = GetTalvo().GetCurrentProfile();
     for (int key : keys) {
-      if (!profile->HasAssignment(key)) profile->Assign(key, VirtualKeyOfKeyNumber(key), L"", true, false);
+      if (!profile->HasAssignment(key)) profile->Assign(key, static_cast<int>(DefaultVirtualKey(key)), L"", true, false);
       profile->SetOpenFlag(key, true);
     }
   }
@@ -107,11 +107,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, AddAssignmentTabTest,
                          ::testing::Values(KeyButtonCase{"Unassigned", false, false}, KeyButtonCase{"Assigned", true, false},
                                            KeyButtonCase{"AlreadyOpen", true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(KeyVirtualKeys, KeysOutsideTheTableHaveNone) {
-  EXPECT_EQ(VirtualKeyOfKeyNumber(-1), 0);
-  EXPECT_EQ(VirtualKeyOfKeyNumber(105), 0);
-}
 
 }  // namespace
 }  // namespace Talvo::testing
