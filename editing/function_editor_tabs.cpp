@@ -2,8 +2,6 @@
 
 #include <host/undo.h>
 
-#include <cstdlib>
-
 #include "controls/visual_manager.h"
 #include "controls/context_menu.h"
 #include "controls/input_context_menu.h"
@@ -12,15 +10,14 @@
 #include "model/modifiers.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
+#include "pagebase/inner_strip.h"
 
 namespace Talvo {
 
 namespace {
 
 constexpr int kPlusImage = 0;
-constexpr int kStripLeft = 10;
 constexpr int kStripTop = 134;
-constexpr int kStripRightGap = 19;
 constexpr int kStripBottomGap = 143;
 constexpr int kAddModifierCaseText = 297;
 constexpr int kCloseText = 171;
@@ -69,10 +66,7 @@ FunctionEditorTabs::~FunctionEditorTabs() {
 BOOL FunctionEditorTabs::Create(const RECT& rect, CWnd* owner, UINT id) {
   owner_ = owner;
   if (owner == nullptr || owner->GetSafeHwnd() == nullptr) return FALSE;
-  if (!CMFCTabCtrl::Create(STYLE_3D_ONENOTE, rect, owner, id, LOCATION_TOP, FALSE)) return FALSE;
-  EnableActiveTabCloseButton(FALSE);
-  EnableTabDocumentsMenu(TRUE);
-  EnableAutoColor(FALSE);
+  if (!CreateInnerStrip(*this, owner, rect, id)) return FALSE;
   images_.AttachTo(*this);
   Rebuild();
   return TRUE;
@@ -86,11 +80,7 @@ bool FunctionEditorTabs::Init(CWnd* owner) {
 }
 
 void FunctionEditorTabs::Reposition() {
-  if (owner_ == nullptr || owner_->GetSafeHwnd() == nullptr || m_hWnd == nullptr) return;
-  CRect client;
-  owner_->GetClientRect(&client);
-  SetWindowPos(nullptr, kStripLeft, kStripTop, std::abs(client.Width()) - kStripRightGap,
-               std::abs(client.Height()) - kStripBottomGap, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceInnerStrip(*this, owner_, kStripTop, kStripBottomGap);
 }
 
 void FunctionEditorTabs::RemoveAllPages() {

@@ -2,21 +2,18 @@
 
 #include <host/colors.h>
 
-#include <cstdlib>
-
 #include "editing/function_viewer_owner.h"
 #include "model/string_table.h"
 #include "model/xml_function.h"
 #include "resources/dialogs/function_viewer_tab.h"
+#include "pagebase/inner_strip.h"
 
 namespace Talvo {
 
 namespace {
 
 constexpr int kAddModifierCaseString = 297;
-constexpr int kStripLeft = 10;
 constexpr int kStripTop = 80;
-constexpr int kStripRightGap = 19;
 constexpr int kStripBottomGap = 89;
 
 // The modifier-case inputs a context-sensitive function may have, with the string of their tab text.
@@ -49,23 +46,16 @@ FunctionViewerTabs::~FunctionViewerTabs() {
 
 bool FunctionViewerTabs::Init(CWnd* owner) {
   owner_ = owner;
-  EnableActiveTabCloseButton(FALSE);
   if (owner == nullptr || owner->GetSafeHwnd() == nullptr) return false;
   CRect client;
   owner->GetClientRect(&client);
-  if (!Create(STYLE_3D_ONENOTE, client, owner, kControlId, LOCATION_TOP, FALSE)) return false;
-  EnableTabDocumentsMenu(TRUE);
-  EnableAutoColor(FALSE);
+  if (!CreateInnerStrip(*this, owner, client, kControlId)) return false;
   Rebuild();
   return true;
 }
 
 void FunctionViewerTabs::Reposition() {
-  if (owner_ == nullptr || owner_->GetSafeHwnd() == nullptr || m_hWnd == nullptr) return;
-  CRect client;
-  owner_->GetClientRect(&client);
-  SetWindowPos(nullptr, kStripLeft, kStripTop, std::abs(client.Width()) - kStripRightGap,
-               std::abs(client.Height()) - kStripBottomGap, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceInnerStrip(*this, owner_, kStripTop, kStripBottomGap);
 }
 
 void FunctionViewerTabs::DestroyPages() {
@@ -80,7 +70,6 @@ void FunctionViewerTabs::Rebuild() {
   // The tabs refer to the pages' windows: they go before the pages.
   RemoveAllTabs();
   DestroyPages();
-  EnableActiveTabCloseButton(FALSE);
   images_.AttachTo(*this);
 
   XmlFunction* function = FindShownFunction(GetParent());

@@ -3,21 +3,19 @@
 #include <host/colors.h>
 #include <host/debug.h>
 
-#include <cstdlib>
 #include <exception>
 
 #include "model/talvo.h"
 #include "model/text.h"
 #include "model/xml_wheel_events.h"
+#include "pagebase/inner_strip.h"
 
 namespace Talvo {
 
 namespace {
 
 constexpr int kPlusImage = 0;
-constexpr int kStripLeft = 10;
 constexpr int kStripTop = 134;
-constexpr int kStripRightGap = 19;
 constexpr int kStripBottomGap = 143;
 
 }  // namespace
@@ -37,20 +35,13 @@ bool WheelEventsEditorTabs::Init(CWnd* owner) {
   if (owner == nullptr || owner->GetSafeHwnd() == nullptr) return false;
   CRect client;
   owner->GetClientRect(&client);
-  if (!Create(STYLE_3D_ONENOTE, client, owner, kControlId, LOCATION_TOP, FALSE)) return false;
-  EnableActiveTabCloseButton(FALSE);
-  EnableTabDocumentsMenu(TRUE);
-  EnableAutoColor(FALSE);
+  if (!CreateInnerStrip(*this, owner, client, kControlId)) return false;
   Rebuild();
   return true;
 }
 
 void WheelEventsEditorTabs::Reposition() {
-  if (owner_ == nullptr || owner_->GetSafeHwnd() == nullptr || m_hWnd == nullptr) return;
-  CRect client;
-  owner_->GetClientRect(&client);
-  SetWindowPos(nullptr, kStripLeft, kStripTop, std::abs(client.Width()) - kStripRightGap,
-               std::abs(client.Height()) - kStripBottomGap, SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceInnerStrip(*this, owner_, kStripTop, kStripBottomGap);
 }
 
 void WheelEventsEditorTabs::RemoveAllPages() {
