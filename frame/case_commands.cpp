@@ -41,28 +41,23 @@ CaseKeys TargetKeys(const CaseClipboard& clip) {
   return {clip.input, clip.mode, clip.selection, clip.press, clip.modifiers};
 }
 
-// Empties the copied command, keeping the copied flag and the target.
-void ClearPayload(CaseClipboard& clip) {
-  const CaseClipboard empty;
-  clip.group = empty.group;
-  clip.category = empty.category;
-  clip.action = empty.action;
-  clip.tableId = empty.tableId;
-  clip.actionId = empty.actionId;
-  clip.macroName = empty.macroName;
-  clip.macroId = empty.macroId;
-  clip.macroFileName = empty.macroFileName;
-  clip.macroInternalCategory = empty.macroInternalCategory;
-  clip.macroCategory = empty.macroCategory;
-  clip.scriptId = empty.scriptId;
-}
-
 void ClearMacro(CaseClipboard& clip) {
   clip.macroName.clear();
   clip.macroId = -1;
   clip.macroFileName.clear();
   clip.macroInternalCategory.clear();
   clip.macroCategory.clear();
+}
+
+// Empties the copied command, keeping the copied flag and the target.
+void ClearPayload(CaseClipboard& clip) {
+  clip.group.clear();
+  clip.category.clear();
+  clip.action.clear();
+  clip.tableId = -1;
+  clip.actionId = -1;
+  ClearMacro(clip);
+  clip.scriptId.clear();
 }
 
 // Reads the command of the case (category, then the action-table action or else the macro script).
