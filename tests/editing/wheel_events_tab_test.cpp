@@ -14,7 +14,7 @@
 namespace Talvo::testing {
 namespace {
 
-const std::vector<std::wstring> kDefaultTabs = {L"", L"EPoly Op", L"Farvelle", L"Geometry", L"Helpers", L"Splines"};
+const std::vector<std::wstring> kDefaultTabs = {L"+", L"EPoly Op", L"Farvelle", L"Geometry", L"Helpers", L"Splines"};
 
 class WheelEventsTabTest : public FunctionPageTest<WheelEventsTab> {
  protected:
@@ -114,7 +114,7 @@ TEST_P(WheelEventsTabImportTest, KeepsIdsAndFilesApartAndSavesAndAppliesTheImpor
   std::string text = ReadFileBytes(Export("exported"));
   text.insert(text.find("<increment>") + 11, "7");
   WriteFileBytes(out_ / "exported.xml", text);
-  const winsim::ModalMatch prompt(L"Override existing Settings with the same name?", L"Quillon");
+  const winsim::ModalMatch prompt(L"Override existing Settings with the same name? [Yes][No]", L"Quillon");
   winsim::AnswerMessageBox(row.overrideAnswer, prompt);
   if (row.renameButton != 0) {
     winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME, [&row](HWND dialog) { ClickItem(dialog, row.renameButton); });
