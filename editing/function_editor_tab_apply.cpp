@@ -127,8 +127,13 @@ LRESULT FunctionEditorTab::ApplyCellChoice(WPARAM /*wParam*/, LPARAM lParam) {
         break;
     }
   }
+  if (!stored) {
+    // A refused pick changed nothing: no step, so the steps that could be redone stay.
+    theHold.Cancel();
+    return 0;
+  }
   theHold.Accept(GetString(kInGridChangesText));
-  if (stored) NotifyFunctionEdited(this);
+  NotifyFunctionEdited(this);
   return 0;
 }
 

@@ -240,9 +240,12 @@ bool ImportProfileZip(CWnd* page, Talvo& root, const std::filesystem::path& path
   if (profile != nullptr && !profile->IsSaved()) profile->Save();
 
   root.MigrateFunctions();
+  // Merged and migrated scripts join the script drop-downs.
+  RefreshScriptNames();
   if (HWND editor = EditorWindow(); editor != nullptr && IsWindow(editor)) {
     PostMessageW(editor, DocumentChangedMessage, 0, reinterpret_cast<LPARAM>(WindowOf(page)));
     PostMessageW(editor, TalvoDataChangedMessage, 0, reinterpret_cast<LPARAM>(WindowOf(page)));
+    PostMessageW(editor, ScriptsChangedMessage, 0, 0);
   }
   return true;
 }

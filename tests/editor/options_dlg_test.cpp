@@ -224,11 +224,16 @@ TEST_F(OptionsDialogTest, LoadingSomethingElseKeepsTheCurrentOptionsAndSaysSo) {
   winsim::AnswerMessageBox(IDOK, ModalMatch::TextContaining(L"Not an options file"));
   winsim::AnswerFileDialog(broken.wstring(), FileDialogKind::Open);
   winsim::AnswerMessageBox(IDOK, ModalMatch::TextContaining(L"Can't load file!"));
+  const std::filesystem::path unreadable = root_ / "folder.xml";  // a folder: there, but no file to read
+  std::filesystem::create_directories(unreadable);
+  winsim::AnswerFileDialog(unreadable.wstring(), FileDialogKind::Open);
+  winsim::AnswerMessageBox(IDOK, ModalMatch(L"Can't load file!\n" + unreadable.wstring(), L"Error"));
   winsim::CancelFileDialog(FileDialogKind::Open);
   RunDialog([&](OptionsDlg& dialog, HWND window) {
     TapWindow = 800;
-    // A foreign file, a broken file and a cancelled dialog: the options and the threshold stay as they were.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // A foreign file, a broken file, a file that cannot be opened and a cancelled dialog: the options and the
+    // threshold stay as they were.
+    for (int attempt = 0; attempt < 4; ++attempt) {
       ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_LOAD, BN_CLICKED), 0);
       EXPECT_EQ(Options().GetOption(kOptionsGeneral, L"allcategories"), 1) << attempt;
       EXPECT_EQ(TapWindow, 800) << attempt;
