@@ -50,6 +50,11 @@ constexpr int kScriptColumn = 10;
 constexpr int kChamfer = 102;  // of the "Editable Polygon Object" table
 const CaseKeys kDoubleTap{kInputEditablePoly, L"vertex", kSelected, 2, kCtrl};
 const CaseKeys kSingleTap{kInputEditablePoly, L"vertex", kSelected, 1, kCtrl};
+// The data roots and the archive carry accented, CJK and right-to-left letters, so that every file route the
+// story takes is taken with such names.
+constexpr const char8_t* kFirstDayRoot = u8"first-day-journ\u00e9e-\u521d\u65e5-\u05d9\u05d5\u05dd";
+constexpr const char8_t* kEmptyRoot = u8"empty-folder-vid\u00e9-\u7a7a-\u05e8\u05d9\u05e7";
+constexpr const char8_t* kArchiveName = u8"profil-export\u00e9-\u6863\u6848-\u05e4\u05e8\u05d5\u05e4\u05d9\u05dc.zip";
 constexpr const wchar_t* kScriptText = L"polyop.setVertSelection $ #{1..2} -- gr\u00fc\u00dfe";
 
 class Story {
@@ -57,9 +62,10 @@ class Story {
   explicit Story(const CommandLine& line) : line_(line) {}
 
   bool Run() {
-    const std::filesystem::path first = line_.data / "user-story" / "first-day";
-    const std::filesystem::path second = line_.data / "user-story" / "empty-folder";
-    zip_ = std::filesystem::absolute(line_.shots) / "story-profile.zip";
+    const std::filesystem::path stories = line_.data / "user-story";
+    const std::filesystem::path first = stories / kFirstDayRoot;
+    const std::filesystem::path second = stories / kEmptyRoot;
+    zip_ = std::filesystem::absolute(stories) / kArchiveName;
     winsim::SetUnexpectedModalHandler([this](const std::wstring& text) {
       if (unexpected_.empty()) unexpected_ = WideToUtf8(text);
     });
