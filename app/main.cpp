@@ -22,6 +22,7 @@
 #include "model/text.h"
 #include "tour.h"
 #include "tour_editor.h"
+#include "tour_windows.h"
 #include "user_story.h"
 
 namespace {
@@ -84,7 +85,7 @@ int RunTour(const CommandLine& line) {
   utility->Start();
   PrintLoaded();
   const bool pressed = PressLearningKey(line.shots, line.themes);
-  const bool toured = TourEditor(line.shots, line.themes);
+  const bool toured = TourEditor(line.shots, line.themes) && tour::TourWindows(line.shots, line.data, line.themes);
   const bool saved = SaveScreenshots(line.shots, line.themes) && pressed && toured;
   CloseHost(utility);
   if (!saved) return 1;
