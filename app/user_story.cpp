@@ -97,22 +97,25 @@ class Story {
            Step("pick-host-action", [this] { return PickHostAction(); }) &&
            Step("write-custom-script", [this] { return WriteScript(); }) &&
            Step("assign-key", [this] { return AssignKey(); }) &&
-           Step("hold-key", [this] { return HoldKey(); }, true) &&
-           Step("click-case", [this] { return ClickCase(); }) &&
-           Step("undo", [this] { return UndoCase(); }) &&
-           Step("export-zip", [this] { return ExportZip(); });
+           Step("hold-key", [this] { return HoldKey(); }, Picture::Overlay) &&
+           Step("click-case", [this] { return ClickCase(); }, Picture::Host) &&
+           Step("undo", [this] { return UndoCase(); }, Picture::Host) &&
+           Step("export-zip", [this] { return ExportZip(); }, Picture::Host);
   }
 
   bool SecondFolder() {
     return Step("open-empty-editor", [this] { return OpenEditor(); }) &&
            Step("import-zip", [this] { return ImportZip(); }) &&
-           Step("hold-key-again", [this] { return HoldKey(); }, true) &&
-           Step("click-case-again", [this] { return ClickCase(); });
+           Step("hold-key-again", [this] { return HoldKey(); }, Picture::Overlay) &&
+           Step("click-case-again", [this] { return ClickCase(); }, Picture::Host);
   }
 
-  // Runs one step: its line, its pictures (of the editor window, or of the overlay over the host), and the
-  // end of the story when it did not do what it should.
-  bool Step(const std::string& name, const Check& action, bool overlayPicture = false) {
+  // What a step's picture shows: the editor window, the overlay over the host, or the host's own window
+  // with its scene, its undo list and the listener's last lines.
+  enum class Picture { Editor, Overlay, Host };
+
+  // Runs one step: its line, its pictures, and the end of the story when it did not do what it should.
+  bool Step(const std::string& name, const Check& action, Picture picture = Picture::Editor) {
     ++number_;
     unexpected_.clear();
     std::string done = action();
@@ -120,12 +123,13 @@ class Story {
     if (!unexpected_.empty()) return Fail(name + ": unexpected " + unexpected_);
     std::printf("  %2d %-20s %s\n", number_, name.c_str(), done.c_str());
     RECT area{};
-    HWND window = EditorWindow();
-    if (overlayPicture && viFormDlg != nullptr) {
+    HWND window = picture == Picture::Host ? host_.SceneWindow() : EditorWindow();
+    const bool overlay = picture == Picture::Overlay && viFormDlg != nullptr;
+    if (overlay) {
       window = viFormDlg->GetFormWindow();
       ::GetWindowRect(window, &area);
     }
-    return SaveStoryPictures(window, overlayPicture ? &area : nullptr, line_.shots, number_, name, line_.themes);
+    return SaveStoryPictures(window, overlay ? &area : nullptr, line_.shots, number_, name, line_.themes);
   }
 
   static bool Fail(const std::string& message) {

@@ -67,6 +67,7 @@ void StoryHost::Stop() {
   if (Frame* frame = *GetFrame()) ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
   winsim::PumpMessages();
   winsim::AnswerMessageBox(IDNO, {}, winsim::Repeat::Always);  // nothing of the story is kept
+  view_.Close();
   hostsim::Shutdown();
   if (utility_ != nullptr) {
     utility_->Stop();
@@ -84,6 +85,7 @@ INode* StoryHost::BuildScene() {
   lift_.node = hostsim::AddEditablePoly(L"Box001", mesh, EP_SL_VERTEX);
   hostsim::SelectNodes({lift_.node});
   hostsim::SetCurEditObject(hostsim::GetPolyObject(lift_.node));
+  view_.Show(lift_.node);
   return lift_.node;
 }
 
