@@ -61,7 +61,7 @@ bool ShootMenu(const Shots& shots, const std::string& name, HWND opener, const s
   });
   winsim::AnswerPopupMenu(0);
   open();
-  winsim::PumpMessages();
+  MouseAway();
   if (!shown) {
     winsim::ResetModalResponder();
     winsim::ObserveNextPopupMenu(nullptr);
@@ -108,9 +108,15 @@ bool ShootKeyMenu(const TourData& data, const Shots& shots) {
   data.frame->GetTabs().ActivatePage(0);
   winsim::PumpMessages();
   auto* profiles = dynamic_cast<Talvo::ProfileTab*>(data.frame->GetTabs().GetPageAt(0));
-  Talvo::KeyButton* key = profiles != nullptr ? profiles->GetLayout().GetKeyButton(data.functionKey) : nullptr;
-  if (key == nullptr) return false;
-  return ShootMenu(shots, "key-button", key->m_hWnd, [key] { Click(key->m_hWnd, true); });
+  if (profiles == nullptr) return false;
+  // An assigned key's menu, and the learning-interface key's, which offers to delete that assignment.
+  const std::pair<int, const char*> keys[] = {{data.functionKey, "key-button"},
+                                              {data.learningKey, "key-button-learning-interface"}};
+  for (const auto& [number, name] : keys) {
+    Talvo::KeyButton* key = profiles->GetLayout().GetKeyButton(number);
+    if (key == nullptr || !ShootMenu(shots, name, key->m_hWnd, [key] { Click(key->m_hWnd, true); })) return false;
+  }
+  return true;
 }
 
 // The "+" tab, the level button and the unsaved-document lists of the File menu.
@@ -135,7 +141,6 @@ bool ShootUnsavedLists(const TourData& data, const Shots& shots) {
   constexpr int kUnsavedFunctions = 4;
   const bool profiles = ShootMenu(shots, "unsaved-profiles", data.frame->m_hWnd, open, kUnsavedProfiles);
   const bool functions = ShootMenu(shots, "unsaved-functions", data.frame->m_hWnd, open, kUnsavedFunctions);
-  winsim::MouseMove(0, 0);
   return profiles && functions;
 }
 

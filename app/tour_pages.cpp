@@ -48,7 +48,7 @@ bool SwitchLayout(const TourData& data, const Shots& shots, const wchar_t* layou
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, Talvo::IDC_LAYOUT_SWITCH_MOVE)));
   });
   Talvo::ClickWindow(data.frame->GetLayoutsButton().m_hWnd);
-  winsim::PumpMessages();
+  MouseAway();
   if (!asked) {
     winsim::ResetModalResponder();
     std::fprintf(stderr, "quillon-host: choosing a layout did not ask how the profile follows\n");

@@ -55,4 +55,9 @@ bool SaveArea(const RECT& area, const std::filesystem::path& file) {
   return Report(area.right > area.left && winsim::SaveScreenRectPng(area, file.string()), file);
 }
 
+void MouseAway() {
+  const SIZE screen = winsim::ScreenSize();
+  winsim::MouseMove(screen.cx - 1, screen.cy - 1);
+}
+
 }  // namespace tour

@@ -26,5 +26,7 @@ bool SaveWindow(HWND window, const std::filesystem::path& file);
 // The screen area that holds every given window (null ones skipped), widened by `margin`.
 RECT AreaAround(const std::vector<HWND>& windows, int margin);
 bool SaveArea(const RECT& area, const std::filesystem::path& file);
+// Moves the mouse to the screen's far corner, so that no control stays highlighted in later pictures.
+void MouseAway();
 
 }  // namespace tour

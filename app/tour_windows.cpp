@@ -98,7 +98,8 @@ bool MakeTourData(TourData& data) {
   data.functionKey = keys[0].first;
   data.functionLetter = keys[0].second;
   profile->Assign(keys[0].first, keys[0].second, data.functionId, true, true);
-  profile->AddVisualAssignment(keys[1].first);
+  data.learningKey = keys[1].first;
+  profile->AddVisualAssignment(data.learningKey);
   profile->Assign(keys[2].first, keys[2].second, L"tour-function-that-is-gone", false, false);
   data.overlayLetter = keys[3].second;
   MakeOverlayFunction(keys[3].first, keys[3].second);

@@ -25,6 +25,7 @@ struct TourData {
   std::wstring scriptId;        // a custom script its cases use
   int functionKey = -1;         // the key that carries the context-sensitive function, its page open
   int functionLetter = 0;       // that key's virtual key
+  int learningKey = -1;         // the key that carries the learning interface
   int overlayLetter = 0;        // the virtual key of the overlay's function for several modifiers
   std::filesystem::path files;  // a folder for the files the tour writes and reads
 };
