@@ -116,10 +116,11 @@ bool ShootFunctionImport(const TourData& data, const Shots& shots) {
   bool overrideSaved = false;
   ShootNextMessageBox(shots, "override", IDNO, overrideSaved);
   CWnd* page = data.frame->GetTabs().GetPageAt(1);
+  const std::size_t steps = hostsim::UndoLabels().size();
   const bool renamed = ShootDialog(shots, "function-rename", Talvo::IDD_FUNCTION_RENAME,
                                    [&] { Talvo::ImportFunctionFile(page, root, file); },
                                    [](HWND dialog) { Press(dialog, IDOK); });
-  hostsim::Undo();
+  if (hostsim::UndoLabels().size() > steps) hostsim::Undo();
   winsim::PumpMessages();
   return overrideSaved && renamed;
 }
