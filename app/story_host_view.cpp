@@ -68,7 +68,7 @@ void PaintViewport(HDC dc, const RECT& area, INode* node) {
 int PaintList(HDC dc, int x, int y, const wchar_t* title, const std::vector<std::wstring>& lines) {
   Text(dc, x, y, title, ColorMan()->GetColor(kText));
   y += kLineHeight;
-  if (lines.empty()) Text(dc, x + 12, y, L"(empty)", ColorMan()->GetColor(kShadow));
+  if (lines.empty()) Text(dc, x + 12, y, L"(empty)", ColorMan()->GetColor(kText));
   for (const std::wstring& line : lines) {
     Text(dc, x + 12, y, line, ColorMan()->GetColor(kWindowText));
     y += kLineHeight;
