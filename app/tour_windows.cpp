@@ -147,6 +147,11 @@ bool TourWindows(const std::filesystem::path& folder, const std::filesystem::pat
   std::error_code error;
   std::filesystem::create_directories(data.files, error);
   hostsim::InstallStandardActions();
+  // The script window stores its script when it closes, and the scripts are saved with every change; the
+  // undo at the end puts the document back in memory only, so its file is put back afterwards too.
+  Talvo::XmlCustomScripts* scripts = Talvo::GetTalvo().GetCustomScripts();
+  const bool scriptsMatchedFile = scripts != nullptr && scripts->MatchesFile();
+  const std::size_t stepsBefore = hostsim::UndoLabels().size();
   if (!MakeTourData(data)) {
     std::printf("Windows tour: no profile, layout, script and function folders with free keys; skipped\n");
     return true;
@@ -170,7 +175,12 @@ bool TourWindows(const std::filesystem::path& folder, const std::filesystem::pat
     saved = ShootOverlays(data, Shots{folder, theme});
   }
   UseTheme("light");
-  hostsim::Undo();
+  // The script window applies its script to the case when it closes, a step of its own: every step since
+  // the tour's data goes, and that step with them.
+  while (hostsim::UndoLabels().size() > stepsBefore && hostsim::Undo()) {
+  }
+  scripts = Talvo::GetTalvo().GetCustomScripts();
+  if (scriptsMatchedFile && scripts != nullptr) scripts->SyncFile();
   std::filesystem::remove_all(data.files, error);
   return saved;
 }
