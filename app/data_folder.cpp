@@ -30,6 +30,7 @@ std::optional<std::string> PrepareWritableFolder(const std::filesystem::path& fo
   }
   const int reason = errno;
   std::filesystem::remove(probe, error);
-  if (!written) return Problem(folder, role, std::string("cannot be written: ") + std::strerror(reason ? reason : EACCES));
+  if (!written)
+    return Problem(folder, role, std::string("cannot be written: ") + std::strerror(reason ? reason : EACCES));
   return std::nullopt;
 }

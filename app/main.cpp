@@ -57,12 +57,13 @@ void CloseHost(GUP* utility) {
 
 int RunTour(const CommandLine& line) {
   // A folder the program cannot use is named first, before the host or the story try to write in it.
-  for (const auto& [folder, role] : {std::pair{&line.shots, "screenshot folder"}, std::pair{&line.data, "data folder"}}) {
+  for (const auto& [folder, role] :
+       {std::pair{&line.shots, "screenshot folder"}, std::pair{&line.data, "data folder"}}) {
     if (const std::optional<std::string> problem = PrepareWritableFolder(*folder, role)) return Fail(*problem);
   }
   const std::optional<std::wstring> root = Talvo::WideFromPath(std::filesystem::absolute(line.data));
-  if (!root) return Fail("the data folder's full path " + std::filesystem::absolute(line.data).string() +
-                         " is not valid UTF-8");
+  if (!root)
+    return Fail("the data folder's full path " + std::filesystem::absolute(line.data).string() + " is not valid UTF-8");
 
   winsim::SetUnexpectedModalHandler([](const std::wstring& description) {
     if (firstUnexpectedModal.empty()) firstUnexpectedModal = OneLine(description);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr const wchar_t* kViewClass = L"StoryHostView";
 constexpr int kViewportSize = 420;
-constexpr int kScale = 12;        // pixels per unit of the box
+constexpr int kScale = 12;  // pixels per unit of the box
 constexpr int kListWidth = 360;
 constexpr int kLineHeight = 20;
 constexpr int kListenerLines = 4;
@@ -27,7 +27,8 @@ INode* ShownNode(HWND window) { return reinterpret_cast<INode*>(::GetWindowLongP
 POINT Project(const Point3& p, const RECT& area) {
   const int originX = area.left + (area.right - area.left) / 3;
   const int originY = area.bottom - (area.bottom - area.top) / 4;
-  return {originX + static_cast<LONG>((p.x + 0.5f * p.y) * kScale), originY - static_cast<LONG>((p.z + 0.5f * p.y) * kScale)};
+  return {originX + static_cast<LONG>((p.x + 0.5f * p.y) * kScale),
+          originY - static_cast<LONG>((p.z + 0.5f * p.y) * kScale)};
 }
 
 void Text(HDC dc, int x, int y, const std::wstring& text, COLORREF color) {

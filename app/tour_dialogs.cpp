@@ -46,7 +46,8 @@ constexpr int kScriptColumn = 10;
 void Cancel(HWND dialog) { ::EndDialog(dialog, IDCANCEL); }
 
 void Press(HWND dialog, int button) {
-  ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
+  ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
 }
 
 // Opens a modal dialog through `open`, saves "dialog-<name>" while it is open and ends it through `end`.
@@ -71,9 +72,8 @@ bool ShootDialog(const Shots& shots, const std::string& name, int templateId, co
 
 // Saves the next message box, over the windows behind it, as "dialog-<name>" and answers it with `button`.
 void ShootNextMessageBox(const Shots& shots, const std::string& name, int button, bool& saved) {
-  winsim::ObserveNextMessageBox([&shots, name, &saved](HWND box) {
-    saved = SaveArea(AreaAround({box}, 24), shots.File("dialog", name));
-  });
+  winsim::ObserveNextMessageBox(
+      [&shots, name, &saved](HWND box) { saved = SaveArea(AreaAround({box}, 24), shots.File("dialog", name)); });
   winsim::AnswerMessageBox(button);
 }
 
@@ -117,9 +117,9 @@ bool ShootFunctionImport(const TourData& data, const Shots& shots) {
   ShootNextMessageBox(shots, "override", IDNO, overrideSaved);
   CWnd* page = data.frame->GetTabs().GetPageAt(1);
   const std::size_t steps = hostsim::UndoLabels().size();
-  const bool renamed = ShootDialog(shots, "function-rename", Talvo::IDD_FUNCTION_RENAME,
-                                   [&] { Talvo::ImportFunctionFile(page, root, file); },
-                                   [](HWND dialog) { Press(dialog, IDOK); });
+  const bool renamed = ShootDialog(
+      shots, "function-rename", Talvo::IDD_FUNCTION_RENAME, [&] { Talvo::ImportFunctionFile(page, root, file); },
+      [](HWND dialog) { Press(dialog, IDOK); });
   if (hostsim::UndoLabels().size() > steps) hostsim::Undo();
   winsim::PumpMessages();
   return overrideSaved && renamed;

@@ -163,7 +163,8 @@ bool ShootGridMenus(const Shots& shots, Talvo::FunctionEditorTab& page) {
   if (DropDownIn(grid, kScriptColumn, &row) == nullptr) return false;
   HWND gridWindow = grid.m_hWnd;
   saved = saved && ShootMenu(shots, "grid-context", gridWindow, [&] { RightClickCell(grid, row, kTextColumn); });
-  saved = saved && ShootMenu(shots, "grid-context-script", gridWindow, [&] { RightClickCell(grid, row, kScriptColumn); });
+  saved =
+      saved && ShootMenu(shots, "grid-context-script", gridWindow, [&] { RightClickCell(grid, row, kScriptColumn); });
   return saved;
 }
 

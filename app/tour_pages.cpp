@@ -95,7 +95,8 @@ bool ShootWheelEvents(const TourData& data, const Shots& shots) {
   data.frame->GetTabs().ActivatePage(2);
   winsim::PumpMessages();
   auto* wheel = dynamic_cast<Talvo::WheelEventsTab*>(data.frame->GetTabs().GetPageAt(2));
-  auto* page = wheel != nullptr ? dynamic_cast<Talvo::WheelEventsEditorTab*>(wheel->GetEditorTabs().GetActiveWnd()) : nullptr;
+  auto* page =
+      wheel != nullptr ? dynamic_cast<Talvo::WheelEventsEditorTab*>(wheel->GetEditorTabs().GetActiveWnd()) : nullptr;
   if (page == nullptr) return false;
   Talvo::CTreeGridCtrl& grid = page->GetGrid();
   // An object class opens to its categories, the first category to its attribute rows.

@@ -58,7 +58,8 @@ std::vector<std::pair<int, int>> FreeLetterKeys() {
   std::vector<std::pair<int, int>> keys;
   for (int letter = 'A'; letter <= 'Z'; ++letter) {
     const int key = root.GetCurrentKeyboard()->GetKeyOfVirt(letter);
-    if (key >= 0 && !root.GetCurrentProfile()->HasAssignment(key) && !root.GetCurrentProfile()->HasVisualAssignment(key))
+    if (key >= 0 && !root.GetCurrentProfile()->HasAssignment(key) &&
+        !root.GetCurrentProfile()->HasVisualAssignment(key))
       keys.emplace_back(key, letter);
   }
   return keys;

@@ -57,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A Latin-1 byte, a cut sequence, an encoded surrogate, an overlong slash: none is UTF-8.
         Refusal{{"--data", "caf\xE9"}, "quillon-host: the folder name after --data is not valid UTF-8: 'caf\\xE9'\n"},
-        Refusal{{"--shots", "a\xE5\x88"}, "quillon-host: the folder name after --shots is not valid UTF-8: 'a\\xE5\\x88'\n"},
+        Refusal{{"--shots", "a\xE5\x88"},
+                "quillon-host: the folder name after --shots is not valid UTF-8: 'a\\xE5\\x88'\n"},
         Refusal{{"--data", "\xED\xA0\x80"},
                 "quillon-host: the folder name after --data is not valid UTF-8: '\\xED\\xA0\\x80'\n"},
         Refusal{{"--shots", "x\xC0\xAF\n"},
@@ -88,10 +89,12 @@ TEST_F(DataFolder, MakesAMissingFolderAndLeavesNoProbeBehind) {
 TEST_F(DataFolder, NamesAFileGivenAsFolder) {
   const std::filesystem::path file = root_ / "file";
   std::ofstream(file) << "x";
-  EXPECT_EQ(PrepareWritableFolder(file, "data folder"), "the data folder " + file.string() + " is a file, not a folder");
+  EXPECT_EQ(PrepareWritableFolder(file, "data folder"),
+            "the data folder " + file.string() + " is a file, not a folder");
   const std::optional<std::string> below = PrepareWritableFolder(file / "below", "screenshot folder");
   ASSERT_TRUE(below);
-  EXPECT_EQ(below->rfind("the screenshot folder " + (file / "below").string() + " cannot be created: ", 0), 0u) << *below;
+  EXPECT_EQ(below->rfind("the screenshot folder " + (file / "below").string() + " cannot be created: ", 0), 0u)
+      << *below;
 }
 
 // Permissions do not stop an administrator, so the refusing folder is one no user may write in.

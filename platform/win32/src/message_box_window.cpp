@@ -26,13 +26,20 @@ winsim::MessageBoxObserver& NextMessageBoxObserver() {
 
 std::vector<std::pair<int, const wchar_t*>> ButtonsOf(UINT type) {
   switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {{IDOK, L"OK"}, {IDCANCEL, L"Cancel"}};
-    case MB_ABORTRETRYIGNORE: return {{IDABORT, L"Abort"}, {IDRETRY, L"Retry"}, {IDIGNORE, L"Ignore"}};
-    case MB_YESNOCANCEL: return {{IDYES, L"Yes"}, {IDNO, L"No"}, {IDCANCEL, L"Cancel"}};
-    case MB_YESNO: return {{IDYES, L"Yes"}, {IDNO, L"No"}};
-    case MB_RETRYCANCEL: return {{IDRETRY, L"Retry"}, {IDCANCEL, L"Cancel"}};
-    case MB_CANCELTRYCONTINUE: return {{IDCANCEL, L"Cancel"}, {IDTRYAGAIN, L"Try Again"}, {IDCONTINUE, L"Continue"}};
-    default: return {{IDOK, L"OK"}};
+    case MB_OKCANCEL:
+      return {{IDOK, L"OK"}, {IDCANCEL, L"Cancel"}};
+    case MB_ABORTRETRYIGNORE:
+      return {{IDABORT, L"Abort"}, {IDRETRY, L"Retry"}, {IDIGNORE, L"Ignore"}};
+    case MB_YESNOCANCEL:
+      return {{IDYES, L"Yes"}, {IDNO, L"No"}, {IDCANCEL, L"Cancel"}};
+    case MB_YESNO:
+      return {{IDYES, L"Yes"}, {IDNO, L"No"}};
+    case MB_RETRYCANCEL:
+      return {{IDRETRY, L"Retry"}, {IDCANCEL, L"Cancel"}};
+    case MB_CANCELTRYCONTINUE:
+      return {{IDCANCEL, L"Cancel"}, {IDTRYAGAIN, L"Try Again"}, {IDCONTINUE, L"Continue"}};
+    default:
+      return {{IDOK, L"OK"}};
   }
 }
 
