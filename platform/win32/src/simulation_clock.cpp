@@ -3,6 +3,7 @@
 
 #include "win32/simulation.h"
 #include "menu_internal.h"
+#include "message_box_window.h"
 #include "message_queue_internal.h"
 #include "screen_state.h"
 #include "simulation_internal.h"
@@ -48,6 +49,7 @@ void Reset() {
   ClearTopLevelList();
   ResetMenus();
   ResetPopupMenuObserver();
+  ResetMessageBoxObserver();
   ResetClasses();
   ResetQueues();
   ResetHooks();
