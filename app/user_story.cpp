@@ -144,9 +144,14 @@ class Story {
   // The function the current profile assigns to the story's key, or null.
   static const XmlFunction* KeyFunction() {
     const XmlProfile* profile = GetTalvo().GetCurrentProfile();
+    const int key = StoryKeyNumber();
+    if (profile == nullptr || key < 0) return nullptr;
+    return GetTalvo().FindFunctionById(profile->GetFunctionIdOfKey(key));
+  }
+  // The story key's number on the current layout, or -1 when there is no layout.
+  static int StoryKeyNumber() {
     const XmlKeyboard* layout = GetTalvo().GetCurrentKeyboard();
-    if (profile == nullptr || layout == nullptr) return nullptr;
-    return GetTalvo().FindFunctionById(profile->GetFunctionIdOfKey(layout->GetKeyOfVirt(kStoryKey)));
+    return layout != nullptr ? layout->GetKeyOfVirt(kStoryKey) : -1;
   }
   template <typename Page>
   static Page* PageOf(int index) {
@@ -302,7 +307,7 @@ class Story {
     Frame* frame = EditorFrameWindow();
     frame->GetTabs().ActivatePage(0);
     winsim::PumpMessages();
-    const int key = GetTalvo().GetCurrentKeyboard()->GetKeyOfVirt(kStoryKey);
+    const int key = StoryKeyNumber();
     ProfileTab* profiles = PageOf<ProfileTab>(0);
     KeyButton* button = profiles != nullptr ? profiles->GetLayout().GetKeyButton(key) : nullptr;
     if (button == nullptr || !ClickWindow(button->m_hWnd)) return Wrong("the keyboard view shows no J key");
@@ -394,7 +399,7 @@ class Story {
     if (profiles == nullptr || !ClickWindow(::GetDlgItem(profiles->m_hWnd, IDC_PROFILE_IMPORT_BAR)))
       return Wrong("the profiles page has no import button");
     const XmlProfile* profile = GetTalvo().GetCurrentProfile();
-    const int key = GetTalvo().GetCurrentKeyboard()->GetKeyOfVirt(kStoryKey);
+    const int key = StoryKeyNumber();
     const XmlFunction* function = profile ? GetTalvo().FindFunctionById(profile->GetFunctionIdOfKey(key)) : nullptr;
     if (function == nullptr || !function->HasPress(kDoubleTap)) return Wrong("the imported profile lacks the key's function");
     std::wstring id;
