@@ -122,7 +122,7 @@ TEST_F(AssignmentTabTest, ImportAssignsOnlyAFunctionThatJoinedTheFolder) {
   winsim::CancelFileDialog();
   Command(page, kImportFunction);
   EXPECT_FALSE(Profile().HasAssignment(17));
-  winsim::AnswerFileDialog(file.wstring());
+  winsim::AnswerFileDialog(WidePath(file));
   Command(page, kImportFunction);
   ASSERT_EQ(FunctionCount(), 4);
   const XmlFunction* imported = Root().GetCurrentFunction();
