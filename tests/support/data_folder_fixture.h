@@ -99,7 +99,7 @@ class DataFolderTest : public ::testing::Test {
             ("talvo-" + std::to_string(getpid()) + "-" + name + "-" + letters);
     std::filesystem::remove_all(root_);
     hostsim::Start(WidePath(root_));
-    const auto icons = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
+    const auto icons = std::filesystem::path(TALVO_SOURCE_DIR) / "resources" /
                        "icons" / "";
     hostsim::SetDirectory(APP_ICONS_DIR, WidePath(icons));
   }
