@@ -112,7 +112,9 @@ TEST_P(WheelEventsTabImportTest, KeepsIdsAndFilesApartAndSavesAndAppliesTheImpor
   const std::wstring file = existing.XmlDocument::GetName();
   // The exported set, with one value changed, comes back under another file name.
   std::string text = ReadFileBytes(Export("exported"));
-  text.insert(text.find("<increment>") + 11, "7");
+  const std::size_t increment = text.find("<increment>");
+  ASSERT_NE(increment, std::string::npos);
+  text = text.substr(0, increment + 11) + "7" + text.substr(increment + 11);
   WriteFileBytes(out_ / "exported.xml", text);
   const winsim::ModalMatch prompt(L"Override existing Settings with the same name?", L"Quillon");
   winsim::AnswerMessageBox(row.overrideAnswer, prompt);

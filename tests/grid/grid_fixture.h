@@ -72,8 +72,7 @@ class FunctionEditorTab : public GridParent, public iFunctionEditorPage {
   std::wstring level = L"vertex";
   std::wstring GetPageName() const override { return name; }
   std::wstring GetMappedText() const override { return level; }
-  void OnRowsScrolled() override { ++scrolls; }
-  int scrolls = 0;  // vertical scrolls the grid reported
+  void OnRowsScrolled() override {}
 };
 
 class OptionsEditorTab : public GridParent {

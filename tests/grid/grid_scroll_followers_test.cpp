@@ -1,6 +1,6 @@
 // What follows a vertical scroll or a press whatever else runs: cell editors on the editor pages (with or
-// without the redraw thread), the page's own additions to rows scrolled into view, and a tree press released
-// outside the grid. Also the cut of texts too long for the fitting.
+// without the redraw thread) and a tree press released outside the grid. Also the cut of texts too long for
+// the fitting.
 #include <engine/redraw_thread.h>
 
 #include "grid/grid_cell_editors.h"
@@ -65,14 +65,6 @@ TEST_F(EditorPageScrollTest, EditorsOfFunctionEditorPagesFollowEveryScrollWithou
 
 TEST_F(EditorPageScrollTest, EditorsOfWheelEventsEditorPagesFollowEveryScrollWithoutTheRedrawThread) {
   ExpectTheEditorFollows<WheelEventsEditorTab>();
-}
-
-TEST_F(EditorPageScrollTest, TheFunctionEditorPageHearsOfEveryVerticalScroll) {
-  auto* page = UsePage<FunctionEditorTab>();
-  CGridCtrl* grid = MakeSizedGrid(30, 3);
-  grid->SendMessage(WM_VSCROLL, SB_LINEDOWN);
-  grid->SendMessage(WM_VSCROLL, SB_BOTTOM);
-  EXPECT_EQ(page->scrolls, 2);
 }
 
 TEST_F(GridFollowersTest, ATextCutAtTheLengthLimitEndsInTheEllipsisEvenWhenItsKeptPartFits) {
