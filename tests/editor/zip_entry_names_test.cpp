@@ -11,6 +11,7 @@
 #include "editor/profile_zip_import.h"
 #include "model/text.h"
 #include "profile_transfer_fixture.h"
+#include "resources/dialogs/function_rename_dlg.h"
 
 namespace Talvo::testing {
 namespace {
@@ -75,13 +76,11 @@ TEST_F(ZipImportSaveTest, ARenamedNewProfileIsWrittenOnceWithoutABackup) {
 
   // Imported into the same data: the profile and the function are renamed, the function gets a new id that
   // the profile's assignment then follows.
-  SetFunctionRenamePrompt([](CWnd*, XmlFunction& function) -> INT_PTR {
-    function.SetName(function.GetName() + L" 01");
-    return IDOK;
-  });
   winsim::AnswerMessageBox(IDNO, winsim::ModalMatch::TextContaining(L"existing profile"));
   winsim::AnswerModalDialog(hProfileRenameDlg::IDD, [](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDOK, 0); });
   winsim::AnswerMessageBox(IDNO, winsim::ModalMatch::TextContaining(L"Override existing functions"));
+  // The function rename dialog proposes "<name> 01".
+  winsim::AnswerModalDialog(IDD_FUNCTION_RENAME, [](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDOK, 0); });
   ASSERT_TRUE(ImportProfileZip(page_, GetTalvo(), out_ / "main.zip"));
 
   XmlProfile& copy = *GetTalvo().GetCurrentProfile();
