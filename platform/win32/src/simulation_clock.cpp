@@ -13,6 +13,7 @@ namespace winsim {
 
 void SetScreenSize(int width, int height) { win32_internal::SetScreenSize({width, height}); }
 SIZE ScreenSize() { return win32_internal::ScreenSize(); }
+void SetWorkArea(const RECT& area) { win32_internal::SetWorkArea(area); }
 
 void SetClock(std::uint64_t milliseconds) { win32_internal::SetNow(milliseconds); }
 std::uint64_t Clock() { return win32_internal::Now(); }
