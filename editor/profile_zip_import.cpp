@@ -7,6 +7,8 @@
 #include <exception>
 #include <map>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "pagebase/document_names.h"
 #include "pagebase/error_box.h"
@@ -16,6 +18,7 @@
 #include "engine/messages.h"
 #include "model/editor_window.h"
 #include "model/ids.h"
+#include "model/save_batch.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 #include "model/text.h"
@@ -115,11 +118,35 @@ std::vector<bool> LaterCopies(const std::vector<ZipEntry>& entries, const std::v
   return copies;
 }
 
+// The folder's functions by id and by name, kept up to date while the import adds to the folder: asking
+// the folder reads every function's properties again for each imported function.
+class FunctionIndex {
+ public:
+  explicit FunctionIndex(XmlFunctionDir& folder) {
+    for (int i = 0; i < folder.Count(); ++i) Add(*folder.GetFunction(i));
+  }
+  void Add(XmlFunction& function) {
+    ids_.insert(function.GetId());
+    byName_[function.GetName()].push_back(&function);
+  }
+  bool HasId(const std::wstring& id) const { return ids_.contains(id); }
+  // In the folder's order.
+  std::vector<XmlFunction*> Named(const std::wstring& name) const {
+    const auto found = byName_.find(name);
+    return found != byName_.end() ? found->second : std::vector<XmlFunction*>();
+  }
+
+ private:
+  std::unordered_set<std::wstring> ids_;
+  std::unordered_map<std::wstring, std::vector<XmlFunction*>> byName_;
+};
+
 // Renews the imported function's id when an existing function (or none valid) carries it, and points the
 // imported profile's assignments at the new id.
-void RenewClashingId(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* profile, int position) {
+void RenewClashingId(XmlFunctionDir& folder, const FunctionIndex& index, XmlFunction& function, XmlProfile* profile,
+                     int position) {
   const std::wstring oldId = function.GetId();
-  if (IsDocumentId(oldId) && folder.IndexOfId(oldId) < 0) return;
+  if (IsDocumentId(oldId) && !index.HasId(oldId)) return;
   const std::wstring newId = folder.NewUniqueId(position);
   function.SetId(newId);
   if (profile != nullptr && !oldId.empty()) profile->ReplaceFunctionId(oldId, newId);
@@ -127,11 +154,9 @@ void RenewClashingId(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* 
 
 // Lets the existing functions of the same name take the imported content (each keeps its file and id,
 // and the imported profile's assignments follow). Returns the last of them, or null when none exists.
-XmlFunction* OverrideSameNamed(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* profile) {
+XmlFunction* OverrideSameNamed(const FunctionIndex& index, XmlFunction& function, XmlProfile* profile) {
   XmlFunction* standIn = nullptr;
-  for (int i = 0; i < folder.Count(); ++i) {
-    XmlFunction* existing = folder.GetFunction(i);
-    if (existing->GetName() != function.GetName()) continue;
+  for (XmlFunction* existing : index.Named(function.GetName())) {
     const std::wstring oldId = function.GetId();
     function.SetId(existing->GetId());
     if (profile != nullptr && !oldId.empty()) profile->ReplaceFunctionId(oldId, existing->GetId());
@@ -156,17 +181,18 @@ void ImportFunctions(CWnd* page, Talvo& root, ProfileArchive& archive, XmlProfil
     override = MessageBoxW(WindowOf(page), L"Override existing functions with the same names? [Yes][No]",
                            product != nullptr ? product : L"Quillon", MB_YESNO) == IDYES;
   }
+  FunctionIndex index(folder);
   int position = 0;
   for (auto& function : archive.functions) {
     ++position;
     function->SetProperty("time", MakeUniqueId());
     try {
-      RenewClashingId(folder, *function, profile, position);
+      RenewClashingId(folder, index, *function, profile, position);
     } catch (const std::exception& exception) {
       MessageBoxW(WindowOf(page), Utf8ToWide(exception.what()).c_str(), L"Warning!", MB_OK | MB_ICONEXCLAMATION);
       continue;
     }
-    XmlFunction* standIn = override ? OverrideSameNamed(folder, *function, profile) : nullptr;
+    XmlFunction* standIn = override ? OverrideSameNamed(index, *function, profile) : nullptr;
     if (standIn == nullptr) {
       while (!override && root.CountFunctionsNamed(function->GetName()) > 0) {
         if (PromptFunctionRename(page, *function) != IDOK) break;
@@ -175,6 +201,7 @@ void ImportFunctions(CWnd* page, Talvo& root, ProfileArchive& archive, XmlProfil
       function->XmlDocument::SetName(
           FreeDocumentName(folder, function->XmlDocument::GetName(), function->GetId()));
       standIn = static_cast<XmlFunction*>(folder.Add(std::move(function)));
+      index.Add(*standIn);
     }
     standIn->Save();
   }
@@ -232,6 +259,8 @@ bool ImportProfileZip(CWnd* page, Talvo& root, const std::filesystem::path& path
   }
   root.EnsureDataFolders();
 
+  // One action: every document is written first and all are put in place together below.
+  SaveBatch saves;
   XmlProfile* profile = nullptr;
   if (archive.profile) {
     profile = PlaceImportedProfile(page, root, std::move(archive.profile)).profile;
@@ -244,6 +273,7 @@ bool ImportProfileZip(CWnd* page, Talvo& root, const std::filesystem::path& path
   if (XmlCustomScripts* scripts = root.GetCustomScripts(); scripts != nullptr && !scripts->IsSaved()) scripts->Save();
   // Renewed function ids were written into the profile after its first save.
   if (profile != nullptr && !profile->IsSaved()) profile->Save();
+  saves.Commit();
 
   root.MigrateFunctions();
   if (HWND editor = EditorWindow(); editor != nullptr && IsWindow(editor)) {

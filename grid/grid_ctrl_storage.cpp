@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <new>
+#include <utility>
 
 #include "grid/grid_ctrl.h"
 
@@ -215,12 +216,16 @@ void CGridCtrl::OnDeletingRow(int /*nRow*/) {}
 
 BOOL CGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
   ResetSelectedRange();
-  for (int row = 0; row < m_nRows; ++row) {
-    for (int col = 0; col < m_nCols; ++col) {
+  // Straight through the row arrays: the selection maps and the arrays themselves are emptied as a whole
+  // below, so no cell needs its selection state or its place cleared one by one.
+  for (const auto& row : m_RowData) {
+    for (CGridCellBase*& slot : *row) {
+      CGridCellBase* const cell = std::exchange(slot, nullptr);
+      if (cell == nullptr) continue;
       if (bDeleteEditors) {
-        if (auto* cell = DYNAMIC_DOWNCAST(CGridCell, GetCell(row, col))) cell->DeleteEditWnd();
+        if (auto* gridCell = DYNAMIC_DOWNCAST(CGridCell, cell)) gridCell->DeleteEditWnd();
       }
-      DestroyCell(row, col);
+      delete cell;
     }
   }
   m_RowData.clear();
