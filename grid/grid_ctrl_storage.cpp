@@ -216,9 +216,9 @@ void CGridCtrl::OnDeletingRow(int /*nRow*/) {}
 
 BOOL CGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
   ResetSelectedRange();
-  // Straight through the row arrays: the selection maps and the arrays themselves are emptied as a whole
-  // below, so no cell needs its selection state or its place cleared one by one.
-  for (const auto& row : m_RowData) {
+  // Row by row, straight through the row arrays: the selection maps are emptied as a whole below, so no cell
+  // needs its selection state cleared one by one, and each row array goes while it is still in the cache.
+  for (std::unique_ptr<GRID_ROW>& row : m_RowData) {
     for (CGridCellBase*& slot : *row) {
       CGridCellBase* const cell = std::exchange(slot, nullptr);
       if (cell == nullptr) continue;
@@ -227,6 +227,7 @@ BOOL CGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
       }
       delete cell;
     }
+    row.reset();
   }
   m_RowData.clear();
   m_arRowHeights.clear();
