@@ -29,6 +29,7 @@ constexpr std::string_view kHeader = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>
 // comments, CDATA sections, declarations), so that "/>" or "</" inside them cannot hide real depth.
 constexpr std::size_t kMaxDepth = 256;
 
+// `text` holds no zero byte and is followed by one.
 bool NestingWithinLimit(std::string_view text) {
   int depth = 0;
   size_t i = 0;
@@ -55,20 +56,20 @@ bool NestingWithinLimit(std::string_view text) {
       i += 2;
       skipPast(">");
     } else {
-      // A start tag: up to its '>' outside quoted values; "/>" closes it at once.
+      // A start tag: up to its '>' outside quoted values; "/>" closes it at once. The library searches
+      // skip from quote to quote (the text is zero-terminated and holds no other zero byte).
       bool selfClosing = false;
-      char quote = 0;
-      for (++i; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote) {
-          if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-          quote = c;
-        } else if (c == '>') {
+      for (++i; i < text.size();) {
+        i += std::strcspn(text.data() + i, "\"'>");
+        if (i >= text.size()) break;
+        if (text[i] == '>') {
           selfClosing = text[i - 1] == '/';
           ++i;
           break;
         }
+        const void* closing = std::memchr(text.data() + i + 1, text[i], text.size() - i - 1);
+        i = closing != nullptr ? static_cast<std::size_t>(static_cast<const char*>(closing) - text.data()) + 1
+                               : text.size();
       }
       if (!selfClosing && ++depth > static_cast<int>(kMaxDepth)) return false;
     }
