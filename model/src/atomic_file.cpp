@@ -113,11 +113,6 @@ std::filesystem::path WithSuffix(const std::filesystem::path& path, const char* 
 std::filesystem::path TemporaryOf(const std::filesystem::path& path) { return WithSuffix(path, ".tmp"); }
 std::filesystem::path BackupOf(const std::filesystem::path& path) { return WithSuffix(path, ".bak"); }
 
-bool Replaceable(const std::filesystem::path& path) {
-  std::error_code error;
-  return !path.empty() && path.has_filename() && !std::filesystem::is_directory(path, error);
-}
-
 // Writes the new file's temporary file and, when `backup`, a temporary copy of the current file; false with
 // neither left behind on failure.
 bool WriteTemporaries(const std::filesystem::path& path, std::string_view bytes, bool backup, bool flush) {
@@ -152,11 +147,12 @@ thread_local AtomicWriteBatch* currentBatch = nullptr;
 }  // namespace
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  if (!Replaceable(path)) return false;
-  if (AtomicWriteBatch* batch = AtomicWriteBatch::Current()) return batch->Write(path, bytes);
   std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (path.empty() || !path.has_filename() || std::filesystem::is_directory(status)) return false;
   // The backup is replaced the same way, so a failed copy leaves the previous backup whole.
-  const bool backup = std::filesystem::is_regular_file(path, error);
+  const bool backup = std::filesystem::is_regular_file(status);
+  if (AtomicWriteBatch* batch = AtomicWriteBatch::Current()) return batch->Write(path, bytes, backup);
   if (!WriteTemporaries(path, bytes, backup, true) || !PutInPlace(path, backup)) return false;
   SyncFolder(path.parent_path());
   return true;
@@ -171,7 +167,7 @@ AtomicWriteBatch::~AtomicWriteBatch() {
 
 AtomicWriteBatch* AtomicWriteBatch::Current() { return currentBatch; }
 
-bool AtomicWriteBatch::Write(const std::filesystem::path& path, std::string_view bytes) {
+bool AtomicWriteBatch::Write(const std::filesystem::path& path, std::string_view bytes, bool backup) {
   const auto pending = std::find_if(pending_.begin(), pending_.end(),
                                     [&](const Pending& p) { return p.path.native() == path.native(); });
   if (pending != pending_.end()) {
@@ -182,8 +178,6 @@ bool AtomicWriteBatch::Write(const std::filesystem::path& path, std::string_view
     failed_.push_back(path);  // the earlier write is gone with it
     return false;
   }
-  std::error_code error;
-  const bool backup = std::filesystem::is_regular_file(path, error);
   if (!WriteTemporaries(path, bytes, backup, false)) return false;
   pending_.push_back({path, backup});
   return true;

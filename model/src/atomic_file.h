@@ -38,9 +38,10 @@ class AtomicWriteBatch {
  private:
   friend bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-  // Writes the temporary files of one replacement of a file WriteFileAtomically accepts (again, when `path`
-  // is already pending); false, with nothing left behind, when they cannot be written.
-  bool Write(const std::filesystem::path& path, std::string_view bytes);
+  // Writes the temporary files of one replacement of a file WriteFileAtomically accepts, with a backup copy
+  // when `backup` (the file exists), or again when `path` is already pending; false, with nothing left
+  // behind, when they cannot be written.
+  bool Write(const std::filesystem::path& path, std::string_view bytes, bool backup);
 
   struct Pending {
     std::filesystem::path path;
