@@ -167,6 +167,16 @@ TEST_F(PagePixelsTest, EditorHeadingsRunOverTheirRowAndLabelsShowWholeInBothThem
       EXPECT_LE(ink.right, cell.right) << theme << " column " << column;
       EXPECT_GE(ink.Width(), TextWidth(grid, 3, column, label) - 3) << theme << " column " << column;
     }
+    // The script buttons of a case without custom code are disabled, in the theme's icons, and still stand
+    // out from the cell as icons need.
+    GridCellDropDown* script = DropDown(3, 10);
+    ASSERT_TRUE(script != nullptr && !script->GetButtons().empty());
+    for (const auto& button : script->GetButtons()) {
+      ASSERT_FALSE(button->IsWindowEnabled());
+      EXPECT_EQ(button->ImagePath(0).find(L"IconsDark/") != std::wstring::npos, theme == kDarkTheme) << theme;
+      const winsim::Image icon = ClientPicture(*button);
+      EXPECT_GE(TextContrastIn(icon, CRect(0, 0, icon.width, icon.height)), kLargeTextContrast) << theme;
+    }
     // The page's title reads as a large title.
     const winsim::Image title = ClientPicture(page.GetTitle());
     EXPECT_GE(TextContrastIn(title, CRect(0, 0, title.width, title.height)), kLargeTextContrast) << theme;
