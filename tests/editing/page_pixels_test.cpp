@@ -133,6 +133,21 @@ TEST_F(PagePixelsTest, ClassicViewerGridGetsThePagesImageList) {
   EXPECT_NE(page->GetGrid().GetImageList(), nullptr);
 }
 
+TEST_F(PagePixelsTest, AModePageHasOneAddModifierCaseTitleWithTheModeButtonInItsBlanks) {
+  NewFunction(kKindSingleTap);
+  FunctionEditorTabs& strip = MakeStrip();
+  ASSERT_EQ(strip.GetTabsNum(), 2);
+  EXPECT_EQ(TabLabel(strip, 0), L"");  // the "+" tab shows only its icon
+  ASSERT_NE(strip.GetModeButton(), nullptr);
+  const CRect button = RectIn(*strip.GetModeButton(), strip);
+  CRect tab;
+  ASSERT_TRUE(strip.GetTabRect(1, tab));
+  EXPECT_TRUE(tab.PtInRect(button.TopLeft()) && tab.PtInRect(CPoint(button.right - 1, button.bottom - 1)));
+  // The title's text starts after the button.
+  CClientDC dc(&strip);
+  EXPECT_GE(dc.GetTextExtent(std::wstring(L"    ")).cx + strip.GetTabContentRect(1).left, button.right - 1);
+}
+
 TEST_F(PagePixelsTest, EditorHeadingsRunOverTheirRowAndLabelsShowWholeInBothThemes) {
   XmlFunction& function = NewFunction(kKindContextSensitive);
   function.AddAction(kVertexTap);
