@@ -26,6 +26,9 @@ function(talvo_test name)
   add_executable(${name} ${ARG_SOURCES} ${support})
   talvo_warnings(${name})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  # The tests find committed resources through the source folder, not through __FILE__, which a compiler
+  # cache may have made relative to the build folder.
+  target_compile_definitions(${name} PRIVATE TALVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   # CTest lists each test by name ("test_grid.Suite.Case"), so `ctest -R test_grid` still selects a layer.
   gtest_discover_tests(${name} TEST_PREFIX "${name}." TEST_LIST ${name}_TESTS NO_PRETTY_VALUES

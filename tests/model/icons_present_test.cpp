@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path IconRoot() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "resources" / "icons"; }
+fs::path IconRoot() { return fs::path(TALVO_SOURCE_DIR) / "resources" / "icons"; }
 
 const char* const kFolders[] = {"Icons", "IconsDark"};
 

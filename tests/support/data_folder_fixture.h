@@ -81,7 +81,7 @@ class DataFolderTest : public ::testing::Test {
     root_ = std::filesystem::temp_directory_path() / ("talvo-" + std::to_string(getpid()) + "-" + name);
     std::filesystem::remove_all(root_);
     hostsim::Start(root_.wstring());
-    const auto icons = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
+    const auto icons = std::filesystem::path(TALVO_SOURCE_DIR) / "resources" /
                        "icons" / "";
     hostsim::SetDirectory(APP_ICONS_DIR, icons.wstring());
   }
