@@ -1,47 +1,47 @@
 #include "editing/document_identity.h"
 
 #include <filesystem>
-#include <string>
 #include <system_error>
 
 #include "model/file_names.h"
 #include "model/ids.h"
 #include "model/xml_doc_directory.h"
-#include "pagebase/document_names.h"
 
 namespace Talvo {
 
 namespace {
 
-bool DocumentNameTaken(const XmlDocDirectory& folder, const XmlDocument& document) {
-  const std::wstring& name = document.GetName();
-  if (name.empty() || IsReservedDeviceName(name)) return true;
+// Whether `id` can name the joining document's own file: a document id that no document of the folder
+// carries (a walk broken off by an exception may have missed one) and whose file does not exist yet (a file
+// the folder could not load would be written over).
+bool NamesAFileOfItsOwn(const XmlDocDirectory& folder, const XmlDocument& document, const std::wstring& id) {
+  if (!IsDocumentId(id)) return false;
   for (int i = 0; i < folder.Count(); ++i) {
     const XmlDocument* other = folder.GetAt(i);
-    if (other != &document && SameNameIgnoringCase(other->GetName(), name)) return true;
+    if (other != &document && (other->GetId() == id || other->GetName() == id)) return false;
   }
   std::error_code error;
-  return !folder.GetFolder().empty() && std::filesystem::exists(folder.GetFolder() / PathFromWide(name + L".xml"), error);
-}
-
-bool IdTaken(const XmlDocDirectory& folder, const XmlDocument& document) {
-  const std::wstring id = document.GetId();
-  if (!IsDocumentId(id)) return true;
-  for (int i = 0; i < folder.Count(); ++i) {
-    const XmlDocument* other = folder.GetAt(i);
-    if (other != &document && other->GetId() == id) return true;
-  }
-  return false;
+  return folder.GetFolder().empty() || !std::filesystem::exists(folder.GetFolder() / PathFromWide(id + L".xml"), error);
 }
 
 }  // namespace
 
-bool GiveFreshIdentityWhenTaken(const XmlDocDirectory& folder, XmlDocument& document) {
-  if (!IdTaken(folder, document) && !DocumentNameTaken(folder, document)) return false;
-  const std::wstring id = folder.NewUniqueId(folder.Count());
-  document.SetId(id);
-  document.XmlDocument::SetName(id);
-  return true;
+bool GiveFreshIdentityWhenTaken(XmlDocDirectory& folder, XmlDocument& document, const NewIdMaker& newId,
+                                const IdWalkErrorHandler& onError) {
+  const std::wstring before = document.GetId();
+  const auto renew = [&] { document.SetId(newId ? newId() : folder.NewUniqueId(folder.Count())); };
+  for (int i = 0; i < folder.Count(); ++i) {
+    try {
+      const XmlDocument* other = folder.GetAt(i);
+      if (other != &document && other->GetId() == document.GetId()) renew();
+    } catch (const std::exception& error) {
+      if (!onError) throw;
+      onError(error);
+    }
+  }
+  if (!NamesAFileOfItsOwn(folder, document, document.GetId())) renew();
+  document.XmlDocument::SetName(document.GetId());
+  return document.GetId() != before;
 }
 
 }  // namespace Talvo

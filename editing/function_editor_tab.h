@@ -42,6 +42,8 @@ class FunctionEditorTab : public CDialogEx, public iFunctionEditorPage, public i
   ~FunctionEditorTab() override;
 
   void SetPageName(const std::wstring& name) { pageName_ = name; }
+  // Marks the page as an Unwrap UVW page: its levels have no border and element.
+  void MarkUnwrapPage() { unwrap_ = true; }
   // Creates the page (template 113) as a child of the parent; initialisation fills the grid.
   BOOL CreatePage(CWnd* parent);
   BOOL OnInitDialog() override;

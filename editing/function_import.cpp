@@ -8,8 +8,8 @@
 
 #include "controls/file_dialog_helper.h"
 #include "editing/document_identity.h"
+#include "editing/h_function_rename_dlg.h"
 #include "pagebase/error_box.h"
-#include "pagebase/function_rename_prompt.h"
 #include "engine/messages.h"
 #include "engine/restore_obj.h"
 #include "model/editor_window.h"
@@ -40,7 +40,7 @@ XmlFunction* FirstNamed(const XmlFunctionDir& folder, const std::wstring& name) 
 
 bool AskOverride(CWnd* page) {
   const wchar_t* caption = GetString(184);
-  return MessageBoxW(WindowOf(page), L"Override existing function with the same name?",
+  return MessageBoxW(WindowOf(page), L"Override existing function with the same name? [Yes][No]",
                      caption != nullptr ? caption : L"Quillon", MB_YESNO) == IDYES;
 }
 
@@ -60,7 +60,7 @@ bool MergeCarriedScripts(Talvo& root, XmlFunction& function) {
 // the name as it is.
 void RenameWhileNameTaken(CWnd* page, const XmlFunctionDir& folder, XmlFunction& function) {
   while (FirstNamed(folder, function.GetName()) != nullptr) {
-    if (PromptFunctionRename(page, function) != IDOK) return;
+    if (RunFunctionRenameDlg(page, function) != IDOK) return;
   }
 }
 

@@ -3,7 +3,7 @@
 // parsed or is no function document is refused with a message and leaves the data as it was. The import
 // is one undo step ("Load Function"). Clashes are resolved as the user answers: a function of the same
 // name may be overridden in place (it keeps its id and file), otherwise the import gets a fresh id when
-// its id or file name is taken and is renamed through the function rename prompt while its name is taken.
+// its id is taken, is stored under its id, and is renamed through the rename dialog while its name is taken.
 #pragma once
 
 #include <afxwin.h>

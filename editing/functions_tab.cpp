@@ -4,7 +4,6 @@
 
 #include "editing/function_page_logo.h"
 #include "editing/functions_tab_template.h"
-#include "editing/h_function_rename_dlg.h"
 #include "engine/messages.h"
 #include "model/modifiers.h"
 #include "model/string_table.h"
@@ -31,7 +30,7 @@ BEGIN_MESSAGE_MAP(FunctionsTab, WindowTab)
   ON_COMMAND(IDC_FUNCTION_MENU, &FunctionsTab::SelectFunction)
   ON_COMMAND(kDeleteCommand, &FunctionsTab::DeleteFunction)
   ON_COMMAND(kSaveCommand, &FunctionsTab::SaveFunction)
-  ON_COMMAND(kImportCommand, &FunctionsTab::ImportFunction)
+  ON_COMMAND(kImportCommand, &FunctionsTab::OnImportCommand)
   ON_COMMAND(kExportCommand, &FunctionsTab::ExportFunction)
   ON_COMMAND(IDC_FUNCTION_LEARNING, &FunctionsTab::OnLearningModeCheck)
   ON_MESSAGE(FunctionNameEditedMessage, &FunctionsTab::OnNameEdited)
@@ -43,7 +42,6 @@ END_MESSAGE_MAP()
 
 FunctionsTab::FunctionsTab(CWnd* parent) : WindowTab(kTemplateId, parent) {
   RegisterFunctionsTabTemplate();
-  InstallFunctionRenamePrompt();
   name_.notifyMessage = FunctionNameEditedMessage;
 }
 

@@ -58,7 +58,8 @@ class FunctionsTab : public WindowTab {
   void DeleteFunction();
   void SaveFunction();
   void RenameFunction();
-  void ImportFunction();
+  // True when a function was imported (added, or put over one of the same name).
+  bool ImportFunction();
   void ExportFunction();
   void CloneFunction();
   void OnLearningModeCheck();
@@ -72,6 +73,7 @@ class FunctionsTab : public WindowTab {
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   void OnSize(UINT type, int cx, int cy);
+  void OnImportCommand() { ImportFunction(); }
   LRESULT OnNameEdited(WPARAM wParam, LPARAM lParam);
   LRESULT OnLoadFunction(WPARAM wParam, LPARAM lParam);
   LRESULT OnDeleteFunction(WPARAM wParam, LPARAM lParam);

@@ -16,10 +16,7 @@
 #include "model/string_table.h"
 #include "model/talvo.h"
 #include "model/vocabulary.h"
-#include "pagebase/document_names.h"
 #include "pagebase/editor_frame_link.h"
-#include "pagebase/listener_output.h"
-#include "pagebase/rename_proposal.h"
 
 namespace Talvo {
 
@@ -147,20 +144,8 @@ void FunctionsTab::RenameFunction() {
   name_.GetWindowText(buffer, kNameFieldCharacters);
   const std::wstring name = buffer;
   if (name == function->GetName()) return;
-  // The name is taken as the user types. One that is empty, carries path characters or is another
-  // function's (letter case ignored) is not taken: the function keeps its last good name meanwhile.
-  const XmlFunctionDir* functions = root.GetFunctions();
-  const std::wstring refusal = RefusalOfDocumentName(L"function", name, [&](const std::wstring& candidate) {
-    for (int i = 0; functions != nullptr && i < functions->Count(); ++i) {
-      const XmlFunction* other = functions->GetFunction(i);
-      if (other != function && SameNameIgnoringCase(other->GetName(), candidate)) return true;
-    }
-    return false;
-  });
-  if (!refusal.empty()) {
-    PrintToListener(refusal + L"\n");
-    return;
-  }
+  // Any text is taken as the user types, an empty one or another function's name too: the file is named
+  // after the id.
   menu_.SetWindowText(name.c_str());
   menu_.SetItemText(root.GetMainDocument()->GetSelectedFunction(), name.c_str());
   function->SetName(name);
@@ -178,12 +163,13 @@ void FunctionsTab::OnLearningModeCheck() {
   learning_.SetCheck(learning ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void FunctionsTab::ImportFunction() {
+bool FunctionsTab::ImportFunction() {
   const ImportedFunction imported = ::Talvo::ImportFunction(this, GetTalvo());
-  if (imported.function == nullptr) return;
+  if (imported.function == nullptr) return false;
   if (!imported.overridden) menu_.AddItem(imported.function->GetName());
   ShowFunction(*imported.function);
   TellStripAndFrame();
+  return true;
 }
 
 void FunctionsTab::ExportFunction() { ::Talvo::ExportFunction(this, GetTalvo()); }
@@ -192,14 +178,8 @@ void FunctionsTab::CloneFunction() {
   Talvo& root = GetTalvo();
   if (root.GetCurrentFunction() == nullptr) return;
   BeginUndoStep();
-  XmlFunction* clone = ::Talvo::CloneFunction(root);
+  XmlFunction* clone = ::Talvo::CloneFunction(this, root);
   if (clone != nullptr) {
-    // A second clone of one source would carry the first clone's name.
-    if (root.CountFunctionsNamed(clone->GetName()) > 1) {
-      clone->SetName(ProposeFreeName(clone->GetName(), [&root](const std::wstring& name) {
-        return root.CountFunctionsNamed(name);
-      }));
-    }
     menu_.AddItem(clone->GetName());
     ShowFunction(*clone);
     TellStripAndFrame();

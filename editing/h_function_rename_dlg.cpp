@@ -1,6 +1,5 @@
 #include "editing/h_function_rename_dlg.h"
 
-#include "pagebase/function_rename_prompt.h"
 #include "model/talvo.h"
 #include "resources/dialogs/function_rename_dlg.h"
 
@@ -36,12 +35,10 @@ void hFunctionRenameDlg::OnOK() {
   EndDialog(IDOK);
 }
 
-void InstallFunctionRenamePrompt() {
-  SetFunctionRenamePrompt([](CWnd* owner, XmlFunction& function) {
-    hFunctionRenameDlg dialog(owner);
-    dialog.document = &function;
-    return dialog.DoModal();
-  });
+INT_PTR RunFunctionRenameDlg(CWnd* owner, XmlFunction& function) {
+  hFunctionRenameDlg dialog(owner);
+  dialog.document = &function;
+  return dialog.DoModal();
 }
 
 }  // namespace Talvo

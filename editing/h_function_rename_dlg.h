@@ -29,8 +29,7 @@ class hFunctionRenameDlg : public hRenameDlg {
   DECLARE_MESSAGE_MAP()
 };
 
-// Makes this dialog the rename prompt of the editor's imports (the profile zip import asks through it).
-// The editor calls it once when it starts.
-void InstallFunctionRenamePrompt();
+// Runs the dialog for an imported function, owned by `owner`: IDOK once the function carries the new name.
+INT_PTR RunFunctionRenameDlg(CWnd* owner, XmlFunction& function);
 
 }  // namespace Talvo

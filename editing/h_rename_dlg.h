@@ -3,7 +3,7 @@
 // a counter ("Box" gives "Box 01" .. "Box 09", then "Box 10", ...); every edit of the name field
 // becomes the result name, whatever it is (empty or still taken: the caller checks again). The derived
 // dialogs say whose name it is, how names are counted and how OK renames the document. The proposal and
-// the field's length limit are the ones every import's rename prompt uses (editor/rename_proposal.h).
+// the field's length limit are the ones every import's rename dialog uses (pagebase/rename_proposal.h).
 #pragma once
 
 #include <afxwin.h>

@@ -73,7 +73,7 @@ BEGIN_MESSAGE_MAP(WheelEventsEditorTab, CDialogEx)
   ON_WM_ERASEBKGND()
   ON_WM_CTLCOLOR()
   ON_WM_SIZE()
-  ON_MESSAGE(WM_APPLY_CELL, &WheelEventsEditorTab::OnApplyCell)
+  ON_MESSAGE(WM_APPLY_CELL, &WheelEventsEditorTab::ApplyCell)
   ON_COMMAND(IDC_WHEEL_EVENTS_BACK, &WheelEventsEditorTab::OnBack)
   ON_COMMAND(IDC_WHEEL_EVENTS_FORWARD, &WheelEventsEditorTab::OnForward)
   ON_MESSAGE(WM_WHEEL_VALUE_EDITED, &WheelEventsEditorTab::OnValueEdited)
@@ -440,7 +440,7 @@ GridCellSpinEdit* WheelEventsEditorTab::FindSpinCell(LPARAM sender) const {
   return nullptr;
 }
 
-LRESULT WheelEventsEditorTab::OnApplyCell(WPARAM /*wParam*/, LPARAM lParam) {
+LRESULT WheelEventsEditorTab::ApplyCell(WPARAM /*wParam*/, LPARAM lParam) {
   int row = -1;
   GridCellDropDown* cell = FindDropDownCell(lParam, &row);
   if (cell == nullptr || Document() == nullptr || cell->actionRecord == 0) return 0;

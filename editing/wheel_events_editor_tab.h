@@ -61,6 +61,9 @@ class WheelEventsEditorTab : public CDialogEx {
   virtual void PreviousObject();
   virtual void NextObject();
   virtual void Relayout();
+  // WM_APPLY_CELL: lParam the drop-down editor whose selection changed. The modifier key or unit type of
+  // the sender's row goes into the set.
+  virtual LRESULT ApplyCell(WPARAM wParam, LPARAM lParam);
 
   // The shown subcategory (empty without one) and the ring.
   std::wstring GetCurrentSubcategory() const;
@@ -78,8 +81,6 @@ class WheelEventsEditorTab : public CDialogEx {
   HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
   void OnBack() { PreviousObject(); }
   void OnForward() { NextObject(); }
-  // WM_APPLY_CELL: lParam the drop-down editor whose selection changed.
-  LRESULT OnApplyCell(WPARAM wParam, LPARAM lParam);
   // WM_WHEEL_VALUE_EDITED: lParam the spin editor whose value the user changed.
   LRESULT OnValueEdited(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()

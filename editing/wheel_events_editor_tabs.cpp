@@ -15,6 +15,7 @@ namespace Talvo {
 namespace {
 
 constexpr int kPlusImage = 0;
+constexpr const wchar_t* kPlusLabel = L"+";
 constexpr int kStripTop = 134;
 constexpr int kStripBottomGap = 143;
 
@@ -66,7 +67,10 @@ void WheelEventsEditorTabs::Rebuild() {
   RemoveAllPages();
   AddPlusPage();
   images_.AttachTo(*this);
-  if (GetTabsNum() > 0) SetTabIcon(0, kPlusImage);
+  if (GetTabsNum() > 0) {
+    SetTabIcon(0, kPlusImage);
+    SetTabIconOnly(0);  // "+" stays the tab's label: the tab list and the tooltip show it
+  }
 
   if (XmlWheelEvents* current = GetTalvo().GetCurrentWheelEvents()) {
     // The events map is ordered by the categories' UTF-8 bytes, which is the
@@ -82,9 +86,7 @@ void WheelEventsEditorTabs::AddPlusPage() {
     plus_.reset();
     return;
   }
-  // A tab with an empty label shows its icon alone: the "+" tab is the plus
-  // icon.
-  AddTab(plus_.get(), L"", static_cast<UINT>(-1), TRUE);
+  AddTab(plus_.get(), kPlusLabel, static_cast<UINT>(-1), TRUE);
   EnableActiveTabCloseButton(FALSE);
 }
 
@@ -95,6 +97,12 @@ void WheelEventsEditorTabs::AddCategoryPage(const std::wstring& category) {
   page->ShowWindow(SW_SHOW);
   AddTab(page.get(), category.c_str(), static_cast<UINT>(-1), TRUE);
   pages_.push_back(std::move(page));
+}
+
+BOOL WheelEventsEditorTabs::SetActiveTab(int iTab) {
+  // The "+" page offers nothing: it is shown only while there is no category page.
+  if (iTab == 0 && !pages_.empty()) return FALSE;
+  return CMFCTabCtrl::SetActiveTab(iTab);
 }
 
 WheelEventsEditorTab* WheelEventsEditorTabs::GetPage(int index) const {

@@ -1,5 +1,7 @@
 // WheelEventsEditorTabs: the tab strip of the wheel-events page. Tab 0 is an
-// empty "+" page that shows only an icon and can't be chosen with a click;
+// empty "+" page labelled "+" that shows only its icon (the label is its
+// tooltip and its entry in the tab list) and is never chosen while a category
+// page exists;
 // after it comes one WheelEventsEditorTab per category of the current
 // wheel-events set, in the events map's order. The pages point into the current
 // set's in-memory model, so the page rebuilds the strip whenever it changes,
@@ -39,6 +41,8 @@ class WheelEventsEditorTabs : public CMFCTabCtrl {
   void Rebuild();
   // Removes every tab and destroys every page, the "+" page included.
   void RemoveAllPages();
+  // Refuses the "+" tab while a category page exists (it is chosen from the tab list then).
+  BOOL SetActiveTab(int iTab) override;
 
   // The category pages (tab index − 1); null outside the list.
   int GetPageCount() const { return static_cast<int>(pages_.size()); }

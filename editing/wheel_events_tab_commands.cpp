@@ -22,8 +22,8 @@ constexpr int kNameFieldCharacters = 512;  // the terminator included
 
 bool AskOverride(CWnd& page) {
   const wchar_t* caption = GetString(184);
-  return page.MessageBox(L"Override existing Settings with the same name?", caption != nullptr ? caption : L"Quillon",
-                         MB_YESNO) == IDYES;
+  return page.MessageBox(L"Override existing Settings with the same name? [Yes][No]",
+                         caption != nullptr ? caption : L"Quillon", MB_YESNO) == IDYES;
 }
 
 XmlWheelEvents* FirstNamed(const XmlWheelEventsDir& folder, const std::wstring& name) {

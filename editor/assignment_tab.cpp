@@ -218,12 +218,12 @@ void AssignmentTab::OnImportFunction() {
   FunctionsTab* functions = FindFunctionsPage();
   if (functions == nullptr) return;
   Talvo& root = GetTalvo();
-  const int before = FunctionCount();
-  functions->ImportFunction();
-  // Only a function that joined the folder is assigned; a cancelled or failed import leaves the key alone.
+  // The imported function (added, or put over one of the same name) is the current one and goes on the
+  // key; a cancelled or failed import leaves the key alone.
+  const bool imported = functions->ImportFunction();
   XmlProfile* profile = root.GetCurrentProfile();
   const XmlFunction* function = root.GetCurrentFunction();
-  if (FunctionCount() > before && profile != nullptr && function != nullptr) {
+  if (imported && profile != nullptr && function != nullptr) {
     profile->Assign(key_, virtualKey_, function->GetId(), true, IsLearningChecked());
   }
   Refresh();

@@ -1,32 +1,14 @@
 #include "editor/imported_profile_placement.h"
 
-#include <filesystem>
-
+#include "editing/document_identity.h"
 #include "editor/profile_rename_dlg.h"
-#include "model/file_names.h"
 #include "model/ids.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
-#include "pagebase/document_names.h"
 
 namespace Talvo {
 
 namespace {
-
-bool NameInUse(const XmlDocDirectory& folder, const std::wstring& name) {
-  for (int i = 0; i < folder.Count(); ++i) {
-    if (folder.GetAt(i)->GetName() == name) return true;
-  }
-  std::error_code error;
-  return !folder.GetFolder().empty() && std::filesystem::exists(folder.GetFolder() / PathFromWide(name + L".xml"), error);
-}
-
-bool IdInUse(const XmlProfileDir& folder, const std::wstring& id) {
-  for (int i = 0; i < folder.Count(); ++i) {
-    if (folder.GetProfile(i)->GetId() == id) return true;
-  }
-  return false;
-}
 
 int IndexOfProfileNamed(const XmlProfileDir& folder, const std::wstring& name) {
   for (int i = 0; i < folder.Count(); ++i) {
@@ -36,12 +18,6 @@ int IndexOfProfileNamed(const XmlProfileDir& folder, const std::wstring& name) {
 }
 
 }  // namespace
-
-std::wstring FreeDocumentName(const XmlDocDirectory& folder, const std::wstring& preferred, const std::wstring& id) {
-  if (IsSafeDocumentName(preferred) && !NameInUse(folder, preferred)) return preferred;
-  if (IsDocumentId(id) && !NameInUse(folder, id)) return id;
-  return folder.NewUniqueId(folder.Count());
-}
 
 void CopyDocumentKeepingFile(XmlDocument& target, const XmlDocument& source) {
   const std::wstring documentName = target.GetName();
@@ -69,14 +45,13 @@ PlacedProfile PlaceImportedProfile(CWnd* owner, Talvo& root, std::unique_ptr<Xml
       root.SetCurrentProfile(clash);
       return {existing, true};
     }
-    if (IdInUse(*folder, imported->GetId())) imported->SetId(folder->NewUniqueId(folder->Count()));
     while (root.CountProfilesNamed(imported->GetName()) > 0) {
       hProfileRenameDlg rename(imported.get(), owner);
       if (rename.DoModal() != IDOK) break;
     }
   }
-  // A document name that names another profile's file would overwrite that file at the first save.
-  imported->XmlDocument::SetName(FreeDocumentName(*folder, imported->XmlDocument::GetName(), imported->GetId()));
+  // Stored under its id, which must be its own: the file it came from names nothing here.
+  GiveFreshIdentityWhenTaken(*folder, *imported);
   auto* placed = static_cast<XmlProfile*>(folder->Add(std::move(imported)));
   root.SetCurrentProfile(folder->Count() - 1);
   return {placed, false};

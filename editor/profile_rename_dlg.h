@@ -1,14 +1,10 @@
 // hProfileRenameDlg: asks for a new name for an imported profile whose name is already taken. It shows
 // the clashing name, proposes the first free "<name> 01", "<name> 02", ... and, on OK, renames the
-// imported profile to what the name field holds (any text is accepted; the caller checks again).
+// imported profile to what the name field holds (any text is accepted; the caller checks again). The
+// field's handler is the one every import's rename dialog shares.
 #pragma once
 
-#include "pagebase/h_themed_dlg.h"
-
-#include <string>
-
-#include "controls/edit.h"
-#include "controls/label.h"
+#include "editing/h_rename_dlg.h"
 
 namespace Talvo {
 
@@ -17,7 +13,7 @@ class XmlProfile;
 // Registers dialog template 129 (once).
 void RegisterProfileRenameDlgTemplate();
 
-class hProfileRenameDlg : public hThemedDlg {
+class hProfileRenameDlg : public hRenameDlg {
   DECLARE_DYNAMIC(hProfileRenameDlg)
  public:
   static constexpr UINT IDD = 129;
@@ -26,21 +22,14 @@ class hProfileRenameDlg : public hThemedDlg {
   hProfileRenameDlg(XmlProfile* profile, CWnd* parent);
   ~hProfileRenameDlg() override;
 
-  const std::wstring& GetResultName() const { return resultName_; }
-
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
   void OnOK() override;
   void OnShowWindow(BOOL bShow, UINT nStatus);
-  void OnNameChange();
 
   DECLARE_MESSAGE_MAP()
 
  private:
-  Label clashLabel_;
-  Edit nameField_;
   XmlProfile* profile_;
-  std::wstring resultName_;
 };
 
 }  // namespace Talvo

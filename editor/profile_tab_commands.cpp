@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "pagebase/listener_output.h"
 #include "editor/profile_export.h"
 #include "editor/profile_page_identity.h"
 #include "editor/profile_page_undo.h"
@@ -200,8 +199,7 @@ void ProfileTab::OnQuickSelect(UINT id) {
   NotifyDocumentsChanged();
 }
 
-// The name is taken as the user types. A name that is empty, carries path characters or is another
-// profile's (letter case ignored) is not taken; the profile keeps its last good name meanwhile.
+// The field's text is taken as the user types, whatever it is: the profile's file is named after its id.
 LRESULT ProfileTab::OnNameEdited(WPARAM, LPARAM) {
   Talvo& root = GetTalvo();
   XmlProfile* profile = root.GetCurrentProfile();
@@ -210,11 +208,6 @@ LRESULT ProfileTab::OnNameEdited(WPARAM, LPARAM) {
   std::wstring name = nameEdit_.GetWindowText();
   if (name.size() > kMaxNameLength) name.resize(kMaxNameLength);
   if (name == profile->GetName()) return 0;
-  const std::wstring refusal = RefusalOfProfileName(*profiles, *profile, name);
-  if (!refusal.empty()) {
-    PrintToListener(refusal + L"\n");
-    return 0;
-  }
   const int index = profiles->IndexOf(profile);
   profile->SetName(name);
   profilesMenu_.SetItemText(index, name);

@@ -8,9 +8,9 @@
 #include <map>
 #include <set>
 
-#include "pagebase/document_names.h"
 #include "pagebase/error_box.h"
-#include "pagebase/function_rename_prompt.h"
+#include "editing/document_identity.h"
+#include "editing/h_function_rename_dlg.h"
 #include "editor/imported_profile_placement.h"
 #include "editor/zip_archive_reader.h"
 #include "engine/messages.h"
@@ -68,15 +68,11 @@ void PrepareFunction(XmlFunction& function) {
 }
 
 // Adds one parsed entry to the archive's documents; false with `error` set when it must be refused.
-bool TakeEntry(const std::wstring& entryName, const std::wstring& documentName, XmlDocument& parsed,
-               std::set<std::wstring>& functionNames, ProfileArchive& archive, std::wstring& error) {
+bool TakeEntry(const std::wstring& documentName, XmlDocument& parsed, std::set<std::wstring>& functionNames,
+               ProfileArchive& archive, std::wstring& error) {
   const bool recognised = parsed.HasNode(TALVO_XML_PROFILE) || parsed.HasNode(TALVO_XML_CUSTOMSCRIPTS) ||
                           parsed.HasNode(TALVO_XML_FUNCTION);
   if (!recognised) return true;  // entries of other kinds are not ours to import
-  if (!IsSafeDocumentName(documentName)) {
-    error = L"the entry name " + Quoted(entryName) + L" is not a usable file name";
-    return false;
-  }
   if (parsed.HasNode(TALVO_XML_PROFILE)) {
     archive.profile = std::make_unique<XmlProfile>(nullptr);
     archive.profile->AdoptTree(parsed);
@@ -115,14 +111,14 @@ std::vector<bool> LaterCopies(const std::vector<ZipEntry>& entries, const std::v
   return copies;
 }
 
-// Renews the imported function's id when an existing function (or none valid) carries it, and points the
-// imported profile's assignments at the new id.
+// Renews the imported function's id when an existing function carries it (or it can name no file of its
+// own), stores the function under its id, and points the imported profile's assignments at the new id.
 void RenewClashingId(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* profile, int position) {
   const std::wstring oldId = function.GetId();
-  if (IsDocumentId(oldId) && folder.IndexOfId(oldId) < 0) return;
-  const std::wstring newId = folder.NewUniqueId(position);
-  function.SetId(newId);
-  if (profile != nullptr && !oldId.empty()) profile->ReplaceFunctionId(oldId, newId);
+  if (!GiveFreshIdentityWhenTaken(folder, function, [&folder, position] { return folder.NewUniqueId(position); })) {
+    return;
+  }
+  if (profile != nullptr && !oldId.empty()) profile->ReplaceFunctionId(oldId, function.GetId());
 }
 
 // Lets the existing functions of the same name take the imported content (each keeps its file and id,
@@ -169,11 +165,9 @@ void ImportFunctions(CWnd* page, Talvo& root, ProfileArchive& archive, XmlProfil
     XmlFunction* standIn = override ? OverrideSameNamed(folder, *function, profile) : nullptr;
     if (standIn == nullptr) {
       while (!override && root.CountFunctionsNamed(function->GetName()) > 0) {
-        if (PromptFunctionRename(page, *function) != IDOK) break;
+        if (RunFunctionRenameDlg(page, *function) != IDOK) break;
       }
       function->SetOwner(&folder);
-      function->XmlDocument::SetName(
-          FreeDocumentName(folder, function->XmlDocument::GetName(), function->GetId()));
       standIn = static_cast<XmlFunction*>(folder.Add(std::move(function)));
     }
     standIn->Save();
@@ -210,7 +204,7 @@ bool ReadProfileArchive(const std::filesystem::path& path, ProfileArchive& archi
       return false;
     }
     std::wstring problem;
-    if (!TakeEntry(entry.name, documentNames[i], parsed, functionNames, archive, problem)) {
+    if (!TakeEntry(documentNames[i], parsed, functionNames, archive, problem)) {
       error = L"Can't import the zip file: " + problem + L".";
       return false;
     }

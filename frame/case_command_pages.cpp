@@ -6,6 +6,7 @@
 #include "editing/functions_tab.h"
 #include "engine/messages.h"
 #include "model/talvo.h"
+#include "model/vocabulary.h"
 #include "pagebase/editor_frame_link.h"
 
 namespace Talvo {
@@ -81,6 +82,7 @@ void FramePagesView::RenameEditorPage(const std::wstring& input, const std::wstr
   if (page == nullptr) return;
   FunctionEditorTabs* strip = EditorStrip();
   page->SetPageName(input);
+  if (input == kInputUnwrapUVW) page->MarkUnwrapPage();
   strip->SetTabLabel(strip->GetActiveTab(), label);
   page->RefreshCornerButton();
   page->UpdateLevelHeader();

@@ -27,7 +27,8 @@ class iCaseCommandView {
   // expands the new page's case of selection count 0 with modifier byte 3.
   virtual void AddEditorPage(const std::wstring& input, const std::wstring& label) = 0;
   // The current page becomes the page of `input` with a tab titled `label`: its corner button and level
-  // header are refreshed and the strip's mode button goes.
+  // header are refreshed and the strip's mode button goes. An "Unwrap UVW" page offers no border and
+  // element levels from then on.
   virtual void RenameEditorPage(const std::wstring& input, const std::wstring& label) = 0;
   // The current page shows `level`: its expanded case takes modifier byte 3 when `resetExpanded` is set,
   // its level list is rebuilt when `rebuildLevels` is set, its corner button, level header and grid are

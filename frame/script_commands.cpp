@@ -1,7 +1,10 @@
 #include "frame/script_commands.h"
 
+#include <optional>
+
 #include "editing/custom_code_buttons.h"
 #include "editing/custom_script_notices.h"
+#include "editing/script_clipboard.h"
 #include "editing/script_editor_launch.h"
 #include "editing/script_name_dlg.h"
 #include "engine/editor_shared_state.h"
@@ -15,6 +18,8 @@
 namespace Talvo {
 
 namespace {
+
+constexpr int kNewScriptNameText = 265;  // "New"
 
 // Disables the editor window for the life of a modal step and always enables it again afterwards.
 class EditorWindowDisabled {
@@ -92,7 +97,27 @@ void ScriptCommands::OnCopyScript() {
 void ScriptCommands::OnPasteScript() {
   CellDropDown* dropDown = TargetDropDown();
   if (dropDown == nullptr) return;
-  PasteScript(CWnd::FromHandle(PageOfDropDown(dropDown)), dropDown);
+  const std::optional<std::wstring> text = TakeScriptFromClipboard();
+  if (!text) return;
+
+  // The name dialog is modal: the drop-down may be rebuilt meanwhile, so it is found again by its window.
+  const HWND dropDownWindow = dropDown->GetSafeHwnd();
+  std::wstring name = GetString(kNewScriptNameText);
+  ScriptNameDlg dialog(CWnd::FromHandle(EditorWindow()));
+  dialog.name = &name;
+  const bool confirmed = dialog.DoModal() == IDOK;
+  XmlCustomScripts* scripts = confirmed ? GetTalvo().GetCustomScripts() : nullptr;
+  if (scripts == nullptr) {
+    // Nothing was pasted: the lists are refreshed, and the case keeps its script and stays as it was.
+    if (confirmed) WarnScriptsDocumentMissing();
+    SendScriptsChanged(LiveDropDown(dropDown, dropDownWindow));
+    return;
+  }
+  std::wstring id;
+  scripts->AddScript(name, *text, id);
+  RefreshScriptNames();
+  SelectScriptInCell(LiveDropDown(dropDown, dropDownWindow), id);
+  SendScriptsChangedAndApply(LiveDropDown(dropDown, dropDownWindow));
 }
 
 void ScriptCommands::OnDeleteScript() {

@@ -1,4 +1,4 @@
-// The names the rename prompts of imports propose and accept.
+// The names the rename dialogs of imports propose and accept.
 #pragma once
 
 #include <afxwin.h>

@@ -37,7 +37,8 @@ void XmlTalvo::WriteIndex(const char* element, int index) {
 int XmlTalvo::GetSelectedProfile() const { return ReadIndex("profiles"); }
 void XmlTalvo::SetSelectedProfile(int index) { WriteIndex("profiles", index); }
 int XmlTalvo::GetSelectedFunction() const { return ReadIndex("functions"); }
-void XmlTalvo::SetSelectedFunction(int index) { WriteIndex("functions", index); }
+// Choosing a function is no change to save: the index is stored with the document's next save.
+void XmlTalvo::SetSelectedFunction(int index) { SetAttribute(Element("functions"), "selected", std::to_string(index)); }
 int XmlTalvo::GetSelectedWheelEvents() const { return ReadIndex("wheelevents"); }
 void XmlTalvo::SetSelectedWheelEvents(int index) { WriteIndex("wheelevents", index); }
 

@@ -13,7 +13,7 @@ TEST_F(FunctionCloneTest, TheCloneIsAnUnsavedCopyWithItsOwnIdentity) {
   XmlFunction* box = MakeScriptFunction(L"Box", scriptId);
   const std::string stored = ReadFileBytes(box->GetFilePath());
 
-  XmlFunction* clone = CloneFunction(Root());
+  XmlFunction* clone = CloneFunction(parent_.get(), Root());
   ASSERT_NE(clone, nullptr);
   EXPECT_EQ(Root().GetCurrentFunction(), clone);
   EXPECT_TRUE(IsDocumentId(clone->GetId()));
@@ -32,7 +32,7 @@ TEST_F(FunctionCloneTest, WithoutACurrentFunctionNothingHappens) {
   MakeFunction(L"Box");
   const int count = Functions().Count();
   Root().GetMainDocument()->SetSelectedFunction(count);
-  EXPECT_EQ(CloneFunction(Root()), nullptr);
+  EXPECT_EQ(CloneFunction(parent_.get(), Root()), nullptr);
   EXPECT_EQ(Functions().Count(), count);
   EXPECT_EQ(theHold.UndoCount(), 0);
 }

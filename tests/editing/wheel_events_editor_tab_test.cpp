@@ -187,6 +187,24 @@ TEST_F(WheelEventsEditorTabTest, ChoosingAnotherRowsModifierSwapsBothRows) {
   EXPECT_EQ(XmlDocument::Text(action->first_node("shift")->first_node("attrib")), "widthSegs");
 }
 
+// A page that hears which drop-downs its cell-change handler was given.
+struct ApplyRecordingTab : WheelEventsEditorTab {
+  LRESULT ApplyCell(WPARAM wParam, LPARAM lParam) override {
+    senders.push_back(lParam);
+    return WheelEventsEditorTab::ApplyCell(wParam, lParam);
+  }
+  std::vector<LPARAM> senders;
+};
+
+TEST_F(WheelEventsEditorTabTest, TheCellChangeMessageRunsApplyCell) {
+  ApplyRecordingTab page;
+  page.SetPageName(L"Geometry");
+  ASSERT_TRUE(page.CreatePage(parent_.get()));
+  page.SendMessage(WM_APPLY_CELL, 0, 12345);
+  EXPECT_EQ(page.senders, std::vector<LPARAM>{12345});
+  page.DestroyWindow();
+}
+
 // The grid places prepared editors as their cells scroll into view; the page prepares every spin cell, in
 // its unit's mode, with the page's range and the stored value.
 TEST_F(WheelEventsEditorTabTest, SpinCellsScrolledIntoViewGetTheirEditors) {

@@ -58,8 +58,8 @@ class WheelEventsEditorTabsTest : public NamingDialogTest {
 
 TEST_F(WheelEventsEditorTabsTest, DefaultSetShowsItsCategoriesWithTheLastActive) {
   WheelEventsEditorTabs& strip = MakeStrip();
-  // The "+" tab is its icon alone.
-  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"", L"EPoly Op", L"Farvelle", L"Geometry", L"Helpers", L"Splines"}));
+  // The "+" tab is labelled "+" and shows its icon alone.
+  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"+", L"EPoly Op", L"Farvelle", L"Geometry", L"Helpers", L"Splines"}));
   EXPECT_EQ(strip.GetTabIcon(0), 0u);
   EXPECT_EQ(strip.GetTabWnd(0), strip.GetPlusPage());
   ASSERT_EQ(strip.GetPageCount(), 5);
@@ -86,19 +86,45 @@ TEST_F(WheelEventsEditorTabsTest, PlusTabIgnoresClicksAndRebuildsActivateTheLast
   EXPECT_EQ(ImageCount(), 1);
 }
 
+TEST_F(WheelEventsEditorTabsTest, PlusTabShowsItsIconWithTheLabelAsTooltipAndTheTabListCantOpenIt) {
+  WheelEventsEditorTabs& strip = MakeStrip();
+  EXPECT_TRUE(strip.IsTabIconOnly(0));
+  EXPECT_EQ(strip.GetTabToolTip(0), L"+");
+  EXPECT_EQ(strip.GetTabToolTip(1), L"");  // a category shows its label
+  // Only the icon takes room: the label would widen the tab.
+  const int iconOnlyWidth = strip.GetTabWidth(0);
+  strip.SetTabIconOnly(0, FALSE);
+  EXPECT_GT(strip.GetTabWidth(0), iconOnlyWidth);
+  strip.SetTabIconOnly(0);
+
+  // The tab list names the tab "+"; choosing it there leaves the category page shown.
+  CRect button = strip.GetTabDocumentsMenuButton();
+  ASSERT_FALSE(button.IsRectEmpty());
+  strip.ClientToScreen(&button);
+  winsim::AnswerPopupMenu(1);  // the list's first item, tab 0
+  winsim::Click(button.CenterPoint().x, button.CenterPoint().y);
+  winsim::PumpMessages();
+  const std::vector<winsim::MenuItemRecord> items = winsim::ModalLog().back().items;
+  ASSERT_EQ(items.size(), 6u);
+  EXPECT_EQ(items[0].text, L"+");
+  EXPECT_EQ(strip.GetActiveTab(), 5);
+  EXPECT_FALSE(strip.GetPlusPage()->IsWindowVisible());
+  EXPECT_TRUE(strip.GetPage(4)->IsWindowVisible());
+}
+
 TEST_F(WheelEventsEditorTabsTest, OneCategoryOrNoSetAtAll) {
   WheelEventsMap& events = GetTalvo().GetCurrentWheelEvents()->GetEventsMap();
   for (auto entry = events.begin(); entry != events.end();)
     entry = entry->first == "Helpers" ? std::next(entry) : events.erase(entry);
   WheelEventsEditorTabs& strip = MakeStrip();
-  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"", L"Helpers"}));
+  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"+", L"Helpers"}));
   EXPECT_EQ(strip.GetActiveTab(), 1);
 
   // Deleting the only set leaves the "+" tab alone (and active, as the only tab).
   while (GetTalvo().GetCurrentWheelEvents() != nullptr) ASSERT_TRUE(GetTalvo().DeleteCurrentWheelEvents());
   strip.Rebuild();
   winsim::PumpMessages();
-  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L""}));
+  EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"+"}));
   EXPECT_EQ(strip.GetPageCount(), 0);
   EXPECT_EQ(strip.GetActiveTab(), 0);
 

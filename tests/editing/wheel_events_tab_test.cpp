@@ -5,6 +5,7 @@
 
 #include <host/simulation.h>
 
+#include <cstring>
 #include <set>
 
 #include "editing/wheel_events_tab_template.h"
@@ -14,7 +15,7 @@
 namespace Talvo::testing {
 namespace {
 
-const std::vector<std::wstring> kDefaultTabs = {L"", L"EPoly Op", L"Farvelle", L"Geometry", L"Helpers", L"Splines"};
+const std::vector<std::wstring> kDefaultTabs = {L"+", L"EPoly Op", L"Farvelle", L"Geometry", L"Helpers", L"Splines"};
 
 class WheelEventsTabTest : public FunctionPageTest<WheelEventsTab> {
  protected:
@@ -112,9 +113,12 @@ TEST_P(WheelEventsTabImportTest, KeepsIdsAndFilesApartAndSavesAndAppliesTheImpor
   const std::wstring file = existing.XmlDocument::GetName();
   // The exported set, with one value changed, comes back under another file name.
   std::string text = ReadFileBytes(Export("exported"));
-  text.insert(text.find("<increment>") + 11, "7");
+  const std::size_t increment = text.find("<increment>");
+  ASSERT_NE(increment, std::string::npos);
+  const std::size_t value = increment + std::strlen("<increment>");
+  text = text.substr(0, value) + "7" + text.substr(value);
   WriteFileBytes(out_ / "exported.xml", text);
-  const winsim::ModalMatch prompt(L"Override existing Settings with the same name?", L"Quillon");
+  const winsim::ModalMatch prompt(L"Override existing Settings with the same name? [Yes][No]", L"Quillon");
   winsim::AnswerMessageBox(row.overrideAnswer, prompt);
   if (row.renameButton != 0) {
     winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME, [&row](HWND dialog) { ClickItem(dialog, row.renameButton); });

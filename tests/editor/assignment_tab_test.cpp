@@ -113,7 +113,7 @@ TEST_F(AssignmentTabTest, DeletingTheKeysFunctionMovesTheSelectionOnlyWhenSometh
   }
 }
 
-TEST_F(AssignmentTabTest, ImportAssignsOnlyAFunctionThatJoinedTheFolder) {
+TEST_F(AssignmentTabTest, ACancelledImportAssignsNothingAndAnAddedFunctionIsAssigned) {
   AssignmentTab& page = OpenWithFunctions();
   const std::filesystem::path file = root_ / "Bevel.xml";
   functions_[1]->SetName(L"Bevel");
@@ -129,6 +129,19 @@ TEST_F(AssignmentTabTest, ImportAssignsOnlyAFunctionThatJoinedTheFolder) {
   EXPECT_EQ(imported->GetName(), L"Bevel");
   EXPECT_EQ(Profile().GetFunctionIdOfKey(17), imported->GetId());
   EXPECT_EQ(page.GetFunctionsMenu().GetWindowText(), L"Bevel");
+}
+
+TEST_F(AssignmentTabTest, AnImportOverAFunctionOfTheSameNameAssignsThatFunction) {
+  AssignmentTab& page = OpenWithFunctions();
+  const std::filesystem::path file = root_ / "F1 elsewhere.xml";
+  ASSERT_EQ(functions_[1]->SaveAs(file), kXmlOk);
+  winsim::AnswerFileDialog(file.wstring());
+  winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"Override existing function"));
+  Command(page, kImportFunction);
+  ASSERT_EQ(FunctionCount(), 3);
+  EXPECT_EQ(Root().GetCurrentFunction(), functions_[1]);
+  EXPECT_EQ(Profile().GetFunctionIdOfKey(17), functions_[1]->GetId());
+  EXPECT_EQ(page.GetFunctionsMenu().GetWindowText(), L"F1");
 }
 
 }  // namespace Talvo::testing

@@ -57,6 +57,7 @@ TEST_F(ProfileImportTest, IntoAnEmptyFolderTheProfileIsAddedWithoutAPromptAsOneU
   XmlProfile& imported = *Profiles().GetProfile(0);
   EXPECT_EQ(Root().GetCurrentProfile(), &imported);
   EXPECT_TRUE(imported.HasAssignment(30));
+  EXPECT_EQ(imported.XmlDocument::GetName(), imported.GetId());  // stored under its id, not as "Work"
   EXPECT_TRUE(imported.IsSaved());
   EXPECT_NE(imported.GetProperty("time"), L"0");
   EXPECT_FALSE(Root().GetMainDocument()->GetQuickActive(2));

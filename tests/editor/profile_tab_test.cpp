@@ -146,39 +146,43 @@ TEST_F(ProfileTabTest, QuickSlotsKeepNamingTheirProfilesAcrossADelete) {
   EXPECT_EQ(page.GetSlotMenu(0).GetItemCount(), 3);
 }
 
-TEST_F(ProfileTabTest, LiveRenameTakesOnlyFreeNamesAndNeverTouchesFiles) {
-  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-      // typed, the profile's name afterwards
-      {L"Modelling", L"Modelling"}, {L"", L"Main"}, {L"work", L"Main"}, {L"WORK ", L"WORK "}, {L"a/b", L"Main"},
+TEST_F(ProfileTabTest, LiveRenameTakesTheFieldsTextAndNeverTouchesFiles) {
+  const std::wstring longest(512, L'\u00e9');
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      // typed, the profile's name afterwards: any text, another profile's name too, at most 512 characters
+      {L"Modelling", L"Modelling"}, {L"", L""}, {L"Work", L"Work"}, {L"a/b:c", L"a/b:c"}, {longest + L"xyz", longest},
   };
   for (const auto& [typed, name] : cases) {
-    SCOPED_TRACE(WideToUtf8(typed));
+    SCOPED_TRACE(WideToUtf8(typed.substr(0, 20)));
     TearDown();
     SetUp();
     ProfileTab& page = OpenWithSlots();
     XmlProfile& profile = *Root().GetCurrentProfile();
     const std::wstring document = profile.XmlDocument::GetName();
+    const std::wstring listened = hostsim::ListenerText();
     page.GetNameEdit().SetWindowText(typed);
     page.SendMessage(ProfileNameEditedMessage);
     EXPECT_EQ(profile.GetName(), name);
+    EXPECT_EQ(hostsim::ListenerText(), listened);          // no line per keystroke
     EXPECT_EQ(page.GetSlotMenu(1).GetWindowText(), name);  // the slot showing the profile
     EXPECT_EQ(theHold.UndoCount(), 0);
     Command(page, kSaveProfiles);
     EXPECT_EQ(profile.XmlDocument::GetName(), document);
-    EXPECT_NE(ReadBytes(profile.GetFilePath()).find(WideToUtf8(L"name=\"" + std::wstring(name))), std::string::npos);
+    EXPECT_NE(ReadBytes(profile.GetFilePath()).find(WideToUtf8(L"name=\"" + name.substr(0, 20))), std::string::npos);
   }
 }
 
-TEST_F(ProfileTabTest, ClonesGetAFreeNameAndAFileOfTheirOwn) {
-  MakeProfiles({L"Main", L"Main(CLONE)"});
+TEST_F(ProfileTabTest, ClonesTakeTheSourcesNameAndAFileOfTheirOwn) {
+  MakeProfiles({L"Main", L"Main(clone)"});
   XmlFunction* extrude = MakeFunction(L"Extrude");
   XmlProfile& main = *Root().GetCurrentProfile();
   main.Assign(12, 187, extrude->GetId(), true, false);
   ProfileTab& page = OpenProfilePage();
   page.SendMessage(CloneProfileMessage);
   XmlProfile& clone = *Root().GetCurrentProfile();
-  EXPECT_EQ(clone.GetName(), L"Main(clone) 01");
+  EXPECT_EQ(clone.GetName(), L"Main(clone)");  // clone names are not made unique
   EXPECT_NE(clone.GetId(), main.GetId());
+  EXPECT_EQ(clone.XmlDocument::GetName(), clone.GetId());
   EXPECT_EQ(clone.GetFunctionIdOfKey(12), extrude->GetId());
   EXPECT_NE(clone.GetFilePath(), Profiles().GetProfile(2)->GetFilePath());
   Command(page, kSaveProfiles);

@@ -16,7 +16,6 @@
 
 #include "controls/controls_fixture.h"
 #include "editor_test_helpers.h"
-#include "pagebase/function_rename_prompt.h"
 #include "pagebase/no_verbosity.h"
 #include "editor/zip_archive_reader.h"
 #include "editor/zip_archive_writer.h"
@@ -71,7 +70,6 @@ class ProfileTransferTest : public ControlsTest {
     std::filesystem::create_directories(out_);
   }
   void TearDown() override {
-    SetFunctionRenamePrompt(nullptr);
     SetEditorWindow(nullptr);
     theHold.Clear();
     Root().Clear();

@@ -6,6 +6,8 @@
 #include "engine/messages.h"
 #include "model/text.h"
 #include "profile_transfer_fixture.h"
+#include "resources/dialogs/function_rename_dlg.h"
+#include "resources/dialogs/rename_dlg_ids.h"
 
 namespace Talvo::testing {
 namespace {
@@ -99,15 +101,18 @@ TEST_F(ProfileZipImportTest, ReimportingWithoutOverrideAddsRenamedCopiesUnderNew
   const auto before = DataFiles();
   const std::wstring extrudeId = extrude_->GetId();
   std::vector<std::wstring> prompted;
-  SetFunctionRenamePrompt([&](CWnd*, XmlFunction& function) -> INT_PTR {
-    prompted.push_back(function.GetName());
-    function.SetName(function.GetName() + L" 01");
-    return IDOK;
-  });
   winsim::AnswerMessageBox(IDNO, winsim::ModalMatch::TextContaining(L"existing profile"));
   winsim::AnswerModalDialog(hProfileRenameDlg::IDD, [](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDOK, 0); });
   winsim::AnswerMessageBox(
       IDNO, winsim::ModalMatch(L"Override existing functions with the same names? [Yes][No]", L"Quillon"));
+  for (int clash = 0; clash < 2; ++clash) {  // the function rename dialog, which proposes "<name> 01"
+    winsim::AnswerModalDialog(IDD_FUNCTION_RENAME, [&prompted](HWND dialog) {
+      wchar_t clash[512] = {};
+      GetDlgItemTextW(dialog, IDC_RENAME_CLASH_NAME, clash, 512);
+      prompted.push_back(clash);
+      SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+  }
 
   ASSERT_TRUE(ImportProfileZip(page_, Root(), zip));
   EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
@@ -211,11 +216,20 @@ TEST_F(ProfileZipImportTest, FunctionsWithoutAProfileComeUpgradedAndAClashingFil
   EXPECT_EQ(ReadBytes(existing->GetFilePath()), existingBytes);
 }
 
-TEST_F(ProfileZipImportTest, EntriesNamedInAnyScriptImportAndNamesThatAreNoUtf8RefuseTheArchive) {
-  WriteZip(out_ / "names.zip", {{L"fn_\u51fd\u6570.xml", OldFunctionText(L"Imported")}});
+TEST_F(ProfileZipImportTest, EntriesNamedInAnyScriptImportUnderTheirIdsAndNamesThatAreNoUtf8RefuseTheArchive) {
+  // Entry names name no file here, however they are written: the functions are stored under their ids.
+  WriteZip(out_ / "names.zip",
+           {{L"fn_\u51fd\u6570.xml", OldFunctionText(L"Imported")}, {L"ab:c*?.xml", OldFunctionText(L"Marked")}});
   ASSERT_TRUE(ImportProfileZip(page_, Root(), out_ / "names.zip"));
-  ASSERT_EQ(Functions().Count(), 1);
-  EXPECT_TRUE(std::filesystem::exists(Functions().GetFolder() / WideToUtf8(L"fn_\u51fd\u6570.xml")));
+  ASSERT_EQ(Functions().Count(), 2);
+  EXPECT_EQ(Functions().GetFunction(0)->GetId(), kOldId);
+  EXPECT_NE(Functions().GetFunction(1)->GetId(), kOldId);
+  for (int i = 0; i < 2; ++i) {
+    const XmlFunction& function = *Functions().GetFunction(i);
+    EXPECT_EQ(function.XmlDocument::GetName(), function.GetId());
+    EXPECT_TRUE(std::filesystem::exists(function.GetFilePath()));
+  }
+  EXPECT_FALSE(std::filesystem::exists(Functions().GetFolder() / WideToUtf8(L"fn_\u51fd\u6570.xml")));
 
   // "\u00e9" is written as C3 A9; C3 28 is no UTF-8.
   WriteZip(out_ / "names.zip", {{L"bad\u00e9.xml", OldFunctionText(L"Other")}});
@@ -225,7 +239,7 @@ TEST_F(ProfileZipImportTest, EntriesNamedInAnyScriptImportAndNamesThatAreNoUtf8R
   WriteBytes(out_ / "names.zip", bytes);
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"is not valid UTF-8", L"Error", true));
   EXPECT_FALSE(ImportProfileZip(page_, Root(), out_ / "names.zip"));
-  EXPECT_EQ(Functions().Count(), 1);
+  EXPECT_EQ(Functions().Count(), 2);
 }
 
 }  // namespace

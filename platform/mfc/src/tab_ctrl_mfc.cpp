@@ -80,8 +80,9 @@ int CMFCTabCtrl::GetTabWidth(int iTab) const {
   const TabInfo& tab = m_tabs[static_cast<size_t>(iTab)];
   int width = 2 * kPadding + (IsOneNoteStyle() ? m_nTabsHeight / 2 : 0);
   const bool hasIcon = m_hImageList != nullptr && tab.icon != static_cast<UINT>(-1);
-  if (hasIcon) width += GetImageSize().cx + (tab.label.empty() ? 0 : kIconGap);
-  if (!tab.label.empty()) {
+  const bool showsLabel = !tab.label.empty() && !(tab.iconOnly && hasIcon);
+  if (hasIcon) width += GetImageSize().cx + (showsLabel ? kIconGap : 0);
+  if (showsLabel) {
     HDC dc = ::GetDC(m_hWnd);
     HGDIOBJ old = ::SelectObject(dc, GetTabsFont());
     SIZE size{};

@@ -191,6 +191,22 @@ BOOL CMFCBaseTabCtrl::SetTabIcon(int iTab, UINT uiIcon) {
   return TRUE;
 }
 
+BOOL CMFCBaseTabCtrl::SetTabIconOnly(int iTab, BOOL bIconOnly, BOOL /*bAlwaysShowToolTip*/, BOOL bRedraw) {
+  CheckIndex(iTab);
+  m_tabs[static_cast<size_t>(iTab)].iconOnly = bIconOnly;
+  RecalcLayout();
+  if (bRedraw) Redraw();
+  return TRUE;
+}
+
+BOOL CMFCBaseTabCtrl::IsTabIconOnly(int iTab) const {
+  return iTab >= 0 && iTab < GetTabsNum() && m_tabs[static_cast<size_t>(iTab)].iconOnly;
+}
+
+std::wstring CMFCBaseTabCtrl::GetTabToolTip(int iTab) const {
+  return IsTabIconOnly(iTab) ? m_tabs[static_cast<size_t>(iTab)].label : std::wstring();
+}
+
 BOOL CMFCBaseTabCtrl::SetImageList(HIMAGELIST hImageList) {
   m_hImageList = hImageList;
   RecalcLayout();

@@ -150,6 +150,7 @@ void CMFCVisualManager::OnDrawTabContent(CDC* pDC, CRect, int iTab, BOOL, const 
     const CSize size = pTabWnd->GetImageSize();
     ::ImageList_Draw(pTabWnd->GetImageListHandle(), static_cast<int>(icon), pDC->m_hDC, content.left,
                      content.top + (content.Height() - size.cy) / 2, ILD_TRANSPARENT);
+    if (pTabWnd->IsTabIconOnly(iTab)) return;
     content.left += size.cx + 4;
   }
   std::wstring label;

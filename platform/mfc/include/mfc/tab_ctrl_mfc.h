@@ -58,6 +58,12 @@ class CMFCBaseTabCtrl : public CWnd {
   virtual BOOL SetTabLabel(int iTab, const std::wstring& strLabel);
   UINT GetTabIcon(int iTab) const;
   virtual BOOL SetTabIcon(int iTab, UINT uiIcon);
+  // An icon-only tab shows its icon alone and keeps its label for the tab list and its tooltip. No tooltip
+  // window is drawn here: GetTabToolTip answers what it would show (so bAlwaysShowToolTip changes nothing).
+  virtual BOOL SetTabIconOnly(int iTab, BOOL bIconOnly = TRUE, BOOL bAlwaysShowToolTip = FALSE, BOOL bRedraw = TRUE);
+  BOOL IsTabIconOnly(int iTab) const;
+  // The tooltip a tab gives: the label of an icon-only tab, else empty (its label shows).
+  std::wstring GetTabToolTip(int iTab) const;
   // The icons of the tabs (not owned). A tab with an empty label shows its icon alone.
   virtual BOOL SetImageList(HIMAGELIST hImageList);
   HIMAGELIST GetImageListHandle() const { return m_hImageList; }
@@ -113,6 +119,7 @@ class CMFCBaseTabCtrl : public CWnd {
     CWnd* wnd = nullptr;
     UINT icon = static_cast<UINT>(-1);
     BOOL detachable = TRUE;
+    BOOL iconOnly = FALSE;
     CRect rect;                // client coordinates; empty when scrolled out of view
     BOOL fullyVisible = FALSE;
   };
