@@ -130,9 +130,9 @@ void FunctionEditorTabs::Rebuild() {
   if (kind == 1105 || kind == 1106) {
     const std::wstring name = kind == 1105 ? kInputSingleTap : kInputMultiTap;
     AddPageWithTab(name, L"    " + Text(kAddModifierCaseText));
-    // The "+" tab adds nothing to a mode page: it shows only its icon, and the one "Add Modifier Case" title
-    // is the mode page's, whose leading blanks carry the mode button.
-    SetTabLabel(0, L"");
+    // The "+" tab adds nothing to a mode page: it shows only its icon (its label stays its tooltip), and the
+    // one "Add Modifier Case" title is the mode page's, whose leading blanks carry the mode button.
+    SetTabIconOnly(0);
     CreateModeButton();
     SetActiveTab(GetTabsNum() - 1);
     EnableActiveTabCloseButton(FALSE);

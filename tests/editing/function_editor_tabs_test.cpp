@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StripCase{"ContextSensitive", kKindContextSensitive, {L"Edit Poly"}, L"",
                   {L"Add Modifier Case", L"Edit Poly", L"Objects Mode", L"Default Mode"}, {false, true, true, false}, false},
-        StripCase{"SingleTap", kKindSingleTap, {}, L"", {L"", L"    Add Modifier Case"}, {false, false}, true},
+        StripCase{"SingleTap", kKindSingleTap, {}, L"", {L"Add Modifier Case", L"    Add Modifier Case"}, {false, false}, true},
         StripCase{"ClassicGetsItsInput", kKindClassic, {}, L"3DSMax Classic", {L"Add Modifier Case", L"3DSMax Classic"}, {false, false}, false},
         StripCase{"ContextElementsOverridePage", kKindContextElements, {L"Editable Poly"}, L"",
                   {L"Add Modifier Case", L"Editable Poly", L"Objects Mode", L"Default Mode"}, {false, true, true, false},

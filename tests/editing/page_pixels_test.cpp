@@ -137,7 +137,9 @@ TEST_F(PagePixelsTest, AModePageHasOneAddModifierCaseTitleWithTheModeButtonInIts
   NewFunction(kKindSingleTap);
   FunctionEditorTabs& strip = MakeStrip();
   ASSERT_EQ(strip.GetTabsNum(), 2);
-  EXPECT_EQ(TabLabel(strip, 0), L"");  // the "+" tab shows only its icon
+  // The "+" tab shows only its icon, with its label as the tooltip.
+  EXPECT_TRUE(strip.IsTabIconOnly(0));
+  EXPECT_EQ(strip.GetTabToolTip(0), L"Add Modifier Case");
   ASSERT_NE(strip.GetModeButton(), nullptr);
   const CRect button = RectIn(*strip.GetModeButton(), strip);
   CRect tab;
