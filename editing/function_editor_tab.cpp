@@ -9,6 +9,7 @@
 #include "editing/function_editor_tab_notice.h"
 #include "editing/picker_column_widths.h"
 #include "engine/messages.h"
+#include "grid/grid_cell_icon_button.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 
@@ -224,6 +225,8 @@ void FunctionEditorTab::RefreshCornerButton() {
   CWnd* button = buttonCell != nullptr ? buttonCell->GetEditWnd() : nullptr;
   if (button == nullptr || button->GetSafeHwnd() == nullptr) return;
   button->ShowWindow(SW_HIDE);
+  // The cell keeps the state too: the layout gives row 0's button the state its cell holds.
+  if (auto* iconCell = dynamic_cast<GridCellIconButton*>(buttonCell)) iconCell->flag = 1;
   button->EnableWindow(TRUE);
   button->ShowWindow(SW_SHOW);
 }
@@ -234,14 +237,15 @@ void FunctionEditorTab::RefreshGrid() {
   if (grid_.GetSafeHwnd() == nullptr) return;
   grid_.ShowWindow(SW_HIDE);
   grid_.DeleteAllItems(TRUE);
-  // The level's title and picture first: the fill's header rules may replace them.
+  // The level's title first: the fill's header rules may replace it.
   if (pageName_ != kInputSingleTap && pageName_ != kInputMultiTap) title_.SetText(Text(EditorLevelTitleId(level_)));
-  if (picture_.IsWindowVisible()) ShowLevelPicture(level_);
   FillGrid();
   LayoutGrid();
 }
 
 void FunctionEditorTab::FillGrid() {
+  // The picture shows the current level from the first fill on; the header rules may replace it.
+  ShowLevelPicture(level_);
   if (pageName_ == kInputClassic) FillClassicGrid();
   else FillCaseGrid();
 }

@@ -222,6 +222,12 @@ void FunctionEditorTab::InsertRows(const CaseGridPlan& plan, bool classic) {
       }
     }
     grid_.SetModified(row, kTextColumn);
+    // The classic layout marks every cell it gives a text: the tree label and a tap row's labels and drop-downs.
+    if (classic) {
+      grid_.SetModified(row, grid_.GetTreeColumn());
+      if (caseRow.kind == CaseRowKind::Tap)
+        for (int column = kTextColumn + 1; column < kColumnCount; ++column) grid_.SetModified(row, column);
+    }
   }
   for (size_t i = plan.rows.size(); i-- > 0;)
     if (plan.rows[i].collapsed && nodes[i] != nullptr) grid_.Collapse(nodes[i]);

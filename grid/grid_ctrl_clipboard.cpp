@@ -176,8 +176,9 @@ BOOL CGridCtrl::PasteTextToGrid(CCellID cell, COleDataObject* pDataObject, BOOL 
     lineStart = lineEnd + 1;
   }
 
+  // A paste that filled no cell gives an empty range: the selection goes, the focus cell stays.
   const CCellRange pasted(cell.row, cell.col, pastedMax.row, pastedMax.col);
-  if (bSelectPastedCells && IsValid(pasted)) {
+  if (bSelectPastedCells) {
     SetSelectedRange(pasted, TRUE);
   } else {
     ResetSelectedRange();

@@ -40,16 +40,28 @@ bool RunTableAction(const XmlFunction& function, const CaseKeys& keys) {
   std::wstring text;
   int tableId = -1;
   int actionId = -1;
-  if (!function.GetCaseTableAction(keys, text, tableId, actionId)) return false;
-  return GetCOREInterface()->GetActionManager()->ExecuteAction(static_cast<ActionTableId>(tableId), actionId) != FALSE;
+  if (!function.GetCaseTableAction(keys, text, tableId, actionId)) {
+    DebugPrint(_M("Dispatcher: the case stores no command to run\n"));
+    return false;
+  }
+  if (GetCOREInterface()->GetActionManager()->ExecuteAction(static_cast<ActionTableId>(tableId), actionId)) return true;
+  DebugPrint(_M("Dispatcher: action \"%s\" (table %d, id %d) cannot run\n"), text.c_str(), tableId, actionId);
+  return false;
 }
 
 bool RunCustomCode(const XmlFunction& function, const CaseKeys& keys) {
   std::wstring scriptId;
+  if (!function.GetCaseScript(keys, scriptId)) {
+    DebugPrint(_M("Dispatcher: the case names no custom script\n"));
+    return false;
+  }
   const XmlCustomScripts* scripts = GetTalvo().GetCustomScripts();
   std::wstring name;
   std::wstring body;
-  if (!function.GetCaseScript(keys, scriptId) || !scripts || !scripts->GetScript(scriptId, name, body)) return false;
+  if (!scripts || !scripts->GetScript(scriptId, name, body)) {
+    DebugPrint(_M("Dispatcher: custom script \"%s\" is missing\n"), scriptId.c_str());
+    return false;
+  }
   return ExecuteMAXScriptScript(body.c_str()) != FALSE;
 }
 

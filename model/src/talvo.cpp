@@ -207,10 +207,9 @@ void Talvo::SetQuickProfileActive(int slot, bool active) {
 
 int Talvo::GetCurrentKeyboardIndex() const {
   if (!keyboards_) return -1;
-  if (const XmlProfile* profile = GetCurrentProfile()) {
-    const int index = keyboards_->IndexOfName(profile->GetLayout());
-    if (index >= 0) return index;
-  }
+  // A profile's key numbers belong to the layout it names: when that layout is gone there is none, never
+  // another layout whose numbers would mean other keys.
+  if (const XmlProfile* profile = GetCurrentProfile()) return keyboards_->IndexOfName(profile->GetLayout());
   return main_ ? keyboards_->IndexOfName(main_->GetSelectedLayout()) : -1;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 #include "model/file_names.h"
@@ -51,10 +52,13 @@ bool XmlDocDirectory::DeleteFile(int index) {
   const std::filesystem::path path = document->GetFilePath();
   std::error_code error;
   if (!path.empty() && std::filesystem::exists(path, error)) {
-    if (!std::filesystem::remove(path, error) || error) {
-      SetLastError(ERROR_ACCESS_DENIED);
+    // The system's own reason for a failed deletion stays in the last error.
+    const std::optional<std::wstring> file = WideFromPath(path);
+    if (!file) {
+      SetLastError(ERROR_INVALID_NAME);
       return false;
     }
+    if (!::DeleteFileW(file->c_str())) return false;
   }
   documents_.erase(documents_.begin() + index);
   return true;

@@ -1,10 +1,10 @@
 #include "overlay/visual_interface.h"
 
 #include "engine/class_descs.h"
+#include "model/vocabulary.h"
 #include "overlay/case_context.h"
 #include "overlay/host_selection.h"
 #include "overlay/overlay_rows.h"
-#include "overlay/radial_chart.h"
 
 namespace Talvo {
 
@@ -15,9 +15,9 @@ RefResult VisualInterface::NotifyRefChanged(const Interval& /*changeInt*/, RefTa
   return REF_SUCCEED;
 }
 
-void VisualInterface::GetWorldBoundBox(TimeValue /*t*/, INode* /*node*/, ViewExp* /*view*/, Box3& box) {
-  if (!m_drawingEnabled || !IsPlaced()) return;
-  for (int i = 0; i < m_mesh.getNumVerts(); ++i) box += m_mesh.getVert(i);
+// The chart is drawn for its view: the helper claims no room in the scene, whichever box is asked for.
+void VisualInterface::GetWorldBoundBox(TimeValue t, INode* node, ViewExp* view, Box3& box) {
+  GetLocalBoundBox(t, node, view, box);
 }
 
 void VisualInterface::GetLocalBoundBox(TimeValue /*t*/, INode* /*node*/, ViewExp* /*view*/, Box3& /*box*/) {}
@@ -46,12 +46,14 @@ bool VisualInterface::ResolveContext(const XmlFunction* function) {
 
 std::wstring VisualInterface::GetAssignedFunctionName(bool contextual, const XmlFunction* function, int tap,
                                                       unsigned char modifiers) const {
-  if (!contextual || !function || tap < 1 || tap > kChartTapCounts) return kNothingAssigned;
-  // The same entries the overlay shows for this context, so both name a case alike.
-  OverlayRow row;
-  FillContextRow(*function, GetModeName(), GetContextName(), m_selection, modifiers, row);
-  const std::wstring& name = row.names[static_cast<size_t>(tap - 1)];
-  return name.empty() ? std::wstring(kNothingAssigned) : name;
+  if (!contextual || !function) return kNothingAssigned;
+  // The chart names what the case stores, without asking the host whether it still has it.
+  const CaseKeys keys{GetModeName(), GetContextName(), m_selection, tap, modifiers};
+  std::wstring group;
+  if (!function->GetCaseGroup(keys, group)) return kNothingAssigned;
+  std::wstring text;
+  if (group == kGroupCustomCode) return function->GetCaseScript(keys, text) ? CustomScriptName(text) : kNothingAssigned;
+  return function->GetCaseAction(keys, text) ? text : kNothingAssigned;
 }
 
 }  // namespace Talvo

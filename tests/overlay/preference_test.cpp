@@ -70,15 +70,24 @@ TEST_F(PreferenceTest, EachGroupShowsItsTextAndWhetherItRuns) {
   OverlayPreference preference = Resolve('Q');
   EXPECT_EQ(preference.rowA.names,
             (std::vector<std::wstring>{L"Weld", L"«missing»", L"Relax All", L"Original key behavior"}));
-  EXPECT_EQ(preference.rowA.flags, (std::vector<bool>{true, false, true, true}));
-  EXPECT_EQ(preference.rowB.names, (std::vector<std::wstring>{L"Chamfer", L"", L"«missing»", L""}));
-  EXPECT_EQ(preference.rowB.flags, (std::vector<bool>{true, false, false, false}));
+  // A command the host lacks stays runnable in row A: the dispatcher reports what it cannot run. Row B
+  // shows the stored text without asking the host.
+  EXPECT_EQ(preference.rowA.flags, (std::vector<bool>{true, true, true, true}));
+  EXPECT_EQ(preference.rowB.names, (std::vector<std::wstring>{L"Chamfer", L"", L"Gone too", L""}));
+  EXPECT_EQ(preference.rowB.flags, (std::vector<bool>{true, false, true, false}));
 
-  // A deleted script keeps its entry visible in row A, but it can no longer run.
+  // A deleted script keeps its entry in row A, still runnable since its id was read; a custom-code case
+  // without a script id is not.
   GetTalvo().GetCustomScripts()->DeleteScript(scriptId);
+  const CaseKeys withoutScript{kInputSingleTap, kModeGlobal, 0, 1, 3};
+  function->RemoveAction(withoutScript);
+  function->AddAction(withoutScript);
+  function->SetCaseGroup(withoutScript, kGroupCustomCode);
   preference = Resolve('Q');
   EXPECT_EQ(preference.rowA.names[2], L"Not Selected");
-  EXPECT_FALSE(preference.rowA.flags[2]);
+  EXPECT_TRUE(preference.rowA.flags[2]);
+  EXPECT_EQ(preference.rowA.names[0], L"Not Selected");
+  EXPECT_FALSE(preference.rowA.flags[0]);
 
   // Another modifier byte has no cases at all: four empty entries.
   EXPECT_EQ(Resolve('Q', 11).rowA.names, std::vector<std::wstring>(4));

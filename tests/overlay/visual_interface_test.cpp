@@ -208,7 +208,8 @@ TEST_F(VisualInterfaceTest, LabelsTheKeysCasesByTapAndModifiers) {
   EXPECT_EQ(WrappedLabelOf(3, 2), WrapText(kNothingAssigned, 10));
   EXPECT_EQ(WrappedLabelOf(11, 2), L"Ctrl Weld");
   EXPECT_EQ(WrappedLabelOf(23, 4), L"Shift Alt\nScript");
-  EXPECT_EQ(WrappedLabelOf(19, 1), L"Original key\nbehavior");
+  // A case that stores no action text (the key's own behaviour) names nothing.
+  EXPECT_EQ(WrappedLabelOf(19, 1), WrapText(kNothingAssigned, ChartLabelWrapWidth(19)));
 
   // Each cell's tap caption comes first, with one mark per tap, at its place in the chart.
   EXPECT_EQ(texts[7].text, RepeatText(4, L"\u2022"));

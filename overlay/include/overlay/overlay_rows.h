@@ -19,5 +19,7 @@ void FillContextRow(const XmlFunction& function, const std::wstring& input, cons
                     unsigned char modifiers, OverlayRow& row);
 // Appends four entries for the function's "Override Mode" cases of a modifier byte.
 void FillOverrideRow(const XmlFunction& function, unsigned char modifiers, OverlayRow& row);
+// The name of a custom script as the custom-scripts document holds it now; "Not Selected" when it is gone.
+std::wstring CustomScriptName(const std::wstring& scriptId);
 
 }  // namespace Talvo

@@ -30,7 +30,7 @@ class VisualInterface : public HelperObject {
                              BOOL propagate) override;
   // Draws the chart in the helper's view while drawing is enabled; 0 always.
   int Display(TimeValue t, INode* node, ViewExp* view, int flags) override;
-  // Adds the placed chart to the box (it lives in world space); otherwise the box stays as given.
+  // Leaves the box as given, as GetLocalBoundBox does.
   void GetWorldBoundBox(TimeValue t, INode* node, ViewExp* view, Box3& box) override;
   // Leaves the box as given: the chart belongs to the view, not to the node's space.
   void GetLocalBoundBox(TimeValue t, INode* node, ViewExp* view, Box3& box) override;
@@ -59,8 +59,9 @@ class VisualInterface : public HelperObject {
   // The colour of a face's sector, channels 0..255.
   static Point3 GetSectorColor(int face);
 
-  // A cell's label: the case of the function for the tap count and modifier byte in the helper's
-  // context, "Nothing Assign" without a context, a function or a case.
+  // A cell's label: for the case of the tap count and modifier byte in the helper's context, the name of
+  // a custom-code case's script ("Not Selected" when the script is gone) or any other case's stored action
+  // text; "Nothing Assign" without a context or a function, and whenever one of these is not stored.
   std::wstring GetAssignedFunctionName(bool contextual, const XmlFunction* function, int tap,
                                        unsigned char modifiers) const;
   // The context the labels were last looked up in: the case input type (a modifier or a mode page,

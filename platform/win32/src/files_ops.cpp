@@ -42,6 +42,18 @@ BOOL RemoveDirectoryW(LPCWSTR lpPathName) {
   return errno == EEXIST ? Fail(ERROR_DIR_NOT_EMPTY) : FailErrno(errno, path);
 }
 
+// A folder or a read-only file is refused with ERROR_ACCESS_DENIED, as on the platform, although the file
+// system here would unlink a read-only file.
+BOOL DeleteFileW(LPCWSTR lpFileName) {
+  if (!lpFileName) return Fail(ERROR_INVALID_PARAMETER);
+  std::string path = NativePath(lpFileName);
+  auto info = Inspect(path);
+  if (!info.exists) return FailErrno(info.error, path);
+  if (info.directory || info.readOnly) return Fail(ERROR_ACCESS_DENIED);
+  if (unlink(path.c_str()) == 0) return TRUE;
+  return FailErrno(errno, path);
+}
+
 DWORD GetFileAttributesW(LPCWSTR lpFileName) {
   if (!lpFileName) {
     SetLastError(ERROR_INVALID_PARAMETER);

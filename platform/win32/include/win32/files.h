@@ -17,6 +17,7 @@
 // lpSecurityAttributes is accepted and ignored.
 BOOL CreateDirectoryW(LPCWSTR lpPathName, void* lpSecurityAttributes);
 BOOL RemoveDirectoryW(LPCWSTR lpPathName);
+BOOL DeleteFileW(LPCWSTR lpFileName);
 DWORD GetFileAttributesW(LPCWSTR lpFileName);
 BOOL PathFileExistsW(LPCWSTR pszPath);
 
