@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "model/text.h"
+
 namespace {
 
 bool Fail(const char* what, const char* argument) {
@@ -17,6 +19,32 @@ bool TakeValue(int argc, char** argv, int& i, std::string& value) {
   return true;
 }
 
+// The bytes of an argument for a message: printable ASCII as it is, every other byte as \xNN, so that the
+// line stays one readable line whatever the argument holds.
+std::string Escaped(const std::string& argument) {
+  std::string shown;
+  for (const unsigned char c : argument) {
+    char hex[5];
+    std::snprintf(hex, sizeof hex, "\\x%02X", c);
+    shown += c >= 0x20 && c < 0x7F ? std::string(1, static_cast<char>(c)) : std::string(hex);
+  }
+  return shown;
+}
+
+// The folder after --data or --shots. The program's texts are UTF-16 converted from UTF-8: a name that is
+// not UTF-8 would be turned into other letters and the documents would go to another folder than asked.
+bool TakeFolder(int argc, char** argv, int& i, std::filesystem::path& folder) {
+  std::string value;
+  if (!TakeValue(argc, argv, i, value)) return false;
+  if (!Talvo::Utf8ToWideStrict(value)) {
+    std::fprintf(stderr, "quillon-host: the folder name after %s is not valid UTF-8: '%s'\n", argv[i - 1],
+                 Escaped(value).c_str());
+    return false;
+  }
+  folder = value;
+  return true;
+}
+
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(int argc, char** argv) {
@@ -26,11 +54,9 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       line.help = true;
     } else if (std::strcmp(argv[i], "--data") == 0) {
-      if (!TakeValue(argc, argv, i, value)) return std::nullopt;
-      line.data = value;
+      if (!TakeFolder(argc, argv, i, line.data)) return std::nullopt;
     } else if (std::strcmp(argv[i], "--shots") == 0) {
-      if (!TakeValue(argc, argv, i, value)) return std::nullopt;
-      line.shots = value;
+      if (!TakeFolder(argc, argv, i, line.shots)) return std::nullopt;
     } else if (std::strcmp(argv[i], "--theme") == 0) {
       if (!TakeValue(argc, argv, i, value)) return std::nullopt;
       if (value == "both") {
@@ -62,8 +88,8 @@ void PrintHelp() {
       "  - saves screenshots of the windows shown, in each theme asked for.\n"
       "\n"
       "Options:\n"
-      "  --data DIR    data root of the host (default ./quillon-data)\n"
-      "  --shots DIR   folder for the screenshots (default ./quillon-shots)\n"
+      "  --data DIR    data root of the host (default ./quillon-data); a UTF-8 name\n"
+      "  --shots DIR   folder for the screenshots (default ./quillon-shots); a UTF-8 name\n"
       "  --theme T     light, dark or both (default both)\n"
       "  --help        this text\n"
       "\n"

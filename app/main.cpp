@@ -11,14 +11,18 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <system_error>
+#include <optional>
+#include <utility>
 
 #include "command_line.h"
+#include "data_folder.h"
 #include "engine/module.h"
+#include "model/file_names.h"
 #include "model/talvo.h"
 #include "model/text.h"
 #include "tour.h"
 #include "tour_editor.h"
+#include "tour_windows.h"
 #include "user_story.h"
 
 namespace {
@@ -52,16 +56,19 @@ void CloseHost(GUP* utility) {
 }
 
 int RunTour(const CommandLine& line) {
-  std::error_code error;
-  std::filesystem::create_directories(line.shots, error);
-  if (error) return Fail("cannot create the screenshot folder " + line.shots.string() + ": " + error.message());
-  std::filesystem::create_directories(line.data, error);
-  if (error) return Fail("cannot create the data folder " + line.data.string() + ": " + error.message());
+  // A folder the program cannot use is named first, before the host or the story try to write in it.
+  for (const auto& [folder, role] :
+       {std::pair{&line.shots, "screenshot folder"}, std::pair{&line.data, "data folder"}}) {
+    if (const std::optional<std::string> problem = PrepareWritableFolder(*folder, role)) return Fail(*problem);
+  }
+  const std::optional<std::wstring> root = Talvo::WideFromPath(std::filesystem::absolute(line.data));
+  if (!root)
+    return Fail("the data folder's full path " + std::filesystem::absolute(line.data).string() + " is not valid UTF-8");
 
   winsim::SetUnexpectedModalHandler([](const std::wstring& description) {
     if (firstUnexpectedModal.empty()) firstUnexpectedModal = OneLine(description);
   });
-  hostsim::Start(Talvo::Utf8ToWide(std::filesystem::absolute(line.data).native()));
+  hostsim::Start(*root);
   // The program's icons, where an installed plug-in would have put them in the host's icon folder.
   hostsim::SetDirectory(APP_ICONS_DIR, Talvo::Utf8ToWide(TALVO_SOURCE_ICONS));
   if (!mfcsim::LoadModule()) {
@@ -79,7 +86,7 @@ int RunTour(const CommandLine& line) {
   utility->Start();
   PrintLoaded();
   const bool pressed = PressLearningKey(line.shots, line.themes);
-  const bool toured = TourEditor(line.shots, line.themes);
+  const bool toured = TourEditor(line.shots, line.themes) && tour::TourWindows(line.shots, line.data, line.themes);
   const bool saved = SaveScreenshots(line.shots, line.themes) && pressed && toured;
   CloseHost(utility);
   if (!saved) return 1;

@@ -16,6 +16,7 @@
 #include "engine/restore_obj.h"
 #include "model/talvo.h"
 #include "model/vocabulary.h"
+#include "tour_shots.h"
 
 namespace {
 
@@ -34,15 +35,6 @@ std::string PageName(Talvo::WindowTab* page) {
   if (auto* assignment = DYNAMIC_DOWNCAST(AssignmentTab, page))
     return "key-" + std::to_string(assignment->GetKeyNumber());
   return "page";
-}
-
-bool Saved(bool written, const std::filesystem::path& file) {
-  if (!written) {
-    std::fprintf(stderr, "quillon-host: cannot write the screenshot %s\n", file.string().c_str());
-    return false;
-  }
-  std::printf("Screenshot: %s\n", file.string().c_str());
-  return true;
 }
 
 // One undo step that gives the strip a key-assignment page: a new function on the first free letter key,
@@ -72,7 +64,7 @@ bool SavePages(Talvo::Frame& frame, const std::filesystem::path& folder, const s
     frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     winsim::PumpMessages();
     const std::filesystem::path file = folder / ("editor-" + PageName(tabs.GetPageAt(i)) + "-" + theme + ".png");
-    if (!Saved(winsim::SaveWindowPng(frame.m_hWnd, file.string()), file)) return false;
+    if (!tour::Report(winsim::SaveWindowPng(frame.m_hWnd, file.string()), file)) return false;
   }
   tabs.SetActiveTab(0);
   return true;
@@ -93,7 +85,7 @@ bool SaveMenus(Talvo::Frame& frame, const std::filesystem::path& folder, const s
     CRect button = bar.GetMenuItem(i)->Rect();
     bar.ClientToScreen(&button);
     winsim::Click(button.CenterPoint().x, button.CenterPoint().y);
-    if (!Saved(written, file)) return false;
+    if (!tour::Report(written, file)) return false;
   }
   // The mouse leaves the bar, so that no button stays highlighted in later pictures.
   winsim::MouseMove(area.right + 200, area.bottom + 200);

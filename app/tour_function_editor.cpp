@@ -10,15 +10,14 @@
 #include <win32/simulation.h>
 
 #include <cstdio>
-#include <memory>
 
-#include "editing/function_editor_tabs.h"
-#include "engine/messages.h"
+#include "frame/frame.h"
 #include "engine/restore_obj.h"
 #include "model/talvo.h"
 #include "model/text.h"
 #include "model/vocabulary.h"
 #include "model/xml_custom_scripts.h"
+#include "tour_windows.h"
 
 namespace {
 
@@ -84,35 +83,14 @@ void FillTourCases(XmlFunction& function, int kind, const std::wstring& scriptId
   }
 }
 
-// A plain top-level window that holds the editor strip as the functions page would.
-std::unique_ptr<CWnd> MakeHostWindow() {
-  auto window = std::make_unique<CWnd>();
-  if (!window->CreateEx(0, AfxRegisterWndClass(0), L"Function editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30, 1280,
-                        720, nullptr, nullptr))
-    return nullptr;
-  return window;
-}
-
-bool SaveEditor(int kind, const std::wstring& input, const std::filesystem::path& file) {
-  std::unique_ptr<CWnd> window = MakeHostWindow();
-  if (window == nullptr) return false;
-  bool saved = false;
-  {
-    Talvo::FunctionEditorTabs strip;
-    if (strip.Init(window.get())) {
-      for (int i = 0; i < strip.GetPageCount(); ++i) {
-        Talvo::FunctionEditorTab* page = strip.GetPage(i);
-        if (page->GetPageName() != input) continue;
-        strip.SetActiveTab(i + 1);
-        page->SendMessage(Talvo::WM_SELECT_CASE_CELL, 0, kPlain);
-      }
-      winsim::PumpMessages();
-      saved = winsim::SaveWindowPng(window->m_hWnd, file.string());
-    }
-  }
-  window->DestroyWindow();
-  std::printf("Function editor of kind %d: %s\n", kind, file.string().c_str());
-  return saved;
+// The editor window on the functions page with the function's page of `input` in front, as the user has
+// it after choosing the function and the page.
+bool SaveEditor(Talvo::Frame& frame, int kind, const std::wstring& id, const std::wstring& input,
+                const std::filesystem::path& file) {
+  if (tour::ShowFunctionPage(frame, id, input) == nullptr)
+    std::printf("Function editor of kind %d shows no page \"%s\"\n", kind, Talvo::WideToUtf8(input).c_str());
+  std::printf("Function editor of kind %d:\n", kind);
+  return tour::SaveWindow(frame.m_hWnd, file);
 }
 
 }  // namespace
@@ -141,16 +119,19 @@ bool ShowFunctionEditors(const std::filesystem::path& folder, const std::vector<
   }
   theHold.Accept(L"Tour Functions");
 
-  bool saved = true;
+  Talvo::Frame** global = Talvo::GetFrame();
+  bool saved = Talvo::ShowFrame(global) == 1;
+  if (!saved) std::fprintf(stderr, "quillon-host: the editor window could not be opened\n");
+  winsim::PumpMessages();
   for (const std::string& theme : themes) {
-    hostsim::SetTheme(theme == "dark" ? kDarkTheme : kLightTheme);
+    tour::UseTheme(theme);
     for (int kind = kFirstKind; kind <= kLastKind && saved; ++kind) {
-      root.GetMainDocument()->SetSelectedFunction(root.IndexOfFunctionById(ids[static_cast<size_t>(kind - kFirstKind)]));
       const std::filesystem::path file = folder / ("function-editor-" + std::to_string(kind) + "-" + theme + ".png");
-      saved = SaveEditor(kind, PageOf(kind).input, file);
-      if (!saved) std::fprintf(stderr, "quillon-host: cannot write the screenshot %s\n", file.string().c_str());
+      saved = SaveEditor(**global, kind, ids[static_cast<size_t>(kind - kFirstKind)], PageOf(kind).input, file);
     }
   }
+  if (*global != nullptr) ::SendMessageW((*global)->m_hWnd, WM_CLOSE, 0, 0);
+  winsim::PumpMessages();
   hostsim::Undo();
   return saved;
 }

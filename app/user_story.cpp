@@ -50,6 +50,11 @@ constexpr int kScriptColumn = 10;
 constexpr int kChamfer = 102;  // of the "Editable Polygon Object" table
 const CaseKeys kDoubleTap{kInputEditablePoly, L"vertex", kSelected, 2, kCtrl};
 const CaseKeys kSingleTap{kInputEditablePoly, L"vertex", kSelected, 1, kCtrl};
+// The data roots and the archive carry accented, CJK and right-to-left letters, so that every file route the
+// story takes is taken with such names.
+constexpr const char8_t* kFirstDayRoot = u8"first-day-journ\u00e9e-\u521d\u65e5-\u05d9\u05d5\u05dd";
+constexpr const char8_t* kEmptyRoot = u8"empty-folder-vid\u00e9-\u7a7a-\u05e8\u05d9\u05e7";
+constexpr const char8_t* kArchiveName = u8"profil-export\u00e9-\u6863\u6848-\u05e4\u05e8\u05d5\u05e4\u05d9\u05dc.zip";
 constexpr const wchar_t* kScriptText = L"polyop.setVertSelection $ #{1..2} -- gr\u00fc\u00dfe";
 
 class Story {
@@ -57,9 +62,10 @@ class Story {
   explicit Story(const CommandLine& line) : line_(line) {}
 
   bool Run() {
-    const std::filesystem::path first = line_.data / "user-story" / "first-day";
-    const std::filesystem::path second = line_.data / "user-story" / "empty-folder";
-    zip_ = std::filesystem::absolute(line_.shots) / "story-profile.zip";
+    const std::filesystem::path stories = line_.data / "user-story";
+    const std::filesystem::path first = stories / kFirstDayRoot;
+    const std::filesystem::path second = stories / kEmptyRoot;
+    zip_ = std::filesystem::absolute(stories) / kArchiveName;
     winsim::SetUnexpectedModalHandler([this](const std::wstring& text) {
       if (unexpected_.empty()) unexpected_ = WideToUtf8(text);
     });
@@ -91,22 +97,25 @@ class Story {
            Step("pick-host-action", [this] { return PickHostAction(); }) &&
            Step("write-custom-script", [this] { return WriteScript(); }) &&
            Step("assign-key", [this] { return AssignKey(); }) &&
-           Step("hold-key", [this] { return HoldKey(); }, true) &&
-           Step("click-case", [this] { return ClickCase(); }) &&
-           Step("undo", [this] { return UndoCase(); }) &&
-           Step("export-zip", [this] { return ExportZip(); });
+           Step("hold-key", [this] { return HoldKey(); }, Picture::Overlay) &&
+           Step("click-case", [this] { return ClickCase(); }, Picture::Host) &&
+           Step("undo", [this] { return UndoCase(); }, Picture::Host) &&
+           Step("export-zip", [this] { return ExportZip(); }, Picture::Host);
   }
 
   bool SecondFolder() {
     return Step("open-empty-editor", [this] { return OpenEditor(); }) &&
            Step("import-zip", [this] { return ImportZip(); }) &&
-           Step("hold-key-again", [this] { return HoldKey(); }, true) &&
-           Step("click-case-again", [this] { return ClickCase(); });
+           Step("hold-key-again", [this] { return HoldKey(); }, Picture::Overlay) &&
+           Step("click-case-again", [this] { return ClickCase(); }, Picture::Host);
   }
 
-  // Runs one step: its line, its pictures (of the editor window, or of the overlay over the host), and the
-  // end of the story when it did not do what it should.
-  bool Step(const std::string& name, const Check& action, bool overlayPicture = false) {
+  // What a step's picture shows: the editor window, the overlay over the host, or the host's own window
+  // with its scene, its undo list and the listener's last lines.
+  enum class Picture { Editor, Overlay, Host };
+
+  // Runs one step: its line, its pictures, and the end of the story when it did not do what it should.
+  bool Step(const std::string& name, const Check& action, Picture picture = Picture::Editor) {
     ++number_;
     unexpected_.clear();
     std::string done = action();
@@ -114,12 +123,13 @@ class Story {
     if (!unexpected_.empty()) return Fail(name + ": unexpected " + unexpected_);
     std::printf("  %2d %-20s %s\n", number_, name.c_str(), done.c_str());
     RECT area{};
-    HWND window = EditorWindow();
-    if (overlayPicture && viFormDlg != nullptr) {
+    HWND window = picture == Picture::Host ? host_.SceneWindow() : EditorWindow();
+    const bool overlay = picture == Picture::Overlay && viFormDlg != nullptr;
+    if (overlay) {
       window = viFormDlg->GetFormWindow();
       ::GetWindowRect(window, &area);
     }
-    return SaveStoryPictures(window, overlayPicture ? &area : nullptr, line_.shots, number_, name, line_.themes);
+    return SaveStoryPictures(window, overlay ? &area : nullptr, line_.shots, number_, name, line_.themes);
   }
 
   static bool Fail(const std::string& message) {
@@ -134,9 +144,14 @@ class Story {
   // The function the current profile assigns to the story's key, or null.
   static const XmlFunction* KeyFunction() {
     const XmlProfile* profile = GetTalvo().GetCurrentProfile();
+    const int key = StoryKeyNumber();
+    if (profile == nullptr || key < 0) return nullptr;
+    return GetTalvo().FindFunctionById(profile->GetFunctionIdOfKey(key));
+  }
+  // The story key's number on the current layout, or -1 when there is no layout.
+  static int StoryKeyNumber() {
     const XmlKeyboard* layout = GetTalvo().GetCurrentKeyboard();
-    if (profile == nullptr || layout == nullptr) return nullptr;
-    return GetTalvo().FindFunctionById(profile->GetFunctionIdOfKey(layout->GetKeyOfVirt(kStoryKey)));
+    return layout != nullptr ? layout->GetKeyOfVirt(kStoryKey) : -1;
   }
   template <typename Page>
   static Page* PageOf(int index) {
@@ -292,7 +307,7 @@ class Story {
     Frame* frame = EditorFrameWindow();
     frame->GetTabs().ActivatePage(0);
     winsim::PumpMessages();
-    const int key = GetTalvo().GetCurrentKeyboard()->GetKeyOfVirt(kStoryKey);
+    const int key = StoryKeyNumber();
     ProfileTab* profiles = PageOf<ProfileTab>(0);
     KeyButton* button = profiles != nullptr ? profiles->GetLayout().GetKeyButton(key) : nullptr;
     if (button == nullptr || !ClickWindow(button->m_hWnd)) return Wrong("the keyboard view shows no J key");
@@ -384,7 +399,7 @@ class Story {
     if (profiles == nullptr || !ClickWindow(::GetDlgItem(profiles->m_hWnd, IDC_PROFILE_IMPORT_BAR)))
       return Wrong("the profiles page has no import button");
     const XmlProfile* profile = GetTalvo().GetCurrentProfile();
-    const int key = GetTalvo().GetCurrentKeyboard()->GetKeyOfVirt(kStoryKey);
+    const int key = StoryKeyNumber();
     const XmlFunction* function = profile ? GetTalvo().FindFunctionById(profile->GetFunctionIdOfKey(key)) : nullptr;
     if (function == nullptr || !function->HasPress(kDoubleTap)) return Wrong("the imported profile lacks the key's function");
     std::wstring id;

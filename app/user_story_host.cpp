@@ -9,10 +9,12 @@
 #include <win32/modal_responder.h>
 #include <win32/simulation.h>
 
+#include <optional>
 #include <system_error>
 
 #include "engine/module.h"
 #include "frame/frame.h"
+#include "model/file_names.h"
 #include "model/talvo.h"
 #include "model/text.h"
 
@@ -49,8 +51,9 @@ bool StoryHost::Start(const std::filesystem::path& root) {
   std::error_code error;
   std::filesystem::remove_all(root, error);
   std::filesystem::create_directories(root, error);
-  if (error) return false;
-  hostsim::Start(Utf8ToWide(std::filesystem::absolute(root).native()));
+  const std::optional<std::wstring> folder = WideFromPath(std::filesystem::absolute(root));
+  if (error || !folder) return false;
+  hostsim::Start(*folder);
   hostsim::SetDirectory(APP_ICONS_DIR, Utf8ToWide(TALVO_SOURCE_ICONS));
   hostsim::InstallStandardActions();
   GetCOREInterface()->GetActionManager()->ActivateActionTable(&lift_, kActionEditablePolyTable);
@@ -64,6 +67,7 @@ void StoryHost::Stop() {
   if (Frame* frame = *GetFrame()) ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
   winsim::PumpMessages();
   winsim::AnswerMessageBox(IDNO, {}, winsim::Repeat::Always);  // nothing of the story is kept
+  view_.Close();
   hostsim::Shutdown();
   if (utility_ != nullptr) {
     utility_->Stop();
@@ -81,6 +85,7 @@ INode* StoryHost::BuildScene() {
   lift_.node = hostsim::AddEditablePoly(L"Box001", mesh, EP_SL_VERTEX);
   hostsim::SelectNodes({lift_.node});
   hostsim::SetCurEditObject(hostsim::GetPolyObject(lift_.node));
+  view_.Show(lift_.node);
   return lift_.node;
 }
 

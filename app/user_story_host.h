@@ -8,6 +8,8 @@
 
 #include <filesystem>
 
+#include "story_host_view.h"
+
 namespace Talvo {
 
 // The host's own work for the "Editable Polygon Object" commands: each lifts the selected vertices of the
@@ -24,13 +26,17 @@ class StoryHost {
   bool Start(const std::filesystem::path& root);
   // Closes the editor, shuts the host down (keeping nothing unsaved) and unloads the plug-in.
   void Stop();
-  // A box at vertex level with one vertex selected, open in the modify panel.
+  // A box at vertex level with one vertex selected, open in the modify panel and shown in the host's
+  // window.
   INode* BuildScene();
+  // The host's view of the scene, its undo list and its listener (null before BuildScene).
+  HWND SceneWindow() const { return view_.Window(); }
   // The height of the box's first vertex, which the Editable Poly commands lift.
   float LiftedHeight() const;
 
  private:
   LiftVertices lift_;
+  StoryHostView view_;
   GUP* utility_ = nullptr;
 };
 

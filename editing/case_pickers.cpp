@@ -38,7 +38,7 @@ void AddMacroCommands(const std::wstring& category, std::vector<CommandRecord>& 
   ListCategoryMacros(category, macros);
   for (CommandRecord& macro : macros) {
     const bool known = std::any_of(records.begin(), records.end(), [&](const CommandRecord& r) {
-      return r.isMacro && r.macro == macro.macro;
+      return r.isMacro && r.actionId == macro.actionId;
     });
     if (!known) records.push_back(std::move(macro));
   }

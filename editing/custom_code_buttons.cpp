@@ -1,9 +1,8 @@
 #include "editing/custom_code_buttons.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "controls/file_dialog_helper.h"
@@ -12,9 +11,11 @@
 #include "editing/script_clipboard.h"
 #include "editing/script_editor_launch.h"
 #include "editing/script_name_dlg.h"
+#include "model/file_names.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 #include "model/text.h"
+#include "model/whole_file.h"
 #include "model/xml_custom_scripts.h"
 
 namespace Talvo {
@@ -23,14 +24,26 @@ namespace {
 
 constexpr int kProductShortNameText = 103;  // "Quillon"
 constexpr int kNewScriptNameText = 265;     // "New"
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// The whole file as text; nothing when it cannot be read.
+// 8-bit text in the system code page as wide text.
+std::wstring AnsiToWide(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int length = static_cast<int>(bytes.size());
+  std::wstring text(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), static_cast<int>(text.size()));
+  return text;
+}
+
+// The whole file as text; nothing when it cannot be read. Text that is valid UTF-8 (a byte-order mark
+// dropped) is read as such; any other bytes as 8-bit text in the system code page.
 std::optional<std::wstring> ReadTextFile(const std::wstring& path) {
-  std::ifstream file(WideToUtf8(path));
-  if (!file) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) return std::nullopt;
-  return Utf8ToWide(bytes);
+  FileBytes file;
+  if (!ReadWholeFile(PathFromWide(path), file)) return std::nullopt;
+  std::string_view bytes = file.View();
+  if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+  if (std::optional<std::wstring> text = Utf8ToWideStrict(bytes)) return text;
+  return AnsiToWide(bytes);
 }
 
 }  // namespace

@@ -51,6 +51,8 @@ class FunctionEditorTab : public CDialogEx, public iFunctionEditorPage, public i
   // iFunctionEditorPage.
   std::wstring GetPageName() const override { return pageName_; }
   std::wstring GetMappedText() const override { return shownKeyword_; }
+  // Case rows scrolled into view get their tree buttons.
+  void OnRowsScrolled() override { TagRowButtons(); }
   // iModeMenuPage: what the add-case button's menu offers.
   ModeMenuRequest GetModeMenuRequest() const override;
 

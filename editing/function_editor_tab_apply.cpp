@@ -127,8 +127,13 @@ LRESULT FunctionEditorTab::ApplyCellChoice(WPARAM /*wParam*/, LPARAM lParam) {
         break;
     }
   }
+  if (!stored) {
+    // A refused pick changed nothing: no step, so the steps that could be redone stay.
+    theHold.Cancel();
+    return 0;
+  }
   theHold.Accept(GetString(kInGridChangesText));
-  if (stored) NotifyFunctionEdited(this);
+  NotifyFunctionEdited(this);
   return 0;
 }
 
@@ -204,10 +209,15 @@ bool FunctionEditorTab::ApplyAction(XmlFunction& function, GridCellDropDown& cel
     cell.SetText(NotSelectedText().c_str());
     return true;
   }
-  StoreGroupAndCategory(function, keys, group, categoryText);
   const CommandRecord& record = records[static_cast<size_t>(index - 1)];
-  if (record.isMacro && record.macro != nullptr) {
-    const MacroEntry& macro = *record.macro;
+  const MacroEntry* chosenMacro = FindRecordMacro(record);
+  if (record.isMacro && chosenMacro == nullptr) {  // the host dropped the macro after the list was filled
+    ShowCellText(cell);
+    return false;
+  }
+  StoreGroupAndCategory(function, keys, group, categoryText);
+  if (chosenMacro != nullptr) {
+    const MacroEntry& macro = *chosenMacro;
     function.SetCaseMacroScript(keys, {macro.GetCategory().str(), macro.GetInternalCategory().str(),
                                        macro.GetName().str(), macro.GetFileName().str(), macro.GetToolTip().str(),
                                        macro.GetID()});

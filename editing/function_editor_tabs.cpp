@@ -139,7 +139,6 @@ void FunctionEditorTabs::Rebuild() {
     PlaceModeButton();
   } else if (kind == 1103 || kind == 1104) {
     const std::wstring name = kind == 1103 ? kInputClassic : kInputMultiPress;
-    if (!function->HasInput(name)) function->AddInput(name);
     AddPageWithTab(name, name);
     EnableActiveTabCloseButton(FALSE);
     if (!pages_.empty()) SetActiveTab(1);

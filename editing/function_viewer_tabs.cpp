@@ -83,8 +83,7 @@ void FunctionViewerTabs::Rebuild() {
     case 1103:
     case 1104: {
       const std::wstring name = kind == 1103 ? L"3DSMax Classic" : L"MultiPress";
-      // The page reads its cases below this input; a function without it gets it.
-      if (!function->HasInput(name)) function->AddInput(name);
+      // Viewing changes nothing: a function without this input shows no cases.
       AddPage(name, name);
       break;
     }

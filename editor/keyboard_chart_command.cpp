@@ -5,6 +5,7 @@
 #include "controls/file_dialog_helper.h"
 #include "pagebase/error_box.h"
 #include "editor/keyboard_chart.h"
+#include "model/file_names.h"
 #include "model/talvo.h"
 
 namespace Talvo {
@@ -23,7 +24,7 @@ bool WriteKeyboardChart(HWND owner) {
 
   const std::wstring path = dialog.GetPath();
   const KeyboardChart chart(*profile, root.GetCurrentKeyboard(), root);
-  if (!chart.Write(path)) {
+  if (!chart.Write(PathFromWide(path))) {
     ShowErrorBox(owner, L"Can't save file!\n" + path);
     return false;
   }

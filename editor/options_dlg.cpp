@@ -86,9 +86,11 @@ void OptionsDlg::OnLoadOptions() {
   XmlOptions* options = GetTalvo().GetOptions();
   if (options == nullptr) return;
   // The file is read aside first: a file that is no options document leaves the current options alone.
-  // (A file that cannot be read or parsed is reported by the loading itself.)
+  // (A file that cannot be parsed is reported by the loading itself.)
   XmlOptions candidate;
-  if (candidate.Load(PathFromWide(dialog.GetPath())) != kXmlOk) return;
+  const int loaded = candidate.Load(PathFromWide(dialog.GetPath()));
+  if (loaded == kXmlCannotOpen) ShowErrorBox(m_hWnd, L"Can't load file!\n" + dialog.GetPath());
+  if (loaded != kXmlOk) return;
   if (!candidate.IsOptionsDocument()) {
     ShowErrorBox(m_hWnd, L"Not an options file; the current options are kept.\n" + dialog.GetPath());
     return;

@@ -27,8 +27,6 @@ namespace {
 
 HWND WindowOf(CWnd* window) { return window != nullptr ? window->GetSafeHwnd() : nullptr; }
 
-std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
 // The entry's file name without folder and extension.
 std::wstring DocumentNameOfEntry(const std::wstring& entryName) {
   std::wstring name = entryName.substr(entryName.rfind(L'/') + 1);
@@ -85,7 +83,7 @@ bool TakeEntry(const std::wstring& documentName, XmlDocument& parsed, std::set<s
     // Identical copies under one name were left out before parsing; two different documents under one
     // name cannot both be imported faithfully.
     if (!functionNames.insert(documentName).second) {
-      error = L"the archive holds two different functions named " + Quoted(documentName);
+      error = L"the archive holds two different functions named " + QuotedEntryName(documentName);
       return false;
     }
     auto function = std::make_unique<XmlFunction>(nullptr);
@@ -200,7 +198,8 @@ bool ReadProfileArchive(const std::filesystem::path& path, ProfileArchive& archi
     XmlDocument parsed(nullptr);
     if (parsed.ParseInPlace(std::move(entry.bytes)) != kXmlOk) {
       if (!EndsWithXml(entry.name)) continue;  // not a document at all: nothing of ours
-      error = L"Can't import the zip file: the entry " + Quoted(entry.name) + L" is not a readable XML document.";
+      error =
+          L"Can't import the zip file: the entry " + QuotedEntryName(entry.name) + L" is not a readable XML document.";
       return false;
     }
     std::wstring problem;
@@ -227,22 +226,23 @@ bool ImportProfileZip(CWnd* page, Talvo& root, const std::filesystem::path& path
   root.EnsureDataFolders();
 
   XmlProfile* profile = nullptr;
-  if (archive.profile) {
-    profile = PlaceImportedProfile(page, root, std::move(archive.profile)).profile;
-    if (profile != nullptr) profile->Save();
-  }
+  if (archive.profile) profile = PlaceImportedProfile(page, root, std::move(archive.profile)).profile;
   if (!archive.functions.empty()) ImportFunctions(page, root, archive, profile);
   if (XmlCustomScripts* scripts = root.GetCustomScripts(); scripts != nullptr && archive.scripts) {
     scripts->Merge(*archive.scripts);
   }
   if (XmlCustomScripts* scripts = root.GetCustomScripts(); scripts != nullptr && !scripts->IsSaved()) scripts->Save();
-  // Renewed function ids were written into the profile after its first save.
-  if (profile != nullptr && !profile->IsSaved()) profile->Save();
+  // Saved once, after the function import has pointed its assignments at renewed ids: a second save would
+  // leave a backup beside a file that is new.
+  if (profile != nullptr) profile->Save();
 
   root.MigrateFunctions();
+  // Merged and migrated scripts join the script drop-downs.
+  RefreshScriptNames();
   if (HWND editor = EditorWindow(); editor != nullptr && IsWindow(editor)) {
     PostMessageW(editor, DocumentChangedMessage, 0, reinterpret_cast<LPARAM>(WindowOf(page)));
     PostMessageW(editor, TalvoDataChangedMessage, 0, reinterpret_cast<LPARAM>(WindowOf(page)));
+    PostMessageW(editor, ScriptsChangedMessage, 0, 0);
   }
   return true;
 }

@@ -24,8 +24,6 @@ struct ArchiveCloser {
   void operator()(void* archive) const { unzClose(archive); }
 };
 
-std::wstring Quoted(const std::wstring& name) { return L"\"" + name + L"\""; }
-
 // The archive's bytes, read at once, served to the zip library as a file (one read instead of many
 // small reads and seeks).
 struct MemoryFile {
@@ -82,20 +80,36 @@ bool EndsWithItsDirectoryRecord(std::string_view bytes) {
 
 }  // namespace
 
+std::wstring QuotedEntryName(const std::wstring& name) {
+  static constexpr wchar_t kHexDigits[] = L"0123456789ABCDEF";
+  std::wstring quoted = L"\"";
+  for (const wchar_t c : name) {
+    // C0 and C1 control characters: a message would stop at a NUL or be broken up by the others.
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+      quoted += L"\\x";
+      quoted += kHexDigits[(c >> 4) & 0xF];
+      quoted += kHexDigits[c & 0xF];
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + L"\"";
+}
+
 std::wstring ZipArchiveReader::CheckEntryName(const std::wstring& name) {
   if (name.empty()) return L"an entry has no name";
   for (const wchar_t c : name) {
-    if (c < 0x20 || c == 0x7F) return L"the entry name " + Quoted(name) + L" holds control characters";
-    if (c == L'\\') return L"the entry name " + Quoted(name) + L" holds a backslash";
+    if (c < 0x20 || c == 0x7F) return L"the entry name " + QuotedEntryName(name) + L" holds control characters";
+    if (c == L'\\') return L"the entry name " + QuotedEntryName(name) + L" holds a backslash";
   }
-  if (name.front() == L'/') return L"the entry name " + Quoted(name) + L" is an absolute path";
-  if (name.size() >= 2 && name[1] == L':') return L"the entry name " + Quoted(name) + L" names a drive";
+  if (name.front() == L'/') return L"the entry name " + QuotedEntryName(name) + L" is an absolute path";
+  if (name.size() >= 2 && name[1] == L':') return L"the entry name " + QuotedEntryName(name) + L" names a drive";
   std::size_t start = 0;
   while (start <= name.size()) {
     const std::size_t end = std::min(name.find(L'/', start), name.size());
     const std::wstring_view part = std::wstring_view(name).substr(start, end - start);
-    if (part == L"..") return L"the entry name " + Quoted(name) + L" leads out of its folder";
-    if (IsReservedDeviceName(part)) return L"the entry name " + Quoted(name) + L" is a device name on Windows";
+    if (part == L"..") return L"the entry name " + QuotedEntryName(name) + L" leads out of its folder";
+    if (IsReservedDeviceName(part)) return L"the entry name " + QuotedEntryName(name) + L" is a device name on Windows";
     start = end + 1;
   }
   return {};
@@ -142,16 +156,18 @@ ZipArchiveReader::Status ZipArchiveReader::Read(const std::filesystem::path& pat
     if (info.size_filename > kMaxNameBytes) return Refuse(L"an entry name is too long");
     const std::optional<std::wstring> decoded = Utf8ToWideStrict(std::string_view(nameBytes, info.size_filename));
     if (!decoded) {
-      return Refuse(L"the entry name " + Quoted(Utf8ToWide(std::string_view(nameBytes, info.size_filename))) +
+      return Refuse(L"the entry name " + QuotedEntryName(Utf8ToWide(std::string_view(nameBytes, info.size_filename))) +
                     L" is not valid UTF-8");
     }
     const std::wstring& name = *decoded;
     if (const std::wstring problem = CheckEntryName(name); !problem.empty()) return Refuse(problem);
-    if (info.flag & kEncryptedFlag) return Refuse(L"the entry " + Quoted(name) + L" is password-protected");
+    if (info.flag & kEncryptedFlag) return Refuse(L"the entry " + QuotedEntryName(name) + L" is password-protected");
     if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) {
-      return Refuse(L"the entry " + Quoted(name) + L" uses an unknown compression");
+      return Refuse(L"the entry " + QuotedEntryName(name) + L" uses an unknown compression");
     }
-    if (info.uncompressed_size > limits_.maxEntrySize) return Refuse(L"the entry " + Quoted(name) + L" is too large");
+    if (info.uncompressed_size > limits_.maxEntrySize) {
+      return Refuse(L"the entry " + QuotedEntryName(name) + L" is too large");
+    }
     total += info.uncompressed_size;
     if (total > limits_.maxTotalSize) return Refuse(L"the archive's content is too large");
 
@@ -170,7 +186,7 @@ ZipArchiveReader::Status ZipArchiveReader::Read(const std::filesystem::path& pat
 bool ZipArchiveReader::ReadCurrentEntry(void* archive, const std::wstring& name, std::uint64_t size,
                                         std::string& bytes) {
   if (unzOpenCurrentFile(archive) != UNZ_OK) {
-    Refuse(L"the entry " + Quoted(name) + L" cannot be read");
+    Refuse(L"the entry " + QuotedEntryName(name) + L" cannot be read");
     return false;
   }
   // One byte more than declared, so that an entry whose data runs on past its declared size is noticed
@@ -186,11 +202,11 @@ bool ZipArchiveReader::ReadCurrentEntry(void* archive, const std::wstring& name,
   }
   const int closed = unzCloseCurrentFile(archive);
   if (read < 0 || got != size) {
-    Refuse(L"the entry " + Quoted(name) + L" is damaged or not as large as it declares");
+    Refuse(L"the entry " + QuotedEntryName(name) + L" is damaged or not as large as it declares");
     return false;
   }
   if (closed == UNZ_CRCERROR) {
-    Refuse(L"the entry " + Quoted(name) + L" is damaged (checksum mismatch)");
+    Refuse(L"the entry " + QuotedEntryName(name) + L" is damaged (checksum mismatch)");
     return false;
   }
   bytes.resize(got);

@@ -26,6 +26,9 @@ struct ZipLimits {
   std::uint64_t maxArchiveSize = 160u << 20;  // bytes of the archive file, which is read whole
 };
 
+// An entry name in quotes for messages, its control characters written as "\x" and two hex digits.
+std::wstring QuotedEntryName(const std::wstring& name);
+
 class ZipArchiveReader {
  public:
   enum class Status { Ok, CannotOpen, Refused };

@@ -2,8 +2,10 @@
 
 #include <minizip/zip.h>
 
+#include <cstdio>
 #include <ctime>
 
+#include "model/ids.h"
 #include "model/text.h"
 #include "model/whole_file.h"
 
@@ -28,6 +30,21 @@ zip_fileinfo EntryInfoNow() {
   return info;
 }
 
+// A new empty file of the program's own beside `path`, made so that it can never be a file that was
+// there before; empty when none can be made.
+std::filesystem::path CreateTemporaryBeside(const std::filesystem::path& path) {
+  constexpr int kAttempts = 8;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const std::string name = ".quillon-archive-" + WideToUtf8(NewDocumentId(attempt)) + ".part";
+    std::filesystem::path candidate = path.parent_path() / name;
+    if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {  // "x": fails when the name exists
+      std::fclose(file);
+      return candidate;
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 ZipArchiveWriter::~ZipArchiveWriter() { Abandon(); }
@@ -35,12 +52,13 @@ ZipArchiveWriter::~ZipArchiveWriter() { Abandon(); }
 bool ZipArchiveWriter::Create(const std::filesystem::path& path) {
   Abandon();
   path_ = path;
-  temporary_ = path;
-  temporary_ += ".tmp";
+  temporary_ = CreateTemporaryBeside(path);
+  if (temporary_.empty()) return false;
+  zip_ = zipOpen64(temporary_.c_str(), APPEND_STATUS_CREATE);
+  if (zip_ != nullptr) return true;
   std::error_code error;
   std::filesystem::remove(temporary_, error);
-  zip_ = zipOpen64(temporary_.c_str(), APPEND_STATUS_CREATE);
-  return zip_ != nullptr;
+  return false;
 }
 
 bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes) {

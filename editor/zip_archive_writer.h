@@ -1,6 +1,6 @@
 // ZipArchiveWriter: writes a flat zip archive (deflate, no password) entry by entry. The archive is built
-// in "<path>.tmp" and only renamed over the chosen path when Close succeeds, so a failed export never
-// leaves a broken archive behind nor destroys a file that was there before.
+// in a new file of the program's own beside the chosen path and only renamed over it when Close succeeds,
+// so a failed export never leaves a broken archive behind nor destroys a file that was there before.
 #pragma once
 
 #include <filesystem>

@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::uint16_t kFunctionsPage = 1;
 constexpr int kNotSelectedText = 143;  // "Not Selected"
+constexpr int kPasteText = 225;        // "Paste"
 constexpr unsigned char kPlainTap = 3;
 
 struct ModifierPageTexts {
@@ -129,10 +130,13 @@ void CaseCommands::AddModifierPage(const std::wstring& input) {
   theHold.Put(new TalvoDataRestoreObj(kFunctionsPage, view_.GetActiveSubPageCode()));
   const bool added = function->AddInput(input) && function->AddModes(input) && function->AddMode(input, kModeGlobal) &&
                      function->AddSelectionCase(input, kModeGlobal, 0);
-  if (added) {
-    function->SetInputGlobal(input, true);
-    view_.AddEditorPage(input, GetString(page->titleId));
+  if (!added) {
+    // A broken chain is no step: the additions it made are taken back.
+    theHold.Cancel();
+    return;
   }
+  function->SetInputGlobal(input, true);
+  view_.AddEditorPage(input, GetString(page->titleId));
   view_.RebuildAssignmentTabs();
   theHold.Accept(GetString(page->undoLabelId));
 }
@@ -263,11 +267,17 @@ void CaseCommands::OnPasteCase() {
     return;
   }
   const CaseKeys keys = TargetKeys(clip);
+  theHold.Begin();
+  theHold.Put(new TalvoDataRestoreObj(kFunctionsPage, view_.GetActiveSubPageCode()));
   function->RemoveAction(keys);
-  if (!function->AddAction(keys)) return;
+  if (!function->AddAction(keys)) {
+    theHold.Cancel();
+    return;
+  }
   PastePayload(*function, keys, clip);
   ValidateCaseCommand(function, keys);
   view_.ShowPastedCase(clip.grid, clip.row);
+  theHold.Accept(GetString(kPasteText));
 }
 
 bool CaseCommands::CanAddModifierPage(const std::wstring& input) const {

@@ -259,11 +259,17 @@ void Frame::StorePosition() {
   XmlTalvo* settings = GetTalvo().GetMainDocument();
   if (settings == nullptr) return;
   // The normal placement, so that a minimized editor keeps the rectangle it had; its size is exactly the
-  // window's, so that reopening gives the same size back.
+  // window's, so that reopening gives the same size back. It is in workspace coordinates (the work area
+  // starts at 0, 0) and is stored in screen coordinates, in which the window is made again.
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
   if (!::GetWindowPlacement(m_hWnd, &placement)) return;
-  const RECT& normal = placement.rcNormalPosition;
+  RECT normal = placement.rcNormalPosition;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (GetMonitorInfoW(MonitorFromRect(&normal, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    ::OffsetRect(&normal, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+  }
   settings->SetPosition(normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top);
 }
 

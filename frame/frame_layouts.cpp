@@ -1,10 +1,20 @@
 // The "Layouts" button: switching the keyboard layout after asking how the current profile follows.
+#include <cstdint>
+
 #include "editor/h_layout_switch_dlg.h"
+#include "editor/profile_page_undo.h"
 #include "editor/profile_tab.h"
 #include "frame/frame.h"
 #include "model/talvo.h"
 
 namespace Talvo {
+
+namespace {
+
+constexpr std::uint16_t kProfilesPage = 0;
+constexpr std::uint16_t kNoSubPage = 65535;
+
+}  // namespace
 
 void Frame::OnSwitchLayout() {
   const int item = layouts_.GetChosenItem();
@@ -36,13 +46,17 @@ void Frame::OnSwitchLayout() {
       if (created != nullptr && created != previous) created->SetLayout(layoutName);
       break;
     }
-    case kLayoutSwitchClearAssignments:
+    case kLayoutSwitchClearAssignments: {
+      // Every assignment of the profile goes: one undo step gives them back with the layout they had.
+      PageUndoStep step(kProfilesPage, kNoSubPage);
       root.SetKeyboard(index);
       if (XmlProfile* profile = root.GetCurrentProfile()) {
         profile->SetLayout(layoutName);
         profile->RemoveAllAssignments();
       }
+      step.Accept(L"Delete Current Function Assignments and switch to new blank Layout");
       break;
+    }
     default:  // cancelled
       return;
   }

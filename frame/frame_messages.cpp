@@ -5,6 +5,7 @@
 
 #include "editing/function_editor_tabs.h"
 #include "editing/functions_tab.h"
+#include "editing/wheel_events_tab.h"
 #include "editor/assignment_tab.h"
 #include "frame/frame.h"
 #include "model/string_table.h"
@@ -70,6 +71,11 @@ LRESULT Frame::OnTalvoDataChanged(WPARAM wParam, LPARAM /*lParam*/) {
   tabs_.RefreshProfileTab();
   tabs_.RefreshFunctionsTab();
   tabs_.RebuildAssignmentTabs();
+  // The main settings document names the current wheel-events set.
+  if (auto* wheelEvents = DYNAMIC_DOWNCAST(WheelEventsTab, tabs_.GetPageAt(2))) {
+    wheelEvents->ShowCurrentWheelEvents();
+    wheelEvents->GetEditorTabs().Rebuild();
+  }
   tabs_.ShowActiveTabCloseButton(false);
 
   const int index = LOWORD(wParam);

@@ -1,6 +1,10 @@
 #include "frame/key_commands.h"
 
+#include <cstdint>
+#include <optional>
+
 #include "controls/key_button.h"
+#include "editor/profile_page_undo.h"
 #include "model/editor_window.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
@@ -11,6 +15,9 @@ namespace {
 
 constexpr int kLearningInterfaceText = 254;  // "Learning Interface"
 constexpr int kFunctionsPage = 1;
+// Key commands change the current profile: their undo steps belong to the profiles page.
+constexpr std::uint16_t kProfilesPage = 0;
+constexpr std::uint16_t kNoSubPage = 65535;
 
 // Shows what the button now stands for.
 void Redraw(KeyButton& button, const std::wstring& text, bool assigned, int state) {
@@ -33,10 +40,13 @@ void KeyCommands::OnDeleteAssignment() {
   KeyButton* button = GetMenuKeyButton();
   XmlProfile* profile = GetTalvo().GetCurrentProfile();
   if (button == nullptr || profile == nullptr) return;
+  std::optional<PageUndoStep> step;
+  if (profile->HasAssignment(button->keyNumber)) step.emplace(kProfilesPage, kNoSubPage);
   profile->RemoveAssignment(button->keyNumber);
   Redraw(*button, L"", false, button->displayState);
   view_.CloseAssignmentPage(button->keyNumber);
   view_.RebuildAssignmentTabs();
+  if (step) step->Accept(L"Delete Assignment");
 }
 
 void KeyCommands::OnEditKeyFunction() {
@@ -87,6 +97,10 @@ void KeyCommands::OnAssignLearningInterface() {
   KeyButton* button = GetMenuKeyButton();
   XmlProfile* profile = root.GetCurrentProfile();
   if (button == nullptr || profile == nullptr) return;
+  // Taking the key's assignment away is an undo step; only moving the learning interface is not.
+  std::optional<PageUndoStep> step;
+  if (button->displayState == kKeyOrdinary && profile->HasAssignment(button->keyNumber))
+    step.emplace(kProfilesPage, kNoSubPage);
   KeyButton* previous = root.GetLearningKeyButton();
   if (previous != nullptr && previous != button) RemoveLearningInterface(*profile, *previous);
   if (button->displayState == kKeyOrdinary) {
@@ -98,6 +112,7 @@ void KeyCommands::OnAssignLearningInterface() {
   profile->AddVisualAssignment(button->keyNumber);
   Redraw(*button, GetString(kLearningInterfaceText), false, kKeyLearningInterface);
   root.SetLearningKeyButton(button);
+  if (step) step->Accept(L"Assign Learning Interface");
 }
 
 void KeyCommands::OnDeleteLearningInterface() {

@@ -20,6 +20,7 @@ TalvoApp::TalvoApp() : CWinApp(L"Quillon") {}
 
 BOOL TalvoApp::InitInstance() {
   if (!GetTalvo().Load()) return FALSE;
+  RefreshScriptNames();
   TalvoVisualManager::Install();
   InstallVisualInterface();
   SetGridRedrawHandler(&RedrawActiveGrid);

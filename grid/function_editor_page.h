@@ -15,6 +15,8 @@ class iFunctionEditorPage {
   virtual std::wstring GetPageName() const = 0;
   // The keyword of the level the page shows now ("global", "vertex", "edge", ...).
   virtual std::wstring GetMappedText() const = 0;
+  // After a vertical scroll of the grid: rows that came into view get what the page adds to shown rows.
+  virtual void OnRowsScrolled() = 0;
 
  protected:
   ~iFunctionEditorPage() = default;

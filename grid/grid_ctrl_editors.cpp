@@ -55,16 +55,22 @@ int TextWidth(HDC dc, const std::wstring& text) {
   return size.cx;
 }
 
-// The text an editor of the given width shows: the whole text when it fits (with the allowance), else the
-// longest prefix that fits followed by "...", found by halving (a prefix's width grows with its length);
-// "..." alone when no prefix fits.
+// The text an editor of the given width shows: the whole text when it is not beyond the length limit and
+// fits (with the allowance), else the longest prefix that fits followed by "...", found by halving (a
+// prefix's width grows with its length); "..." alone when no prefix fits. A cut text always ends in "...".
 std::wstring FittedText(HDC dc, std::wstring text, int width) {
-  if (text.size() > kFittedTextLimit) text.resize(kFittedTextLimit);
   const int limit = width + kFitAllowance;
-  if (TextWidth(dc, text) <= limit) return text;
+  const bool cut = text.size() > kFittedTextLimit;
+  if (cut) {
+    text.resize(kFittedTextLimit);
+  } else if (TextWidth(dc, text) <= limit) {
+    return text;
+  }
   const auto shortened = [&text](size_t length) { return text.substr(0, length) + L"..."; };
-  size_t fits = 0;               // the longest length known to fit (0: none yet)
-  size_t tooLong = text.size();  // the shortest length known not to fit
+  size_t fits = 0;  // the longest length known to fit (0: none yet)
+  // The shortest length known not to fit: the whole text of a text that was not cut (it did not fit);
+  // a cut text may keep all its kept characters when they fit with the "...".
+  size_t tooLong = cut ? text.size() + 1 : text.size();
   while (tooLong - fits > 1) {
     const size_t middle = fits + (tooLong - fits) / 2;
     (TextWidth(dc, shortened(middle)) <= limit ? fits : tooLong) = middle;

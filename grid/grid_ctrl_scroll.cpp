@@ -6,6 +6,7 @@
 
 #include "controls/cell_editor_links.h"
 #include "engine/redraw_thread.h"
+#include "grid/function_editor_page.h"
 #include "grid/grid_ctrl.h"
 
 namespace Talvo {
@@ -345,13 +346,15 @@ void CGridCtrl::OnVScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*
       break;
   }
 
-  // Editor pages re-place their editors once per redraw-thread wake-up, however fast the user scrolls.
+  // The editors follow every scroll at once: the redraw thread's message is taken only by the get-message
+  // hook, which is missing while the program is switched off. Editor pages still ask the thread, whose
+  // message re-places the editors of the editor window's active page.
+  PlaceCellEditors();
   const HWND parent = ::GetParent(m_hWnd);
   if (IsWindowOfRuntimeClass(parent, "FunctionEditorTab") || IsWindowOfRuntimeClass(parent, "WheelEventsEditorTab")) {
     RequestGridRedraw();
-  } else {
-    PlaceCellEditors();
   }
+  if (iFunctionEditorPage* page = FunctionEditorPageOf(m_hWnd)) page->OnRowsScrolled();
 }
 
 BOOL CGridCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) {

@@ -61,6 +61,8 @@ void CTreeGridCtrl::CollapseOtherNodes(CTreeNode* pNode) {
 // ---- Mouse buttons ---------------------------------------------------------------------------------------
 
 void CTreeGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
+  // A toggling press released outside the grid left the flag set: a new press ends that one.
+  m_bSkipButtonUp = FALSE;
   if (!ToggleNode(nFlags, point)) {
     CGridCtrl::OnLButtonDown(nFlags, point);
     return;
@@ -69,6 +71,7 @@ void CTreeGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CTreeGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point) {
+  m_bSkipButtonUp = FALSE;
   if (!ToggleNode(nFlags, point)) {
     CGridCtrl::OnLButtonDblClk(nFlags, point);
     return;

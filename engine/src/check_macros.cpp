@@ -91,6 +91,7 @@ int Fix(const std::vector<MacroReference>& references) {
 }
 
 void Report(const std::vector<MacroReference>& references, const MacroCheckResult& result) {
+  if (the_listener == nullptr || the_listener->edit_stream == nullptr) return;
   CharStream* out = the_listener->edit_stream;
   for (const MacroReference& reference : references) {
     const std::wstring function = reference.function->GetName();

@@ -3,6 +3,8 @@
 #include <map>
 #include <system_error>
 
+#include "root_documents.h"
+
 namespace Talvo {
 
 namespace {
@@ -11,27 +13,19 @@ bool Differs(const XmlDocument& current, const XmlDocument& saved) {
   return current.GetName() != saved.GetName() || current.ToText() != saved.ToText();
 }
 
-void RestoreDocument(XmlDocument& current, const XmlDocument& saved) {
-  if (!Differs(current, saved)) return;
+// True when the document had to change.
+bool RestoreDocument(XmlDocument& current, const XmlDocument& saved) {
+  if (!Differs(current, saved)) return false;
   XmlDocDirectory* owner = current.GetOwner();
   current.CopyFrom(saved);
   current.SetOwner(owner);
+  return true;
 }
 
 // The documents of the data by the file they are stored in.
 std::map<std::filesystem::path, XmlDocument*> DocumentsByFile(const Talvo& root) {
   std::map<std::filesystem::path, XmlDocument*> documents;
-  for (XmlDocument* single : {static_cast<XmlDocument*>(root.GetMainDocument()),
-                              static_cast<XmlDocument*>(root.GetCustomScripts())}) {
-    if (single != nullptr) documents.emplace(single->GetFilePath(), single);
-  }
-  for (const XmlDocDirectory* folder : {static_cast<const XmlDocDirectory*>(root.GetKeyboards()),
-                                        static_cast<const XmlDocDirectory*>(root.GetFunctions()),
-                                        static_cast<const XmlDocDirectory*>(root.GetProfiles())}) {
-    for (int i = 0; folder != nullptr && i < folder->Count(); ++i) {
-      documents.emplace(folder->GetAt(i)->GetFilePath(), folder->GetAt(i));
-    }
-  }
+  ForEachRootDocument(root, [&](XmlDocument& document) { documents.emplace(document.GetFilePath(), &document); });
   documents.erase(std::filesystem::path());
   return documents;
 }
@@ -96,34 +90,38 @@ DataSnapshot::Files DataSnapshot::FilesChangedBetween(const DataSnapshot& before
   return changed;
 }
 
-void DataSnapshot::Restore(XmlDocDirectory* folder, const Documents& saved) {
-  if (!folder) return;
+bool DataSnapshot::Restore(XmlDocDirectory* folder, const Documents& saved) {
+  if (!folder) return false;
+  bool changed = false;
   const int count = static_cast<int>(saved.size());
   for (int i = 0; i < count; ++i) {
     if (XmlDocument* current = folder->GetAt(i)) {
-      RestoreDocument(*current, *saved[static_cast<std::size_t>(i)].copy);
+      changed = RestoreDocument(*current, *saved[static_cast<std::size_t>(i)].copy) || changed;
     } else {
       folder->Add(saved[static_cast<std::size_t>(i)].copy->Duplicate());
+      changed = true;
     }
   }
-  while (folder->Count() > count) folder->Release(folder->Count() - 1);
+  while (folder->Count() > count) {
+    folder->Release(folder->Count() - 1);
+    changed = true;
+  }
+  return changed;
 }
 
-void DataSnapshot::Apply(Talvo& root, const Files& changedFiles) const {
-  if (main_ && root.GetMainDocument()) RestoreDocument(*root.GetMainDocument(), *main_->copy);
-  if (scripts_ && root.GetCustomScripts()) RestoreDocument(*root.GetCustomScripts(), *scripts_->copy);
-  Restore(root.GetKeyboards(), layouts_);
-  Restore(root.GetFunctions(), functions_);
-  Restore(root.GetProfiles(), profiles_);
+bool DataSnapshot::Apply(Talvo& root, const Files& changedFiles) const {
+  bool changed = false;
+  if (main_ && root.GetMainDocument()) changed = RestoreDocument(*root.GetMainDocument(), *main_->copy);
+  if (scripts_ && root.GetCustomScripts()) changed = RestoreDocument(*root.GetCustomScripts(), *scripts_->copy) || changed;
+  changed = Restore(root.GetKeyboards(), layouts_) || changed;
+  changed = Restore(root.GetFunctions(), functions_) || changed;
+  changed = Restore(root.GetProfiles(), profiles_) || changed;
 
   const auto entries = EntriesByFile();
   const auto documents = DocumentsByFile(root);
-  // A document put back as its file holds it is saved again.
+  // A document put back as its file holds it (saved then, or by a save after the step) is saved again.
   for (const auto& [file, document] : documents) {
-    const auto entry = entries.find(file);
-    if (!document->IsSaved() && entry != entries.end() && entry->second->saved && document->MatchesFile()) {
-      document->SyncFile();
-    }
+    if (!document->IsSaved() && entries.contains(file) && document->MatchesFile()) document->SyncFile();
   }
   // The step wrote or deleted these files: put them back as this copy of the data had them, so that the
   // next start shows what the editor shows.
@@ -139,6 +137,7 @@ void DataSnapshot::Apply(Talvo& root, const Files& changedFiles) const {
       document->SyncFile();
     }
   }
+  return changed;
 }
 
 int DataSnapshot::Size() const {

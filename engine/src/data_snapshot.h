@@ -24,8 +24,8 @@ class DataSnapshot {
   // Documents that differ take the copy's name and content and become unsaved (saved again when their file
   // holds just that); documents missing from a folder are added and extra ones are dropped from it. Then each of `changedFiles` is made to
   // agree with the copy: written when the copy held it saved (or the file is gone), deleted when the copy
-  // has no document there.
-  void Apply(Talvo& root, const Files& changedFiles) const;
+  // has no document there. True when a document or a folder changed.
+  bool Apply(Talvo& root, const Files& changedFiles) const;
   // Approximate size in bytes.
   int Size() const;
 
@@ -39,7 +39,7 @@ class DataSnapshot {
 
   static Entry Copy(const XmlDocument& document);
   static Documents Copy(const XmlDocDirectory* folder);
-  static void Restore(XmlDocDirectory* folder, const Documents& saved);
+  static bool Restore(XmlDocDirectory* folder, const Documents& saved);
   std::map<std::filesystem::path, const Entry*> EntriesByFile() const;
   template <typename Visit>
   void ForEach(Visit visit) const;

@@ -1,8 +1,12 @@
 #include "engine/redraw_thread.h"
 
+#include <host/listener.h>
+
+#include <exception>
 #include <memory>
 
 #include "engine/messages.h"
+#include "model/text.h"
 
 namespace Talvo {
 
@@ -53,7 +57,17 @@ void RequestGridRedraw() {
   if (!state.enabled) return;
   if (!state.thread) {
     auto thread = std::make_unique<RedrawThread>(GetCurrentThreadId());
-    thread->Start();
+    // Requests come from window procedures, which nothing may leave by an exception; the grids place
+    // their editors themselves as well, so the program goes on without the thread.
+    try {
+      thread->Start();
+    } catch (const std::exception& error) {
+      if (the_listener != nullptr && the_listener->edit_stream != nullptr) {
+        const std::wstring line = L"Quillon: the redraw thread cannot be started: " + Utf8ToWide(error.what()) + L"\n";
+        the_listener->edit_stream->puts(line.c_str());
+      }
+      return;
+    }
     state.thread = std::move(thread);
   }
   state.thread->Request();

@@ -37,8 +37,8 @@ std::wstring MacroText(const MacroEntry& macro) {
   return macro.GetButtonText().isNull() ? macro.GetName().str() : macro.GetButtonText().str();
 }
 
-CommandRecord MacroRecord(MacroEntry* macro, ActionTableId tableId) {
-  return {true, macro, tableId, macro->GetID(), MacroText(*macro)};
+CommandRecord MacroRecord(const MacroEntry* macro, ActionTableId tableId) {
+  return {true, tableId, macro->GetID(), MacroText(*macro)};
 }
 
 void AddCategory(std::vector<CategoryEntry>& categories, CategoryEntry entry) {
@@ -76,7 +76,7 @@ void ListCategoryActions(ActionTableId tableId, const std::wstring& category, st
   const ActionTable* table = FindTable(tableId);
   for (int i = 0; table && i < table->Count(); ++i) {
     ActionItem* item = table->GetAction(i);
-    if (item && ItemCategory(*item) == category) records.push_back({false, nullptr, tableId, item->GetId(), ItemText(*item)});
+    if (item && ItemCategory(*item) == category) records.push_back({false, tableId, item->GetId(), ItemText(*item)});
   }
 }
 
@@ -94,7 +94,7 @@ void ListAllActions(ActionTableId tableId, std::vector<CommandRecord>& records) 
     ActionItem* item = table->GetAction(i);
     if (!item) continue;
     if (MacroEntry* macro = item->GetMacroScript()) records.push_back(MacroRecord(macro, tableId));
-    else records.push_back({false, nullptr, tableId, item->GetId(), ItemText(*item)});
+    else records.push_back({false, tableId, item->GetId(), ItemText(*item)});
   }
 }
 
@@ -107,6 +107,10 @@ void ListMacroScriptActions(ActionTableId tableId, const std::wstring& category,
       records.push_back(MacroRecord(macro, tableId));
     }
   }
+}
+
+const MacroEntry* FindRecordMacro(const CommandRecord& record) {
+  return record.isMacro ? GetMacroScriptDir().FindMacroById(record.actionId) : nullptr;
 }
 
 ActionTable* FindActionContext(const std::wstring& name) {

@@ -1,5 +1,7 @@
 #include "model/xml_function.h"
 
+#include <host/listener.h>
+
 #include <algorithm>
 
 #include "model/modifiers.h"
@@ -32,6 +34,21 @@ void ForEachAction(XmlNode* node, Visit&& visit) {
     if (std::string_view(child->name(), child->name_size()) == kAction) visit(child);
     else ForEachAction(child, visit);
   }
+}
+
+// Where an old-style action was stored: input, mode, selection count, modifier byte and tap count.
+struct OldCasePlace {
+  std::string input, mode, selection, modifiers, press;
+};
+
+// A press holds one action: a second old-style action for the same press is dropped, and the user told.
+void ReportDroppedAction(const XmlFunction& function, const OldCasePlace& place) {
+  if (the_listener == nullptr || the_listener->edit_stream == nullptr) return;
+  const std::wstring line = L"Quillon: function \"" + function.GetName() + L"\": a second action for tap count " +
+                            Utf8ToWide(place.press) + L" (" + Utf8ToWide(place.input) + L", " + Utf8ToWide(place.mode) +
+                            L", selection " + Utf8ToWide(place.selection) + L", modifiers " +
+                            Utf8ToWide(place.modifiers) + L") was left out; the first is kept.\n";
+  the_listener->edit_stream->puts(line.c_str());
 }
 
 }  // namespace
@@ -397,7 +414,12 @@ bool XmlFunction::UpgradeCases() {
               pressNode = AppendElement(mods, kPress);
               SetAttribute(pressNode, "count", press);
             }
-            if (!pressNode->first_node(kAction)) pressNode->append_node(action);
+            if (!pressNode->first_node(kAction)) {
+              pressNode->append_node(action);
+            } else {
+              ReportDroppedAction(*this, {Attribute(input, "type"), Attribute(mode, "name"), Attribute(sel, "count"),
+                                          Attribute(mods, "value"), press});
+            }
             rewritten = true;
           }
         }

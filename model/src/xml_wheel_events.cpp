@@ -4,6 +4,7 @@
 #include <host/directories.h>
 #include <host/maxscript.h>
 
+#include "model/file_names.h"
 #include "model/ids.h"
 #include "model/resources.h"
 #include "model/text.h"
@@ -137,7 +138,7 @@ bool XmlWheelEvents::Apply() const {
   Interface* core = GetCOREInterface();
   const MCHAR* folder = core ? core->GetDir(APP_PLUGCFG_DIR) : nullptr;
   if (!folder || !*folder) return false;
-  if (SaveAs(std::wstring(folder) + L"/quillonWheelEvents.xml") != kXmlOk) return false;
+  if (SaveAs(PathFromWide(folder) / "quillonWheelEvents.xml") != kXmlOk) return false;
   return ExecuteMAXScriptScript(L"quillonUserSet.updateWheelEvents()") != FALSE;
 }
 

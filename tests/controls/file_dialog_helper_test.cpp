@@ -18,7 +18,7 @@ class FileDialogHelperTest : public ControlsTest {
     ControlsTest::SetUp();
     desktop_ = root_ / "Desktop";
     std::filesystem::create_directories(desktop_);
-    winsim::SetDesktopFolder(desktop_.wstring());
+    winsim::SetDesktopFolder(WidePath(desktop_));
   }
   std::filesystem::path desktop_;
 };
@@ -32,10 +32,10 @@ TEST_F(FileDialogHelperTest, OpenStartsOnTheDesktopOverTheEditorWindowAndKeepsTh
   dialog.filterIndex = 2;
   winsim::AnswerFileDialog(L"options.xml", winsim::FileDialogKind::Open);
   ASSERT_TRUE(dialog.Open());
-  EXPECT_EQ(dialog.GetPath(), (desktop_ / "options.xml").wstring());
+  EXPECT_EQ(dialog.GetPath(), WidePath(desktop_ / "options.xml"));
   const winsim::ModalRecord record = winsim::ModalLog().back();
   EXPECT_EQ(record.window, editor->m_hWnd);
-  EXPECT_EQ(record.initialDir, desktop_.wstring());
+  EXPECT_EQ(record.initialDir, WidePath(desktop_));
   EXPECT_EQ(record.filter, dialog.filter);
   EXPECT_EQ(record.filterIndex, 2u);
   SetEditorWindow(nullptr);
@@ -43,7 +43,7 @@ TEST_F(FileDialogHelperTest, OpenStartsOnTheDesktopOverTheEditorWindowAndKeepsTh
 
 TEST_F(FileDialogHelperTest, PathTooLongForTheBufferIsRefusedWithAMessage) {
   FileDialogHelper dialog(CreateParent()->m_hWnd);
-  const std::wstring longPath = desktop_.wstring() + L"/" + std::wstring(300, L'p') + L".xml";
+  const std::wstring longPath = WidePath(desktop_) + L"/" + std::wstring(300, L'p') + L".xml";
   winsim::AnswerFileDialog(longPath, winsim::FileDialogKind::Save);
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"too long"));
   EXPECT_FALSE(dialog.Save());

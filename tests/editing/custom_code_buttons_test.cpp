@@ -118,12 +118,12 @@ TEST_F(CustomCodeButtonsTest, PasteWithoutTheScriptsDocumentWarns) {
 TEST_F(CustomCodeButtonsTest, OpenStartsOnTheDesktopAndACancelledDialogOpensNothing) {
   const auto desktop = root_ / "Desktop";
   std::filesystem::create_directories(desktop);
-  winsim::SetDesktopFolder(desktop.wstring());
+  winsim::SetDesktopFolder(WidePath(desktop));
   std::ofstream(desktop / "tool.ms") << "print 1";
   winsim::AnswerFileDialog(L"tool.ms", winsim::FileDialogKind::Open);
   Press(kIconButtonScriptOpen);
   EXPECT_EQ(winsim::ModalLog().back().caption, L"Open Script");
-  EXPECT_EQ(std::filesystem::path(winsim::ModalLog().back().initialDir), desktop);
+  EXPECT_EQ(winsim::ModalLog().back().initialDir, WidePath(desktop));
   HWND window = ScriptWindow();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(ScriptWindowText(window), L"print 1");

@@ -16,10 +16,10 @@ TEST_F(FunctionExportTest, WritesTheFunctionWithItsScriptsAndLeavesTheFolderUnch
   const int count = Functions().Count();
   hostsim::ClearDebugLog();
 
-  winsim::AnswerFileDialog((out_ / "Box").wstring(), winsim::FileDialogKind::Save);
+  winsim::AnswerFileDialog(WidePath(out_ / "Box"), winsim::FileDialogKind::Save);
   ASSERT_TRUE(ExportFunction(parent_.get(), Root()));
   EXPECT_EQ(winsim::ModalLog().back().caption, L"Export Current Function");
-  EXPECT_NE(hostsim::DebugLog().find(L", " + out_.wstring() + L"/, Box, .xml \n"), std::wstring::npos)
+  EXPECT_NE(hostsim::DebugLog().find(L", " + WidePath(out_) + L"/, Box, .xml \n"), std::wstring::npos)
       << hostsim::DebugLog();
 
   // A name typed without an extension gets ".xml".
@@ -44,7 +44,7 @@ TEST_F(FunctionExportTest, WritesTheFunctionWithItsScriptsAndLeavesTheFolderUnch
 
 TEST_F(FunctionExportTest, AnyTypedExtensionIsKept) {
   MakeFunction(L"Box");
-  winsim::AnswerFileDialog((out_ / "Box.txt").wstring(), winsim::FileDialogKind::Save);
+  winsim::AnswerFileDialog(WidePath(out_ / "Box.txt"), winsim::FileDialogKind::Save);
   ASSERT_TRUE(ExportFunction(parent_.get(), Root()));
   EXPECT_TRUE(std::filesystem::exists(out_ / "Box.txt"));
   EXPECT_FALSE(std::filesystem::exists(out_ / "Box.txt.xml"));
@@ -66,7 +66,7 @@ TEST_F(FunctionExportTest, WithoutACurrentFunctionOrAPathNothingIsWritten) {
 TEST_F(FunctionExportTest, AFailedWriteIsReported) {
   MakeFunction(L"Box");
   std::filesystem::create_directories(out_ / "taken.xml");  // a folder where the file should go
-  winsim::AnswerFileDialog((out_ / "taken.xml").wstring(), winsim::FileDialogKind::Save);
+  winsim::AnswerFileDialog(WidePath(out_ / "taken.xml"), winsim::FileDialogKind::Save);
   winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"already exists"));
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't save file!", L"Error", true));
   EXPECT_FALSE(ExportFunction(parent_.get(), Root()));

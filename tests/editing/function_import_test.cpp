@@ -111,7 +111,7 @@ TEST_F(FunctionImportTest, IntoAnEmptyFolderTheFileIsAddedWithoutAQuestion) {
   const std::wstring id = box->GetId();
   ClearFolder();
 
-  winsim::AnswerFileDialog(file.wstring(), winsim::FileDialogKind::Open);
+  winsim::AnswerFileDialog(WidePath(file), winsim::FileDialogKind::Open);
   const ImportedFunction result = ImportFunction(parent_.get(), Root());
   ASSERT_EQ(winsim::ModalLog().size(), 1u);  // the file dialog only
   EXPECT_EQ(winsim::ModalLog()[0].caption, L"Open Quillon Function");
@@ -140,7 +140,7 @@ TEST_F(FunctionImportTest, FilesThatAreNoFunctionsAreRefusedWithAMessageAndChang
       {"missing.xml", L"Error"}, {"broken.xml", L"Warning!"}, {"profile.xml", L"Error"}};
   for (const auto& refused : cases) {
     SCOPED_TRACE(refused.file);
-    const std::wstring text = L"Can't load file!\n" + (out_ / refused.file).wstring();
+    const std::wstring text = L"Can't load file!\n" + WidePath(out_ / refused.file);
     winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(text, refused.caption));
     EXPECT_EQ(Import(out_ / refused.file).function, nullptr);
     EXPECT_EQ(Functions().Count(), count);

@@ -64,7 +64,7 @@ class FunctionsTabTest : public FunctionPageTest<FunctionsTab> {
         winsim::CancelFileDialog(winsim::FileDialogKind::Open);
         return Click(IDC_FUNCTION_IMPORT_BAR);
       case Command::Export:
-        winsim::AnswerFileDialog((out_ / "cone").wstring(), winsim::FileDialogKind::Save);
+        winsim::AnswerFileDialog(WidePath(out_ / "cone"), winsim::FileDialogKind::Save);
         Click(IDC_FUNCTION_EXPORT_BAR);
         EXPECT_TRUE(std::filesystem::exists(out_ / "cone.xml"));
         return;

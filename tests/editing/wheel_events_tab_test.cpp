@@ -36,7 +36,7 @@ class WheelEventsTabTest : public FunctionPageTest<WheelEventsTab> {
     EXPECT_EQ(strip.GetActiveTab(), static_cast<int>(tabs.size()) - 1);
   }
   std::filesystem::path Export(const std::string& name) {
-    winsim::AnswerFileDialog((out_ / name).wstring(), winsim::FileDialogKind::Save);
+    winsim::AnswerFileDialog(WidePath(out_ / name), winsim::FileDialogKind::Save);
     page_->SendMessage(WM_EXPORT_WHEEL_EVENTS, 0, 0);
     return out_ / (name + ".xml");
   }
@@ -123,7 +123,7 @@ TEST_P(WheelEventsTabImportTest, KeepsIdsAndFilesApartAndSavesAndAppliesTheImpor
   if (row.renameButton != 0) {
     winsim::AnswerModalDialog(IDD_WHEEL_EVENTS_RENAME, [&row](HWND dialog) { ClickItem(dialog, row.renameButton); });
   }
-  winsim::AnswerFileDialog((out_ / "exported.xml").wstring(), winsim::FileDialogKind::Open);
+  winsim::AnswerFileDialog(WidePath(out_ / "exported.xml"), winsim::FileDialogKind::Open);
   Click(IDC_WHEEL_EVENTS_IMPORT_BAR);
 
   ASSERT_EQ(Sets().Count(), row.sets);

@@ -122,7 +122,7 @@ TEST_F(AssignmentTabTest, ACancelledImportAssignsNothingAndAnAddedFunctionIsAssi
   winsim::CancelFileDialog();
   Command(page, kImportFunction);
   EXPECT_FALSE(Profile().HasAssignment(17));
-  winsim::AnswerFileDialog(file.wstring());
+  winsim::AnswerFileDialog(WidePath(file));
   Command(page, kImportFunction);
   ASSERT_EQ(FunctionCount(), 4);
   const XmlFunction* imported = Root().GetCurrentFunction();
@@ -135,7 +135,7 @@ TEST_F(AssignmentTabTest, AnImportOverAFunctionOfTheSameNameAssignsThatFunction)
   AssignmentTab& page = OpenWithFunctions();
   const std::filesystem::path file = root_ / "F1 elsewhere.xml";
   ASSERT_EQ(functions_[1]->SaveAs(file), kXmlOk);
-  winsim::AnswerFileDialog(file.wstring());
+  winsim::AnswerFileDialog(WidePath(file));
   winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"Override existing function"));
   Command(page, kImportFunction);
   ASSERT_EQ(FunctionCount(), 3);

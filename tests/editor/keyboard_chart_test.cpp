@@ -20,6 +20,7 @@ namespace Talvo {
 namespace {
 
 using testing::ReadBytes;
+using testing::WidePath;
 
 constexpr int kKeyQ = 31;          // "Q" on both US layouts
 constexpr int kKeyBackspace = 29;  // "Backspace"
@@ -42,7 +43,7 @@ class KeyboardChartTest : public testing::DataFolderTest {
     desktop_ = root_ / "Desktop";
     std::filesystem::create_directories(desktop_);
     previousDesktop_ = winsim::DesktopFolder();
-    winsim::SetDesktopFolder(desktop_.wstring());
+    winsim::SetDesktopFolder(WidePath(desktop_));
   }
 
   void TearDown() override {
@@ -137,7 +138,7 @@ TEST_F(KeyboardChartTest, TheCommandAsksForATextFileOnTheDesktopAndReplacesItWhe
 
   const winsim::ModalRecord dialog = winsim::ModalLog().front();
   EXPECT_EQ(dialog.caption, L"Write Keyboard Chart...");
-  EXPECT_EQ(std::filesystem::path(dialog.initialDir), desktop_);
+  EXPECT_EQ(dialog.initialDir, WidePath(desktop_));
   EXPECT_EQ(dialog.defaultExtension, L"txt");
   const KeyboardChart expected(Profile(), GetTalvo().GetCurrentKeyboard(), GetTalvo());
   EXPECT_EQ(ReadBytes(desktop_ / "chart.txt"), expected.FileText());
@@ -161,12 +162,12 @@ TEST_F(KeyboardChartTest, AFileThatCannotBeWrittenIsReportedAndWhatWasThereStays
   const std::filesystem::path blocked = desktop_ / "blocked.txt";
   std::filesystem::create_directories(blocked);
   std::ofstream(blocked / "keep.txt") << "keep";
-  winsim::AnswerFileDialog(blocked.wstring(), winsim::FileDialogKind::Save);
+  winsim::AnswerFileDialog(WidePath(blocked), winsim::FileDialogKind::Save);
   winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"already exists"));
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't save file!", L"Error", true));
 
   EXPECT_FALSE(WriteKeyboardChart(nullptr));
-  EXPECT_EQ(winsim::ModalLog().back().text, L"Can't save file!\n" + blocked.wstring());
+  EXPECT_EQ(winsim::ModalLog().back().text, L"Can't save file!\n" + WidePath(blocked));
   EXPECT_EQ(winsim::ModalLog().back().flags & MB_ICONMASK, UINT{MB_ICONSTOP});
   EXPECT_EQ(ReadBytes(blocked / "keep.txt"), "keep");
   EXPECT_EQ(FolderEntries(desktop_), std::vector<std::filesystem::path>{"blocked.txt"}) << "no temporary file is left";

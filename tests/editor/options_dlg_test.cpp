@@ -200,7 +200,7 @@ TEST_F(OptionsDialogTest, LoadTakesAnOptionsFileButKeepsTheProgramsOwnFileAndATa
   const std::filesystem::path loaded = WriteFile("mine.xml", kCustomOptions);
   const std::filesystem::path ownFile = Options().GetFilePath();
   TapWindow = 450;
-  winsim::AnswerFileDialog(loaded.wstring(), FileDialogKind::Open, ModalMatch::Caption(L"Open Quillon Options"));
+  winsim::AnswerFileDialog(WidePath(loaded), FileDialogKind::Open, ModalMatch::Caption(L"Open Quillon Options"));
   RunDialog([&](OptionsDlg& dialog, HWND window) {
     ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_LOAD, BN_CLICKED), 0);
     EXPECT_TRUE(NoVerbosity);
@@ -220,15 +220,20 @@ TEST_F(OptionsDialogTest, LoadingSomethingElseKeepsTheCurrentOptionsAndSaysSo) {
   const std::filesystem::path foreign = WriteFile("foreign.xml", "<profile><name>x</name></profile>");
   const std::filesystem::path broken = WriteFile("broken.xml", "<talvooptions><general>");
   Options().SetOption(kOptionsGeneral, L"allcategories", 1);
-  winsim::AnswerFileDialog(foreign.wstring(), FileDialogKind::Open);
+  winsim::AnswerFileDialog(WidePath(foreign), FileDialogKind::Open);
   winsim::AnswerMessageBox(IDOK, ModalMatch::TextContaining(L"Not an options file"));
-  winsim::AnswerFileDialog(broken.wstring(), FileDialogKind::Open);
+  winsim::AnswerFileDialog(WidePath(broken), FileDialogKind::Open);
   winsim::AnswerMessageBox(IDOK, ModalMatch::TextContaining(L"Can't load file!"));
+  const std::filesystem::path unreadable = root_ / "folder.xml";  // a folder: there, but no file to read
+  std::filesystem::create_directories(unreadable);
+  winsim::AnswerFileDialog(unreadable.wstring(), FileDialogKind::Open);
+  winsim::AnswerMessageBox(IDOK, ModalMatch(L"Can't load file!\n" + unreadable.wstring(), L"Error"));
   winsim::CancelFileDialog(FileDialogKind::Open);
   RunDialog([&](OptionsDlg& dialog, HWND window) {
     TapWindow = 800;
-    // A foreign file, a broken file and a cancelled dialog: the options and the threshold stay as they were.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // A foreign file, a broken file, a file that cannot be opened and a cancelled dialog: the options and the
+    // threshold stay as they were.
+    for (int attempt = 0; attempt < 4; ++attempt) {
       ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_LOAD, BN_CLICKED), 0);
       EXPECT_EQ(Options().GetOption(kOptionsGeneral, L"allcategories"), 1) << attempt;
       EXPECT_EQ(TapWindow, 800) << attempt;
@@ -244,10 +249,10 @@ TEST_F(OptionsDialogTest, SaveWritesACopyAndReportsAFailure) {
   const std::filesystem::path copy = root_ / "copy";
   const std::filesystem::path folder = root_ / "a folder.xml";
   std::filesystem::create_directories(folder);
-  winsim::AnswerFileDialog(copy.wstring(), FileDialogKind::Save, ModalMatch::Caption(L"Save Current Options"));
-  winsim::AnswerFileDialog(folder.wstring(), FileDialogKind::Save);
+  winsim::AnswerFileDialog(WidePath(copy), FileDialogKind::Save, ModalMatch::Caption(L"Save Current Options"));
+  winsim::AnswerFileDialog(WidePath(folder), FileDialogKind::Save);
   winsim::AnswerMessageBox(IDYES, ModalMatch::TextContaining(L"already exists"));
-  winsim::AnswerMessageBox(IDOK, ModalMatch(L"Can't save file!\n" + folder.wstring(), L"Error"));
+  winsim::AnswerMessageBox(IDOK, ModalMatch(L"Can't save file!\n" + WidePath(folder), L"Error"));
   RunDialog([&](OptionsDlg&, HWND window) {
     Options().SetOption(kOptionsGeneral, L"allcategories", 1);
     ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_SAVE, BN_CLICKED), 0);

@@ -10,7 +10,7 @@ using ProfileExportTest = ProfileTransferTest;
 
 TEST_F(ProfileExportTest, XmlExportWritesTheProfileDocumentAndAppendsTheExtension) {
   Profile().SetName(L"Main");
-  winsim::AnswerFileDialog((out_ / "main").wstring(), winsim::FileDialogKind::Save,
+  winsim::AnswerFileDialog(WidePath(out_ / "main"), winsim::FileDialogKind::Save,
                            winsim::ModalMatch::Caption(L"Export Current Profile"));
   ExportProfileXml(page_, Root());
   ASSERT_TRUE(std::filesystem::exists(out_ / "main.xml"));
@@ -26,7 +26,7 @@ TEST_F(ProfileExportTest, XmlExportWritesTheProfileDocumentAndAppendsTheExtensio
 TEST_F(ProfileExportTest, AnXmlExportThatCannotBeWrittenSaysSo) {
   // A folder where the file should go cannot be replaced by the export.
   std::filesystem::create_directories(out_ / "p.xml");
-  winsim::AnswerFileDialog((out_ / "p.xml").wstring());
+  winsim::AnswerFileDialog(WidePath(out_ / "p.xml"));
   winsim::AnswerMessageBox(IDYES, winsim::ModalMatch::TextContaining(L"already exists"));
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't save file!", L"Error"));
   ExportProfileXml(page_, Root());
@@ -45,7 +45,7 @@ TEST_F(ProfileExportTest, ZipCarriesTheProfileEachAssignedFunctionPerKeyAndTheSc
   Profile().Assign(42, 70, L"0123456789abcdef0123456789abcdef", false, false);  // a function that is gone
   bevel->SetName(L"Bevel 2");                                                   // unsaved: saved on the way
 
-  winsim::AnswerFileDialog((out_ / "main").wstring(), winsim::FileDialogKind::Save,
+  winsim::AnswerFileDialog(WidePath(out_ / "main"), winsim::FileDialogKind::Save,
                            winsim::ModalMatch::Caption(L"ZipExport Current Profile with used Functions"));
   ExportProfileZip(page_, Root());
 
@@ -99,7 +99,7 @@ TEST_F(ProfileExportTest, ZipExportLeavesOutAFunctionThatCannotBeSavedAndGoesOn)
   std::filesystem::remove(stuck->GetFilePath());
   std::filesystem::create_directories(stuck->GetFilePath());
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(), winsim::Repeat::Always);
-  winsim::AnswerFileDialog((out_ / "p.zip").wstring());
+  winsim::AnswerFileDialog(WidePath(out_ / "p.zip"));
   ExportProfileZip(page_, Root());
   EXPECT_EQ(ListenerText(), L"Error: Can't save Function: Stuck 2\nZip created. Please check your zipfile.\n");
   EXPECT_EQ(EntryNames(out_ / "p.zip").size(), 2u);  // the profile and the scripts

@@ -129,10 +129,10 @@ TEST_F(ProfileImportTest, AFileThatIsNoProfileIsRefusedWithoutAnyChangeOrUndoSte
   XmlFunction* function = MakeFunction(L"Box");
   const int count = Profiles().Count();
   winsim::AnswerMessageBox(IDOK,
-                           winsim::ModalMatch(L"Can't load file!\n" + (out_ / "broken.xml").wstring(), L"Warning!"));
+                           winsim::ModalMatch(L"Can't load file!\n" + WidePath(out_ / "broken.xml"), L"Warning!"));
   EXPECT_FALSE(ImportProfileXml(page_, Root(), out_ / "broken.xml", &view_));
   for (const std::filesystem::path& path : {out_ / "missing.xml", function->GetFilePath()}) {
-    winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't load file!\n" + path.wstring(), L"Error"));
+    winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't load file!\n" + WidePath(path), L"Error"));
     EXPECT_FALSE(ImportProfileXml(page_, Root(), path, &view_));
   }
   EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
@@ -147,7 +147,7 @@ TEST_F(ProfileImportTest, TheFileDialogChoosesTheImportByTheExtensionInAnyCase) 
   const std::filesystem::path file = ProfileFile(L"Capital");
   std::filesystem::rename(file, out_ / "CAPITAL.XML");
   winsim::AnswerFileDialog(
-      (out_ / "CAPITAL.XML").wstring(), winsim::FileDialogKind::Open,
+      WidePath(out_ / "CAPITAL.XML"), winsim::FileDialogKind::Open,
       winsim::ModalMatch::Caption(L"Open Quillon Profile or ZipImport Profile with used Functions"));
   winsim::AnswerMessageBox(IDNO);
   ImportProfile(page_, Root(), &view_);
@@ -160,7 +160,7 @@ TEST_F(ProfileImportTest, TheFileDialogChoosesTheImportByTheExtensionInAnyCase) 
   EXPECT_TRUE(pageNamed);
 
   WriteBytes(out_ / "notes.txt", "text");
-  winsim::AnswerFileDialog((out_ / "notes.txt").wstring());
+  winsim::AnswerFileDialog(WidePath(out_ / "notes.txt"));
   ImportProfile(page_, Root(), &view_);
   EXPECT_EQ(ListenerText(), L"Can't recognize file extention.\n");
 

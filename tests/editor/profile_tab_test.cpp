@@ -208,15 +208,15 @@ TEST_F(ProfileTabTest, SwitchingProfilesMovesTheLearningInterfaceKeyAndMarksTheL
 TEST_F(ProfileTabTest, ExportAndImportGoThroughTheMenuMessages) {
   ProfileTab& page = OpenWithSlots();
   const std::filesystem::path file = root_ / "Main export.xml";
-  winsim::AnswerFileDialog(file.wstring());
+  winsim::AnswerFileDialog(WidePath(file));
   page.SendMessage(ExportProfileMessage);
   ASSERT_EQ(ReadBytes(file), Root().GetCurrentProfile()->ToText());
   Command(page, kDeleteProfile);
-  winsim::AnswerFileDialog(file.wstring());
+  winsim::AnswerFileDialog(WidePath(file));
   page.SendMessage(LoadProfileMessage);
   EXPECT_EQ(ProfileState(), L"Default;Work;Main; selected 2; slots 1 1 -1 -1 -1 -1");
   ExpectPageShowsDocuments(page);
-  winsim::AnswerFileDialog((root_ / "Main.zip").wstring());
+  winsim::AnswerFileDialog(WidePath(root_ / "Main.zip"));
   Command(page, kExportProfileZip);
   EXPECT_TRUE(std::filesystem::exists(root_ / "Main.zip"));
 }

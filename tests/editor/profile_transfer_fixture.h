@@ -99,7 +99,7 @@ class ProfileTransferTest : public ControlsTest {
   static std::vector<std::pair<std::wstring, std::string>> FilesOf(const std::filesystem::path& folder) {
     std::vector<std::pair<std::wstring, std::string>> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      files.emplace_back(entry.path().filename().wstring(), ReadBytes(entry.path()));
+      files.emplace_back(WidePath(entry.path().filename()), ReadBytes(entry.path()));
     }
     std::sort(files.begin(), files.end());
     return files;

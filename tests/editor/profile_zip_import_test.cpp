@@ -136,7 +136,7 @@ TEST_F(ProfileZipImportTest, ReimportingWithoutOverrideAddsRenamedCopiesUnderNew
 
 TEST_F(ProfileZipImportTest, OverridingFunctionsGivesTheExistingOnesTheImportedContent) {
   const std::filesystem::path zip = ExportMain();
-  const std::wstring bevelFile = bevel_->GetFilePath().wstring();
+  const std::wstring bevelFile = WidePath(bevel_->GetFilePath());
   const std::wstring bevelId = bevel_->GetId();
   // The stored Bevel changes after the export; the import brings the exported one back.
   bevel_->SetForceVI(true);
@@ -148,7 +148,7 @@ TEST_F(ProfileZipImportTest, OverridingFunctionsGivesTheExistingOnesTheImportedC
   ASSERT_EQ(Functions().Count(), 2);
   EXPECT_FALSE(bevel_->GetForceVI());
   EXPECT_EQ(bevel_->GetId(), bevelId);
-  EXPECT_EQ(bevel_->GetFilePath().wstring(), bevelFile);
+  EXPECT_EQ(WidePath(bevel_->GetFilePath()), bevelFile);
   EXPECT_TRUE(bevel_->IsSaved());
   int documents = 0;  // saving keeps ".bak" copies beside the documents
   for (const auto& file : FilesOf(Functions().GetFolder())) documents += file.first.ends_with(L".xml") ? 1 : 0;

@@ -2,7 +2,10 @@
 #include <stdexcept>
 #include <string>
 
+#include <host/listener.h>
+
 #include "engine/thread.h"
+#include "model/text.h"
 #include "engine_fixture.h"
 
 namespace Talvo::testing {
@@ -48,19 +51,31 @@ TEST_F(RedrawThreadTest, TheRunningThreadPostsAndEndsAtStop) {
   EXPECT_EQ(DrawTh(), nullptr);
 }
 
-TEST_F(RedrawThreadTest, SystemFailuresAreThrownWithTheOperationAndTheSystemText) {
+TEST_F(RedrawThreadTest, AThreadTheSystemRefusesIsReportedInTheListenerWithTheSystemText) {
   EnableRedrawThread();
   winsim::FailNextCreateThread();
-  try {
-    RequestGridRedraw();
-    ADD_FAILURE() << "no exception";
-  } catch (const std::runtime_error& error) {
-    const std::string text = error.what();
-    EXPECT_EQ(text.rfind("CreateThread: ", 0), 0u) << text;
-    EXPECT_GT(text.size(), std::string("CreateThread: ").size());
-    EXPECT_EQ(text.find('\n'), std::string::npos);
-  }
+  the_listener->Clear();
+  EXPECT_NO_THROW(RequestGridRedraw());  // requests come from window procedures
   EXPECT_EQ(DrawTh(), nullptr);
+  const std::wstring prefix = L"Quillon: the redraw thread cannot be started: CreateThread: ";
+  const std::wstring report = hostsim::ListenerText();
+  EXPECT_EQ(report.rfind(prefix, 0), 0u) << WideToUtf8(report);
+  EXPECT_GT(report.size(), prefix.size() + 1);
+  EXPECT_EQ(report.find(L'\n'), report.size() - 1);
+  // The next request tries again.
+  RequestGridRedraw();
+  EXPECT_NE(DrawTh(), nullptr);
+  StopRedrawThread();
+
+  // Without a listener the refusal is still no exception.
+  EnableRedrawThread();
+  Listener* listener = the_listener;
+  the_listener = nullptr;
+  winsim::FailNextCreateThread();
+  EXPECT_NO_THROW(RequestGridRedraw());
+  the_listener = listener;
+  EXPECT_EQ(DrawTh(), nullptr);
+  StopRedrawThread();
 
   winsim::FailNextCreateMutex();
   EXPECT_THROW(hMutex mutex, std::runtime_error);

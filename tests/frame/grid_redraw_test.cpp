@@ -1,5 +1,5 @@
-// A vertical scroll of a function editor grid asks the redraw thread, whose message, taken by the
-// get-message hook, makes the editor window re-place the grid's cell editors.
+// A vertical scroll of a function editor grid places its cell editors and asks the redraw thread, whose
+// message, taken by the get-message hook, makes the editor window re-place them.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -50,17 +50,24 @@ TEST_F(GridRedrawTest, ScrollingPutsTheEditorsInPlaceAtTheRedrawThreadsMessage) 
   // An editor out of its cell's place, as the rows under it would leave it after a scroll.
   HWND editor = ::GetWindow(grid, GW_CHILD);
   while (!::IsWindowVisible(editor)) editor = ::GetWindow(editor, GW_HWNDNEXT);
-  RECT rect{};
-  ::GetWindowRect(editor, &rect);
-  ::MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&rect), 2);
-  ::SetWindowPos(editor, nullptr, rect.left, rect.top + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const auto displace = [&] {
+    RECT rect{};
+    ::GetWindowRect(editor, &rect);
+    ::MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&rect), 2);
+    ::SetWindowPos(editor, nullptr, rect.left, rect.top + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  displace();
   const std::vector<LONG> displaced = EditorTops(grid);
+  ASSERT_NE(displaced, placed);
 
   InstallKeyHooks();
   EnableRedrawThread();
   SetGridRedrawHandler(&RedrawActiveGrid);
   ::SendMessageW(grid, WM_VSCROLL, SB_LINEDOWN, 0);
-  // The scroll only asks the redraw thread; its message, through the get-message hook, places the editors.
+  // The scroll places the editors at once; the redraw thread's message, through the get-message hook,
+  // places them again.
+  EXPECT_EQ(EditorTops(grid), placed);
+  displace();
   EXPECT_EQ(EditorTops(grid), displaced);
   MSG msg{};
   ASSERT_GT(::GetMessageW(&msg, reinterpret_cast<HWND>(-1), RedrawGridMessage, RedrawGridMessage), 0);

@@ -55,7 +55,7 @@ TEST_F(ScriptCommandsTest, NewOpenAndEditKeepTheEditorDisabledUntilTheScriptWind
   Choose(bevelId_);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    if (row.command == kOpen) winsim::AnswerFileDialog(file.wstring());
+    if (row.command == kOpen) winsim::AnswerFileDialog(WidePath(file));
     Run(row.command);
     const HWND window = ScriptWindow();
     ASSERT_NE(window, nullptr);

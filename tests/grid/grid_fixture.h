@@ -72,6 +72,7 @@ class FunctionEditorTab : public GridParent, public iFunctionEditorPage {
   std::wstring level = L"vertex";
   std::wstring GetPageName() const override { return name; }
   std::wstring GetMappedText() const override { return level; }
+  void OnRowsScrolled() override {}
 };
 
 class OptionsEditorTab : public GridParent {

@@ -47,7 +47,8 @@ TEST_F(HostListsTest, MacrosOfACategoryAreTheMacroTablesItemsOfIt) {
   std::vector<CommandRecord> macros;
   ListCategoryMacros(categories[0].name, macros);
   ASSERT_FALSE(macros.empty());
-  EXPECT_EQ(macros[0].macro->GetCategory(), categories[0].name.c_str());
+  ASSERT_NE(FindRecordMacro(macros[0]), nullptr);
+  EXPECT_EQ(FindRecordMacro(macros[0])->GetCategory(), categories[0].name.c_str());
   std::vector<CommandRecord> items;
   ListMacroScriptActions(kActionMacroScriptsTable, categories[0].name, items);
   EXPECT_EQ(items.size(), macros.size());

@@ -8,6 +8,7 @@
 #include <host/directories.h>
 #include <host/simulation.h>
 
+#include "model/file_names.h"
 #include "model/talvo.h"
 #include "model/vocabulary.h"
 #include "model_test_support.h"
@@ -33,7 +34,7 @@ class TalvoTest : public testing::ModelFolderTest {
 TEST_F(TalvoStartUp, FirstStartWritesAndLoadsTheDefaultDocumentsInTheHostsFolder) {
   Talvo root;
   ASSERT_TRUE(root.Load());
-  const std::filesystem::path data = std::filesystem::path(GetCOREInterface()->GetDir(APP_PLUGCFG_DIR)) / "Talvo";
+  const std::filesystem::path data = PathFromWide(GetCOREInterface()->GetDir(APP_PLUGCFG_DIR)) / "Talvo";
   EXPECT_EQ(root.GetDataFolder(), data);
   for (const char* file : {"Talvo.xml", "TalvoOptions.xml", "TalvoCustomScripts.xml", "Layouts/US-ISO.xml",
                            "Profiles/DefaultProfile.xml", "WheelEvents/DefaultWheelEvents.xml"}) {

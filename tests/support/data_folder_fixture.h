@@ -1,6 +1,6 @@
 // Shared set-up of tests that need a data folder: a fresh window system and class library, a host started
-// on a temporary root folder of the running test's own (icons from this checkout's resources/icons), and
-// saving of pictures that checks the window follows the host theme.
+// on a temporary root folder of the running test's own whose name holds letters of several scripts (icons
+// from this checkout's resources/icons), and saving of pictures that checks the window follows the host theme.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +25,21 @@
 #include <string>
 
 namespace Talvo::testing {
+
+// The program's text of a path whose bytes are UTF-8 (the standard library's own wide conversion goes
+// through the C locale and throws on any letter beyond ASCII).
+inline std::wstring WidePath(const std::filesystem::path& path) {
+  const std::string& bytes = path.native();
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  std::wstring text(static_cast<size_t>(::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0)), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), static_cast<int>(text.size()));
+  return text;
+}
+
+// Accented, CJK and right-to-left letters that every temporary data folder carries in its name, so that each
+// file route the tests take meets names beyond ASCII.
+inline constexpr char8_t kForeignFolderLetters[] = u8"Donn\u00E9es-\u6570\u636E-\u05E0\u05EA\u05D5\u05E0\u05D9\u05DD";
 
 // Where pictures go: $TALVO_TEST_OUTPUT (created when missing), else the temporary folder.
 inline std::filesystem::path TestOutputFolder() {
@@ -70,7 +85,8 @@ inline void ExpectPicturesFollowTheTheme() {
   SavedPictureColours().clear();
 }
 
-// A host started on a temporary root folder named after the running test, removed again when it ends.
+// A host started on a temporary root folder named after the running test and carrying the foreign letters,
+// removed again when it ends.
 class DataFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -78,12 +94,14 @@ class DataFolderTest : public ::testing::Test {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "-" + info->name();
     std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests carry slashes
-    root_ = std::filesystem::temp_directory_path() / ("talvo-" + std::to_string(getpid()) + "-" + name);
+    const std::string letters(reinterpret_cast<const char*>(kForeignFolderLetters));
+    root_ = std::filesystem::temp_directory_path() /
+            ("talvo-" + std::to_string(getpid()) + "-" + name + "-" + letters);
     std::filesystem::remove_all(root_);
-    hostsim::Start(root_.wstring());
+    hostsim::Start(WidePath(root_));
     const auto icons = std::filesystem::path(TALVO_SOURCE_DIR) / "resources" /
                        "icons" / "";
-    hostsim::SetDirectory(APP_ICONS_DIR, icons.wstring());
+    hostsim::SetDirectory(APP_ICONS_DIR, WidePath(icons));
   }
 
   void TearDown() override {

@@ -38,7 +38,8 @@ class RedrawThread final : public ihThread {
 // The one redraw thread, created on the first request while the global utility runs (the thread that
 // asks is the user-interface thread). Null before the first request and after StopRedrawThread.
 RedrawThread* DrawTh();
-// Asks for one RedrawGridMessage at the next wake-up; nothing while the global utility is stopped.
+// Asks for one RedrawGridMessage at the next wake-up; nothing while the global utility is stopped. A thread
+// the system cannot create is reported in the script listener (the next request tries again).
 void RequestGridRedraw();
 // Lets requests create the thread (the global utility's Start) or stops and deletes it (its Stop).
 void EnableRedrawThread();

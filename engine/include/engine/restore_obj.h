@@ -1,8 +1,9 @@
 // TalvoDataRestoreObj: the undo record of every editing step on profiles, functions and key
 // assignments. It is put into the host's hold before the step changes anything: it copies the data as
 // it was, and when the hold is accepted (or at the first undo) as it is after the step. Undo puts back
-// the first copy and redo the second; files the step wrote or deleted are put back the same way, so the
-// disk agrees with what the editor shows. Then the editor window hears TalvoDataChangedMessage.
+// the first copy and redo the second; files the step wrote or deleted are put back the same way, and so
+// are the files that later saves wrote for documents the step created, so the disk agrees with what the
+// editor shows. Then the editor window hears TalvoDataChangedMessage.
 #pragma once
 
 #include <max.h>
@@ -15,6 +16,7 @@
 namespace Talvo {
 
 class DataSnapshot;
+class UndoneFiles;
 
 class TalvoDataRestoreObj : public RestoreObj {
  public:
@@ -42,6 +44,7 @@ class TalvoDataRestoreObj : public RestoreObj {
   std::unique_ptr<DataSnapshot> before_;
   std::unique_ptr<DataSnapshot> after_;
   std::set<std::filesystem::path> changedFiles_;  // written or deleted by the step
+  std::unique_ptr<UndoneFiles> undoneFiles_;       // taken away by the last undo, for redo
 };
 
 }  // namespace Talvo

@@ -14,10 +14,10 @@ namespace Talvo {
 struct CaseKeys;
 class XmlFunction;
 
-// A command the pickers offer: an action of a table or a macro script.
+// A command the pickers offer: an action of a table or a macro script. A macro is kept by its id, never by
+// its entry, which the host may drop while the record waits for the user's choice (FindRecordMacro).
 struct CommandRecord {
   bool isMacro = false;
-  MacroEntry* macro = nullptr;  // for a macro script
   ActionTableId tableId = 0;
   int actionId = -1;  // the action's command id, or the macro id
   std::wstring text;  // button text (menu text when the button has none; a macro's name when it has none)
@@ -45,6 +45,9 @@ void ListAllActions(ActionTableId tableId, std::vector<CommandRecord>& records);
 // The macro-script items of a "Macro Scripts" table whose macro category equals `category` (every one for
 // an empty category).
 void ListMacroScriptActions(ActionTableId tableId, const std::wstring& category, std::vector<CommandRecord>& records);
+// The macro script a macro record names, as the host has it now; null when it is gone or the record is
+// no macro.
+const MacroEntry* FindRecordMacro(const CommandRecord& record);
 // The action table of that name, or null.
 ActionTable* FindActionContext(const std::wstring& name);
 

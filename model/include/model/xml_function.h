@@ -112,7 +112,8 @@ class XmlFunction : public XmlDocument {
   // other kinds are left alone.
   void NormalizeKind();
   // Rewrites cases stored before version 1003 (action elements directly under `modifiers` with a `press`
-  // attribute) to the current form and stamps the version. False when nothing needed rewriting.
+  // attribute) to the current form and stamps the version. A press keeps its first action; a further one
+  // is left out with a line in the script listener. False when nothing needed rewriting.
   bool UpgradeCases();
   // Adds the "Override Mode" input (global, mode "global", selection 0, modifier byte 3, tap count 1)
   // when the function lacks it; true when added.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "message_box_window.h"
 #include "modal_responder_internal.h"
 
 namespace {
@@ -43,6 +44,7 @@ int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType) {
   record.caption = lpCaption ? lpCaption : L"Error";
   record.flags = uType;
   auto id = win32_internal::LogModal(record);
+  win32_internal::ShowObservedMessageBox(hWnd, record.text, record.caption, uType);
   auto answer = win32_internal::TakeModalAnswer({record.kind, record.text, record.caption});
   if (!answer) {
     win32_internal::ReportUnexpectedModal(L"Unexpected " + win32_internal::DescribeModal(record));

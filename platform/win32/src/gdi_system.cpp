@@ -74,7 +74,7 @@ BOOL SystemParametersInfoW(UINT action, UINT, PVOID value, UINT) {
     return FALSE;
   }
   switch (action) {
-    case SPI_GETWORKAREA: *static_cast<RECT*>(value) = ScreenRect(); return TRUE;
+    case SPI_GETWORKAREA: *static_cast<RECT*>(value) = WorkArea(); return TRUE;
     case SPI_GETWHEELSCROLLLINES:
     case SPI_GETWHEELSCROLLCHARS: *static_cast<UINT*>(value) = 3; return TRUE;
     case SPI_GETFLATMENU: *static_cast<BOOL*>(value) = TRUE; return TRUE;

@@ -41,8 +41,8 @@ BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR 
   DcState& state = scope.dc().state;
   if ((options & ETO_OPAQUE) && rect != nullptr) FillWithBackground(scope, *rect);
   if (length == 0) return TRUE;
-  PangoLayout* layout = DcLayout(scope.dc(), ToUtf8(text, static_cast<int>(length)).bytes);
-  const TextBox box = MeasureLayout(layout);
+  const LaidOutText& laidOut = DcLayout(scope.dc(), ToUtf8(text, static_cast<int>(length)).bytes);
+  const TextBox box = laidOut.box;
   if (state.textAlign & TA_UPDATECP) {
     x = state.position.x;
     y = state.position.y;
@@ -59,7 +59,7 @@ BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR 
   if (state.bkMode == OPAQUE && !(options & ETO_OPAQUE) && !rotated) {
     FillWithBackground(scope, RECT{at.x, at.y, at.x + box.width, at.y + box.height});
   }
-  ShowLayout(scope, layout, at.x, at.y);
+  ShowLayout(cr, scope.dc(), laidOut.layout, at.x, at.y);
   cairo_restore(cr);
   return TRUE;
 }
@@ -72,7 +72,7 @@ BOOL TextOutW(HDC hdc, int x, int y, LPCWSTR text, int length) {
 BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, LPSIZE size) {
   DcObject* dc = LookupGdi<DcObject>(hdc);
   if (dc == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0)) return FALSE;
-  const TextBox box = MeasureLayout(DcLayout(*dc, ToUtf8(text, length).bytes));
+  const TextBox box = DcLayout(*dc, ToUtf8(text, length).bytes).box;
   *size = {length == 0 ? 0 : box.width, box.height};
   return TRUE;
 }
@@ -83,8 +83,9 @@ BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPI
   DcObject* dc = LookupGdi<DcObject>(hdc);
   if (dc == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0)) return FALSE;
   const Utf8Text utf8 = ToUtf8(text, length);
-  PangoLayout* layout = DcLayout(*dc, utf8.bytes);
-  const TextBox box = MeasureLayout(layout);
+  const LaidOutText& laidOut = DcLayout(*dc, utf8.bytes);
+  PangoLayout* layout = laidOut.layout;
+  const TextBox box = laidOut.box;
   int fitting = 0;
   for (int i = 0; i < length; ++i) {
     PangoRectangle position;
@@ -102,10 +103,10 @@ BOOL GetTextMetricsW(HDC hdc, LPTEXTMETRICW metrics) {
   DcObject* dc = LookupGdi<DcObject>(hdc);
   if (dc == nullptr || metrics == nullptr) return FALSE;
   const FontObject& font = DcFont(*dc);
-  PangoLayout* empty = DcLayout(*dc, "");
-  PangoContext* context = pango_layout_get_context(empty);  // every layout's, kept past later requests
-  const TextBox line = MeasureLayout(empty);
-  const TextBox widest = MeasureLayout(DcLayout(*dc, "W"));
+  const LaidOutText& empty = DcLayout(*dc, "");
+  PangoContext* context = pango_layout_get_context(empty.layout);  // every layout's, kept past later requests
+  const TextBox line = empty.box;
+  const TextBox widest = DcLayout(*dc, "W").box;
   PangoFontMetrics* fontMetrics = pango_context_get_metrics(context, font.description, nullptr);
   const int average = PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(fontMetrics));
   pango_font_metrics_unref(fontMetrics);
@@ -152,7 +153,7 @@ BOOL GetCharWidth32W(HDC hdc, UINT first, UINT last, LPINT widths) {
   if (dc == nullptr || widths == nullptr || last < first) return FALSE;
   for (UINT c = first; c <= last; ++c) {
     const wchar_t character = static_cast<wchar_t>(c);
-    widths[c - first] = MeasureLayout(DcLayout(*dc, ToUtf8(&character, 1).bytes)).width;
+    widths[c - first] = DcLayout(*dc, ToUtf8(&character, 1).bytes).box.width;
   }
   return TRUE;
 }

@@ -47,6 +47,18 @@ void SetAttributes(PangoLayout* layout, const FontLook& look, const LayoutReques
   pango_attr_list_unref(attributes);
 }
 
+LaidOutText Measured(PangoLayout* layout) {
+  LaidOutText text{layout};
+  pango_layout_get_extents(layout, &text.ink, &text.logical);
+  const PangoRectangle& logical = text.logical;
+  text.box = {PANGO_PIXELS_CEIL(logical.x + logical.width) - PANGO_PIXELS_FLOOR(logical.x),
+              PANGO_PIXELS_CEIL(logical.height), PANGO_PIXELS(pango_layout_get_baseline(layout))};
+  // Rounded outwards, as pango_layout_get_pixel_extents gives them: every pixel the ink touches.
+  pango_extents_to_pixels(&text.ink, nullptr);
+  pango_extents_to_pixels(&text.logical, nullptr);
+  return text;
+}
+
 class LayoutCache {
  public:
   LayoutCache() {
@@ -65,30 +77,30 @@ class LayoutCache {
     cairo_font_options_destroy(options);
   }
   ~LayoutCache() {
-    for (auto& [key, entry] : entries_) g_object_unref(entry.layout);
+    for (auto& [key, entry] : entries_) g_object_unref(entry.text.layout);
     g_object_unref(context_);
   }
   LayoutCache(const LayoutCache&) = delete;
   LayoutCache& operator=(const LayoutCache&) = delete;
 
-  PangoLayout* Find(const FontLook& look, const PangoFontDescription* description, LayoutRequest request) {
+  const LaidOutText& Find(const FontLook& look, const PangoFontDescription* description, LayoutRequest request) {
     LayoutKey key{look, std::move(request)};
     if (const auto found = entries_.find(key); found != entries_.end()) {
       recency_.splice(recency_.begin(), recency_, found->second.place);
-      return found->second.layout;
+      return found->second.text;
     }
     if (entries_.size() >= kCapacity) Evict();
     PangoLayout* layout = Make(key, description);
-    const auto added = entries_.emplace(std::move(key), Entry{layout, {}}).first;
+    const auto added = entries_.emplace(std::move(key), Entry{Measured(layout), {}}).first;
     recency_.push_front(&added->first);
     added->second.place = recency_.begin();
-    return layout;
+    return added->second.text;
   }
 
  private:
   using Recency = std::list<const LayoutKey*>;
   struct Entry {
-    PangoLayout* layout;
+    LaidOutText text;
     Recency::iterator place;
   };
 
@@ -107,7 +119,7 @@ class LayoutCache {
   void Evict() {
     const auto oldest = entries_.find(*recency_.back());
     recency_.pop_back();
-    g_object_unref(oldest->second.layout);
+    g_object_unref(oldest->second.text.layout);
     entries_.erase(oldest);
   }
 
@@ -118,7 +130,7 @@ class LayoutCache {
 
 }  // namespace
 
-PangoLayout* CachedLayout(const FontLook& look, const PangoFontDescription* description, LayoutRequest request) {
+const LaidOutText& CachedLayout(const FontLook& look, const PangoFontDescription* description, LayoutRequest request) {
   // Pango's objects belong to the thread whose font map made them, so each thread keeps its own layouts.
   thread_local LayoutCache cache;
   return cache.Find(look, description, std::move(request));

@@ -22,9 +22,23 @@ struct LayoutRequest {
   bool operator==(const LayoutRequest&) const = default;
 };
 
+struct TextBox {
+  int width;
+  int height;
+  int baseline;
+};
+
+// A laid-out run with its sizes, measured once when it was laid out: a run drawn again is only drawn.
+struct LaidOutText {
+  PangoLayout* layout = nullptr;
+  TextBox box{};             // the logical size in whole pixels (rounded up) and the first baseline
+  PangoRectangle logical{};  // pixels, from the layout's top-left corner
+  PangoRectangle ink{};      // the pixels the glyphs and lines cover, from the same corner
+};
+
 // The text laid out as asked with the font (its look and its description), from the calling thread's
-// cache or made and kept in it. The layout belongs to the cache: the caller reads it, never changes it,
+// cache or made and kept in it. It belongs to the cache: the caller reads it, never changes the layout,
 // and uses it only until its next request. All layouts of a thread share one pango context.
-PangoLayout* CachedLayout(const FontLook& look, const PangoFontDescription* description, LayoutRequest request);
+const LaidOutText& CachedLayout(const FontLook& look, const PangoFontDescription* description, LayoutRequest request);
 
 }  // namespace win32_internal

@@ -6,6 +6,7 @@ namespace win32_internal {
 
 Utf8Text ToUtf8(const wchar_t* text, int length) {
   Utf8Text result;
+  result.bytes.reserve(static_cast<size_t>(length));
   result.offsets.reserve(static_cast<size_t>(length) + 1);
   for (int i = 0; i < length; ++i) {
     result.offsets.push_back(static_cast<int>(result.bytes.size()));
@@ -37,28 +38,26 @@ const FontObject& DcFont(DcObject& dc) {
   return *font;
 }
 
-PangoLayout* DcLayout(DcObject& dc, LayoutRequest request) {
+const LaidOutText& DcLayout(DcObject& dc, LayoutRequest request) {
   const FontObject& font = DcFont(dc);
   return CachedLayout(LookOf(font.log), font.description, std::move(request));
 }
 
-PangoLayout* DcLayout(DcObject& dc, std::string text) { return DcLayout(dc, LayoutRequest{.text = std::move(text)}); }
+const LaidOutText& DcLayout(DcObject& dc, std::string text) { return DcLayout(dc, LayoutRequest{.text = std::move(text)}); }
 
-TextBox MeasureLayout(PangoLayout* layout) {
-  PangoRectangle logical;
-  pango_layout_get_extents(layout, nullptr, &logical);
-  return {PANGO_PIXELS_CEIL(logical.x + logical.width) - PANGO_PIXELS_FLOOR(logical.x),
-          PANGO_PIXELS_CEIL(logical.height), PANGO_PIXELS(pango_layout_get_baseline(layout))};
-}
-
-void ShowLayout(DrawScope& scope, PangoLayout* layout, int x, int y) {
-  cairo_t* cr = scope.cr();
-  cairo_save(cr);
-  SetSourceColor(cr, scope.dc().state.textColor);
+void ShowLayout(cairo_t* cr, DcObject& dc, PangoLayout* layout, int x, int y) {
+  SetSourceColor(cr, dc.state.textColor);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  const LONG escapement = DcFont(dc).log.lfEscapement;
+  if (escapement == 0) {
+    // The layout is drawn from the current point, which needs no saved and restored transformation.
+    cairo_move_to(cr, x, y);
+    pango_cairo_show_layout(cr, layout);
+    return;
+  }
+  cairo_save(cr);
   cairo_translate(cr, x, y);
-  const LONG escapement = DcFont(scope.dc()).log.lfEscapement;
-  if (escapement != 0) cairo_rotate(cr, -escapement / 10.0 * M_PI / 180.0);
+  cairo_rotate(cr, -escapement / 10.0 * M_PI / 180.0);
   cairo_move_to(cr, 0, 0);
   pango_cairo_show_layout(cr, layout);
   cairo_restore(cr);

@@ -16,24 +16,17 @@ struct Utf8Text {
 };
 Utf8Text ToUtf8(const wchar_t* text, int length);
 
-// The text laid out with the DC's font as asked; shared, and valid until the caller's next request for a
-// layout (see CachedLayout).
-PangoLayout* DcLayout(DcObject& dc, LayoutRequest request);
+// The text laid out with the DC's font as asked, with its sizes; shared, and valid until the caller's next
+// request for a layout (see CachedLayout).
+const LaidOutText& DcLayout(DcObject& dc, LayoutRequest request);
 // The text on one line per paragraph, left-aligned, with the DC's font.
-PangoLayout* DcLayout(DcObject& dc, std::string text);
+const LaidOutText& DcLayout(DcObject& dc, std::string text);
 // The font selected into the DC (the system font when it is gone).
 const FontObject& DcFont(DcObject& dc);
 
-struct TextBox {
-  int width;
-  int height;
-  int baseline;
-};
-// The layout's logical size in whole pixels (rounded up) and its first baseline.
-TextBox MeasureLayout(PangoLayout* layout);
-
-// Paints the layout in the text colour with its top-left corner at the logical point (x, y),
-// rotated by the font's escapement about that point.
-void ShowLayout(DrawScope& scope, PangoLayout* layout, int x, int y);
+// Paints the layout on the DC's context `cr` in the text colour with its top-left corner at the logical
+// point (x, y), rotated by the font's escapement about that point. The context keeps the text colour and
+// operator as its source: every drawing operation sets its own.
+void ShowLayout(cairo_t* cr, DcObject& dc, PangoLayout* layout, int x, int y);
 
 }  // namespace win32_internal

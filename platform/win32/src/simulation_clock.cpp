@@ -3,6 +3,7 @@
 
 #include "win32/simulation.h"
 #include "menu_internal.h"
+#include "message_box_window.h"
 #include "message_queue_internal.h"
 #include "screen_state.h"
 #include "simulation_internal.h"
@@ -12,6 +13,7 @@ namespace winsim {
 
 void SetScreenSize(int width, int height) { win32_internal::SetScreenSize({width, height}); }
 SIZE ScreenSize() { return win32_internal::ScreenSize(); }
+void SetWorkArea(const RECT& area) { win32_internal::SetWorkArea(area); }
 
 void SetClock(std::uint64_t milliseconds) { win32_internal::SetNow(milliseconds); }
 std::uint64_t Clock() { return win32_internal::Now(); }
@@ -48,6 +50,7 @@ void Reset() {
   ClearTopLevelList();
   ResetMenus();
   ResetPopupMenuObserver();
+  ResetMessageBoxObserver();
   ResetClasses();
   ResetQueues();
   ResetHooks();

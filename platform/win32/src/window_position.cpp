@@ -118,6 +118,11 @@ BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement) {
   placement->ptMinPosition = {-1, -1};
   placement->ptMaxPosition = {-1, -1};
   placement->rcNormalPosition = (window->minimized || window->maximized) ? window->normalRect : window->windowRect;
+  // A top-level window's normal position is in workspace coordinates: the work area starts at 0, 0.
+  if (IsTopLevel(*window) && (window->exStyle & WS_EX_TOOLWINDOW) == 0) {
+    const RECT work = WorkArea();
+    OffsetRect(&placement->rcNormalPosition, -work.left, -work.top);
+  }
   return TRUE;
 }
 
@@ -133,7 +138,7 @@ BOOL GetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info) {
     return FALSE;
   }
   info->rcMonitor = ScreenRect();
-  info->rcWork = ScreenRect();
+  info->rcWork = WorkArea();
   info->dwFlags = MONITORINFOF_PRIMARY;
   return TRUE;
 }

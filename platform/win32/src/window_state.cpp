@@ -33,7 +33,7 @@ bool ChangeState(Window& window, int command, RECT& target) {
       window.minimized = false;
       window.style = (window.style | WS_MAXIMIZE) & ~static_cast<DWORD>(WS_MINIMIZE);
       if (IsTopLevel(window)) {
-        target = ScreenRect();
+        target = WorkArea();
       } else {
         Window* parent = ParentOf(window);
         target = {0, 0, parent->clientRect.right - parent->clientRect.left,

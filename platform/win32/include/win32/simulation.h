@@ -19,6 +19,9 @@ void Reset();
 // The screen (one monitor).
 void SetScreenSize(int width, int height);
 SIZE ScreenSize();
+// The work area of the screen (the screen less a task bar, in screen coordinates); setting the screen size
+// makes it the whole screen again.
+void SetWorkArea(const RECT& area);
 
 // The clock behind GetTickCount and friends. AdvanceClock moves it and then pumps, so that timers that fell due
 // are delivered when the queue is idle.
