@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "grid/tree_grid_ctrl.h"
 
@@ -48,10 +50,11 @@ class Host {
   std::filesystem::path root_;
 };
 
-// A page window holding one tree grid, filled the way the pages fill theirs.
-class Page {
+// A page window holding one grid of the given class, bound to a custom control as the pages bind theirs.
+template <class GridClass>
+class GridPage {
  public:
-  Page() : grid_(std::make_unique<CTreeGridCtrl>()) {
+  GridPage() : grid_(std::make_unique<GridClass>()) {
     page_.CreateEx(0, AfxRegisterWndClass(0), L"Page", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1000, 800,
                    nullptr, nullptr);
     HWND control = ::CreateWindowExW(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 980, 760, page_.m_hWnd,
@@ -59,15 +62,15 @@ class Page {
     grid_->SubclassWindow(control);
     winsim::PumpMessages();
   }
-  ~Page() {
+  ~GridPage() {
     grid_->DestroyWindow();
     grid_.reset();
     page_.DestroyWindow();
   }
-  Page(const Page&) = delete;
-  Page& operator=(const Page&) = delete;
+  GridPage(const GridPage&) = delete;
+  GridPage& operator=(const GridPage&) = delete;
 
-  CTreeGridCtrl& Grid() { return *grid_; }
+  GridClass& Grid() { return *grid_; }
   bool Made() const { return grid_->m_hWnd != nullptr; }
 
   // Switches drawing off and empties the grid, as a page's refill begins.
@@ -76,35 +79,57 @@ class Page {
     grid_->DeleteAllItems(TRUE);
   }
 
-  // Empties the grid and inserts the rows (categories of nine cases, every cell a short text, rows 20 pixels
-  // high) with drawing off; a page's refill then switches drawing on (the paint follows later).
-  void Fill(int rows, bool switchDrawingOn) {
-    Empty();
+  // Sizes the emptied grid's columns as the pages do.
+  void MakeColumns() {
     grid_->SetColumnCount(kColumns);
     for (int column = 0; column < kColumns; ++column) grid_->SetColumnWidth(column, column == 1 ? 160 : 70);
-    CTreeNode* category = nullptr;
-    for (int row = 0; row < rows; ++row) {
-      const bool opensCategory = row % (kChildrenPerCategory + 1) == 0;
-      CTreeNode* node = opensCategory ? grid_->InsertItem(L"Category") : grid_->InsertItem(L"Case", category);
-      if (opensCategory) category = node;
-      const int nodeRow = grid_->GetNodeRow(node);
-      node->m_nRowTag = nodeRow;
-      grid_->SetRowHeight(nodeRow, 20);
-      for (int column = 2; column < kColumns; ++column) grid_->SetItemText(nodeRow, column, L"Editable Poly");
-    }
-    if (!switchDrawingOn) return;
-    grid_->SetRedraw(TRUE, TRUE);
-  }
-
-  // The whole client area invalidated and painted, as after a scroll by a page.
-  void Paint() {
-    grid_->Invalidate();
-    grid_->UpdateWindow();
   }
 
  private:
   CWnd page_;
-  std::unique_ptr<CTreeGridCtrl> grid_;
+  std::unique_ptr<GridClass> grid_;
+};
+
+// A plain grid filled as the viewer and options pages fill theirs: the row count set at once, then the texts.
+class PlainPage : public GridPage<CGridCtrl> {
+ public:
+  void Fill(int rows) {
+    Empty();
+    MakeColumns();
+    Grid().SetRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+      for (int column = 1; column < kColumns; ++column) Grid().SetItemText(row, column, L"Editable Poly");
+    }
+  }
+};
+
+// A page window holding one tree grid, filled the way the pages fill theirs.
+class Page : public GridPage<CTreeGridCtrl> {
+ public:
+  // Empties the grid and inserts the rows (categories of nine cases, every cell a short text, rows 20 pixels
+  // high) with drawing off; a page's refill then switches drawing on (the paint follows later).
+  void Fill(int rows, bool switchDrawingOn) {
+    Empty();
+    MakeColumns();
+    CTreeNode* category = nullptr;
+    for (int row = 0; row < rows; ++row) {
+      const bool opensCategory = row % (kChildrenPerCategory + 1) == 0;
+      CTreeNode* node = opensCategory ? Grid().InsertItem(L"Category") : Grid().InsertItem(L"Case", category);
+      if (opensCategory) category = node;
+      const int nodeRow = Grid().GetNodeRow(node);
+      node->m_nRowTag = nodeRow;
+      Grid().SetRowHeight(nodeRow, 20);
+      for (int column = 2; column < kColumns; ++column) Grid().SetItemText(nodeRow, column, L"Editable Poly");
+    }
+    if (!switchDrawingOn) return;
+    Grid().SetRedraw(TRUE, TRUE);
+  }
+
+  // The whole client area invalidated and painted, as after a scroll by a page.
+  void Paint() {
+    Grid().Invalidate();
+    Grid().UpdateWindow();
+  }
 };
 
 double SecondsOf(const std::function<void()>& work) {
@@ -210,5 +235,90 @@ void BM_TreeRefill1000VsFillDrawingOff(benchmark::State& state) {
   MeasureAgainst(state, [&] { page.Fill(1000, true); }, [&] { page.Fill(1000, false); });
 }
 BENCHMARK(BM_TreeRefill1000VsFillDrawingOff)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Filling a plain grid with 100,000 rows against filling it with 10,000 (drawing off; emptying is not timed).
+void BM_PlainFill100000Vs10000(benchmark::State& state) {
+  Host host;
+  PlainPage small;
+  PlainPage large;
+  if (!small.Made() || !large.Made()) return state.SkipWithError("the grids were not made");
+  const auto fill = [](PlainPage& page, int rows) {
+    page.Empty();
+    return SecondsOf([&] { page.Fill(rows); });
+  };
+  double largeSeconds = 0;
+  double smallSeconds = 0;
+  for (auto _ : state) {
+    smallSeconds += fill(small, 10000);
+    const double seconds = fill(large, 100000);
+    largeSeconds += seconds;
+    state.SetIterationTime(seconds);
+  }
+  state.counters["ratio"] = smallSeconds > 0 ? largeSeconds / smallSeconds : 0;
+}
+BENCHMARK(BM_PlainFill100000Vs10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The seconds the allocator alone takes to free rows of objects shaped like a grid's (a cell object of the
+// plain cell's size holding a short text, twelve to a row array), allocated in the order a fill makes them.
+double RawRowsFreed(int rows) {
+  struct Object {
+    virtual ~Object() = default;
+    std::wstring text;
+    char rest[80] = {};
+  };
+  std::vector<std::unique_ptr<std::vector<Object*>>> data;
+  for (int row = 0; row < rows; ++row) {
+    data.push_back(std::make_unique<std::vector<Object*>>(kColumns, nullptr));
+    for (Object*& object : *data.back()) {
+      object = new Object;
+      object->text = L"Editable Poly";
+    }
+  }
+  return SecondsOf([&] {
+    for (const auto& row : data) {
+      for (Object*& object : *row) delete std::exchange(object, nullptr);
+    }
+    data.clear();
+  });
+}
+
+// Emptying a filled grid (DeleteAllItems with its editors, drawing off) of 10,000 rows against one of 1,000;
+// the fills are not timed. "raw_ratio" is the same comparison for the allocator alone freeing objects of the
+// same shape (what the memory system makes of ten times the rows).
+template <class FilledPage>
+void MeasureClear10000Vs1000(benchmark::State& state, const std::function<void(FilledPage&, int)>& fill) {
+  Host host;
+  FilledPage small;
+  FilledPage large;
+  if (!small.Made() || !large.Made()) return state.SkipWithError("the grids were not made");
+  const auto clear = [&](FilledPage& page, int rows) {
+    fill(page, rows);
+    return SecondsOf([&] { page.Empty(); });
+  };
+  double largeSeconds = 0;
+  double smallSeconds = 0;
+  double rawLarge = 0;
+  double rawSmall = 0;
+  for (auto _ : state) {
+    smallSeconds += clear(small, 1000);
+    const double seconds = clear(large, 10000);
+    largeSeconds += seconds;
+    state.SetIterationTime(seconds);
+    rawSmall += RawRowsFreed(1000);
+    rawLarge += RawRowsFreed(10000);
+  }
+  state.counters["ratio"] = smallSeconds > 0 ? largeSeconds / smallSeconds : 0;
+  state.counters["raw_ratio"] = rawSmall > 0 ? rawLarge / rawSmall : 0;
+}
+
+void BM_PlainClear10000Vs1000(benchmark::State& state) {
+  MeasureClear10000Vs1000<PlainPage>(state, [](PlainPage& page, int rows) { page.Fill(rows); });
+}
+BENCHMARK(BM_PlainClear10000Vs1000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+
+void BM_TreeClear10000Vs1000(benchmark::State& state) {
+  MeasureClear10000Vs1000<Page>(state, [](Page& page, int rows) { page.Fill(rows, false); });
+}
+BENCHMARK(BM_TreeClear10000Vs1000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <host/colors.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "controls/cell_editor_links.h"
 #include "controls/key_caption_fit.h"
 #include "controls/visual_manager.h"
@@ -121,34 +124,55 @@ void KeyButton::Paint(CDC& dc, const CRect& rect) {
     return;
   }
   CFont* old = dc.SelectObject(&captionFont_);
-  DrawTopLine(dc, inner);
+  const int captionBottom = DrawTopLine(dc, inner);
   dc.SelectObject(&smallFont_);
   if (!assignedText.empty()) {
-    CRect lower = inner;
-    lower.top = inner.top + inner.Height() / 2;
-    dc.DrawText(assignedText, &lower, DT_LEFT | DT_BOTTOM | DT_WORDBREAK | DT_END_ELLIPSIS | DT_NOPREFIX);
+    // As many whole lines as the key has below its caption, bottom-aligned; the last ends in "..." when the
+    // name goes on.
+    // The lines may take two pixels of the bottom margin, as the top line takes two of the right one.
+    const int bottom = inner.bottom + 2;
+    const int lineHeight = dc.GetTextExtent(L"Ag").cy;
+    const int maxLines = lineHeight > 0 ? (bottom - captionBottom) / lineHeight : 0;
+    const std::vector<std::wstring> lines = FitKeyLines(assignedText, inner.Width(), maxLines, Measurer(dc));
+    CRect line(inner.left, bottom - lineHeight * static_cast<int>(lines.size()), inner.right, 0);
+    for (const std::wstring& text : lines) {
+      line.bottom = line.top + lineHeight;
+      dc.DrawText(text, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+      line.top = line.bottom;
+    }
   }
   dc.SelectObject(old);
 }
 
-// The caption, shrunk (and cut short with an ellipsis) when it is wider than the key, and the second text on
-// the right while it stays clear of the caption.
-void KeyButton::DrawTopLine(CDC& dc, const CRect& inner) {
+MeasureText KeyButton::Measurer(CDC& dc) {
+  return [&dc](const std::wstring& text) { return static_cast<int>(dc.GetTextExtent(text).cx); };
+}
+
+// The caption, shrunk when it is wider than the key (and then broken over two lines, or cut short with "...",
+// when even that is too wide), and the second text on the right while it stays clear of the caption. Answers
+// the bottom of what it drew.
+int KeyButton::DrawTopLine(CDC& dc, const CRect& inner) {
   const std::wstring caption = GetCaption();
   dc.SelectObject(&captionFont_);
-  const int captionWidth = dc.GetTextExtent(caption).cx;
+  const CSize captionSize = dc.GetTextExtent(caption);
   dc.SelectObject(&smallCaptionFont_);
-  const int smallCaptionWidth = dc.GetTextExtent(caption).cx;
+  const CSize smallCaptionSize = dc.GetTextExtent(caption);
   dc.SelectObject(&smallFont_);
   const int secondWidth = secondText.empty() ? 0 : dc.GetTextExtent(secondText).cx;
   // The line may take two pixels of the right margin: the last letter's advance ends in empty space.
   CRect line = inner;
   line.right += 2;
-  const KeyCaptionFit fit = FitKeyCaption(line.Width(), captionWidth, smallCaptionWidth, secondWidth);
+  const KeyCaptionFit fit = FitKeyCaption(line.Width(), captionSize.cx, smallCaptionSize.cx, secondWidth);
 
   if (fit.showSecondText) dc.DrawText(secondText, &line, DT_RIGHT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   dc.SelectObject(fit.smallCaption ? &smallCaptionFont_ : &captionFont_);
-  dc.DrawText(caption, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  const int lineHeight = fit.smallCaption ? smallCaptionSize.cy : captionSize.cy;
+  const int maxLines = fit.smallCaption && inner.Height() >= 3 * lineHeight ? 2 : 1;
+  for (const std::wstring& text : FitKeyLines(caption, line.Width(), maxLines, Measurer(dc))) {
+    dc.DrawText(text, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    line.top += lineHeight;
+  }
+  return std::max(line.top, inner.top + lineHeight);
 }
 
 }  // namespace Talvo

@@ -10,6 +10,7 @@
 
 #include "engine/messages.h"
 #include "controls/key_button_base.h"
+#include "controls/key_caption_fit.h"
 
 namespace Talvo {
 
@@ -58,7 +59,9 @@ class KeyButton : public KeyButtonBase {
  private:
   void ShowMenu(CPoint screenPoint);
 
-  void DrawTopLine(CDC& dc, const CRect& inner);
+  // Draws the caption and the second text; answers the bottom of the caption's lines.
+  int DrawTopLine(CDC& dc, const CRect& inner);
+  static MeasureText Measurer(CDC& dc);
 
   CFont captionFont_;
   CFont smallFont_;

@@ -7,6 +7,8 @@
 
 #include <afxtabctrl.h>
 
+#include "controls/readable_colour.h"
+
 namespace Talvo {
 
 IMPLEMENT_DYNCREATE(TalvoVisualManager, CMFCVisualManager)
@@ -24,7 +26,11 @@ COLORREF HostHotColor() { return BlendColors(HostColor(kAccent), HostColor(kBack
 
 COLORREF HostPressedColor() { return BlendColors(HostColor(kAccent), HostColor(kBackground), 130); }
 
-COLORREF HostDisabledTextColor() { return BlendColors(HostColor(kControlText), HostColor(kBackground), 110); }
+// Half-way to the background, but never below the contrast text needs.
+COLORREF HostDisabledTextColor() {
+  const COLORREF background = HostColor(kBackground);
+  return ReadableOn(BlendColors(HostColor(kControlText), background, 110), background, kTextContrast);
+}
 
 HFONT HostFont() { return GetCOREInterface()->GetAppHFont(); }
 

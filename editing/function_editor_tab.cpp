@@ -7,6 +7,7 @@
 #include "editing/custom_code_buttons.h"
 #include "editing/function_editor_tab_template.h"
 #include "editing/function_editor_tab_notice.h"
+#include "editing/picker_column_widths.h"
 #include "engine/messages.h"
 #include "grid/grid_cell_icon_button.h"
 #include "model/string_table.h"
@@ -303,12 +304,14 @@ void FunctionEditorTab::LayoutGrid() {
                      std::max(client.Height() - kGridTop - kGridBottomGap, 0), SWP_NOZORDER | SWP_NOACTIVATE);
   for (const auto& [column, width] : kColumnWidths)
     if (column < grid_.GetColumnCount()) grid_.SetColumnWidth(column, width);
+  FitPickerColumns(grid_);
   if (grid_.GetColumnCount() > 10) {
     CRect gridClient;
     grid_.GetClientRect(&gridClient);
     int left8 = 0;
     for (int column = 0; column < 8; ++column) left8 += grid_.GetColumnWidth(column);
-    const int width = gridClient.Width() - left8 - grid_.GetColumnWidth(9) - 100 - 18;
+    // The Action column keeps its own width (100 at its narrowest) beside the script column.
+    const int width = gridClient.Width() - left8 - grid_.GetColumnWidth(9) - std::max(grid_.GetColumnWidth(8), 100) - 18;
     grid_.SetColumnWidth(10, std::max(width, grid_.GetColumnWidth(8)));
   }
   grid_.ResetScrollBars();

@@ -130,9 +130,13 @@ void FunctionEditorTabs::Rebuild() {
   if (kind == 1105 || kind == 1106) {
     const std::wstring name = kind == 1105 ? kInputSingleTap : kInputMultiTap;
     AddPageWithTab(name, L"    " + Text(kAddModifierCaseText));
+    // The "+" tab adds nothing to a mode page: it shows only its icon (its label stays its tooltip), and the
+    // one "Add Modifier Case" title is the mode page's, whose leading blanks carry the mode button.
+    SetTabIconOnly(0);
     CreateModeButton();
     SetActiveTab(GetTabsNum() - 1);
     EnableActiveTabCloseButton(FALSE);
+    PlaceModeButton();
   } else if (kind == 1103 || kind == 1104) {
     const std::wstring name = kind == 1103 ? kInputClassic : kInputMultiPress;
     AddPageWithTab(name, name);
@@ -148,11 +152,19 @@ void FunctionEditorTabs::Rebuild() {
 void FunctionEditorTabs::CreateModeButton() {
   modeButton_ = std::make_unique<IconButton>();
   modeButton_->mode = kIconButtonModeMenu;
-  if (!modeButton_->Create(L"", WS_CHILD | WS_VISIBLE, CRect(25, 6, 37, 18), this, kModeButtonId)) {
+  if (!modeButton_->Create(L"", WS_CHILD | WS_VISIBLE, CRect(25, 6, 25 + kModeButtonSize, 6 + kModeButtonSize), this, kModeButtonId)) {
     modeButton_.reset();
     return;
   }
   modeButton_->LoadImages(ThemedIconFolder(), L"TalvoPls-12x12", L"bmp", kModeButtonImages);
+}
+
+void FunctionEditorTabs::PlaceModeButton() {
+  if (modeButton_ == nullptr || modeButton_->GetSafeHwnd() == nullptr || GetTabsNum() < 2) return;
+  const CRect content = GetTabContentRect(1);
+  if (content.IsRectEmpty()) return;
+  const int top = content.top + (content.Height() - kModeButtonSize) / 2;
+  modeButton_->SetWindowPos(nullptr, content.left, top, kModeButtonSize, kModeButtonSize, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FunctionEditorTabs::RemoveModeButton() {

@@ -67,6 +67,9 @@ class FunctionEditorTabs : public CMFCTabCtrl {
   void AddPlusPage();
   FunctionEditorTab* AddPageWithTab(const std::wstring& name, const std::wstring& title);
   void CreateModeButton();
+  // Puts the mode button over the leading blanks of the mode page's tab title.
+  void PlaceModeButton();
+  static constexpr int kModeButtonSize = 12;
   // Whether the page behind tab `iTab` may be closed by its close button.
   bool IsClosable(int iTab) const;
   // Removes the input of the page behind tab `iTab` from the function as one undo step.

@@ -108,7 +108,8 @@ BOOL FunctionViewerTab::OnInitDialog() {
   LoadLevelIcons();
   ReadHostLook();
   LoadButtonImages();
-  mode_.SetFont(&font_, FALSE);
+  // The label draws its own header font at its height (it keeps no font set through WM_SETFONT).
+  mode_.height = std::abs(fontHeight_);
   if (refill_) pageName_ == kClassicPage ? FillClassicGrid() : FillCaseGrid();
   return TRUE;
 }
@@ -273,6 +274,7 @@ void FunctionViewerTab::FillClassicGrid() {
   const XmlFunction* function = GetShownFunction();
   constexpr int kClassicRows = 5;
   SetUpGrid(kClassicRows);
+  grid_.SetImageList(&images_);
   ShowSelectionButtons(false);
   ShowLevelHeader(false);
   shownKeyword_ = L"global";
@@ -330,6 +332,10 @@ void FunctionViewerTab::Relayout() {
   GetClientRect(&client);
   if (!client.IsRectEmpty() && refill_) pageName_ == kClassicPage ? FillClassicGrid() : FillCaseGrid();
   for (int column = 1; column < grid_.GetColumnCount(); column += 2) grid_.SetColumnWidth(column, kValueColumnWidth);
+  // The value editors sit over their cells again: the columns they were placed for have moved.
+  grid_.ResetScrollBars();
+  grid_.PlaceCellEditors();
+  grid_.FitEditCellTexts();
   grid_.Invalidate();
 }
 

@@ -124,6 +124,7 @@ class FunctionViewerTab : public CDialogEx {
 
   HostLook look_;
   CFont font_;
+  CImageList images_;  // the images cells of the classic grid may show
   LOGFONTW largeFont_{};
 
 };

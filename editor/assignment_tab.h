@@ -4,6 +4,7 @@
 // assigned function. Choosing a function assigns it to the key as one host undo step.
 #pragma once
 
+#include "controls/check_box.h"
 #include "controls/key_button.h"
 #include "controls/label.h"
 #include "controls/menu_button.h"
@@ -72,7 +73,7 @@ class AssignmentTab : public WindowTab, public iFunctionViewerOwner {
   Label learningLabel_;
   MenuButton functionsMenu_;
   KeyButton keyButton_;
-  CButton learningCheck_;
+  CheckBox learningCheck_;
   FunctionViewerTabs viewer_;
   PageToolbars toolbars_;
   bool registered_ = false;

@@ -10,6 +10,7 @@
 
 #include "editing/function_page_toolbar.h"
 
+#include "controls/check_box.h"
 #include "controls/edit.h"
 #include "controls/label.h"
 #include "controls/menu_button.h"
@@ -100,7 +101,7 @@ class ProfileTab : public WindowTab, public iProfileImportView {
   Edit nameEdit_;
   MenuButton profilesMenu_;
   std::array<MenuButton, kQuickSlotCount> slotMenus_;
-  std::array<CButton, kQuickSlotCount> slotChecks_;
+  std::array<CheckBox, kQuickSlotCount> slotChecks_;
   std::array<Picture, kQuickSlotCount> slotMarkers_;
   Picture logo_;
   Layout layout_;

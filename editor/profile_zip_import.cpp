@@ -7,6 +7,7 @@
 #include <exception>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 #include "pagebase/error_box.h"
 #include "editing/document_identity.h"
@@ -16,6 +17,7 @@
 #include "engine/messages.h"
 #include "model/editor_window.h"
 #include "model/ids.h"
+#include "model/save_batch.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
 #include "model/text.h"
@@ -109,6 +111,24 @@ std::vector<bool> LaterCopies(const std::vector<ZipEntry>& entries, const std::v
   return copies;
 }
 
+// The folder's functions by name, kept up to date while the import adds to the folder: asking the folder
+// reads every function's properties again for each imported function.
+class FunctionIndex {
+ public:
+  explicit FunctionIndex(XmlFunctionDir& folder) {
+    for (int i = 0; i < folder.Count(); ++i) Add(*folder.GetFunction(i));
+  }
+  void Add(XmlFunction& function) { byName_[function.GetName()].push_back(&function); }
+  // In the folder's order.
+  std::vector<XmlFunction*> Named(const std::wstring& name) const {
+    const auto found = byName_.find(name);
+    return found != byName_.end() ? found->second : std::vector<XmlFunction*>();
+  }
+
+ private:
+  std::unordered_map<std::wstring, std::vector<XmlFunction*>> byName_;
+};
+
 // Renews the imported function's id when an existing function carries it (or it can name no file of its
 // own), stores the function under its id, and points the imported profile's assignments at the new id.
 void RenewClashingId(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* profile, int position) {
@@ -121,11 +141,9 @@ void RenewClashingId(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* 
 
 // Lets the existing functions of the same name take the imported content (each keeps its file and id,
 // and the imported profile's assignments follow). Returns the last of them, or null when none exists.
-XmlFunction* OverrideSameNamed(XmlFunctionDir& folder, XmlFunction& function, XmlProfile* profile) {
+XmlFunction* OverrideSameNamed(const FunctionIndex& index, XmlFunction& function, XmlProfile* profile) {
   XmlFunction* standIn = nullptr;
-  for (int i = 0; i < folder.Count(); ++i) {
-    XmlFunction* existing = folder.GetFunction(i);
-    if (existing->GetName() != function.GetName()) continue;
+  for (XmlFunction* existing : index.Named(function.GetName())) {
     const std::wstring oldId = function.GetId();
     function.SetId(existing->GetId());
     if (profile != nullptr && !oldId.empty()) profile->ReplaceFunctionId(oldId, existing->GetId());
@@ -150,6 +168,7 @@ void ImportFunctions(CWnd* page, Talvo& root, ProfileArchive& archive, XmlProfil
     override = MessageBoxW(WindowOf(page), L"Override existing functions with the same names? [Yes][No]",
                            product != nullptr ? product : L"Quillon", MB_YESNO) == IDYES;
   }
+  FunctionIndex index(folder);
   int position = 0;
   for (auto& function : archive.functions) {
     ++position;
@@ -160,13 +179,14 @@ void ImportFunctions(CWnd* page, Talvo& root, ProfileArchive& archive, XmlProfil
       MessageBoxW(WindowOf(page), Utf8ToWide(exception.what()).c_str(), L"Warning!", MB_OK | MB_ICONEXCLAMATION);
       continue;
     }
-    XmlFunction* standIn = override ? OverrideSameNamed(folder, *function, profile) : nullptr;
+    XmlFunction* standIn = override ? OverrideSameNamed(index, *function, profile) : nullptr;
     if (standIn == nullptr) {
       while (!override && root.CountFunctionsNamed(function->GetName()) > 0) {
         if (RunFunctionRenameDlg(page, *function) != IDOK) break;
       }
       function->SetOwner(&folder);
       standIn = static_cast<XmlFunction*>(folder.Add(std::move(function)));
+      index.Add(*standIn);
     }
     standIn->Save();
   }
@@ -225,6 +245,8 @@ bool ImportProfileZip(CWnd* page, Talvo& root, const std::filesystem::path& path
   }
   root.EnsureDataFolders();
 
+  // One action: every document is written first and all are put in place together below.
+  SaveBatch saves;
   XmlProfile* profile = nullptr;
   if (archive.profile) profile = PlaceImportedProfile(page, root, std::move(archive.profile)).profile;
   if (!archive.functions.empty()) ImportFunctions(page, root, archive, profile);
@@ -235,6 +257,7 @@ bool ImportProfileZip(CWnd* page, Talvo& root, const std::filesystem::path& path
   // Saved once, after the function import has pointed its assignments at renewed ids: a second save would
   // leave a backup beside a file that is new.
   if (profile != nullptr) profile->Save();
+  saves.Commit();
 
   root.MigrateFunctions();
   // Merged and migrated scripts join the script drop-downs.

@@ -223,7 +223,8 @@ HBRUSH Frame::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
   if (nCtlColor != CTLCOLOR_STATIC) return CFrameWnd::OnCtlColor(pDC, pWnd, nCtlColor);
   pDC->SetBkMode(TRANSPARENT);
   pDC->SetTextColor(ColorMan()->GetColor(kControlText));
-  return ColorMan()->GetBrush(kWindow);
+  // The "Keyboard Layout:" label sits in the menu bar's band: it takes the bar's colour, not a patch of its own.
+  return ColorMan()->GetBrush(kBackground);
 }
 
 void Frame::OnGetMinMaxInfo(MINMAXINFO* info) {

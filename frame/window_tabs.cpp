@@ -220,14 +220,22 @@ LRESULT WindowTabs::OnOpenAssignmentTab(WPARAM wParam, LPARAM lParam) { return A
 LRESULT WindowTabs::OnFunctionEdited(WPARAM wParam, LPARAM lParam) { return MarkFunctionViewers(wParam, lParam); }
 
 BOOL WindowTabs::SetActiveTab(int iTab) {
-  if (GetAssignmentPage(iTab) == nullptr || IsTabFullyVisible(iTab)) return CMFCTabCtrl::SetActiveTab(iTab);
-  // A key-assignment tab scrolled out of view comes to the first assignment position, and its page with it,
-  // so that tab and page indices keep matching.
-  MoveTab(iTab, kFirstAssignmentPage);
-  std::unique_ptr<WindowTab> page = std::move(pages_[static_cast<size_t>(iTab)]);
-  pages_.erase(pages_.begin() + iTab);
-  pages_.insert(pages_.begin() + kFirstAssignmentPage, std::move(page));
-  return CMFCTabCtrl::SetActiveTab(kFirstAssignmentPage);
+  BOOL activated = FALSE;
+  if (GetAssignmentPage(iTab) == nullptr || IsTabFullyVisible(iTab)) {
+    activated = CMFCTabCtrl::SetActiveTab(iTab);
+  } else {
+    // A key-assignment tab scrolled out of view comes to the first assignment position, and its page with it,
+    // so that tab and page indices keep matching.
+    MoveTab(iTab, kFirstAssignmentPage);
+    std::unique_ptr<WindowTab> page = std::move(pages_[static_cast<size_t>(iTab)]);
+    pages_.erase(pages_.begin() + iTab);
+    pages_.insert(pages_.begin() + kFirstAssignmentPage, std::move(page));
+    activated = CMFCTabCtrl::SetActiveTab(kFirstAssignmentPage);
+  }
+  // Only key-assignment pages close: the close button follows every activation, also the one a removed
+  // page's tab makes (the fixed pages never show it).
+  ShowActiveTabCloseButton(GetActiveTab() >= kFirstAssignmentPage);
+  return activated;
 }
 
 }  // namespace Talvo

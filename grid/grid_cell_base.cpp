@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/cell_editor_links.h"
+#include "controls/readable_colour.h"
 #include "controls/visual_manager.h"
 #include "grid/grid_cell.h"
 #include "grid/grid_ctrl.h"
@@ -36,6 +37,13 @@ CSize DefaultCellSize(const CGridCellBase* defaultCell) {
 int Blend(int start, int end, int i, int h) { return start + i * (end - start) / h; }
 
 }  // namespace
+
+COLORREF CGridCellBase::ReadableTextColour(COLORREF text, COLORREF background) const {
+  if (background == CLR_DEFAULT) return text;
+  const LOGFONTW* font = GetFont();
+  const bool bold = font != nullptr && font->lfWeight >= FW_BOLD;
+  return ReadableOn(text, background, NeededContrast(font != nullptr ? font->lfHeight : 0, bold));
+}
 
 CGridCellBase* CGridCellBase::GetDefaultCell() const {
   CGridCtrl* grid = GetGrid();
@@ -79,7 +87,7 @@ BOOL CGridCellBase::DrawCell(CDC* pDC, int /*nRow*/, int /*nCol*/, CRect rect, B
   if ((ownBackground || bEraseBkgnd) && background != CLR_DEFAULT) {
     pDC->FillSolidRect(CRect(rect.left, rect.top, rect.right + 1, rect.bottom + 1), background);
   }
-  if (textColour != CLR_DEFAULT) pDC->SetTextColor(textColour);
+  if (textColour != CLR_DEFAULT) pDC->SetTextColor(ReadableTextColour(textColour, background));
   if (CFont* font = GetFontObject()) pDC->SelectObject(font);
 
   const int margin = static_cast<int>(GetMargin());
@@ -97,7 +105,10 @@ BOOL CGridCellBase::DrawCell(CDC* pDC, int /*nRow*/, int /*nCol*/, CRect rect, B
   rect.bottom += 1;
   if (text != CellText::None) {
     if (text == CellText::BesideButton) rect.left += 29;
-    pDC->DrawText(GetText(), -1, &rect, GetFormat() | DT_NOPREFIX);
+    // A one-line text that does not fit its place ends in an ellipsis instead of being cut anywhere.
+    UINT format = GetFormat() | DT_NOPREFIX;
+    if ((format & DT_WORDBREAK) == 0 || (format & DT_SINGLELINE) != 0) format |= DT_END_ELLIPSIS;
+    pDC->DrawText(GetText(), -1, &rect, format);
   }
   pDC->RestoreDC(savedDC);
   return TRUE;

@@ -98,6 +98,8 @@ class CGridCellBase : public CObject {
   enum class CellText { Drawn, None, BesideButton };
   // The drawing every cell class shares (Draw of the base), with the text as the class wants it.
   BOOL DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd, CellText text);
+  // The cell's text colour, or the nearest one that reads on the background (4.5:1, 3:1 in a large font).
+  COLORREF ReadableTextColour(COLORREF text, COLORREF background) const;
 
   DWORD m_nState = 0;  // the GVIS_ bits
 };

@@ -1,6 +1,8 @@
 // The text cell: a persistent edit field on the cell, optionally with four script buttons inside it.
 #include "grid/grid_cell_editors.h"
 
+#include <algorithm>
+
 #include "grid/function_editor_page.h"
 #include "grid/grid_ctrl.h"
 
@@ -17,6 +19,17 @@ constexpr int kMarginWithButtons = 80;
 constexpr int kMarginWithoutButtons = 4;
 // The grey that stands for the editor until it exists.
 constexpr COLORREF kPlaceholderColour = RGB(200, 200, 200);
+
+// The height of one line of the field's font.
+int FieldLineHeight(CWnd& field) {
+  CClientDC dc(&field);
+  CFont* font = field.GetFont();
+  CFont* old = font != nullptr ? dc.SelectObject(font) : nullptr;
+  TEXTMETRICW metrics{};
+  dc.GetTextMetrics(&metrics);
+  if (old != nullptr) dc.SelectObject(old);
+  return metrics.tmHeight;
+}
 
 }  // namespace
 
@@ -59,7 +72,10 @@ void GridCellEdit::PlaceEditor() {
     rect.DeflateRect(inset, inset);
     rect.right -= 14;
   } else {
-    rect.DeflateRect(0, 4, 16, 4);
+    // The field's first line (drawn one pixel below its top) lines up with the texts of the cells beside it,
+    // which sit centred in the row.
+    const int vertical = std::max(2, (rect.Height() - FieldLineHeight(*editor)) / 2 - 1);
+    rect.DeflateRect(0, vertical, 16, vertical);
   }
   editor->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   if (IsFunctionEditorGrid(grid->GetSafeHwnd())) {

@@ -317,6 +317,9 @@ class CGridCtrl : public CWnd, public iCellEditorGrid {
   virtual void OnDraw(CDC* pDC);
   // Whether painting may skip rows and columns outside the clip box.
   virtual BOOL CanClipRows() const;
+  // The last column the text of a cell may take: the cell's own, or further right over blank cells of its
+  // background in the same row (never into the tree column).
+  int TextSpanEnd(int nRow, int nCol, int treeColumn) const;
   // Cells are made and destroyed here.
   virtual CGridCellBase* CreateCell(int nRow, int nCol);
   virtual void DestroyCell(int nRow, int nCol);

@@ -4,6 +4,7 @@
 
 #include "grid/grid_ctrl.h"
 #include "grid/mem_dc.h"
+#include "grid/tree_grid_cell.h"
 #include "grid/tree_grid_ctrl.h"
 
 namespace Talvo {
@@ -16,7 +17,42 @@ int TreeColumnOf(const CGridCtrl& grid) {
   return tree != nullptr ? tree->GetTreeColumn() : -1;
 }
 
+// The background a cell shows: its own colour, or its default cell's.
+COLORREF ShownBackground(CGridCellBase* cell) {
+  const CGridCellBase* defaultCell = cell->GetDefaultCell();
+  return cell->GetBackClr() != CLR_DEFAULT || defaultCell == nullptr ? cell->GetBackClr() : defaultCell->GetBackClr();
+}
+
+// A plain cell with nothing to show: no text, no image, no editor window. Its place may carry the text of
+// the cell on its left.
+bool IsBlankCell(CGridCellBase* cell) {
+  if (cell == nullptr) return false;
+  const CRuntimeClass* type = cell->GetRuntimeClass();
+  if (type != RUNTIME_CLASS(CGridCell) && type != RUNTIME_CLASS(CTreeGridCell)) return false;
+  return cell->GetText()[0] == L'\0' && cell->GetImage() < 0 && cell->GetEditWnd() == nullptr;
+}
+
+// Whether a cell's text may run on to the right: it has text, on one left-aligned line.
+bool MaySpanRight(CGridCellBase* cell) {
+  const DWORD format = cell->GetFormat();
+  const bool wraps = (format & DT_WORDBREAK) != 0 && (format & DT_SINGLELINE) == 0;
+  return cell->GetText()[0] != L'\0' && !wraps && (format & (DT_CENTER | DT_RIGHT)) == 0;
+}
+
 }  // namespace
+
+int CGridCtrl::TextSpanEnd(int nRow, int nCol, int treeColumn) const {
+  CGridCellBase* cell = GetCell(nRow, nCol);
+  if (cell == nullptr || !MaySpanRight(cell)) return nCol;
+  const COLORREF background = ShownBackground(cell);
+  int last = nCol;
+  for (int col = nCol + 1; col < m_nCols && col != treeColumn; ++col) {
+    CGridCellBase* next = GetCell(nRow, col);
+    if (!IsBlankCell(next) || ShownBackground(next) != background) break;
+    last = col;
+  }
+  return last;
+}
 
 void CGridCtrl::OnPaint() {
   CPaintDC dc(this);
@@ -80,7 +116,9 @@ void CGridCtrl::OnDraw(CDC* pDC) {
     }
   }
 
-  // The other visible cells, each with its group shading (right and bottom edges are inclusive).
+  // The other visible cells, each with its group shading (right and bottom edges are inclusive). A text that
+  // has blank cells of its background on its right runs over them (a heading takes its whole row); those
+  // cells draw only their shading.
   const BOOL clipRows = CanClipRows();
   CRect rect;
   rect.bottom = fixedHeight - 1;
@@ -92,18 +130,25 @@ void CGridCtrl::OnDraw(CDC* pDC) {
     if (clipRows && rect.top > clip.bottom) break;
     if (clipRows && rect.bottom < clip.top) continue;
     rect.right = fixedWidth - 1 + offset;
+    int spanEnd = -1;
     for (int col = visible.GetMinCol(); col <= visible.GetMaxCol(); ++col) {
       const int width = GetColumnWidth(col);
       if (width <= 0) continue;
       rect.left = rect.right + 1;
       rect.right = rect.left + width - 1;
       if (clipRows && rect.left > clip.right) break;
-      if (clipRows && rect.right < clip.left) continue;
       if (col == treeColumn) continue;
       CGridCellBase* cell = GetCell(row, col);
       if (cell == nullptr) continue;
+      CRect drawn = rect;
+      const bool spanned = col <= spanEnd;
+      if (!spanned) {
+        spanEnd = TextSpanEnd(row, col, treeColumn);
+        for (int next = col + 1; next <= spanEnd; ++next) drawn.right += std::max(GetColumnWidth(next), 0);
+      }
+      if (clipRows && drawn.right < clip.left) continue;
       cell->SetCoords(row, col);
-      cell->Draw(pDC, row, col, rect, FALSE);
+      if (!spanned) cell->Draw(pDC, row, col, drawn, FALSE);
       CRect shaded = rect;
       cell->DrawGroupShading(pDC, row, col, &shaded);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <new>
+#include <utility>
 
 #include "grid/grid_ctrl.h"
 
@@ -215,13 +216,18 @@ void CGridCtrl::OnDeletingRow(int /*nRow*/) {}
 
 BOOL CGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
   ResetSelectedRange();
-  for (int row = 0; row < m_nRows; ++row) {
-    for (int col = 0; col < m_nCols; ++col) {
+  // Row by row, straight through the row arrays: the selection maps are emptied as a whole below, so no cell
+  // needs its selection state cleared one by one, and each row array goes while it is still in the cache.
+  for (std::unique_ptr<GRID_ROW>& row : m_RowData) {
+    for (CGridCellBase*& slot : *row) {
+      CGridCellBase* const cell = std::exchange(slot, nullptr);
+      if (cell == nullptr) continue;
       if (bDeleteEditors) {
-        if (auto* cell = DYNAMIC_DOWNCAST(CGridCell, GetCell(row, col))) cell->DeleteEditWnd();
+        if (auto* gridCell = DYNAMIC_DOWNCAST(CGridCell, cell)) gridCell->DeleteEditWnd();
       }
-      DestroyCell(row, col);
+      delete cell;
     }
+    row.reset();
   }
   m_RowData.clear();
   m_arRowHeights.clear();

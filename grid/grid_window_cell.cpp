@@ -2,8 +2,6 @@
 // dropping the window, the script buttons, and handing a new place on to the windows.
 #include "grid/grid_window_cell.h"
 
-#include <host/core_interface.h>
-#include <host/directories.h>
 
 #include <algorithm>
 #include <array>
@@ -11,6 +9,7 @@
 #include "controls/cell_drop_down.h"
 #include "controls/cell_edit.h"
 #include "controls/cell_spin_edit.h"
+#include "controls/visual_manager.h"
 #include "grid/grid_ctrl.h"
 
 namespace Talvo {
@@ -42,21 +41,15 @@ constexpr std::array<ScriptButtonKind, 5> kScriptButtons = {{
 // Every state image of a script button.
 constexpr UINT kAllStateImages = 0xFF;
 
-// The script buttons always use the dark icon set, whatever the host's theme.
-std::wstring ScriptButtonFolder() {
-  const MCHAR* root = GetCOREInterface()->GetDir(APP_ICONS_DIR);
-  return std::wstring(root != nullptr ? root : L"") + L"IconsDark/";
-}
-
-// Script button `index` of a cell: a hidden image button of the dark icon set, child of `parent`, with the
-// click mode the page reads.
+// Script button `index` of a cell: a hidden image button of the host theme's icon set (like every other
+// icon of the program), child of `parent`, with the click mode the page reads.
 std::unique_ptr<IconButton> CreateScriptButton(CWnd* parent, int index, UINT id, int row, int column, CWnd* value) {
   const ScriptButtonKind& kind = kScriptButtons.at(static_cast<size_t>(index));
   auto button = std::make_unique<IconButton>(parent, row, column, value);
   button->mode = kind.mode;
   if (parent == nullptr || !button->Create(L"", WS_CHILD | WS_VISIBLE, CRect(1, 1, 10, 10), parent, id)) return button;
   button->ShowWindow(SW_HIDE);
-  button->LoadImages(ScriptButtonFolder(), kind.image, L"bmp", kAllStateImages);
+  button->LoadImages(ThemedIconFolder(), kind.image, L"bmp", kAllStateImages);
   return button;
 }
 

@@ -20,12 +20,24 @@ constexpr int kConnectorOverhang = 3;  // the connector reaches this far right o
 // A colour that switches a kind of tree line off.
 constexpr COLORREF kNoLine = 0xFFFFFFFF;
 
-// A dotted pen in the colour; CLR_DEFAULT takes the host's control-text colour with a one-pixel pen that sets
-// every other pixel.
-HPEN MakeTreePen(COLORREF colour) {
-  if (colour != CLR_DEFAULT) return ::CreatePen(PS_DOT, 1, colour);
-  const LOGBRUSH brush{BS_SOLID, HostColor(kControlText), 0};
+// A one-pixel pen that sets every other pixel, in the host's control-text colour (the system's window text
+// when the host has none).
+HPEN MakeAlternatePen() {
+  COLORREF colour = HostColor(kControlText);
+  if (colour == CLR_DEFAULT) colour = ::GetSysColor(COLOR_WINDOWTEXT);
+  const LOGBRUSH brush{BS_SOLID, colour, 0};
   return ::ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr);
+}
+
+// The connectors: a dotted pen in their colour, CLR_DEFAULT asking the host for its control-text colour.
+HPEN MakeConnectorPen(COLORREF colour) {
+  if (colour == CLR_DEFAULT) colour = HostColor(kControlText);
+  return colour != CLR_DEFAULT ? ::CreatePen(PS_DOT, 1, colour) : MakeAlternatePen();
+}
+
+// The vertical lines: a dotted pen in their colour, the alternate pen for CLR_DEFAULT.
+HPEN MakeVerticalPen(COLORREF colour) {
+  return colour != CLR_DEFAULT ? ::CreatePen(PS_DOT, 1, colour) : MakeAlternatePen();
 }
 
 // A horizontal line from x1 to x2 (exclusive) at y.
@@ -42,7 +54,7 @@ COLORREF Resolved(COLORREF own, COLORREF fallback) { return own != CLR_DEFAULT ?
 CTreeCell* AsTreeCell(CGridCellBase* pCell) { return dynamic_cast<CTreeCell*>(pCell); }
 
 TreeLinePens::TreeLinePens(COLORREF connector, COLORREF vertical)
-    : connector_(MakeTreePen(connector)), vertical_(MakeTreePen(vertical)) {}
+    : connector_(MakeConnectorPen(connector)), vertical_(MakeVerticalPen(vertical)) {}
 
 TreeLinePens::~TreeLinePens() {
   if (connector_ != nullptr) ::DeleteObject(connector_);

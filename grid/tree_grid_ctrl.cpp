@@ -17,7 +17,7 @@ BEGIN_MESSAGE_MAP(CTreeGridCtrl, CGridCtrl)
 END_MESSAGE_MAP()
 
 CTreeGridCtrl::CTreeGridCtrl()
-    : m_crVertLine(HostColor(kControlText)), m_crConnector(HostColor(kControlText)) {
+    : m_crVertLine(HostColor(kControlText)), m_crConnector(HostColor(kControlText)), m_crHostLine(m_crVertLine) {
   m_Root.m_nLevel = -1;
   SetDefaultCellType(RUNTIME_CLASS(CTreeGridCell));
 }
@@ -269,7 +269,16 @@ BOOL CTreeGridCtrl::SortItems(int /*nCol*/, BOOL /*bAscending*/, LPARAM /*data*/
 
 BOOL CTreeGridCtrl::SortTextItems(int /*nCol*/, BOOL /*bAscending*/, LPARAM /*data*/) { return FALSE; }
 
+void CTreeGridCtrl::FollowHostLineColour() {
+  const COLORREF host = HostColor(kControlText);
+  if (host == m_crHostLine) return;
+  if (m_crVertLine == m_crHostLine) m_crVertLine = host;
+  if (m_crConnector == m_crHostLine) m_crConnector = host;
+  m_crHostLine = host;
+}
+
 void CTreeGridCtrl::OnDraw(CDC* pDC) {
+  FollowHostLineColour();
   // One pair of tree-line pens serves every tree cell of the paint.
   const TreeLinePens pens(m_crConnector, m_crVertLine);
   m_pPaintPens = &pens;

@@ -70,6 +70,9 @@ class CTreeGridCtrl : public CGridCtrl {
 
   COLORREF m_crVertLine;        // the vertical tree lines (CLR_DEFAULT: the host's colour again)
   COLORREF m_crConnector;       // the horizontal connectors
+  // Line colours still equal to the host's control-text colour follow it when the host changes its theme;
+  // colours a page chose stay. Each paint looks.
+  void FollowHostLineColour();
   BOOL m_bRowsFromCells = TRUE; // a node's row is read from its tree cell instead of searched
 
  protected:
@@ -103,6 +106,7 @@ class CTreeGridCtrl : public CGridCtrl {
   std::vector<std::unique_ptr<CTreeNode>> m_Nodes;  // every node the tree made (owned)
   BOOL m_bSkipButtonUp = FALSE;                  // a toggling press passes the next button-up by
   const TreeLinePens* m_pPaintPens = nullptr;    // set while OnDraw runs
+  COLORREF m_crHostLine;                         // the host's control-text colour the line colours last followed
 };
 
 }  // namespace Talvo

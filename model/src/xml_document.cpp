@@ -13,6 +13,7 @@
 #include "atomic_file.h"
 #include "model/editor_window.h"
 #include "model/file_names.h"
+#include "model/save_batch.h"
 #include "model/text.h"
 #include "model/vocabulary.h"
 #include "model/xml_doc_directory.h"
@@ -28,6 +29,7 @@ constexpr std::string_view kHeader = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>
 // comments, CDATA sections, declarations), so that "/>" or "</" inside them cannot hide real depth.
 constexpr std::size_t kMaxDepth = 256;
 
+// `text` holds no zero byte and is followed by one.
 bool NestingWithinLimit(std::string_view text) {
   int depth = 0;
   size_t i = 0;
@@ -54,20 +56,20 @@ bool NestingWithinLimit(std::string_view text) {
       i += 2;
       skipPast(">");
     } else {
-      // A start tag: up to its '>' outside quoted values; "/>" closes it at once.
+      // A start tag: up to its '>' outside quoted values; "/>" closes it at once. The library searches
+      // skip from quote to quote (the text is zero-terminated and holds no other zero byte).
       bool selfClosing = false;
-      char quote = 0;
-      for (++i; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote) {
-          if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-          quote = c;
-        } else if (c == '>') {
+      for (++i; i < text.size();) {
+        i += std::strcspn(text.data() + i, "\"'>");
+        if (i >= text.size()) break;
+        if (text[i] == '>') {
           selfClosing = text[i - 1] == '/';
           ++i;
           break;
         }
+        const void* closing = std::memchr(text.data() + i + 1, text[i], text.size() - i - 1);
+        i = closing != nullptr ? static_cast<std::size_t>(static_cast<const char*>(closing) - text.data()) + 1
+                               : text.size();
       }
       if (!selfClosing && ++depth > static_cast<int>(kMaxDepth)) return false;
     }
@@ -107,16 +109,22 @@ bool AcceptableBytes(const char* bytes, std::size_t size) {
   return starts <= kMaxDepth || NestingWithinLimit(std::string_view(bytes, size));
 }
 
-// Parses a zero-terminated buffer in place into an empty tree: false for bytes that are no document.
+// Parses a zero-terminated buffer into an empty tree (in place, unless the flags leave the bytes as they
+// are): false for bytes that are no document.
+template <int Flags = 0>
 bool ParseDocument(rapidxml::xml_document<char>& tree, char* bytes, std::size_t size) {
   if (!AcceptableBytes(bytes, size)) return false;
   try {
-    tree.parse<0>(bytes);
+    tree.template parse<Flags>(bytes);
   } catch (const rapidxml::parse_error&) {
     return false;
   }
   return HasElement(tree);  // an empty or truncated file is no document
 }
+
+// Bytes without an entity reference: translating references is all that can make a parse fail that a parse
+// without translation passes, and what tells the two trees apart.
+bool HoldsNoReference(const char* bytes, std::size_t size) { return std::memchr(bytes, '&', size) == nullptr; }
 
 void ShowWarning(const std::wstring& text) {
   MessageBoxW(EditorWindow(), text.c_str(), L"Warning!", MB_OK | MB_ICONWARNING);
@@ -127,7 +135,9 @@ void ShowWarning(const std::wstring& text) {
 XmlDocument::XmlDocument(XmlDocDirectory* owner)
     : owner_(owner), tree_(std::make_unique<rapidxml::xml_document<char>>()) {}
 
-XmlDocument::~XmlDocument() = default;
+XmlDocument::~XmlDocument() {
+  if (SaveBatch* batch = SaveBatch::Current()) batch->Forget(*this);
+}
 
 int XmlDocument::ReplaceTree(std::string_view bytes) {
   std::unique_ptr<char[]> buffer(new char[bytes.size() + 1]);
@@ -160,11 +170,19 @@ int XmlDocument::ReplaceTree(TextBuffer buffer, std::size_t size) {
 }
 
 int XmlDocument::DeferTree(std::unique_ptr<char[]> bytes, std::size_t size) {
-  // The check parses a copy, since parsing in place changes the bytes that are kept.
-  std::unique_ptr<char[]> copy(new char[size + 1]);
-  std::memcpy(copy.get(), bytes.get(), size + 1);
+  // The check leaves the kept bytes as they are: without references a parse that writes nothing into them
+  // (and makes no text nodes) accepts exactly what the later parse in place accepts and yields the same
+  // names and values; other bytes are checked by parsing a copy in place.
   rapidxml::xml_document<char> check;
-  if (!ParseDocument(check, copy.get(), size)) return kXmlCannotParse;
+  std::unique_ptr<char[]> copy;
+  if (HoldsNoReference(bytes.get(), size)) {
+    constexpr int kUntouched = rapidxml::parse_non_destructive | rapidxml::parse_no_data_nodes;
+    if (!ParseDocument<kUntouched>(check, bytes.get(), size)) return kXmlCannotParse;
+  } else {
+    copy.reset(new char[size + 1]);
+    std::memcpy(copy.get(), bytes.get(), size + 1);
+    if (!ParseDocument(check, copy.get(), size)) return kXmlCannotParse;
+  }
   std::vector<std::string> nodes;
   for (const XmlNode* node = check.first_node(); node; node = node->next_sibling()) {
     nodes.emplace_back(node->name(), node->name_size());
@@ -239,7 +257,13 @@ bool XmlDocument::Save() {
     return false;  // also for a document that was saved before: this write did not happen
   }
   saved_ = true;
+  if (SaveBatch* batch = SaveBatch::Current()) batch->Track(*this, path);  // the file is put in place later
   return true;
+}
+
+void XmlDocument::BatchedSaveFailed(const std::filesystem::path& path) {
+  saved_ = false;
+  ShowWarning(L"Can't save file!\n" + PathForDisplay(path));
 }
 
 bool XmlDocument::MatchesFile() const {

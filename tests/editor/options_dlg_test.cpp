@@ -226,8 +226,8 @@ TEST_F(OptionsDialogTest, LoadingSomethingElseKeepsTheCurrentOptionsAndSaysSo) {
   winsim::AnswerMessageBox(IDOK, ModalMatch::TextContaining(L"Can't load file!"));
   const std::filesystem::path unreadable = root_ / "folder.xml";  // a folder: there, but no file to read
   std::filesystem::create_directories(unreadable);
-  winsim::AnswerFileDialog(unreadable.wstring(), FileDialogKind::Open);
-  winsim::AnswerMessageBox(IDOK, ModalMatch(L"Can't load file!\n" + unreadable.wstring(), L"Error"));
+  winsim::AnswerFileDialog(WidePath(unreadable), FileDialogKind::Open);
+  winsim::AnswerMessageBox(IDOK, ModalMatch(L"Can't load file!\n" + WidePath(unreadable), L"Error"));
   winsim::CancelFileDialog(FileDialogKind::Open);
   RunDialog([&](OptionsDlg& dialog, HWND window) {
     TapWindow = 800;

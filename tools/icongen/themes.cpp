@@ -12,8 +12,9 @@ const Theme& LightTheme() {
   static const Theme theme{"Icons",
                            FromBytes(232, 232, 232),
                            FromBytes(68, 68, 68),
-                           FromBytes(150, 150, 150),
-                           FromBytes(190, 190, 190),
+                           // inactive and disabled glyphs keep 3:1 on the background, disabled the fainter
+                           FromBytes(118, 118, 118),
+                           FromBytes(130, 130, 130),
                            FromBytes(86, 157, 229),
                            FromBytes(48, 112, 180)};
   return theme;
@@ -23,8 +24,8 @@ const Theme& DarkTheme() {
   static const Theme theme{"IconsDark",
                            FromBytes(68, 68, 68),
                            FromBytes(220, 220, 220),
-                           FromBytes(145, 145, 145),
-                           FromBytes(105, 105, 105),
+                           FromBytes(160, 160, 160),
+                           FromBytes(148, 148, 148),
                            FromBytes(86, 157, 229),
                            FromBytes(62, 124, 190)};
   return theme;

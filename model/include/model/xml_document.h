@@ -118,6 +118,8 @@ class XmlDocument {
   void SetSavedFlag(bool saved) { saved_ = saved; }
 
  private:
+  friend class SaveBatch;
+
   // Zero-terminated bytes a tree is parsed from in place: a file's bytes or a string taken over (held
   // by pointer, so that its characters stay where the tree points when the buffer moves).
   using TextBuffer = std::variant<std::unique_ptr<char[]>, std::unique_ptr<std::string>>;
@@ -128,6 +130,8 @@ class XmlDocument {
   // Checks a loaded file's bytes with a parse of a copy and keeps them unparsed with what Accepts and
   // GetProperty need. 0 or kXmlCannotParse; on failure nothing changes.
   int DeferTree(std::unique_ptr<char[]> zeroTerminated, std::size_t size);
+  // A save into a SaveBatch whose file could not be put in place: unsaved again, and the user is told.
+  void BatchedSaveFailed(const std::filesystem::path& path);
 
   XmlDocDirectory* owner_;
   std::wstring name_;
