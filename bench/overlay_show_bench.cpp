@@ -22,6 +22,7 @@
 #include "engine/messages.h"
 #include "engine/visual_interface_link.h"
 #include "model/talvo.h"
+#include "model/text.h"
 #include "model/vocabulary.h"
 #include "overlay/overlay_setup.h"
 
@@ -37,6 +38,8 @@ class Host {
     winsim::Reset();
     std::filesystem::remove_all(root_);
     hostsim::Start(root_.wstring());
+    // The installed icons, so that the function buttons paint their tap pictures as on the host.
+    hostsim::SetDirectory(APP_ICONS_DIR, Utf8ToWide(TALVO_SOURCE_ICONS));
     GetTalvo().Load();
     InstallKeyHooks();
     InstallVisualInterface();

@@ -3,6 +3,7 @@
 #include <host/colors.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 
 #include "controls/visual_manager.h"
@@ -15,6 +16,18 @@ namespace {
 constexpr COLORREF kPlainFrame = RGB(64, 64, 64);
 constexpr COLORREF kPictureKey = RGB(255, 0, 255);  // the transparent colour of the icon bitmaps
 constexpr int kPictureSize = 24;
+
+// The decoded pictures by file, each read once: paints come often and the files do not change while the
+// host runs. The path names the theme's icon folder, so a theme change finds that theme's pictures.
+HBITMAP DecodedPicture(const std::wstring& path) {
+  static std::map<std::wstring, HBITMAP> pictures;
+  HBITMAP& bitmap = pictures[path];
+  if (bitmap == nullptr || ::GetObjectType(bitmap) != OBJ_BITMAP) {
+    bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, kPictureSize, kPictureSize, LR_LOADFROMFILE));
+  }
+  return bitmap;
+}
 
 }  // namespace
 
@@ -75,17 +88,16 @@ void KeyButtonVI::Paint(CDC& dc, const CRect& rect) {
   dc.SelectObject(old);
 }
 
+HBITMAP KeyButtonVI::TapPicture() const { return DecodedPicture(TapPicturePath()); }
+
 void KeyButtonVI::DrawTapPicture(CDC& dc, const CRect& box) const {
-  HBITMAP bitmap = static_cast<HBITMAP>(
-      LoadImageW(nullptr, TapPicturePath().c_str(), IMAGE_BITMAP, kPictureSize, kPictureSize, LR_LOADFROMFILE));
-  if (bitmap != nullptr) {
+  if (HBITMAP bitmap = TapPicture(); bitmap != nullptr) {
     CDC memory;
     memory.CreateCompatibleDC(&dc);
     HGDIOBJ old = ::SelectObject(memory.GetSafeHdc(), bitmap);
     dc.TransparentBlt(box.left, box.top, kPictureSize, kPictureSize, &memory, 0, 0, kPictureSize, kPictureSize,
                       kPictureKey);
     ::SelectObject(memory.GetSafeHdc(), old);
-    ::DeleteObject(bitmap);
     return;
   }
   // Without the picture: one dot per tap.

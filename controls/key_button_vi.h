@@ -28,6 +28,8 @@ class KeyButtonVI : public KeyButtonBase {
 
   // The file of the tap-count picture in the current theme's icon folder.
   std::wstring TapPicturePath() const;
+  // That picture decoded (read once per file; null when it can not be read).
+  HBITMAP TapPicture() const;
 
  protected:
   void Paint(CDC& dc, const CRect& rect) override;

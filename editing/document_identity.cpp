@@ -1,6 +1,7 @@
 #include "editing/document_identity.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "model/file_names.h"
@@ -16,9 +17,10 @@ namespace {
 // the folder could not load would be written over).
 bool NamesAFileOfItsOwn(const XmlDocDirectory& folder, const XmlDocument& document, const std::wstring& id) {
   if (!IsDocumentId(id)) return false;
+  const std::string_view idBytes = document.PropertyBytes("id");
   for (int i = 0; i < folder.Count(); ++i) {
     const XmlDocument* other = folder.GetAt(i);
-    if (other != &document && (other->GetId() == id || other->GetName() == id)) return false;
+    if (other != &document && (other->PropertyBytes("id") == idBytes || other->GetName() == id)) return false;
   }
   std::error_code error;
   return folder.GetFolder().empty() || !std::filesystem::exists(folder.GetFolder() / PathFromWide(id + L".xml"), error);
@@ -29,11 +31,16 @@ bool NamesAFileOfItsOwn(const XmlDocDirectory& folder, const XmlDocument& docume
 bool GiveFreshIdentityWhenTaken(XmlDocDirectory& folder, XmlDocument& document, const NewIdMaker& newId,
                                 const IdWalkErrorHandler& onError) {
   const std::wstring before = document.GetId();
-  const auto renew = [&] { document.SetId(newId ? newId() : folder.NewUniqueId(folder.Count())); };
+  // Ids are compared as the documents store them (UTF-8), so the walk converts none of them.
+  std::string_view idBytes = document.PropertyBytes("id");
+  const auto renew = [&] {
+    document.SetId(newId ? newId() : folder.NewUniqueId(folder.Count()));
+    idBytes = document.PropertyBytes("id");
+  };
   for (int i = 0; i < folder.Count(); ++i) {
     try {
       const XmlDocument* other = folder.GetAt(i);
-      if (other != &document && other->GetId() == document.GetId()) renew();
+      if (other != &document && other->PropertyBytes("id") == idBytes) renew();
     } catch (const std::exception& error) {
       if (!onError) throw;
       onError(error);

@@ -3,7 +3,10 @@
 #include <minizip/zip.h>
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <new>
+#include <string>
 
 #include "model/ids.h"
 #include "model/text.h"
@@ -45,6 +48,52 @@ std::filesystem::path CreateTemporaryBeside(const std::filesystem::path& path) {
   return {};
 }
 
+// minizip's file functions over the archive in memory. minizip only writes, and seeks back to finish each
+// entry's local header; a write that cannot grow the buffer reports nothing written.
+voidpf ZCALLBACK OpenArchive(voidpf opaque, const void* /*name*/, int /*mode*/) { return opaque; }
+
+uLong ZCALLBACK ReadNothing(voidpf /*opaque*/, voidpf /*stream*/, void* /*data*/, uLong /*size*/) { return 0; }
+
+uLong ZCALLBACK WriteArchive(voidpf /*opaque*/, voidpf stream, const void* data, uLong size) {
+  auto& archive = *static_cast<ZipArchiveWriter::ArchiveInMemory*>(stream);
+  const std::size_t end = archive.position + size;
+  try {
+    if (end > archive.bytes.size()) archive.bytes.resize(end);
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  std::memcpy(archive.bytes.data() + archive.position, data, size);
+  archive.position = end;
+  return size;
+}
+
+ZPOS64_T ZCALLBACK TellArchive(voidpf /*opaque*/, voidpf stream) {
+  return static_cast<ZipArchiveWriter::ArchiveInMemory*>(stream)->position;
+}
+
+long ZCALLBACK SeekArchive(voidpf /*opaque*/, voidpf stream, ZPOS64_T offset, int origin) {
+  auto& archive = *static_cast<ZipArchiveWriter::ArchiveInMemory*>(stream);
+  std::size_t base = 0;
+  if (origin == ZLIB_FILEFUNC_SEEK_CUR) base = archive.position;
+  else if (origin == ZLIB_FILEFUNC_SEEK_END) base = archive.bytes.size();
+  else if (origin != ZLIB_FILEFUNC_SEEK_SET) return -1;
+  if (offset > archive.bytes.size() - base) return -1;
+  archive.position = base + static_cast<std::size_t>(offset);
+  return 0;
+}
+
+int ZCALLBACK CloseArchive(voidpf /*opaque*/, voidpf /*stream*/) { return 0; }
+
+int ZCALLBACK NoError(voidpf /*opaque*/, voidpf /*stream*/) { return 0; }
+
+// Writes the whole archive into the (empty) temporary file at once.
+bool WriteArchiveFile(const std::filesystem::path& file, const std::string& bytes) {
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  if (out == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+  return std::fclose(out) == 0 && written;
+}
+
 }  // namespace
 
 ZipArchiveWriter::~ZipArchiveWriter() { Abandon(); }
@@ -54,8 +103,14 @@ bool ZipArchiveWriter::Create(const std::filesystem::path& path) {
   path_ = path;
   temporary_ = CreateTemporaryBeside(path);
   if (temporary_.empty()) return false;
-  zip_ = zipOpen64(temporary_.c_str(), APPEND_STATUS_CREATE);
+  // The archive is built in memory and written once on Close: minizip's seek back after every entry would
+  // otherwise flush the file entry by entry.
+  archive_ = std::make_unique<ArchiveInMemory>();
+  zlib_filefunc64_def functions{OpenArchive, ReadNothing, WriteArchive, TellArchive,
+                                SeekArchive, CloseArchive, NoError,      archive_.get()};
+  zip_ = zipOpen2_64(temporary_.c_str(), APPEND_STATUS_CREATE, nullptr, &functions);
   if (zip_ != nullptr) return true;
+  archive_.reset();
   std::error_code error;
   std::filesystem::remove(temporary_, error);
   return false;
@@ -90,8 +145,9 @@ bool ZipArchiveWriter::AddFile(const std::wstring& name, const std::filesystem::
 
 bool ZipArchiveWriter::Close() {
   if (zip_ == nullptr) return false;
-  const bool closed = zipClose(zip_, nullptr) == ZIP_OK;
+  const bool closed = zipClose(zip_, nullptr) == ZIP_OK && WriteArchiveFile(temporary_, archive_->bytes);
   zip_ = nullptr;
+  archive_.reset();
   std::error_code error;
   if (closed) std::filesystem::rename(temporary_, path_, error);
   if (!closed || error) {
@@ -105,6 +161,7 @@ void ZipArchiveWriter::Abandon() {
   if (zip_ == nullptr) return;
   zipClose(zip_, nullptr);
   zip_ = nullptr;
+  archive_.reset();
   std::error_code error;
   std::filesystem::remove(temporary_, error);
 }

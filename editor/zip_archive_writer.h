@@ -1,9 +1,12 @@
 // ZipArchiveWriter: writes a flat zip archive (deflate, no password) entry by entry. The archive is built
-// in a new file of the program's own beside the chosen path and only renamed over it when Close succeeds,
-// so a failed export never leaves a broken archive behind nor destroys a file that was there before.
+// in memory, written at once into a new file of the program's own beside the chosen path and only renamed
+// over it when Close succeeds, so a failed export never leaves a broken archive behind nor destroys a file
+// that was there before.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,10 +30,17 @@ class ZipArchiveWriter {
   // temporary file is removed then.
   bool Close();
 
+  // The archive's bytes while it is built, and where minizip writes next.
+  struct ArchiveInMemory {
+    std::string bytes;
+    std::size_t position = 0;
+  };
+
  private:
   void Abandon();
 
   void* zip_ = nullptr;  // minizip's zipFile
+  std::unique_ptr<ArchiveInMemory> archive_;
   std::filesystem::path path_;
   std::filesystem::path temporary_;
 };

@@ -302,14 +302,18 @@ XmlNode* XmlDocument::Properties(bool create) {
   return node;
 }
 
-std::wstring XmlDocument::GetProperty(const char* name) const {
+std::wstring XmlDocument::GetProperty(const char* name) const { return Utf8ToWide(PropertyBytes(name)); }
+
+std::string_view XmlDocument::PropertyBytes(const char* name) const {
   if (unparsed_) {
     for (const auto& [key, value] : deferredProperties_) {
-      if (key == name) return Utf8ToWide(value);
+      if (key == name) return value;
     }
     return {};
   }
-  return Utf8ToWide(Attribute(Tree().first_node(TALVO_XML_PROPERTIES), name));
+  const XmlNode* properties = Tree().first_node(TALVO_XML_PROPERTIES);
+  const auto* attribute = properties != nullptr ? properties->first_attribute(name) : nullptr;
+  return attribute != nullptr ? std::string_view(attribute->value(), attribute->value_size()) : std::string_view();
 }
 
 void XmlDocument::SetProperty(const char* name, const std::wstring& value) {

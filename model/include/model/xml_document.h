@@ -67,6 +67,9 @@ class XmlDocument {
 
   // Attributes of the `properties` element.
   std::wstring GetProperty(const char* name) const;
+  // The same attribute's UTF-8 bytes as stored, without a conversion (valid until the tree changes): cheap
+  // to compare across a whole folder.
+  std::string_view PropertyBytes(const char* name) const;
   void SetProperty(const char* name, const std::wstring& value);
   std::wstring GetId() const { return GetProperty("id"); }
   void SetId(const std::wstring& id) { SetProperty("id", id); }

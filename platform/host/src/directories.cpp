@@ -79,12 +79,15 @@ const std::wstring& DirectoryOf(int which) {
     stored.clear();
     return stored;
   }
-  std::error_code error;
-  std::filesystem::create_directories(NativeHostPath(folder), error);
   // Callers append "Icons/" straight to the icon folder.
-  if (which == APP_ICONS_DIR && folder.back() != L'/') folder += L'/';
-  // Texts handed out stay valid until the mapping changes.
-  if (stored != folder) stored = folder;
+  const std::wstring handedOut = which == APP_ICONS_DIR && folder.back() != L'/' ? folder + L'/' : folder;
+  // Texts handed out stay valid until the mapping changes. The folder is made once per mapping, as the host
+  // makes its folders when it starts, not on every ask (paints ask for the icon folder).
+  if (stored != handedOut) {
+    std::error_code error;
+    std::filesystem::create_directories(NativeHostPath(folder), error);
+    stored = handedOut;
+  }
   return stored;
 }
 
