@@ -10,9 +10,13 @@ namespace Talvo {
 
 class BufferedDC : public CDC {
  public:
+  // How the off-screen bitmap starts: black, as a new bitmap is, or as it was left by an earlier paint
+  // (cheaper, for callers that paint over every pixel of the rectangle).
+  enum class Start { Black, PaintedOver };
+
   // Paints a window: BeginPaint now, the copy and EndPaint when the context closes. The window's font
   // is selected into the buffer.
-  BufferedDC(CWnd* window, const CRect& rect);
+  BufferedDC(CWnd* window, const CRect& rect, Start start = Start::Black);
   // Paints into a context the caller owns (an owner-draw item's context); the copy happens on close.
   BufferedDC(CDC* target, const CRect& rect);
   ~BufferedDC() override;
@@ -23,7 +27,7 @@ class BufferedDC : public CDC {
   bool IsBuffered() const { return m_hDC != nullptr && !borrowed_; }
 
  private:
-  void CreateBuffer(HFONT font);
+  void CreateBuffer(HFONT font, Start start);
 
   HWND window_ = nullptr;
   PAINTSTRUCT paint_{};

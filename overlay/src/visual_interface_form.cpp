@@ -114,7 +114,8 @@ void VisualInterfaceForm::OnPaint() {
   CRect client;
   GetClientRect(&client);
   client.InflateRect(2, 2);
-  BufferedDC dc(this, client);
+  // The fill covers the whole buffer.
+  BufferedDC dc(this, client, BufferedDC::Start::PaintedOver);
   FillBackground(dc);
 }
 
