@@ -106,8 +106,13 @@ LRESULT FunctionEditorTab::ApplyCellChoice(WPARAM /*wParam*/, LPARAM lParam) {
   }
   XmlFunction* function = GetTalvo().GetCurrentFunction();
   const int subPage = ModifierName(pageName_);
-  theHold.Begin();
-  theHold.Put(new TalvoDataRestoreObj(kFunctionsPage, subPage >= 0 ? static_cast<std::uint16_t>(subPage) : kNoSubPage));
+  // Inside a step that is open already (the script editor closing) the pick belongs to that step and its
+  // undo record; otherwise it is a step of its own.
+  const bool ownStep = !theHold.Holding();
+  if (ownStep) {
+    theHold.Begin();
+    theHold.Put(new TalvoDataRestoreObj(kFunctionsPage, subPage >= 0 ? static_cast<std::uint16_t>(subPage) : kNoSubPage));
+  }
   bool stored = false;
   if (function != nullptr) {
     switch (cell->listKind) {
@@ -129,10 +134,10 @@ LRESULT FunctionEditorTab::ApplyCellChoice(WPARAM /*wParam*/, LPARAM lParam) {
   }
   if (!stored) {
     // A refused pick changed nothing: no step, so the steps that could be redone stay.
-    theHold.Cancel();
+    if (ownStep) theHold.Cancel();
     return 0;
   }
-  theHold.Accept(GetString(kInGridChangesText));
+  if (ownStep) theHold.Accept(GetString(kInGridChangesText));
   NotifyFunctionEdited(this);
   return 0;
 }
@@ -234,6 +239,11 @@ bool FunctionEditorTab::ApplyScript(XmlFunction& function, GridCellDropDown& cel
   const std::wstring scriptId = GetScriptIdAt(index);
   std::wstring group;
   function.GetCaseGroup(keys, group);
+  std::wstring storedId;
+  // The case runs this script already (the script editor closing re-applies the choice): nothing to store.
+  if ((group == kGroupCustomCode || group == kGroupOriginalKey) && function.GetCaseScript(keys, storedId) &&
+      storedId == scriptId)
+    return false;
   // The key's own behaviour may run a script too; every other case becomes custom code.
   if (group != kGroupOriginalKey) group = kGroupCustomCode;
   function.RemoveAction(keys);

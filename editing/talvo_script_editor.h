@@ -1,11 +1,13 @@
 // TalvoScriptEditor: the host's script editor window, editing one custom script for a script drop-down of
 // the function editor. When the user closes the window the text goes back into the custom-scripts document
 // (a new script is named first, with ScriptNameDlg), and the editor window and the page that holds the
-// drop-down are told, so that the page stores the drop-down's choice in the function.
+// drop-down are told, so that the page stores the drop-down's choice in the function. Storing the script
+// and the choice is one undo step, recorded only when the close changed something.
 #pragma once
 
 #include <host/script_editor.h>
 
+#include <optional>
 #include <string>
 
 #include "controls/cell_drop_down.h"
@@ -29,7 +31,9 @@ class TalvoScriptEditor : public ScriptEditor {
   // The drop-down, looked up again by its window: it may have been rebuilt while the script window was open.
   CellDropDown* LiveOwner() const;
   void StoreExistingScript(const std::wstring& text);
-  void StoreNewScript(const std::wstring& text);
+  // The name the user gives a new script in ScriptNameDlg; nothing when the dialog is not confirmed.
+  std::optional<std::wstring> AskNewScriptName() const;
+  void StoreNewScript(const std::wstring& name, const std::wstring& text);
   void NotifyClosed();
 
   CellDropDown* owner_;

@@ -1,5 +1,6 @@
 #include "data_snapshot.h"
 
+#include <algorithm>
 #include <map>
 #include <system_error>
 
@@ -138,6 +139,16 @@ bool DataSnapshot::Apply(Talvo& root, const Files& changedFiles) const {
     }
   }
   return changed;
+}
+
+bool DataSnapshot::SameDocuments(const DataSnapshot& other) const {
+  std::vector<const Entry*> mine;
+  std::vector<const Entry*> theirs;
+  ForEach([&](const Entry& entry) { mine.push_back(&entry); });
+  other.ForEach([&](const Entry& entry) { theirs.push_back(&entry); });
+  return std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end(), [](const Entry* a, const Entry* b) {
+    return a->file == b->file && !Differs(*a->copy, *b->copy);
+  });
 }
 
 int DataSnapshot::Size() const {

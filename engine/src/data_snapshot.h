@@ -26,6 +26,8 @@ class DataSnapshot {
   // agree with the copy: written when the copy held it saved (or the file is gone), deleted when the copy
   // has no document there. True when a document or a folder changed.
   bool Apply(Talvo& root, const Files& changedFiles) const;
+  // True when both copies hold the same documents (by file, name and content).
+  bool SameDocuments(const DataSnapshot& other) const;
   // Approximate size in bytes.
   int Size() const;
 

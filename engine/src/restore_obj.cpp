@@ -43,6 +43,10 @@ void TalvoDataRestoreObj::Redo() {
   NotifyEditor();
 }
 
+bool TalvoDataRestoreObj::DataChanged() const {
+  return !before_->SameDocuments(DataSnapshot::Take(GetTalvo()));
+}
+
 int TalvoDataRestoreObj::Size() { return before_->Size() + (after_ ? after_->Size() : 0); }
 
 void TalvoDataRestoreObj::NotifyEditor() const {

@@ -216,4 +216,18 @@ TEST(LayoutVirtualKeys, KeysOutsideTheStandardTableHaveNone) {
   for (int key : {-1, 105}) EXPECT_EQ(VirtualKeyOfKey(nullptr, key), 0U) << key;
 }
 
+// A profile whose layout is gone gets blank keys, never the captions of the layout the main document names,
+// whose key numbers mean other keys.
+TEST_F(LayoutViewTest, AProfileWhoseLayoutIsGoneGetsBlankKeys) {
+  GetTalvo().GetMainDocument()->SetSelectedLayout(L"US-ISO");
+  UseLayout(L"Gone");
+  Layout& view = MakeView();
+  ASSERT_TRUE(view.BuildKeys());
+  ASSERT_EQ(view.GetKeyButtonCount(), 104);  // no ISO layout's 105 keys
+  for (int key = 0; key < view.GetKeyButtonCount(); ++key) {
+    EXPECT_TRUE(view.GetKeyButton(key)->GetCaption().empty()) << key;
+    EXPECT_TRUE(view.GetKeyButton(key)->secondText.empty()) << key;
+  }
+}
+
 }  // namespace Talvo::testing

@@ -32,6 +32,10 @@ class TalvoDataRestoreObj : public RestoreObj {
   int Size() override;
   MSTR Description() override { return MSTR(_M("Quillon data")); }
 
+  // True when the data differs from the copy taken before the step. A caller that cannot know beforehand
+  // whether its step changes anything cancels the hold when it did not, so that no empty step is recorded.
+  bool DataChanged() const;
+
   // wParam of TalvoDataChangedMessage.
   WPARAM ChangeCode() const { return (static_cast<WPARAM>(subPageCode_) << 16) | pageIndex_; }
 
