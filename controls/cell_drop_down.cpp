@@ -2,6 +2,8 @@
 
 #include <host/colors.h>
 
+#include <algorithm>
+
 #include "controls/buffered_dc.h"
 #include "controls/visual_manager.h"
 #include "model/xml_custom_scripts.h"
@@ -13,6 +15,7 @@ IMPLEMENT_DYNAMIC(CMyComboBox, CComboBox)
 void CMyComboBox::SetItems(const std::vector<std::wstring>& items) {
   ResetContent();
   for (const std::wstring& item : items) AddString(item.c_str());
+  FitDroppedWidth();
 }
 
 int CMyComboBox::FillScriptList() {
@@ -21,7 +24,37 @@ int CMyComboBox::FillScriptList() {
   for (const std::wstring& name : ScriptNames()) {
     if (AddString(name.c_str()) >= 0) ++added;
   }
+  FitDroppedWidth();
   return added;
+}
+
+void CMyComboBox::FitDroppedWidth() {
+  if (GetSafeHwnd() == nullptr) return;
+  constexpr int kTextMargins = 8;  // the list's inset before the text and some air after it
+  // Measured in the font the open list draws with.
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  auto font = info.hwndList != nullptr || ::GetComboBoxInfo(m_hWnd, &info)
+                  ? reinterpret_cast<HFONT>(::SendMessageW(info.hwndList, WM_GETFONT, 0, 0))
+                  : nullptr;
+  if (font == nullptr) font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT, 0, 0));
+  HDC dc = ::GetDC(m_hWnd);
+  HGDIOBJ oldFont = ::SelectObject(dc, font != nullptr ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+  int widest = 0;
+  const int count = GetCount();
+  for (int i = 0; i < count; ++i) {
+    std::wstring text;
+    GetLBText(i, text);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    widest = std::max<int>(widest, size.cx);
+  }
+  ::SelectObject(dc, oldFont);
+  ::ReleaseDC(m_hWnd, dc);
+  // Room for the scroll bar the list shows when it has more items than it opens with.
+  const auto opensWith = static_cast<int>(SendMessage(CB_GETMINVISIBLE, 0, 0));
+  const int scrollBar = count > opensWith ? ::GetSystemMetrics(SM_CXVSCROLL) : 0;
+  SendMessage(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + kTextMargins + scrollBar), 0);
 }
 
 BOOL CMyComboBox::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {

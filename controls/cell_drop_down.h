@@ -24,6 +24,10 @@ class CMyComboBox : public CComboBox {
   int FillScriptList();
   // Moves the window and makes the selection field fit the new height (height - 4).
   BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+
+ private:
+  // Opens the list as wide as its longest item (never narrower than the box), so no choice is cut.
+  void FitDroppedWidth();
 };
 
 class CellDropDown final : public CMyComboBox {

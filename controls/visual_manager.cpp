@@ -160,6 +160,16 @@ CFont* TalvoVisualManager::GetMenuFont() {
   return &font_;
 }
 
+void TalvoVisualManager::OnFillPopupMenuBackground(CDC* pDC, CRect rect) {
+  pDC->FillSolidRect(&rect, HostColor(kBackground));
+}
+
+void TalvoVisualManager::OnDrawPopupMenuSeparator(CDC* pDC, CRect rect) {
+  const int y = rect.CenterPoint().y;
+  pDC->FillSolidRect(rect.left + 4, y, rect.Width() - 8, 1,
+                     BlendColors(HostColor(kControlText), HostColor(kBackground), 90));
+}
+
 // ---- Push buttons and menu buttons ----
 
 void TalvoVisualManager::OnDrawPushButton(CDC* pDC, CRect rect, CMFCButton*, UINT uiState) {

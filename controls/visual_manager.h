@@ -62,6 +62,10 @@ class TalvoVisualManager : public CMFCVisualManager {
   COLORREF GetMenuItemTextColor(CMFCToolBarMenuButton* pButton, BOOL bHighlighted, BOOL bDisabled) override;
   CFont* GetMenuFont() override;
 
+  // Popup menus: the menu bar's background, separators a faint line of the text colour.
+  void OnFillPopupMenuBackground(CDC* pDC, CRect rect) override;
+  void OnDrawPopupMenuSeparator(CDC* pDC, CRect rect) override;
+
   // Push buttons and menu buttons.
   void OnDrawPushButton(CDC* pDC, CRect rect, CMFCButton* pButton, UINT uiState) override;
   COLORREF GetButtonTextColor(CMFCButton* pButton, UINT uiState) override;

@@ -317,6 +317,8 @@ void FunctionViewerTab::FollowHostTheme() {
   LoadButtonImages();
   refill_ = true;
   Relayout();
+  // As after every step: the value columns share the grid's width again, so the bands reach its right edge.
+  if (grid_.GetColumnCount() > 0) FitColumnsAndEditors();
   Invalidate();
 }
 

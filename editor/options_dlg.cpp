@@ -30,9 +30,9 @@ const wchar_t* StringOr(int id, const wchar_t* fallback) {
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(OptionsDlg, CDialog)
+IMPLEMENT_DYNAMIC(OptionsDlg, hThemedDlg)
 
-BEGIN_MESSAGE_MAP(OptionsDlg, CDialog)
+BEGIN_MESSAGE_MAP(OptionsDlg, hThemedDlg)
   ON_BN_CLICKED(IDC_OPTIONS_LOAD, &OptionsDlg::OnLoadOptions)
   ON_BN_CLICKED(IDC_OPTIONS_SAVE, &OptionsDlg::OnSaveOptions)
   ON_BN_CLICKED(IDC_OPTIONS_WRITE_CHART, &OptionsDlg::WriteKeyboardChart)
@@ -41,10 +41,10 @@ BEGIN_MESSAGE_MAP(OptionsDlg, CDialog)
   ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
-OptionsDlg::OptionsDlg(CWnd* pParentWnd) : CDialog(IDD_OPTIONS, pParentWnd) { RegisterOptionsDlgTemplate(); }
+OptionsDlg::OptionsDlg(CWnd* pParentWnd) : hThemedDlg(IDD_OPTIONS, pParentWnd) { RegisterOptionsDlgTemplate(); }
 
 void OptionsDlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
+  hThemedDlg::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_OPTIONS_LOAD, load_);
   DDX_Control(pDX, IDC_OPTIONS_SAVE, save_);
   DDX_Control(pDX, IDC_OPTIONS_WRITE_CHART, writeChart_);
@@ -53,7 +53,7 @@ void OptionsDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL OptionsDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
+  hThemedDlg::OnInitDialog();
   tabs_.InsertItem(0, StringOr(kGeneralTitle, L"General"));
   if (OptionsEditorTab* page = GetEditorTab(); page != nullptr && page->Create(IDD_OPTIONS_EDITOR, &tabs_)) {
     page->ShowWindow(SW_SHOW);
@@ -70,11 +70,11 @@ bool OptionsDlg::IsKeyFromPage(int virtualKey) const {
 }
 
 void OptionsDlg::OnOK() {
-  if (!IsKeyFromPage(VK_RETURN)) CDialog::OnOK();
+  if (!IsKeyFromPage(VK_RETURN)) hThemedDlg::OnOK();
 }
 
 void OptionsDlg::OnCancel() {
-  if (!IsKeyFromPage(VK_ESCAPE)) CDialog::OnCancel();
+  if (!IsKeyFromPage(VK_ESCAPE)) hThemedDlg::OnCancel();
 }
 
 void OptionsDlg::OnLoadOptions() {
@@ -135,7 +135,7 @@ void OptionsDlg::RefreshAfterReplace() {
 }
 
 void OptionsDlg::OnDestroy() {
-  CDialog::OnDestroy();
+  hThemedDlg::OnDestroy();
   XmlOptions* options = GetTalvo().GetOptions();
   try {
     if (options != nullptr && options->IsDeactivated()) {
@@ -152,7 +152,7 @@ void OptionsDlg::OnDestroy() {
 }
 
 void OptionsDlg::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-  if (nChar != VK_RETURN) CDialog::OnKeyDown(nChar, nRepCnt, nFlags);
+  if (nChar != VK_RETURN) hThemedDlg::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
 }  // namespace Talvo

@@ -4,15 +4,18 @@
 // "deactivate" and saves the options document.
 #pragma once
 
+#include <afxcontrolbars.h>
 #include <afxwin.h>
 
 #include "editor/options_tabs.h"
+#include "pagebase/h_themed_dlg.h"
 
 namespace Talvo {
 
 class OptionsEditorTab;
 
-class OptionsDlg : public CDialog {
+// Its face, texts and buttons follow the host theme, as the program's other dialogs do.
+class OptionsDlg : public hThemedDlg {
   DECLARE_DYNAMIC(OptionsDlg)
  public:
   explicit OptionsDlg(CWnd* pParentWnd = nullptr);
@@ -45,10 +48,10 @@ class OptionsDlg : public CDialog {
   // Whether the key is held down while the focus lies inside the options page.
   bool IsKeyFromPage(int virtualKey) const;
 
-  CButton load_;
-  CButton save_;
-  CButton writeChart_;
-  CButton reset_;
+  CMFCButton load_;
+  CMFCButton save_;
+  CMFCButton writeChart_;
+  CMFCButton reset_;
   OptionsTabs tabs_;
 };
 

@@ -8,6 +8,8 @@ IMPLEMENT_DYNAMIC(OptionsTabs, CTabCtrl)
 
 BEGIN_MESSAGE_MAP(OptionsTabs, CTabCtrl)
   ON_WM_LBUTTONDOWN()
+  ON_WM_PAINT()
+  ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 OptionsTabs::OptionsTabs() { AddPage(std::make_unique<OptionsEditorTab>()); }

@@ -35,6 +35,9 @@ class OptionsTabs : public CTabCtrl {
  protected:
   // After the control's own handling: a click that selected another tab shows that tab's page.
   void OnLButtonDown(UINT nFlags, CPoint point);
+  // The strip, the tabs and the display area's frame in the host theme's colours.
+  void OnPaint();
+  BOOL OnEraseBkgnd(CDC* pDC);
   DECLARE_MESSAGE_MAP()
 
  private:

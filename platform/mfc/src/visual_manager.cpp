@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "visual_manager_font.h"
+#include "visual_manager_popup_menu.h"
 #include "mfc/tab_ctrl_mfc.h"
 
 IMPLEMENT_DYNCREATE(CMFCVisualManager, CObject)
@@ -78,7 +79,10 @@ void CMFCVisualManager::SetDefaultManager(CRuntimeClass* pRTI) {
 
 CMFCVisualManager* CMFCVisualManager::GetInstance() {
   Installed& state = State();
-  if (!state.instance) state.instance.reset(static_cast<CMFCVisualManager*>(state.type->CreateObject()));
+  if (!state.instance) {
+    state.instance.reset(static_cast<CMFCVisualManager*>(state.type->CreateObject()));
+    mfc_internal::PaintPopupMenusWithVisualManager();
+  }
   return state.instance.get();
 }
 

@@ -63,8 +63,9 @@ void PaintLine(HWND hwnd, HDC dc, const EditState& state, const EditLine& line, 
   }
   int caret = state.caret - line.start;
   if (!state.focused || caret < 0 || caret > line.length) return;
-  int caretX = x + edges[static_cast<size_t>(caret)];
-  if (caretX >= area.left && caretX <= area.right && y >= area.top && y < area.bottom)
+  // The caret stands just left of its character's edge, so that it never covers the first letter's stem.
+  int caretX = std::max<int>(x + edges[static_cast<size_t>(caret)] - 1, area.left - state.leftMargin);
+  if (caretX >= area.left - state.leftMargin && caretX <= area.right && y >= area.top && y < area.bottom)
     PatBlt(dc, std::min<int>(caretX, area.right - 1), y, 1, std::min<int>(height, area.bottom - y), DSTINVERT);
 }
 

@@ -40,11 +40,13 @@ void PaintListBox(HWND list, HDC hdc, const ListBoxState& state) {
   GetClientRect(list, &client);
   HBRUSH background = GetSysColorBrush(COLOR_WINDOW);
   COLORREF textColor = GetSysColor(COLOR_WINDOWTEXT);
-  HWND parent = GetParent(list);
-  if (!state.combo && parent) {
-    // The parent may choose the colours, as for every standard control.
+  // The parent may choose the colours, as for every standard control; a combo box's dropped list asks the combo
+  // box's parent, in the combo box's name, so that it shows in the colours of the closed field.
+  HWND parent = state.combo ? GetParent(state.combo) : GetParent(list);
+  HWND asking = state.combo ? state.combo : list;
+  if (parent) {
     auto chosen = reinterpret_cast<HBRUSH>(
-        SendMessageW(parent, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(list)));
+        SendMessageW(parent, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(asking)));
     if (chosen) background = chosen;
     textColor = GetTextColor(hdc);
   }

@@ -2,6 +2,7 @@
 // painted, so that screenshots show the menu while the responder chooses.
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "controls_internal.h"
 #include "menu_internal.h"
@@ -22,6 +23,30 @@ struct PopupMenuState {
   std::vector<RECT> rows;  // client coordinates, one per item
   SIZE size{};             // the client size the rows need
 };
+
+winsim::PopupMenuPainter& Painter() {
+  static winsim::PopupMenuPainter painter;
+  return painter;
+}
+
+COLORREF TextColor(bool enabled) {
+  if (Painter().textColor) return Painter().textColor(!enabled);
+  return GetSysColor(enabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT);
+}
+
+void FillBackground(HDC hdc, const RECT& client) {
+  if (Painter().fillBackground) Painter().fillBackground(hdc, client);
+  else FillRect(hdc, &client, GetSysColorBrush(COLOR_MENU));
+}
+
+void DrawSeparator(HDC hdc, const RECT& row) {
+  if (Painter().drawSeparator) {
+    Painter().drawSeparator(hdc, row);
+    return;
+  }
+  RECT line{row.left + kCheckColumn, (row.top + row.bottom) / 2, row.right - 4, (row.top + row.bottom) / 2 + 1};
+  FillRect(hdc, &line, GetSysColorBrush(COLOR_3DSHADOW));
+}
 
 PopupMenuState* StateOf(HWND hwnd) { return reinterpret_cast<PopupMenuState*>(GetWindowLongPtrW(hwnd, 0)); }
 
@@ -50,6 +75,25 @@ SIZE MeasureItem(HDC hdc, const MenuItem& item, HWND owner, int textHeight) {
   return {width, textHeight + 8};
 }
 
+// Which separators take no room: none, unless the painter hides those that open or close the menu or follow
+// another separator.
+std::vector<bool> HiddenSeparators(const std::vector<MenuItem>& items) {
+  std::vector<bool> hidden(items.size(), false);
+  if (!Painter().hideExtraSeparators) return hidden;
+  bool afterContent = false;  // an item other than a separator is shown above
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!items[i].IsSeparator()) {
+      afterContent = true;
+      continue;
+    }
+    hidden[i] = !afterContent;
+    afterContent = false;
+  }
+  // Separators at the end close the menu.
+  for (size_t i = items.size(); i-- > 0 && items[i].IsSeparator();) hidden[i] = true;
+  return hidden;
+}
+
 void Layout(PopupMenuState& state) {
   const Menu* menu = MenuTable().Find(reinterpret_cast<std::uintptr_t>(state.menu));
   HDC hdc = GetDC(nullptr);
@@ -57,7 +101,9 @@ void Layout(PopupMenuState& state) {
   TEXTMETRICW metrics{};
   GetTextMetricsW(hdc, &metrics);
   std::vector<SIZE> sizes;
-  for (const MenuItem& item : menu->items) sizes.push_back(MeasureItem(hdc, item, state.owner, metrics.tmHeight));
+  const std::vector<bool> hidden = HiddenSeparators(menu->items);
+  for (size_t i = 0; i < menu->items.size(); ++i)
+    sizes.push_back(hidden[i] ? SIZE{0, 0} : MeasureItem(hdc, menu->items[i], state.owner, metrics.tmHeight));
   SelectObject(hdc, oldFont);
   ReleaseDC(nullptr, hdc);
   int width = 80;
@@ -77,7 +123,7 @@ void DrawSubmenuArrow(HDC hdc, const RECT& row, COLORREF color) {
 }
 
 void DrawTextItem(HDC hdc, const MenuItem& item, const RECT& row) {
-  COLORREF color = GetSysColor(item.IsEnabled() ? COLOR_MENUTEXT : COLOR_GRAYTEXT);
+  COLORREF color = TextColor(item.IsEnabled());
   SetTextColor(hdc, color);
   if (item.state & MF_CHECKED) {
     RECT mark{row.left, row.top, row.left + kCheckColumn, row.bottom};
@@ -103,7 +149,7 @@ void DrawOwnerItem(HDC hdc, const PopupMenuState& state, const MenuItem& item, c
 void Paint(HWND hwnd, HDC hdc, const PopupMenuState& state) {
   RECT client{};
   GetClientRect(hwnd, &client);
-  FillRect(hdc, &client, GetSysColorBrush(COLOR_MENU));
+  FillBackground(hdc, client);
   const Menu* menu = MenuTable().Find(reinterpret_cast<std::uintptr_t>(state.menu));
   if (!menu) return;
   HGDIOBJ oldFont = SelectObject(hdc, MenuFont());
@@ -111,9 +157,11 @@ void Paint(HWND hwnd, HDC hdc, const PopupMenuState& state) {
   for (size_t i = 0; i < menu->items.size() && i < state.rows.size(); ++i) {
     const MenuItem& item = menu->items[i];
     const RECT& row = state.rows[i];
+    if (row.bottom <= row.top) continue;  // a hidden separator
     if (item.IsSeparator()) {
-      RECT line{row.left + kCheckColumn, (row.top + row.bottom) / 2, row.right - 4, (row.top + row.bottom) / 2 + 1};
-      FillRect(hdc, &line, GetSysColorBrush(COLOR_3DSHADOW));
+      int saved = SaveDC(hdc);
+      DrawSeparator(hdc, row);
+      RestoreDC(hdc, saved);
     } else if (item.IsOwnerDrawn()) {
       int saved = SaveDC(hdc);
       DrawOwnerItem(hdc, state, item, row);
@@ -198,3 +246,5 @@ HWND ShowPopupMenuWindow(HMENU menu, HWND owner, POINT at, UINT flags) {
 }
 
 }  // namespace win32_internal
+
+void winsim::SetPopupMenuPainter(PopupMenuPainter painter) { win32_internal::Painter() = std::move(painter); }

@@ -69,6 +69,12 @@ class CMFCVisualManager : public CObject {
   // The font of menus, tabs and buttons.
   virtual CFont* GetMenuFont();
 
+  // ---- Popup menus (opened from the menu bar, menu buttons, tab controls or CMenu::TrackPopupMenu) ----
+  // The background, a separator row (a line across it) and the text of plain items (GetMenuItemTextColor
+  // without a bar button). Owner-drawn items paint themselves.
+  virtual void OnFillPopupMenuBackground(CDC* pDC, CRect rect);
+  virtual void OnDrawPopupMenuSeparator(CDC* pDC, CRect rect);
+
   // ---- Push buttons (menu buttons, links) ----
   // Face and border; uiState holds ODS_SELECTED (pressed), ODS_HOTLIGHT, ODS_DISABLED, ODS_FOCUS.
   virtual void OnDrawPushButton(CDC* pDC, CRect rect, CMFCButton* pButton, UINT uiState);

@@ -146,4 +146,16 @@ namespace winsim {
 using MenuObserver = std::function<void(HWND menuWindow, HMENU menu)>;
 void ObserveNextPopupMenu(MenuObserver observe);
 
+// How open popup menus paint the parts the system draws: the background, separator rows and the colour of plain
+// text items (owner-drawn items draw themselves). A class library that paints its own look installs one; members
+// left empty, or an empty painter, keep the system colours. With `hideExtraSeparators` a separator that opens or
+// closes the menu or follows another one takes no room and is not drawn.
+struct PopupMenuPainter {
+  std::function<void(HDC dc, const RECT& client)> fillBackground;
+  std::function<void(HDC dc, const RECT& row)> drawSeparator;
+  std::function<COLORREF(bool disabled)> textColor;
+  bool hideExtraSeparators = false;
+};
+void SetPopupMenuPainter(PopupMenuPainter painter);
+
 }  // namespace winsim
