@@ -130,37 +130,33 @@ void LoadBothFolders(const std::filesystem::path& root) {
   benchmark::DoNotOptimize(functions.LoadAll() + profiles.LoadAll());
 }
 
-// "ratio": loading both folders over the bare parse, measured in the same run.
-void BM_LoadVsBareParse(benchmark::State& state) {
-  const Fixture& data = Data();
+// Sets "ratio": loading both folders over `baseline`, each timed in every iteration of the same run.
+template <typename Baseline>
+void MeasureLoadAgainst(benchmark::State& state, const Fixture& data, Baseline baseline) {
   double program = 0;
-  double baseline = 0;
+  double base = 0;
   for (auto _ : state) {
     const auto start = Clock::now();
     LoadBothFolders(data.Root());
     const auto middle = Clock::now();
-    BareParse(data.Bytes());
+    baseline();
     program += Seconds(middle - start);
-    baseline += Seconds(Clock::now() - middle);
+    base += Seconds(Clock::now() - middle);
   }
-  state.counters["ratio"] = program / baseline;
+  state.counters["ratio"] = program / base;
+}
+
+// "ratio": loading both folders over the bare parse, measured in the same run.
+void BM_LoadVsBareParse(benchmark::State& state) {
+  const Fixture& data = Data();
+  MeasureLoadAgainst(state, data, [&] { BareParse(data.Bytes()); });
 }
 BENCHMARK(BM_LoadVsBareParse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // "ratio": loading both folders over listing and reading the same files and parsing them bare.
 void BM_LoadVsReadAndBareParse(benchmark::State& state) {
   const Fixture& data = Data();
-  double program = 0;
-  double baseline = 0;
-  for (auto _ : state) {
-    const auto start = Clock::now();
-    LoadBothFolders(data.Root());
-    const auto middle = Clock::now();
-    ReadAndBareParse(data.Root());
-    program += Seconds(middle - start);
-    baseline += Seconds(Clock::now() - middle);
-  }
-  state.counters["ratio"] = program / baseline;
+  MeasureLoadAgainst(state, data, [&] { ReadAndBareParse(data.Root()); });
 }
 BENCHMARK(BM_LoadVsReadAndBareParse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
