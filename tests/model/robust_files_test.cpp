@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <host/simulation.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <map>
 
 #include "model/file_names.h"
@@ -18,6 +16,7 @@
 namespace Talvo {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::ReadFile;
 using testing::WriteFile;
 using Backup = testing::ModelFolderTest;
@@ -142,16 +141,11 @@ TEST_F(Backup, AFullDiskDuringTheBackupKeepsTheOldBackupWhole) {
 
   // The new document is small, but the backup copy of the large current file does not fit.
   document->SetProperty("name", L"small");
-  // A small file-size limit stands in for a full disk; SIGXFSZ ignored, the write fails instead.
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"Can't save file!"));
-  auto* const handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit unlimited{};
-  getrlimit(RLIMIT_FSIZE, &unlimited);
-  const rlimit limited{4096, unlimited.rlim_max};
-  setrlimit(RLIMIT_FSIZE, &limited);
-  EXPECT_FALSE(document->Save());
-  setrlimit(RLIMIT_FSIZE, &unlimited);
-  std::signal(SIGXFSZ, handler);
+  {
+    const FileSizeLimit limit(4096);
+    EXPECT_FALSE(document->Save());
+  }
   EXPECT_EQ(ReadFile(root_ / "doc.xml.bak"), backupBefore);
   EXPECT_EQ(ReadFile(root_ / "doc.xml"), current);
   for (const char* leftover : {"doc.xml.tmp", "doc.xml.bak.tmp"})

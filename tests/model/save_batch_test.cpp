@@ -3,9 +3,7 @@
 #include <win32/modal_responder.h>
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <memory>
 
 #include "model/save_batch.h"
@@ -15,6 +13,7 @@
 namespace Talvo {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::ReadFile;
 
 class SaveBatchTest : public testing::ModelFolderTest {
@@ -95,14 +94,10 @@ TEST_F(SaveBatchTest, AWriteThatFailsKeepsTheOldFileAndBackupAndTheOthersAreSave
   Change(*big, "next");
   // The backup copy of the large current file does not fit under a small file-size limit.
   winsim::AnswerMessageBox(IDOK, winsim::ModalMatch::TextContaining(L"Can't save file!"));
-  auto* const handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit unlimited{};
-  getrlimit(RLIMIT_FSIZE, &unlimited);
-  const rlimit limited{4096, unlimited.rlim_max};
-  setrlimit(RLIMIT_FSIZE, &limited);
-  EXPECT_FALSE(big->Save());
-  setrlimit(RLIMIT_FSIZE, &unlimited);
-  std::signal(SIGXFSZ, handler);
+  {
+    const FileSizeLimit limit(4096);
+    EXPECT_FALSE(big->Save());
+  }
   batch.Commit();
   EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
   EXPECT_FALSE(big->IsSaved());
