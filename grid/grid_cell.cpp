@@ -23,7 +23,7 @@ CGridCell::~CGridCell() { DeleteEditWnd(); }
 
 void CGridCell::Reset() {
   CGridCellBase::Reset();
-  m_strText.clear();
+  m_strText.Clear();
   m_nImage = -1;
   m_nFormat = kDefaultFormat;
   m_lParam = 0;
@@ -35,17 +35,18 @@ void CGridCell::Reset() {
   m_nMargin = kDefaultMargin;
   m_nRow = -1;
   m_nCol = -1;
-  m_plfFont.reset();
+  m_pOwnFont.reset();
 }
 
-void CGridCell::SetText(LPCWSTR szText) { m_strText = szText != nullptr ? szText : L""; }
+void CGridCell::SetText(LPCWSTR szText) { m_strText.Assign(szText); }
 
 void CGridCell::SetFont(const LOGFONTW* plf) {
   if (plf == nullptr) {
-    m_plfFont.reset();
-  } else {
-    m_plfFont = std::make_unique<LOGFONTW>(*plf);
+    m_pOwnFont.reset();
+    return;
   }
+  if (!m_pOwnFont) m_pOwnFont = std::make_unique<OwnFont>();
+  m_pOwnFont->logFont = *plf;
 }
 
 void CGridCell::SetCoords(int nRow, int nCol) {
@@ -60,16 +61,16 @@ DWORD CGridCell::GetFormat() const {
 }
 
 const LOGFONTW* CGridCell::GetFont() const {
-  if (m_plfFont) return m_plfFont.get();
+  if (m_pOwnFont) return &m_pOwnFont->logFont;
   const CGridCellBase* defaultCell = GetDefaultCell();
   return defaultCell != nullptr && defaultCell != this ? defaultCell->GetFont() : nullptr;
 }
 
 CFont* CGridCell::GetFontObject() const {
-  if (m_plfFont) {
-    if (!m_pFontObject) m_pFontObject = std::make_unique<CFont>();
-    m_pFontObject->DeleteObject();
-    return m_pFontObject->CreateFontIndirect(m_plfFont.get()) ? m_pFontObject.get() : nullptr;
+  if (m_pOwnFont) {
+    CFont& object = m_pOwnFont->object;
+    object.DeleteObject();
+    return object.CreateFontIndirect(&m_pOwnFont->logFont) ? &object : nullptr;
   }
   const CGridCellBase* defaultCell = GetDefaultCell();
   return defaultCell != nullptr && defaultCell != this ? defaultCell->GetFontObject() : nullptr;

@@ -4,9 +4,9 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include "grid/grid_cell_base.h"
+#include "grid/owned_text.h"
 
 namespace Talvo {
 
@@ -34,7 +34,7 @@ class CGridCell : public CGridCellBase {
   void SetGrid(CGridCtrl* pGrid) override { m_pGrid = pGrid; }
   void SetCoords(int nRow, int nCol) override;
 
-  LPCWSTR GetText() const override { return m_strText.c_str(); }
+  LPCWSTR GetText() const override { return m_strText.Get(); }
   int GetImage() const override { return m_nImage; }
   LPARAM GetData() const override { return m_lParam; }
   DWORD GetFormat() const override;
@@ -48,7 +48,7 @@ class CGridCell : public CGridCellBase {
   CWnd* GetEditWnd() const override { return m_pEditWnd; }
   UINT GetMargin() const override;
 
-  BOOL IsDefaultFont() const override { return m_plfFont == nullptr; }
+  BOOL IsDefaultFont() const override { return m_pOwnFont == nullptr; }
   BOOL IsEditing() const override { return m_bEditing; }
   void Reset() override;
 
@@ -62,20 +62,26 @@ class CGridCell : public CGridCellBase {
   // Makes the window the cell's editor; the cell owns it from then on (a previous one is deleted).
   void SetEditWnd(CWnd* pWnd);
 
-  std::wstring m_strText;                 // the text the cell shows
+  // An own font with the font object made from it on demand (GetFontObject): rare, so both share one
+  // allocation and a cell without one keeps a single null pointer.
+  struct OwnFont {
+    LOGFONTW logFont;
+    CFont object;
+  };
+
+  OwnedText m_strText;                    // the text the cell shows
   LPARAM m_lParam = 0;                    // the page's own value
   int m_nImage = -1;                      // image in the grid's image list, -1 none
   DWORD m_nFormat = kDefaultFormat;       // DrawText flags
   COLORREF m_crFgClr = CLR_DEFAULT;       // text colour
   COLORREF m_crBkClr = CLR_DEFAULT;       // background colour
-  std::unique_ptr<LOGFONTW> m_plfFont;    // own font, null for the default cell's
+  std::unique_ptr<OwnFont> m_pOwnFont;    // own font, null for the default cell's
   UINT m_nMargin = kDefaultMargin;        // space around the text in pixels
   BOOL m_bEditing = FALSE;                // never set: cells edit through their own editor windows
   CGridCtrl* m_pGrid = nullptr;           // the owning grid
   CWnd* m_pEditWnd = nullptr;             // the persistent editor window (owned)
   int m_nRow = -1;                        // where the grid placed the cell
   int m_nCol = -1;
-  mutable std::unique_ptr<CFont> m_pFontObject;  // made from the own font on demand (GetFontObject)
 };
 
 class CGridDefaultCell : public CGridCell {
@@ -94,7 +100,7 @@ class CGridDefaultCell : public CGridCell {
   void SetFont(const LOGFONTW* plf) override;
   // A default cell is never edited.
   DWORD GetState() const override { return m_nState | GVIS_READONLY; }
-  const LOGFONTW* GetFont() const override { return m_plfFont.get(); }
+  const LOGFONTW* GetFont() const override { return m_pOwnFont ? &m_pOwnFont->logFont : nullptr; }
   CFont* GetFontObject() const override;
 
   // Size and style the grid gives new rows and columns (style is stored for the owner).

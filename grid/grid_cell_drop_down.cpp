@@ -59,7 +59,7 @@ CWnd* GridCellDropDown::CreateEditor() {
   const COLORREF back = ResolvedColour(GetBackClr(), defaultCell ? defaultCell->GetBackClr() : CLR_DEFAULT, COLOR_WINDOW);
   const bool scriptList = listKind == kScriptListKind;
   auto* editor = new CellDropDown(grid, this, rect, listStyle, EditorControlId(m_nRow, m_nCol), m_nRow, m_nCol, text,
-                                  back, m_Options, m_strText, scriptList);
+                                  back, m_Options, m_strText.Get(), scriptList);
   AdoptWindow(editor, enabled);
   // Buttons of an earlier editor now serve this one.
   for (const auto& button : m_Buttons) button->value = editor;

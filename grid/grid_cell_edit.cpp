@@ -46,7 +46,7 @@ CWnd* GridCellEdit::CreateEditor() {
   // The buttons of an earlier editor are its children: they go first.
   m_Buttons.clear();
   auto* editor = new CellEdit(grid, rect, editorStyle | WS_CLIPCHILDREN, EditorControlId(m_nRow, m_nCol), m_nRow,
-                              m_nCol, m_strText);
+                              m_nCol, m_strText.Get());
   editor->textTag1 = textTag1;
   editor->textTag2 = textTag2;
   editor->numberTag1 = numberTag1;

@@ -30,7 +30,7 @@ CWnd* GridCellIconButton::CreateButton() {
   if (grid == nullptr) return nullptr;
   const CRect rect(cell.left + kButtonLeft, cell.top + kButtonTop, cell.left + 20, cell.top + 25);
   auto* button = new CellIconButton(grid, rect, buttonStyle | WS_CLIPCHILDREN, EditorControlId(m_nRow, m_nCol),
-                                    m_nRow, m_nCol, m_strText);
+                                    m_nRow, m_nCol, m_strText.Get());
   const wchar_t* image = inputName == GetString(kOverrideModeText) ? L"TalvoDot-20x20" : L"TalvoPls-20x20";
   button->LoadImages(ThemedIconFolder(), image, L"bmp", kCellButtonImages);
   SetEditWnd(button);

@@ -27,7 +27,7 @@ class TreeLinePens {
 
 class CTreeCell {
  public:
-  explicit CTreeCell(CGridCellBase* pOwner) : m_pOwner(pOwner) {}
+  CTreeCell() = default;
   virtual ~CTreeCell() = default;
   CTreeCell(const CTreeCell&) = delete;
   CTreeCell& operator=(const CTreeCell&) = delete;
@@ -64,7 +64,8 @@ class CTreeCell {
   int GetTreeRow() const { return m_nRow; }
   CPoint GetBoxPoint() const { return m_ptBox; }
   void SetBoxPoint(CPoint point) { m_ptBox = point; }
-  CGridCellBase* GetOwnerCell() const { return m_pOwner; }
+  // The grid cell that contains this part.
+  virtual CGridCellBase* GetOwnerCell() const = 0;
 
  protected:
   // Where this row's vertical tree line ends above: the connector of the previous shown sibling, else the
@@ -76,7 +77,6 @@ class CTreeCell {
   CTreeNode* m_pNode = nullptr;  // the node of the row
   int m_nLevel = -2;             // the node's level
   int m_nRow = -1;               // the row the grid last placed the cell in
-  CGridCellBase* m_pOwner;       // the grid cell that contains this part
 };
 
 // A cell class with the tree part: the cell keeps only its row, in the tree part; the tree is drawn before
@@ -85,7 +85,11 @@ class CTreeCell {
 template <typename Cell>
 class TreeCellOf : public Cell, public CTreeCell {
  public:
-  TreeCellOf() : CTreeCell(this) { this->m_nState = GVIS_EXPANDED; }
+  TreeCellOf() { this->m_nState = GVIS_EXPANDED; }
+
+  // The owner is the cell itself, so it is answered rather than stored (keeping the cell within the
+  // allocator's fast size class: see the check in tree_grid_cell.cpp).
+  CGridCellBase* GetOwnerCell() const override { return const_cast<TreeCellOf*>(this); }
 
   void SetCoords(int nRow, int /*nCol*/) override { CTreeCell::m_nRow = nRow; }
   BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE) override {
