@@ -379,6 +379,10 @@ class CGridCtrl : public CWnd, public iCellEditorGrid {
   void DestroyRowCells(int nRow);
   // Gives every cell from the row down its coordinates again (after rows were inserted or deleted above).
   void RenumberRowsFrom(int nRow);
+  // Emptying a large grid waits on memory for each cell's text (a separate heap block); asking for the texts
+  // of a row a little ahead of the one being deleted lets those waits overlap.
+  static constexpr size_t kTextsAhead = 1;
+  void PrefetchTexts(size_t nRow) const;
   // The rows measuring looks at for an auto-size style.
   void AutoSizeRowRange(int nAutoSizeStyle, int& nStartRow, int& nEndRow) const;
   // The wheel scroll lines the system reports (3 when it reports none).

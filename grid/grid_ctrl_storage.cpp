@@ -214,20 +214,28 @@ BOOL CGridCtrl::DeleteRow(int nRow) {
 // A plain grid keeps nothing else per row.
 void CGridCtrl::OnDeletingRow(int /*nRow*/) {}
 
+void CGridCtrl::PrefetchTexts(size_t nRow) const {
+  if (nRow >= m_RowData.size() || !m_RowData[nRow]) return;
+  for (const CGridCellBase* cell : *m_RowData[nRow]) {
+    if (cell != nullptr) __builtin_prefetch(cell->GetText());
+  }
+}
+
 BOOL CGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
   ResetSelectedRange();
   // Row by row, straight through the row arrays: the selection maps are emptied as a whole below, so no cell
   // needs its selection state cleared one by one, and each row array goes while it is still in the cache.
-  for (std::unique_ptr<GRID_ROW>& row : m_RowData) {
-    for (CGridCellBase*& slot : *row) {
+  for (size_t index = 0; index < m_RowData.size(); ++index) {
+    PrefetchTexts(index + kTextsAhead);
+    for (CGridCellBase*& slot : *m_RowData[index]) {
       CGridCellBase* const cell = std::exchange(slot, nullptr);
       if (cell == nullptr) continue;
-      if (bDeleteEditors) {
+      if (bDeleteEditors && cell->GetEditWnd() != nullptr) {
         if (auto* gridCell = DYNAMIC_DOWNCAST(CGridCell, cell)) gridCell->DeleteEditWnd();
       }
       delete cell;
     }
-    row.reset();
+    m_RowData[index].reset();
   }
   m_RowData.clear();
   m_arRowHeights.clear();
