@@ -87,10 +87,8 @@ bool WriteProfileZip(CWnd* owner, Talvo& root, const std::filesystem::path& path
     XmlFunction* function = root.GetFunctions()->GetFunction(i);
     functionsById.emplace(function->GetId(), function);
   }
-  std::vector<int> keys;
-  profile->GetAssignedKeys(keys);
-  for (const int key : keys) {
-    const auto found = functionsById.find(profile->GetFunctionIdOfKey(key));
+  for (const std::wstring& id : profile->GetFunctionIdsOfAssignedKeys()) {
+    const auto found = functionsById.find(id);
     XmlFunction* function = found != functionsById.end() && !found->first.empty() ? found->second : nullptr;
     if (function == nullptr) continue;
     if (!function->IsSaved()) function->Save();
