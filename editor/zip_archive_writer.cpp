@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "editor/file_read_ahead.h"
 #include "model/ids.h"
 #include "model/text.h"
 #include "model/whole_file.h"
@@ -163,6 +164,10 @@ bool ZipArchiveWriter::Create(const std::filesystem::path& path) {
 }
 
 bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes) {
+  return AddEntry(name, bytes, crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
+}
+
+bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes, std::uint32_t crc32) {
   if (zip_ == nullptr) return false;
   // Compressed here and handed over as they are stored ("raw"): minizip writes the headers with the size
   // and checksum given at the close.
@@ -173,19 +178,26 @@ bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes
                                     Z_DEFLATED, Z_DEFAULT_COMPRESSION, 1, -MAX_WBITS, DEF_MEM_LEVEL,
                                     Z_DEFAULT_STRATEGY, nullptr, 0, 0, kUtf8NameFlag, 0) == ZIP_OK;
   ok = ok && zipWriteInFileInZip(zip_, compressed.data(), static_cast<unsigned>(compressed.size())) == ZIP_OK;
-  ok = ok && zipCloseFileInZipRaw64(zip_, bytes.size(), crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()),
-                                                                 bytes.size())) == ZIP_OK;
+  ok = ok && zipCloseFileInZipRaw64(zip_, bytes.size(), crc32) == ZIP_OK;
   if (!ok) Abandon();
   return ok;
 }
 
-bool ZipArchiveWriter::AddFile(const std::wstring& name, const std::filesystem::path& file) {
-  FileBytes bytes;
-  if (!ReadWholeFile(file, bytes)) {
-    Abandon();
-    return false;
+bool ZipArchiveWriter::AddFiles(const std::vector<FileEntry>& files) {
+  if (zip_ == nullptr) return false;
+  std::vector<std::filesystem::path> paths;
+  for (const FileEntry& entry : files) paths.push_back(entry.file);
+  FileReadAhead reader(std::move(paths));
+  for (const FileEntry& entry : files) {
+    FileBytes bytes;
+    std::uint32_t crc32 = 0;
+    if (!reader.Next(bytes, crc32)) {
+      Abandon();
+      return false;
+    }
+    if (!AddEntry(entry.name, bytes.View(), crc32)) return false;
   }
-  return AddEntry(name, bytes.View());
+  return true;
 }
 
 bool ZipArchiveWriter::Close() {

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Talvo {
 
@@ -25,8 +27,14 @@ class ZipArchiveWriter {
   // Adds one entry with these bytes (at most 1 GiB); the name is stored as UTF-8. False on a failure (the
   // archive is then abandoned).
   bool AddEntry(const std::wstring& name, std::string_view bytes);
-  // Adds one entry with the content of a file. False when the file cannot be read or written.
-  bool AddFile(const std::wstring& name, const std::filesystem::path& file);
+  // An entry filled from a file.
+  struct FileEntry {
+    std::wstring name;
+    std::filesystem::path file;
+  };
+  // Adds one entry per file, in order, reading the next files while the current one is compressed. False
+  // when a file cannot be read or written (the archive is then abandoned).
+  bool AddFiles(const std::vector<FileEntry>& files);
   // Writes the central directory and moves the archive to its path. False on any failure; the
   // temporary file is removed then.
   bool Close();
@@ -40,6 +48,7 @@ class ZipArchiveWriter {
  private:
   struct Entries;
 
+  bool AddEntry(const std::wstring& name, std::string_view bytes, std::uint32_t crc32);
   void Abandon();
   void RemoveTemporary();
 

@@ -1,0 +1,48 @@
+// FileReadAhead: reads a list of files in order, with the CRC-32 of each (the checksum zip archives
+// store), on a thread of its own, so that the caller works on one file while the next ones are read.
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "model/whole_file.h"
+
+namespace Talvo {
+
+class FileReadAhead {
+ public:
+  explicit FileReadAhead(std::vector<std::filesystem::path> files);
+  // Stops reading after the current file and waits for it.
+  ~FileReadAhead();
+  FileReadAhead(const FileReadAhead&) = delete;
+  FileReadAhead& operator=(const FileReadAhead&) = delete;
+
+  // The next file of the list and its CRC-32 (waiting until it is read); false when it could not be read
+  // or the list is done.
+  bool Next(FileBytes& bytes, std::uint32_t& crc32);
+
+ private:
+  void ReadAll();
+
+  struct File {
+    FileBytes bytes;
+    std::uint32_t crc32 = 0;
+  };
+
+  const std::vector<std::filesystem::path> files_;
+  std::vector<std::optional<File>> read_;  // one slot per file, empty for a file that failed
+  std::size_t readCount_ = 0;
+  std::size_t taken_ = 0;
+  bool stopping_ = false;
+  std::mutex mutex_;
+  std::condition_variable readMore_;
+  std::thread reader_;  // last: started once everything it uses is there
+};
+
+}  // namespace Talvo
