@@ -8,7 +8,7 @@
 namespace Talvo {
 
 FileReadAhead::FileReadAhead(std::vector<std::filesystem::path> files)
-    : files_(std::move(files)), read_(files_.size()), reader_([this] { ReadAll(); }) {}
+    : files_(std::move(files)), read_(files_.size()), done_(files_.size(), false), reader_([this] { ReadAll(); }) {}
 
 FileReadAhead::~FileReadAhead() {
   {
@@ -18,21 +18,30 @@ FileReadAhead::~FileReadAhead() {
   reader_.join();
 }
 
+std::optional<FileReadAhead::File> FileReadAhead::Read(const std::filesystem::path& path) {
+  File file;
+  try {
+    if (!ReadWholeFile(path, file.bytes)) return std::nullopt;
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;  // too large to hold: the file counts as unreadable
+  }
+  file.crc32 = crc32_z(0, reinterpret_cast<const Bytef*>(file.bytes.data.get()), file.bytes.size);
+  return file;
+}
+
 void FileReadAhead::ReadAll() {
-  for (std::size_t i = 0; i < files_.size(); ++i) {
-    File file;
-    bool read = false;
-    try {
-      read = ReadWholeFile(files_[i], file.bytes);
-    } catch (const std::bad_alloc&) {
-      // too large to hold: the file counts as unreadable
-    }
-    if (read) file.crc32 = crc32_z(0, reinterpret_cast<const Bytef*>(file.bytes.data.get()), file.bytes.size);
+  for (;;) {
+    std::size_t index = 0;
     {
       const std::lock_guard lock(mutex_);
-      if (stopping_) return;
-      if (read) read_[i] = std::move(file);
-      ++readCount_;
+      if (stopping_ || claimed_ == files_.size()) return;
+      index = claimed_++;
+    }
+    std::optional<File> file = Read(files_[index]);
+    {
+      const std::lock_guard lock(mutex_);
+      read_[index] = std::move(file);
+      done_[index] = true;
     }
     readMore_.notify_one();
   }
@@ -41,11 +50,20 @@ void FileReadAhead::ReadAll() {
 bool FileReadAhead::Next(FileBytes& bytes, std::uint32_t& crc32) {
   std::unique_lock lock(mutex_);
   if (taken_ == files_.size()) return false;
-  readMore_.wait(lock, [this] { return readCount_ > taken_; });
-  std::optional<File> slot = std::move(read_[taken_++]);
-  if (!slot) return false;
-  bytes = std::move(slot->bytes);
-  crc32 = slot->crc32;
+  const std::size_t index = taken_++;
+  std::optional<File> file;
+  if (index == claimed_) {
+    // The reading thread is behind (the machine is busy): the file is read here rather than waited for.
+    ++claimed_;
+    lock.unlock();
+    file = Read(files_[index]);
+  } else {
+    readMore_.wait(lock, [&] { return done_[index]; });
+    file = std::move(read_[index]);
+  }
+  if (!file) return false;
+  bytes = std::move(file->bytes);
+  crc32 = file->crc32;
   return true;
 }
 

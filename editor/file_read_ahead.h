@@ -1,5 +1,6 @@
 // FileReadAhead: reads a list of files in order, with the CRC-32 of each (the checksum zip archives
-// store), on a thread of its own, so that the caller works on one file while the next ones are read.
+// store), on a thread of its own, so that the caller works on one file while the next ones are read. A
+// file the thread has not started on yet when the caller asks for it is read by the caller.
 #pragma once
 
 #include <condition_variable>
@@ -28,16 +29,18 @@ class FileReadAhead {
   bool Next(FileBytes& bytes, std::uint32_t& crc32);
 
  private:
-  void ReadAll();
-
   struct File {
     FileBytes bytes;
     std::uint32_t crc32 = 0;
   };
 
+  static std::optional<File> Read(const std::filesystem::path& path);
+  void ReadAll();
+
   const std::vector<std::filesystem::path> files_;
   std::vector<std::optional<File>> read_;  // one slot per file, empty for a file that failed
-  std::size_t readCount_ = 0;
+  std::vector<bool> done_;                 // the thread has filled the slot
+  std::size_t claimed_ = 0;                // files started, by the thread or the caller
   std::size_t taken_ = 0;
   bool stopping_ = false;
   std::mutex mutex_;
