@@ -456,7 +456,10 @@ XmlNode* XmlDocument::AppendRootElement(const char* name) { return AppendElement
 XmlNode* XmlDocument::FindChild(const XmlNode* parent, const char* name, const char* attribute, std::string_view value) {
   if (!parent) return nullptr;
   for (XmlNode* child = parent->first_node(name); child; child = child->next_sibling(name)) {
-    if (Attribute(child, attribute) == value) return child;
+    // Compared where it is stored (a missing attribute counts as empty), without a copy per child.
+    const auto* found = child->first_attribute(attribute);
+    const std::string_view actual = found ? std::string_view(found->value(), found->value_size()) : std::string_view();
+    if (actual == value) return child;
   }
   return nullptr;
 }
