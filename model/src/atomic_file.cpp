@@ -237,24 +237,4 @@ std::vector<std::filesystem::path> AtomicWriteBatch::Commit() {
   return failed;
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, FileBytes& bytes) {
-  // Not blocking: a pipe in place of a file is refused below instead of waiting for a writer.
-  Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  struct stat status {};
-  if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
-  const auto size = static_cast<std::size_t>(status.st_size);
-  std::unique_ptr<char[]> data(new char[size + 1]);  // uninitialised: every byte is read over
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t got = ::read(file.get(), data.get() + done, size - done);
-    if (got < 0) return false;
-    if (got == 0) break;  // the file shrank while it was read: keep what is there
-    done += static_cast<std::size_t>(got);
-  }
-  data[done] = '\0';
-  bytes.data = std::move(data);
-  bytes.size = done;
-  return true;
-}
-
 }  // namespace Talvo
