@@ -3,19 +3,26 @@
 #include <zlib.h>
 
 #include <new>
+#include <system_error>
 #include <utility>
 
 namespace Talvo {
 
 FileReadAhead::FileReadAhead(std::vector<std::filesystem::path> files)
-    : files_(std::move(files)), read_(files_.size()), done_(files_.size(), false), reader_([this] { ReadAll(); }) {}
+    : files_(std::move(files)), read_(files_.size()), done_(files_.size(), false) {
+  try {
+    reader_ = std::thread([this] { ReadAll(); });
+  } catch (const std::system_error&) {
+    // No second thread to be had: Next reads every file itself.
+  }
+}
 
 FileReadAhead::~FileReadAhead() {
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
   }
-  reader_.join();
+  if (reader_.joinable()) reader_.join();
 }
 
 std::optional<FileReadAhead::File> FileReadAhead::Read(const std::filesystem::path& path) {

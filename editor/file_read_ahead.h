@@ -45,7 +45,7 @@ class FileReadAhead {
   bool stopping_ = false;
   std::mutex mutex_;
   std::condition_variable readMore_;
-  std::thread reader_;  // last: started once everything it uses is there
+  std::thread reader_;  // started once everything it uses is there; none when the system refuses one
 };
 
 }  // namespace Talvo
