@@ -30,7 +30,8 @@ bool OwnerDrawnButton::ReleaseCompletesClick(CPoint point) const {
 void OwnerDrawnButton::OnPaint() {
   CRect client;
   GetClientRect(&client);
-  BufferedDC dc(this, client);
+  // Paint covers the whole rectangle, so the buffer needs no clearing first.
+  BufferedDC dc(this, client, BufferedDC::Start::PaintedOver);
   if (dc.m_hDC != nullptr) Paint(dc, client);
 }
 

@@ -20,6 +20,7 @@ class OwnerDrawnButton : public CButton {
  protected:
   OwnerDrawnButton() = default;
 
+  // Paints every pixel of `rect` (the buffer it paints into may hold an earlier paint).
   virtual void Paint(CDC& dc, const CRect& rect) = 0;
   // Whether a left-button release at `point` completes a click: pressed, enabled and released inside.
   bool ReleaseCompletesClick(CPoint point) const;

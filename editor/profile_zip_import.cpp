@@ -63,7 +63,7 @@ class TraceLines {
 // Kind normalised, cases upgraded when older than version 1003, and the "Override Mode" case present.
 void PrepareFunction(XmlFunction& function) {
   function.NormalizeKind();
-  if (ParseInt(WideToUtf8(function.GetVersion()), 0) < 1003) function.UpgradeCases();
+  if (ParseInt(function.PropertyBytes("version"), 0) < 1003) function.UpgradeCases();
   function.EnsureOverrideMode();
 }
 

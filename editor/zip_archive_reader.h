@@ -50,7 +50,6 @@ class ZipArchiveReader {
  private:
   Status Refuse(const std::wstring& reason);
   Status CannotOpen();
-  bool ReadCurrentEntry(void* archive, const std::wstring& name, std::uint64_t size, std::string& bytes);
 
   ZipLimits limits_;
   std::vector<ZipEntry> entries_;

@@ -8,6 +8,7 @@
 
 #include "model/file_names.h"
 #include "model/ids.h"
+#include "model/whole_file.h"
 #include "unloadable_document.h"
 
 namespace Talvo {
@@ -65,19 +66,14 @@ bool XmlDocDirectory::DeleteFile(int index) {
 }
 
 int XmlDocDirectory::LoadAll() {
-  std::error_code error;
-  if (folder_.empty() || !std::filesystem::is_directory(folder_, error)) return 0;
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
-    // Everything named "*.xml" but a folder is meant as a document; one that cannot be read is named.
-    if (entry.path().extension() == ".xml" && !entry.is_directory(error)) files.push_back(entry.path());
-  }
-  std::sort(files.begin(), files.end());
+  if (folder_.empty()) return 0;
+  FolderFiles files(folder_);
   int loaded = 0;
-  for (const auto& file : files) {
+  // Everything named "*.xml" but a folder is meant as a document; one that cannot be read is named.
+  for (const std::string& name : files.NamesEndingIn(".xml")) {
     std::unique_ptr<XmlDocument> document = NewDocument();
-    if (const int result = document->Load(file); result != kXmlOk) {
-      ReportUnloadableDocument(file, result);
+    if (const int result = document->Load(files, name); result != kXmlOk) {
+      ReportUnloadableDocument(folder_ / name, result);
       continue;
     }
     if (!Accepts(*document)) continue;  // a file of another kind is not this folder's

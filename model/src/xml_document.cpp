@@ -4,11 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <optional>
 #include <utility>
-
-#include <rapidxml/rapidxml_print.hpp>
 
 #include "atomic_file.h"
 #include "model/editor_window.h"
@@ -16,7 +13,9 @@
 #include "model/save_batch.h"
 #include "model/text.h"
 #include "model/vocabulary.h"
+#include "model/whole_file.h"
 #include "model/xml_doc_directory.h"
+#include "xml_printer.h"
 
 namespace Talvo {
 
@@ -84,16 +83,15 @@ bool HasElement(const rapidxml::xml_document<char>& tree) {
   return false;
 }
 
-// Whether `size` bytes (followed by a terminator) hold no zero byte and nest within the limit. Every open
-// element has a start tag of its own, a '<' not followed by '/', and markup inside values, comments or
-// CDATA can only add to their count; so the count bounds the depth, and one branch-free pass settles
-// almost every document. Only a document with more start tags than the limit is read markup by markup.
-bool AcceptableBytes(const char* bytes, std::size_t size) {
-  std::size_t zeros = 0;
-  std::size_t starts = 0;
-  // Blocks of at most 255 bytes count in byte-wide lanes, which the compiler vectorises.
-  for (std::size_t block = 0; block < size; block += 255) {
-    const std::size_t end = std::min(size, block + 255);
+// Counts the zero bytes and the '<' not followed by '/' among `size` bytes (followed by a terminator).
+// Blocks of 192 bytes count in byte-wide lanes (a lane holds up to 255), which the compiler vectorises;
+// 192 is a whole number of vectors of every width, so no full block ends in a byte-by-byte remainder.
+void CountZerosAndStarts(const char* bytes, std::size_t size, std::size_t& zeros, std::size_t& starts) {
+  zeros = 0;
+  starts = 0;
+  constexpr std::size_t kBlock = 192;
+  for (std::size_t block = 0; block < size; block += kBlock) {
+    const std::size_t end = std::min(size, block + kBlock);
     unsigned char blockZeros = 0;
     unsigned char blockStarts = 0;
     for (std::size_t i = block; i < end; ++i) {
@@ -103,6 +101,16 @@ bool AcceptableBytes(const char* bytes, std::size_t size) {
     zeros += blockZeros;
     starts += blockStarts;
   }
+}
+
+// Whether `size` bytes (followed by a terminator) hold no zero byte and nest within the limit. Every open
+// element has a start tag of its own, a '<' not followed by '/', and markup inside values, comments or
+// CDATA can only add to their count; so the count bounds the depth, and one branch-free pass settles
+// almost every document. Only a document with more start tags than the limit is read markup by markup.
+bool AcceptableBytes(const char* bytes, std::size_t size) {
+  std::size_t zeros = 0;
+  std::size_t starts = 0;
+  CountZerosAndStarts(bytes, size, zeros, starts);
   // The parser stops at the first zero byte, which would turn damaged bytes into a shorter, valid
   // document; no document of ours holds one.
   if (zeros != 0) return false;
@@ -220,13 +228,25 @@ int XmlDocument::Load(const std::filesystem::path& path) {
   std::optional<std::wstring> name = WideFromPath(path.stem());
   FileBytes bytes;
   if (!name || !ReadWholeFile(path, bytes)) return kXmlCannotOpen;
+  const int result = TakeLoaded(std::move(*name), bytes);
+  if (result != kXmlOk) ShowWarning(L"Can't load file!\n" + PathForDisplay(path));
+  return result;
+}
+
+int XmlDocument::Load(const FolderFiles& folder, const std::string& fileName) {
+  std::optional<std::wstring> name = Utf8ToWideStrict(std::string_view(fileName).substr(0, fileName.rfind('.')));
+  FileBytes bytes;
+  if (!name || !folder.Read(fileName, bytes)) return kXmlCannotOpen;
+  const int result = TakeLoaded(std::move(*name), bytes);
+  if (result != kXmlOk) ShowWarning(L"Can't load file!\n" + PathForDisplay(folder.Path() / fileName));
+  return result;
+}
+
+int XmlDocument::TakeLoaded(std::wstring name, FileBytes& bytes) {
   const int parsed = NeedsTreeOnLoad() ? ReplaceTree(std::move(bytes.data), bytes.size)
                                        : DeferTree(std::move(bytes.data), bytes.size);
-  if (parsed != kXmlOk) {
-    ShowWarning(L"Can't load file!\n" + PathForDisplay(path));
-    return kXmlCannotParse;
-  }
-  name_ = std::move(*name);
+  if (parsed != kXmlOk) return kXmlCannotParse;
+  name_ = std::move(name);
   saved_ = true;
   return kXmlOk;
 }
@@ -240,7 +260,7 @@ int XmlDocument::ParseInPlace(std::string&& text) {
 
 std::string XmlDocument::ToText() const {
   std::string text(kHeader);
-  rapidxml::print(std::back_inserter(text), Tree(), 0);
+  AppendXmlText(text, Tree());
   // The printer ends the document with an empty line; files end with a single line break.
   while (text.size() > 1 && text.back() == '\n' && text[text.size() - 2] == '\n') text.pop_back();
   return text;
@@ -434,7 +454,10 @@ XmlNode* XmlDocument::AppendRootElement(const char* name) { return AppendElement
 XmlNode* XmlDocument::FindChild(const XmlNode* parent, const char* name, const char* attribute, std::string_view value) {
   if (!parent) return nullptr;
   for (XmlNode* child = parent->first_node(name); child; child = child->next_sibling(name)) {
-    if (Attribute(child, attribute) == value) return child;
+    // Compared where it is stored (a missing attribute counts as empty), without a copy per child.
+    const auto* found = child->first_attribute(attribute);
+    const std::string_view actual = found ? std::string_view(found->value(), found->value_size()) : std::string_view();
+    if (actual == value) return child;
   }
   return nullptr;
 }

@@ -59,7 +59,7 @@ std::unique_ptr<XmlDocument> XmlFunction::MakeEmpty(XmlDocDirectory* owner) cons
   return std::make_unique<XmlFunction>(owner);
 }
 
-int XmlFunction::GetDependent() const { return ParseInt(WideToUtf8(GetProperty("dependent")), 0); }
+int XmlFunction::GetDependent() const { return ParseInt(PropertyBytes("dependent"), 0); }
 
 void XmlFunction::SetDependent(int kind) { SetProperty("dependent", std::to_wstring(kind)); }
 

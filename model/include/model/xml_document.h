@@ -19,7 +19,9 @@
 
 namespace Talvo {
 
+class FolderFiles;
 class XmlDocDirectory;
+struct FileBytes;
 using XmlNode = rapidxml::xml_node<char>;
 
 // Results of Load, Parse and SaveAs.
@@ -38,6 +40,8 @@ class XmlDocument {
   // 0, kXmlCannotOpen (also for a file name that is not valid UTF-8) or kXmlCannotParse (also for a
   // file without any element or with a zero byte); on failure nothing changes.
   int Load(const std::filesystem::path& path);
+  // The same for the file `fileName` of an opened folder.
+  int Load(const FolderFiles& folder, const std::string& fileName);
   // Parses bytes of a given size (they need no terminator; the document keeps its own copy).
   // 0 or kXmlCannotParse; on failure nothing changes.
   int Parse(std::string_view bytes);
@@ -133,6 +137,8 @@ class XmlDocument {
   // Checks a loaded file's bytes with a parse of a copy and keeps them unparsed with what Accepts and
   // GetProperty need. 0 or kXmlCannotParse; on failure nothing changes.
   int DeferTree(std::unique_ptr<char[]> zeroTerminated, std::size_t size);
+  // Takes a loaded file's bytes under the document name `name`: 0 or kXmlCannotParse (nothing changes).
+  int TakeLoaded(std::wstring name, FileBytes& bytes);
   // A save into a SaveBatch whose file could not be put in place: unsaved again, and the user is told.
   void BatchedSaveFailed(const std::filesystem::path& path);
 
