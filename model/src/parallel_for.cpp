@@ -17,7 +17,8 @@ namespace Talvo {
 
 namespace {
 
-// Starting a thread costs about as much as a few pieces of work; fewer pieces per thread do not pay.
+// Handing work to a waiting thread costs about as much as a few pieces of it; fewer pieces per thread do
+// not pay.
 constexpr std::size_t kMinPiecesPerThread = 4;
 
 std::atomic<unsigned> threadLimit{0};

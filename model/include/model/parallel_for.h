@@ -9,7 +9,8 @@ namespace Talvo {
 // Calls work(i) once for every i in [0, count), on up to ParallelThreads() threads counting the caller,
 // and returns when every call has returned. Calls run in no particular order; work must touch nothing
 // that another index touches. A small count runs on the calling thread alone. When calls throw, every
-// index still runs and the exception of the lowest index that threw is rethrown to the caller.
+// index still runs and the exception of the lowest index that threw is rethrown to the caller. The threads
+// other than the caller are started on first use and wait for more work until the program ends.
 void ParallelFor(std::size_t count, const std::function<void(std::size_t)>& work);
 // The same, telling each call which of the threads runs it, a number below kMaxParallelThreads: for work
 // that keeps something of its own per thread (one thread's calls never overlap). More threads gain little
