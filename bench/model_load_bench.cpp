@@ -32,7 +32,7 @@ constexpr int kProfiles = 50;
 // A folder with realistic documents, written once per run.
 class Fixture {
  public:
-  Fixture() : root_(std::filesystem::temp_directory_path() / "talvo-bench-model") {
+  Fixture() : root_(std::filesystem::temp_directory_path() / ("talvo-bench-model-" + std::to_string(getpid()))) {
     std::filesystem::remove_all(root_);
     XmlFunctionDir functions(root_ / "Functions");
     XmlProfileDir profiles(root_ / "Profiles");

@@ -2,6 +2,7 @@
 // documents, each beside the bare compression work on the same bytes, measured in the same run. The
 // "ratio" counter is the program's time over the baseline's.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <chrono>
@@ -53,7 +54,7 @@ std::string Inflate(const std::string& compressed, std::size_t size) {
 // A data folder whose current profile assigns 200 functions with realistic cases, and its archive.
 class Fixture {
  public:
-  Fixture() : folder_(std::filesystem::temp_directory_path() / "talvo-bench-zip") {
+  Fixture() : folder_(std::filesystem::temp_directory_path() / ("talvo-bench-zip-" + std::to_string(getpid()))) {
     std::filesystem::remove_all(folder_);
     auto& root = GetTalvo();
     root.Load(DataFolder());

@@ -77,20 +77,22 @@ bool WriteProfileZip(CWnd* owner, Talvo& root, const std::filesystem::path& path
   XmlProfile* profile = root.GetCurrentProfile();
   if (profile == nullptr) return false;
   ZipArchiveWriter archive;
-  if (!archive.Create(path) || !archive.AddFile(profile->XmlDocument::GetName() + L".xml", profile->GetFilePath())) {
+  if (!archive.Create(path)) {
     ShowErrorBox(WindowOf(owner), L"Can't create zip file");
     return false;
   }
+  const auto entryOf = [](const XmlDocument& document) {
+    return ZipArchiveWriter::FileEntry{document.XmlDocument::GetName() + L".xml", document.GetFilePath()};
+  };
+  std::vector<ZipArchiveWriter::FileEntry> files{entryOf(*profile)};
   // Looked up once per key: indexed by id first (the first function of an id, as FindFunctionById).
   std::unordered_map<std::wstring, XmlFunction*> functionsById;
   for (int i = 0; root.GetFunctions() != nullptr && i < root.GetFunctions()->Count(); ++i) {
     XmlFunction* function = root.GetFunctions()->GetFunction(i);
     functionsById.emplace(function->GetId(), function);
   }
-  std::vector<int> keys;
-  profile->GetAssignedKeys(keys);
-  for (const int key : keys) {
-    const auto found = functionsById.find(profile->GetFunctionIdOfKey(key));
+  for (const std::wstring& id : profile->GetFunctionIdsOfAssignedKeys()) {
+    const auto found = functionsById.find(id);
     XmlFunction* function = found != functionsById.end() && !found->first.empty() ? found->second : nullptr;
     if (function == nullptr) continue;
     if (!function->IsSaved()) function->Save();
@@ -98,21 +100,15 @@ bool WriteProfileZip(CWnd* owner, Talvo& root, const std::filesystem::path& path
       PrintToListener(L"Error: Can't save Function: " + function->GetName() + L"\n");
       continue;
     }
-    // Once per assignment: a function on several keys is written under the same name each time.
-    if (!archive.AddFile(function->XmlDocument::GetName() + L".xml", function->GetFilePath())) {
-      ShowErrorBox(WindowOf(owner), L"Can't create zip file");
-      return false;
-    }
+    files.push_back(entryOf(*function));  // once per assignment: a function on several keys comes again
   }
   XmlCustomScripts* scripts = root.GetCustomScripts();
   if (scripts != nullptr && !SaveScriptsIfUnsaved(scripts)) {
     PrintToListener(L"Error: Can't save custom scripts\n");
-  } else if (scripts != nullptr &&
-             !archive.AddFile(scripts->XmlDocument::GetName() + L".xml", scripts->GetFilePath())) {
-    ShowErrorBox(WindowOf(owner), L"Can't create zip file");
-    return false;
+  } else if (scripts != nullptr) {
+    files.push_back(entryOf(*scripts));
   }
-  if (!archive.Close()) {
+  if (!archive.AddFiles(files) || !archive.Close()) {
     ShowErrorBox(WindowOf(owner), L"Can't create zip file");
     return false;
   }

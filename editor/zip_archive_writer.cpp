@@ -1,13 +1,16 @@
 #include "editor/zip_archive_writer.h"
 
 #include <minizip/zip.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <new>
 #include <string>
+#include <utility>
 
+#include "editor/file_read_ahead.h"
 #include "model/ids.h"
 #include "model/text.h"
 #include "model/whole_file.h"
@@ -34,16 +37,14 @@ zip_fileinfo EntryInfoNow() {
 }
 
 // A new empty file of the program's own beside `path`, made so that it can never be a file that was
-// there before; empty when none can be made.
-std::filesystem::path CreateTemporaryBeside(const std::filesystem::path& path) {
+// there before, and left open for writing; empty (and null) when none can be made.
+std::filesystem::path CreateTemporaryBeside(const std::filesystem::path& path, std::FILE*& file) {
   constexpr int kAttempts = 8;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const std::string name = ".quillon-archive-" + WideToUtf8(NewDocumentId(attempt)) + ".part";
     std::filesystem::path candidate = path.parent_path() / name;
-    if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {  // "x": fails when the name exists
-      std::fclose(file);
-      return candidate;
-    }
+    file = std::fopen(candidate.c_str(), "wbx");  // "x": fails when the name exists
+    if (file != nullptr) return candidate;
   }
   return {};
 }
@@ -86,68 +87,126 @@ int ZCALLBACK CloseArchive(voidpf /*opaque*/, voidpf /*stream*/) { return 0; }
 
 int ZCALLBACK NoError(voidpf /*opaque*/, voidpf /*stream*/) { return 0; }
 
-// Writes the whole archive into the (empty) temporary file at once.
-bool WriteArchiveFile(const std::filesystem::path& file, const std::string& bytes) {
-  std::FILE* out = std::fopen(file.c_str(), "wb");
-  if (out == nullptr) return false;
+// Writes the whole archive into the (empty) temporary file at once and closes it.
+bool WriteArchiveFile(std::FILE* out, const std::string& bytes) {
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
   return std::fclose(out) == 0 && written;
 }
 
 }  // namespace
 
+// What every entry of one archive shares: its time, and one compressor reset between entries instead of
+// one set up and torn down for each.
+struct ZipArchiveWriter::Entries {
+  zip_fileinfo info = EntryInfoNow();
+  z_stream stream{};
+  bool streamReady = false;
+  std::unique_ptr<Bytef[]> compressed;
+  std::size_t capacity = 0;
+
+  Entries() = default;
+  Entries(const Entries&) = delete;
+  Entries& operator=(const Entries&) = delete;
+  ~Entries() {
+    if (streamReady) deflateEnd(&stream);
+  }
+
+  // The entry's bytes as the archive stores them (raw deflate at the default level), valid until the next
+  // call; false when they cannot be compressed.
+  bool Compress(std::string_view bytes, std::string_view& result) {
+    // Larger entries would overflow the compressor's lengths, and no profile document comes near.
+    constexpr std::size_t kLargestEntry = std::size_t{1} << 30;
+    if (bytes.size() > kLargestEntry) return false;
+    if (!streamReady) {
+      streamReady = deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, DEF_MEM_LEVEL,
+                                 Z_DEFAULT_STRATEGY) == Z_OK;
+      if (!streamReady) return false;
+    } else if (deflateReset(&stream) != Z_OK) {
+      return false;
+    }
+    const std::size_t bound = deflateBound(&stream, static_cast<uLong>(bytes.size()));
+    if (bound > capacity) {
+      compressed.reset(new (std::nothrow) Bytef[bound]);  // uninitialised: the compressor writes it
+      capacity = compressed ? bound : 0;
+      if (!compressed) return false;
+    }
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+    stream.avail_in = static_cast<uInt>(bytes.size());
+    stream.next_out = compressed.get();
+    stream.avail_out = static_cast<uInt>(bound);
+    if (deflate(&stream, Z_FINISH) != Z_STREAM_END) return false;
+    result = {reinterpret_cast<const char*>(compressed.get()), static_cast<std::size_t>(stream.total_out)};
+    return true;
+  }
+};
+
+ZipArchiveWriter::ZipArchiveWriter() = default;
+
 ZipArchiveWriter::~ZipArchiveWriter() { Abandon(); }
 
 bool ZipArchiveWriter::Create(const std::filesystem::path& path) {
   Abandon();
   path_ = path;
-  temporary_ = CreateTemporaryBeside(path);
+  temporary_ = CreateTemporaryBeside(path, temporaryFile_);
   if (temporary_.empty()) return false;
   // The archive is built in memory and written once on Close: minizip's seek back after every entry would
   // otherwise flush the file entry by entry.
   archive_ = std::make_unique<ArchiveInMemory>();
+  entries_ = std::make_unique<Entries>();
   zlib_filefunc64_def functions{OpenArchive, ReadNothing, WriteArchive, TellArchive,
                                 SeekArchive, CloseArchive, NoError,      archive_.get()};
   zip_ = zipOpen2_64(temporary_.c_str(), APPEND_STATUS_CREATE, nullptr, &functions);
   if (zip_ != nullptr) return true;
   archive_.reset();
-  std::error_code error;
-  std::filesystem::remove(temporary_, error);
+  entries_.reset();
+  RemoveTemporary();
   return false;
 }
 
 bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes) {
+  return AddEntry(name, bytes, crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
+}
+
+bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes, std::uint32_t crc32) {
   if (zip_ == nullptr) return false;
+  // Compressed here and handed over as they are stored ("raw"): minizip writes the headers with the size
+  // and checksum given at the close.
+  std::string_view compressed;
   const std::string utf8Name = WideToUtf8(name);
-  const zip_fileinfo info = EntryInfoNow();
-  bool ok = zipOpenNewFileInZip4_64(zip_, utf8Name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                    Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr,
-                                    0, 0, kUtf8NameFlag, 0) == ZIP_OK;
-  // Written in pieces: zipWriteInFileInZip takes an unsigned int length.
-  constexpr std::size_t kPiece = 1u << 20;
-  for (std::size_t at = 0; ok && at < bytes.size(); at += kPiece) {
-    const std::size_t length = std::min(kPiece, bytes.size() - at);
-    ok = zipWriteInFileInZip(zip_, bytes.data() + at, static_cast<unsigned>(length)) == ZIP_OK;
-  }
-  ok = zipCloseFileInZip(zip_) == ZIP_OK && ok;
+  bool ok = entries_->Compress(bytes, compressed) &&
+            zipOpenNewFileInZip4_64(zip_, utf8Name.c_str(), &entries_->info, nullptr, 0, nullptr, 0, nullptr,
+                                    Z_DEFLATED, Z_DEFAULT_COMPRESSION, 1, -MAX_WBITS, DEF_MEM_LEVEL,
+                                    Z_DEFAULT_STRATEGY, nullptr, 0, 0, kUtf8NameFlag, 0) == ZIP_OK;
+  ok = ok && zipWriteInFileInZip(zip_, compressed.data(), static_cast<unsigned>(compressed.size())) == ZIP_OK;
+  ok = ok && zipCloseFileInZipRaw64(zip_, bytes.size(), crc32) == ZIP_OK;
   if (!ok) Abandon();
   return ok;
 }
 
-bool ZipArchiveWriter::AddFile(const std::wstring& name, const std::filesystem::path& file) {
-  FileBytes bytes;
-  if (!ReadWholeFile(file, bytes)) {
-    Abandon();
-    return false;
+bool ZipArchiveWriter::AddFiles(const std::vector<FileEntry>& files) {
+  if (zip_ == nullptr) return false;
+  std::vector<std::filesystem::path> paths;
+  for (const FileEntry& entry : files) paths.push_back(entry.file);
+  FileReadAhead reader(std::move(paths));
+  for (const FileEntry& entry : files) {
+    FileBytes bytes;
+    std::uint32_t crc32 = 0;
+    if (!reader.Next(bytes, crc32)) {
+      Abandon();
+      return false;
+    }
+    if (!AddEntry(entry.name, bytes.View(), crc32)) return false;
   }
-  return AddEntry(name, bytes.View());
+  return true;
 }
 
 bool ZipArchiveWriter::Close() {
   if (zip_ == nullptr) return false;
-  const bool closed = zipClose(zip_, nullptr) == ZIP_OK && WriteArchiveFile(temporary_, archive_->bytes);
+  bool closed = zipClose(zip_, nullptr) == ZIP_OK;
   zip_ = nullptr;
+  closed = WriteArchiveFile(std::exchange(temporaryFile_, nullptr), archive_->bytes) && closed;
   archive_.reset();
+  entries_.reset();
   std::error_code error;
   if (closed) std::filesystem::rename(temporary_, path_, error);
   if (!closed || error) {
@@ -162,6 +221,12 @@ void ZipArchiveWriter::Abandon() {
   zipClose(zip_, nullptr);
   zip_ = nullptr;
   archive_.reset();
+  entries_.reset();
+  RemoveTemporary();
+}
+
+void ZipArchiveWriter::RemoveTemporary() {
+  if (temporaryFile_ != nullptr) std::fclose(std::exchange(temporaryFile_, nullptr));
   std::error_code error;
   std::filesystem::remove(temporary_, error);
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <system_error>
 
 namespace Talvo {
@@ -50,6 +51,12 @@ bool WriteNewFile(const std::filesystem::path& path, std::string_view bytes, boo
   return file.Close();
 }
 
+// The folder that holds `file` ("." for a bare name).
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.parent_path();
+  return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
 // Flushes a written file to disk.
 bool FlushFile(const std::filesystem::path& path) {
   Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -57,21 +64,30 @@ bool FlushFile(const std::filesystem::path& path) {
 }
 
 // Flushes written files together: one flush of each file system they are on, so that its disk is asked to
-// write its cache once instead of once per file. All files of a file system whose flush fails count as not
-// flushed, as does a file that is gone; a file alone on its file system is flushed by itself.
+// write its cache once instead of once per file. Each folder is asked once which file system it is on (a
+// file lies on its folder's). All files of a file system whose flush fails count as not flushed; a file
+// alone on its file system is flushed by itself, and counts as not flushed when it is gone.
 std::vector<bool> FlushTogether(const std::vector<std::filesystem::path>& files) {
   std::vector<bool> flushed(files.size(), false);
-  std::map<dev_t, std::vector<std::size_t>> byFileSystem;
+  std::map<std::filesystem::path, std::optional<dev_t>> deviceOfFolder;
+  std::map<dev_t, std::pair<std::filesystem::path, std::vector<std::size_t>>> byFileSystem;  // a folder, files
   for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::filesystem::path folder = FolderOf(files[i]);
+    auto [known, added] = deviceOfFolder.try_emplace(folder);
     struct stat status {};
-    if (::stat(files[i].c_str(), &status) == 0) byFileSystem[status.st_dev].push_back(i);
+    if (added && ::stat(folder.c_str(), &status) == 0) known->second = status.st_dev;
+    if (!known->second) continue;
+    auto& group = byFileSystem[*known->second];
+    group.first = folder;
+    group.second.push_back(i);
   }
-  for (const auto& [device, indices] : byFileSystem) {
+  for (const auto& [device, group] : byFileSystem) {
+    const auto& [folder, indices] = group;
     bool ok = false;
     if (indices.size() == 1) {
       ok = FlushFile(files[indices.front()]);
     } else {
-      Descriptor member(::open(files[indices.front()].c_str(), O_RDONLY | O_CLOEXEC));
+      Descriptor member(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
       ok = member.get() >= 0 && ::syncfs(member.get()) == 0;
     }
     for (const std::size_t i : indices) flushed[i] = ok;
@@ -81,11 +97,15 @@ std::vector<bool> FlushTogether(const std::vector<std::filesystem::path>& files)
 
 // Writes `bytes` to "<path>.tmp" (flushed when asked); false (with no temporary file left) on failure.
 bool WriteTemporary(const std::filesystem::path& temporary, std::string_view bytes, bool flush) {
-  std::error_code error;
-  // A temporary file left behind by an earlier crash is stale: clear it first.
-  if (std::filesystem::is_regular_file(temporary, error)) std::filesystem::remove(temporary, error);
   bool created = false;
-  if (WriteNewFile(temporary, bytes, flush, created)) return true;
+  bool written = WriteNewFile(temporary, bytes, flush, created);
+  std::error_code error;
+  // A temporary file left behind by an earlier crash is stale: it is cleared and the write made again.
+  if (!created && std::filesystem::is_regular_file(temporary, error)) {
+    std::filesystem::remove(temporary, error);
+    written = WriteNewFile(temporary, bytes, flush, created);
+  }
+  if (written) return true;
   if (created) std::filesystem::remove(temporary, error);
   return false;
 }

@@ -4,11 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <optional>
 #include <utility>
-
-#include <rapidxml/rapidxml_print.hpp>
 
 #include "atomic_file.h"
 #include "model/editor_window.h"
@@ -18,6 +15,7 @@
 #include "model/vocabulary.h"
 #include "model/whole_file.h"
 #include "model/xml_doc_directory.h"
+#include "xml_printer.h"
 
 namespace Talvo {
 
@@ -292,7 +290,7 @@ int XmlDocument::ParseInPlace(std::string&& text) {
 
 std::string XmlDocument::ToText() const {
   std::string text(kHeader);
-  rapidxml::print(std::back_inserter(text), Tree(), 0);
+  AppendXmlText(text, Tree());
   // The printer ends the document with an empty line; files end with a single line break.
   while (text.size() > 1 && text.back() == '\n' && text[text.size() - 2] == '\n') text.pop_back();
   return text;

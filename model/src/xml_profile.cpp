@@ -1,5 +1,8 @@
 #include "model/xml_profile.h"
 
+#include <string_view>
+#include <unordered_map>
+
 #include "model/text.h"
 #include "model/vocabulary.h"
 
@@ -8,6 +11,11 @@ namespace Talvo {
 namespace {
 constexpr const char* kAssignment = "assignment";
 constexpr const char* kVisualAssignment = "visualassignment";
+
+std::string_view AttributeBytes(const XmlNode* node, const char* name) {
+  const auto* attribute = node->first_attribute(name);
+  return attribute != nullptr ? std::string_view(attribute->value(), attribute->value_size()) : std::string_view();
+}
 }  // namespace
 
 bool XmlProfile::IsProfileDocument() const { return HasNode(TALVO_XML_PROFILE); }
@@ -120,6 +128,24 @@ void XmlProfile::GetAssignedKeys(std::vector<int>& keys) const {
   for (const XmlNode* a = root ? root->first_node(kAssignment) : nullptr; a; a = a->next_sibling(kAssignment)) {
     keys.push_back(ParseInt(Attribute(a, "key"), -1));
   }
+}
+
+std::vector<std::wstring> XmlProfile::GetFunctionIdsOfAssignedKeys() const {
+  const XmlNode* root = GetNode(TALVO_XML_PROFILE);
+  std::vector<const XmlNode*> assignments;
+  // A key's first assignment is the one its key number finds.
+  std::unordered_map<std::string_view, std::string_view> functionOfKeyText;
+  for (const XmlNode* a = root ? root->first_node(kAssignment) : nullptr; a; a = a->next_sibling(kAssignment)) {
+    assignments.push_back(a);
+    functionOfKeyText.try_emplace(AttributeBytes(a, "key"), AttributeBytes(a, "function"));
+  }
+  std::vector<std::wstring> ids;
+  ids.reserve(assignments.size());
+  for (const XmlNode* a : assignments) {
+    const auto found = functionOfKeyText.find(std::to_string(ParseInt(Attribute(a, "key"), -1)));
+    ids.push_back(found != functionOfKeyText.end() ? Utf8ToWide(found->second) : std::wstring());
+  }
+  return ids;
 }
 
 void XmlProfile::GetOpenKeys(std::vector<int>& keys) const {

@@ -112,5 +112,19 @@ TEST_F(ProfileExportTest, AnArchiveThatCannotBeCreatedIsReportedAndLeavesNoFile)
   EXPECT_EQ(winsim::ModalLog().back().flags & MB_ICONSTOP, static_cast<UINT>(MB_ICONSTOP));
 }
 
+// A function file gone from the disk behind the program's back fails the whole archive; the file that
+// was there before stays.
+TEST_F(ProfileExportTest, AFunctionFileThatCannotBeReadFailsTheArchiveAndKeepsTheOldOne) {
+  XmlFunction* gone = MakeFunction(L"Gone");
+  Assign(12, gone);
+  ASSERT_TRUE(gone->Save() && Profile().Save());
+  std::filesystem::remove(gone->GetFilePath());
+  WriteBytes(out_ / "p.zip", "old");
+  winsim::AnswerMessageBox(IDOK, winsim::ModalMatch(L"Can't create zip file", L"Error"));
+  EXPECT_FALSE(WriteProfileZip(page_, Root(), out_ / "p.zip"));
+  EXPECT_EQ(winsim::PendingModalAnswers(), 0u);
+  EXPECT_EQ(ReadBytes(out_ / "p.zip"), "old");
+}
+
 }  // namespace
 }  // namespace Talvo::testing

@@ -44,7 +44,7 @@ TEST_F(ZipArchiveTest, AFailedOrAbandonedArchiveLeavesThePreviousFileAlone) {
     ZipArchiveWriter writer;
     ASSERT_TRUE(writer.Create(folder_ / "a.zip"));
     ASSERT_TRUE(writer.AddEntry(L"x.xml", "<x/>"));
-    EXPECT_FALSE(writer.AddFile(L"y.xml", folder_ / "missing.xml"));
+    EXPECT_FALSE(writer.AddFiles({{L"y.xml", folder_ / "missing.xml"}}));
     EXPECT_FALSE(writer.Close());
   }
   EXPECT_EQ(ReadBytes(folder_ / "a.zip"), "old");

@@ -46,6 +46,8 @@ class XmlProfile : public XmlDocument {
   // Key numbers of the assignments, in document order (all of them, or those with the open flag).
   void GetAssignedKeys(std::vector<int>& keys) const;
   void GetOpenKeys(std::vector<int>& keys) const;
+  // What GetFunctionIdOfKey answers for each assigned key, in the order of GetAssignedKeys, in one walk.
+  std::vector<std::wstring> GetFunctionIdsOfAssignedKeys() const;
 
   bool HasVisualAssignment(int key) const;
   void AddVisualAssignment(int key);
