@@ -73,8 +73,11 @@ class WorkerThreads {
   bool Run(unsigned helpers, const std::function<void(unsigned)>& run) {
     // A child process made by fork has none of the threads.
     if (::getpid() != process_) return false;
-    std::unique_lock<std::mutex> busy(busy_, std::try_to_lock);
-    if (!busy.owns_lock()) return false;
+    if (busy_.exchange(true, std::memory_order_acquire)) return false;
+    const struct Release {
+      std::atomic<bool>& busy;
+      ~Release() { busy.store(false, std::memory_order_release); }
+    } release{busy_};
     std::unique_lock<std::mutex> lock(mutex_);
     while (threads_.size() < helpers) {
       try {
@@ -115,7 +118,7 @@ class WorkerThreads {
   }
 
   const pid_t process_;
-  std::mutex busy_;   // held by the caller whose work the threads do
+  std::atomic<bool> busy_{false};  // set by the caller whose work the threads do
   std::mutex mutex_;  // guards what follows
   std::condition_variable wake_;
   std::condition_variable done_;

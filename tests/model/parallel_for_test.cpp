@@ -44,6 +44,16 @@ TEST_P(ParallelForTest, TheLowestIndexThatThrewIsRethrownAfterEveryIndexRan) {
   }
 }
 
+TEST_P(ParallelForTest, WorkHandedOutFromWithinWorkRunsToo) {
+  constexpr std::size_t kOuter = 40;
+  constexpr std::size_t kInner = 30;
+  std::vector<std::atomic<int>> runs(kOuter * kInner);
+  ParallelFor(kOuter, [&](std::size_t outer) {
+    ParallelFor(kInner, [&](std::size_t inner) { runs[outer * kInner + inner].fetch_add(1); });
+  });
+  for (std::size_t i = 0; i < runs.size(); ++i) ASSERT_EQ(runs[i].load(), 1) << "index " << i;
+}
+
 TEST_P(ParallelForTest, EachThreadNumberBelongsToOneThreadWithinTheLimit) {
   std::mutex mutex;
   std::vector<std::thread::id> owners;
