@@ -17,6 +17,7 @@
 #include "engine/messages.h"
 #include "model/editor_window.h"
 #include "model/ids.h"
+#include "model/parallel_for.h"
 #include "model/save_batch.h"
 #include "model/string_table.h"
 #include "model/talvo.h"
@@ -209,21 +210,31 @@ bool ReadProfileArchive(const std::filesystem::path& path, ProfileArchive& archi
   std::vector<std::wstring> documentNames;
   for (const ZipEntry& entry : entries) documentNames.push_back(DocumentNameOfEntry(entry.name));
   const std::vector<bool> copies = LaterCopies(entries, documentNames);
+  // The entries are parsed on several threads, then taken on this one in archive order, so that the
+  // refusal is the first one in the archive.
+  std::vector<std::size_t> sizes;
+  for (const ZipEntry& entry : entries) sizes.push_back(entry.bytes.size());
+  std::vector<std::unique_ptr<XmlDocument>> parsed(entries.size());
+  std::vector<int> parseResults(entries.size(), kXmlOk);
+  ParallelFor(entries.size(), [&](std::size_t i) {
+    if (copies[i]) return;
+    parsed[i] = std::make_unique<XmlDocument>(nullptr);
+    parseResults[i] = parsed[i]->ParseInPlace(std::move(entries[i].bytes));
+  });
   std::set<std::wstring> functionNames;
   TraceLines trace;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    ZipEntry& entry = entries[i];
-    trace.Add(static_cast<int>(i), entry.bytes.size());
+    const ZipEntry& entry = entries[i];
+    trace.Add(static_cast<int>(i), sizes[i]);
     if (copies[i]) continue;
-    XmlDocument parsed(nullptr);
-    if (parsed.ParseInPlace(std::move(entry.bytes)) != kXmlOk) {
+    if (parseResults[i] != kXmlOk) {
       if (!EndsWithXml(entry.name)) continue;  // not a document at all: nothing of ours
       error =
           L"Can't import the zip file: the entry " + QuotedEntryName(entry.name) + L" is not a readable XML document.";
       return false;
     }
     std::wstring problem;
-    if (!TakeEntry(documentNames[i], parsed, functionNames, archive, problem)) {
+    if (!TakeEntry(documentNames[i], *parsed[i], functionNames, archive, problem)) {
       error = L"Can't import the zip file: " + problem + L".";
       return false;
     }

@@ -12,6 +12,7 @@
 
 #include "editor/crc32.h"
 #include "model/file_names.h"
+#include "model/parallel_for.h"
 #include "model/text.h"
 #include "model/whole_file.h"
 
@@ -109,36 +110,71 @@ class RawInflater {
   bool ready_;
 };
 
-// Reads the archive's current entry into `bytes`: nothing, or why the archive is refused.
-std::wstring ReadCurrentEntry(unzFile archive, std::string_view archiveBytes, RawInflater& inflater,
-                              const std::wstring& name, const unz_file_info64& info, std::string& bytes) {
+// Where a file entry's data lies in the archive's bytes, and what it must inflate to.
+struct StoredEntry {
+  std::uint64_t at = 0;
+  std::uint64_t compressedSize = 0;
+  std::size_t size = 0;
+  std::uint64_t crc = 0;
+  bool deflated = false;
+};
+
+// Finds the data of the archive's current entry: false when its local header cannot be read.
+bool LocateCurrentEntry(unzFile archive, const unz_file_info64& info, StoredEntry& stored) {
   // The zip library checks the entry's local header and finds its data; the data is then taken from the
-  // archive's bytes as stored, inflated and checked here, without the library's copies and its slower
-  // checksum. Like the library, no more than the declared size is ever inflated.
+  // archive's bytes as stored, inflated and checked by ReadEntry, without the library's copies and its
+  // slower checksum.
   int method = 0;
-  if (unzOpenCurrentFile2(archive, &method, nullptr, 1) != UNZ_OK) {
-    return L"the entry " + QuotedEntryName(name) + L" cannot be read";
-  }
-  const std::uint64_t at = unzGetCurrentFileZStreamPos64(archive);
+  if (unzOpenCurrentFile2(archive, &method, nullptr, 1) != UNZ_OK) return false;
+  stored.at = unzGetCurrentFileZStreamPos64(archive);
   unzCloseCurrentFile(archive);
-  const auto size = static_cast<std::size_t>(info.uncompressed_size);
-  bytes.resize(size);
+  stored.compressedSize = info.compressed_size;
+  stored.size = static_cast<std::size_t>(info.uncompressed_size);
+  stored.crc = info.crc;
+  stored.deflated = info.compression_method == Z_DEFLATED;
+  return true;
+}
+
+// Reads an entry's data into `entry.bytes`: nothing, or why the archive is refused. Like the zip library,
+// no more than the declared size is ever inflated.
+std::wstring ReadEntry(std::string_view archiveBytes, RawInflater& inflater, const StoredEntry& stored,
+                       ZipEntry& entry) {
+  entry.bytes.resize(stored.size);
   std::optional<std::size_t> got;
-  if (at <= archiveBytes.size() && info.compressed_size <= archiveBytes.size() - at) {
-    const std::string_view data = archiveBytes.substr(static_cast<std::size_t>(at), info.compressed_size);
-    if (info.compression_method == Z_DEFLATED) {
-      got = inflater.Inflate(data, bytes.data(), size);
+  if (stored.at <= archiveBytes.size() && stored.compressedSize <= archiveBytes.size() - stored.at) {
+    const std::string_view data = archiveBytes.substr(static_cast<std::size_t>(stored.at), stored.compressedSize);
+    if (stored.deflated) {
+      got = inflater.Inflate(data, entry.bytes.data(), stored.size);
     } else {
-      got = std::min(data.size(), size);
-      std::memcpy(bytes.data(), data.data(), *got);
+      got = std::min(data.size(), stored.size);
+      std::memcpy(entry.bytes.data(), data.data(), *got);
     }
   }
-  if (got != size) {
-    return L"the entry " + QuotedEntryName(name) + L" is damaged or not as large as it declares";
+  if (got != stored.size) {
+    return L"the entry " + QuotedEntryName(entry.name) + L" is damaged or not as large as it declares";
   }
-  if (Crc32(0, bytes) != info.crc) {
-    return L"the entry " + QuotedEntryName(name) + L" is damaged (checksum mismatch)";
+  if (Crc32(0, entry.bytes) != stored.crc) {
+    return L"the entry " + QuotedEntryName(entry.name) + L" is damaged (checksum mismatch)";
   }
+  return {};
+}
+
+// Checks an entry of the directory, its name as stored and its declared sizes (added to `total`): why the
+// archive is refused, or nothing with `name` decoded.
+std::wstring CheckEntry(const ZipLimits& limits, const unz_file_info64& info, std::string_view nameBytes,
+                        std::uint64_t& total, std::wstring& name) {
+  if (info.size_filename > kMaxNameBytes) return L"an entry name is too long";
+  std::optional<std::wstring> decoded = Utf8ToWideStrict(nameBytes);
+  if (!decoded) return L"the entry name " + QuotedEntryName(Utf8ToWide(nameBytes)) + L" is not valid UTF-8";
+  name = std::move(*decoded);
+  if (std::wstring problem = ZipArchiveReader::CheckEntryName(name); !problem.empty()) return problem;
+  if (info.flag & kEncryptedFlag) return L"the entry " + QuotedEntryName(name) + L" is password-protected";
+  if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) {
+    return L"the entry " + QuotedEntryName(name) + L" uses an unknown compression";
+  }
+  if (info.uncompressed_size > limits.maxEntrySize) return L"the entry " + QuotedEntryName(name) + L" is too large";
+  total += info.uncompressed_size;
+  if (total > limits.maxTotalSize) return L"the archive's content is too large";
   return {};
 }
 
@@ -209,43 +245,49 @@ ZipArchiveReader::Status ZipArchiveReader::Read(const std::filesystem::path& pat
     return Refuse(L"the archive holds more than " + std::to_wstring(limits_.maxEntries) + L" entries");
   }
 
-  RawInflater inflater;
+  // The directory is walked and checked first; the entries found before a refusal of the directory are
+  // then inflated and checked on several threads. The refusal that wins is the one met first in archive
+  // order: an entry's damaged data before the directory's later refusal.
+  std::vector<StoredEntry> stored;
+  std::wstring directoryRefusal;
   std::uint64_t total = 0;
   int result = unzGoToFirstFile(archive.get());
   while (result == UNZ_OK) {
     unz_file_info64 info{};
     char nameBytes[kMaxNameBytes + 1] = {};
     if (unzGetCurrentFileInfo64(archive.get(), &info, nameBytes, sizeof nameBytes, nullptr, 0, nullptr, 0) != UNZ_OK) {
-      return Refuse(L"the archive's directory is damaged");
+      directoryRefusal = L"the archive's directory is damaged";
+      break;
     }
-    if (info.size_filename > kMaxNameBytes) return Refuse(L"an entry name is too long");
-    const std::optional<std::wstring> decoded = Utf8ToWideStrict(std::string_view(nameBytes, info.size_filename));
-    if (!decoded) {
-      return Refuse(L"the entry name " + QuotedEntryName(Utf8ToWide(std::string_view(nameBytes, info.size_filename))) +
-                    L" is not valid UTF-8");
-    }
-    const std::wstring& name = *decoded;
-    if (const std::wstring problem = CheckEntryName(name); !problem.empty()) return Refuse(problem);
-    if (info.flag & kEncryptedFlag) return Refuse(L"the entry " + QuotedEntryName(name) + L" is password-protected");
-    if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) {
-      return Refuse(L"the entry " + QuotedEntryName(name) + L" uses an unknown compression");
-    }
-    if (info.uncompressed_size > limits_.maxEntrySize) {
-      return Refuse(L"the entry " + QuotedEntryName(name) + L" is too large");
-    }
-    total += info.uncompressed_size;
-    if (total > limits_.maxTotalSize) return Refuse(L"the archive's content is too large");
-
-    const bool folder = name.back() == L'/';
-    if (!folder) {
-      ZipEntry entry{name, {}};
-      const std::wstring problem = ReadCurrentEntry(archive.get(), file.bytes, inflater, name, info, entry.bytes);
-      if (!problem.empty()) return Refuse(problem);
-      entries_.push_back(std::move(entry));
+    const std::string_view storedName(nameBytes, std::min<std::size_t>(info.size_filename, kMaxNameBytes));
+    std::wstring name;
+    directoryRefusal = CheckEntry(limits_, info, storedName, total, name);
+    if (!directoryRefusal.empty()) break;
+    if (name.back() != L'/') {  // folder entries hold nothing
+      StoredEntry entry;
+      if (!LocateCurrentEntry(archive.get(), info, entry)) {
+        directoryRefusal = L"the entry " + QuotedEntryName(name) + L" cannot be read";
+        break;
+      }
+      entries_.push_back(ZipEntry{name, {}});
+      stored.push_back(entry);
     }
     result = unzGoToNextFile(archive.get());
   }
-  if (result != UNZ_END_OF_LIST_OF_FILE) return Refuse(L"the archive's directory is damaged");
+  if (directoryRefusal.empty() && result != UNZ_END_OF_LIST_OF_FILE) {
+    directoryRefusal = L"the archive's directory is damaged";
+  }
+
+  std::vector<std::wstring> problems(entries_.size());
+  std::unique_ptr<RawInflater> inflaters[kMaxParallelThreads];
+  ParallelForPerThread(entries_.size(), [&](std::size_t i, unsigned thread) {
+    if (!inflaters[thread]) inflaters[thread] = std::make_unique<RawInflater>();
+    problems[i] = ReadEntry(file.bytes, *inflaters[thread], stored[i], entries_[i]);
+  });
+  for (const std::wstring& problem : problems) {
+    if (!problem.empty()) return Refuse(problem);
+  }
+  if (!directoryRefusal.empty()) return Refuse(directoryRefusal);
   return Status::Ok;
 }
 

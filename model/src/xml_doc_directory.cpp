@@ -8,6 +8,7 @@
 
 #include "model/file_names.h"
 #include "model/ids.h"
+#include "model/parallel_for.h"
 #include "model/whole_file.h"
 #include "unloadable_document.h"
 
@@ -68,12 +69,19 @@ bool XmlDocDirectory::DeleteFile(int index) {
 int XmlDocDirectory::LoadAll() {
   if (folder_.empty()) return 0;
   FolderFiles files(folder_);
-  int loaded = 0;
   // Everything named "*.xml" but a folder is meant as a document; one that cannot be read is named.
-  for (const std::string& name : files.NamesEndingIn(".xml")) {
-    std::unique_ptr<XmlDocument> document = NewDocument();
-    if (const int result = document->Load(files, name); result != kXmlOk) {
-      ReportUnloadableDocument(folder_ / name, result);
+  const std::vector<std::string> names = files.NamesEndingIn(".xml");
+  std::vector<std::unique_ptr<XmlDocument>> documents(names.size());
+  for (auto& document : documents) document = NewDocument();
+  // The files are read and checked on several threads; the documents take them, and the files that
+  // cannot be loaded are named, on this thread in file-name order.
+  std::vector<XmlDocument::CheckedFile> checked(names.size());
+  ParallelFor(names.size(), [&](std::size_t i) { checked[i] = documents[i]->Check(files, names[i]); });
+  int loaded = 0;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    std::unique_ptr<XmlDocument> document = std::move(documents[i]);
+    if (const int result = document->Load(files, names[i], std::move(checked[i])); result != kXmlOk) {
+      ReportUnloadableDocument(folder_ / names[i], result);
       continue;
     }
     if (!Accepts(*document)) continue;  // a file of another kind is not this folder's

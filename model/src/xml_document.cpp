@@ -168,47 +168,59 @@ int XmlDocument::ReplaceTree(TextBuffer buffer, std::size_t size) {
     }
     return kXmlCannotParse;
   }
+  InstallTree(std::move(tree), std::move(buffer));
+  return kXmlOk;
+}
+
+void XmlDocument::InstallTree(std::unique_ptr<rapidxml::xml_document<char>> tree, TextBuffer buffer) {
   tree_ = std::move(tree);
   buffer_ = std::move(buffer);
   unparsed_.reset();
   deferredNodes_.clear();
   deferredProperties_.clear();
   OnTreeReplaced();
-  return kXmlOk;
 }
 
-int XmlDocument::DeferTree(std::unique_ptr<char[]> bytes, std::size_t size) {
-  // The check leaves the kept bytes as they are: without references a parse that writes nothing into them
-  // (and makes no text nodes) accepts exactly what the later parse in place accepts and yields the same
-  // names and values; other bytes are checked by parsing a copy in place.
-  rapidxml::xml_document<char> check;
-  std::unique_ptr<char[]> copy;
-  if (HoldsNoReference(bytes.get(), size)) {
-    constexpr int kUntouched = rapidxml::parse_non_destructive | rapidxml::parse_no_data_nodes;
-    if (!ParseDocument<kUntouched>(check, bytes.get(), size)) return kXmlCannotParse;
+XmlDocument::CheckedFile::CheckedFile() = default;
+XmlDocument::CheckedFile::~CheckedFile() = default;
+XmlDocument::CheckedFile::CheckedFile(CheckedFile&&) noexcept = default;
+XmlDocument::CheckedFile& XmlDocument::CheckedFile::operator=(CheckedFile&&) noexcept = default;
+
+XmlDocument::CheckedFile XmlDocument::CheckBytes(FileBytes& bytes) const {
+  CheckedFile checked;
+  checked.result_ = kXmlCannotParse;
+  const std::size_t size = bytes.size;
+  if (NeedsTreeOnLoad()) {
+    auto tree = std::make_unique<rapidxml::xml_document<char>>();
+    if (!ParseDocument(*tree, bytes.data.get(), size)) return checked;
+    checked.tree_ = std::move(tree);
   } else {
-    copy.reset(new char[size + 1]);
-    std::memcpy(copy.get(), bytes.get(), size + 1);
-    if (!ParseDocument(check, copy.get(), size)) return kXmlCannotParse;
-  }
-  std::vector<std::string> nodes;
-  for (const XmlNode* node = check.first_node(); node; node = node->next_sibling()) {
-    nodes.emplace_back(node->name(), node->name_size());
-  }
-  std::vector<std::pair<std::string, std::string>> properties;
-  if (const XmlNode* node = check.first_node(TALVO_XML_PROPERTIES)) {
-    for (const auto* attribute = node->first_attribute(); attribute; attribute = attribute->next_attribute()) {
-      properties.emplace_back(std::string(attribute->name(), attribute->name_size()),
-                              std::string(attribute->value(), attribute->value_size()));
+    // The check leaves the kept bytes as they are: without references a parse that writes nothing into
+    // them (and makes no text nodes) accepts exactly what the later parse in place accepts and yields the
+    // same names and values; other bytes are checked by parsing a copy in place.
+    rapidxml::xml_document<char> check;
+    std::unique_ptr<char[]> copy;
+    if (HoldsNoReference(bytes.data.get(), size)) {
+      constexpr int kUntouched = rapidxml::parse_non_destructive | rapidxml::parse_no_data_nodes;
+      if (!ParseDocument<kUntouched>(check, bytes.data.get(), size)) return checked;
+    } else {
+      copy.reset(new char[size + 1]);
+      std::memcpy(copy.get(), bytes.data.get(), size + 1);
+      if (!ParseDocument(check, copy.get(), size)) return checked;
+    }
+    for (const XmlNode* node = check.first_node(); node; node = node->next_sibling()) {
+      checked.nodes_.emplace_back(node->name(), node->name_size());
+    }
+    if (const XmlNode* node = check.first_node(TALVO_XML_PROPERTIES)) {
+      for (const auto* attribute = node->first_attribute(); attribute; attribute = attribute->next_attribute()) {
+        checked.properties_.emplace_back(std::string(attribute->name(), attribute->name_size()),
+                                         std::string(attribute->value(), attribute->value_size()));
+      }
     }
   }
-  tree_.reset();
-  buffer_ = TextBuffer();
-  unparsed_ = std::move(bytes);
-  deferredNodes_ = std::move(nodes);
-  deferredProperties_ = std::move(properties);
-  OnTreeReplaced();
-  return kXmlOk;
+  checked.result_ = kXmlOk;
+  checked.bytes_ = std::move(bytes.data);
+  return checked;
 }
 
 rapidxml::xml_document<char>& XmlDocument::Tree() const {
@@ -228,24 +240,42 @@ int XmlDocument::Load(const std::filesystem::path& path) {
   std::optional<std::wstring> name = WideFromPath(path.stem());
   FileBytes bytes;
   if (!name || !ReadWholeFile(path, bytes)) return kXmlCannotOpen;
-  const int result = TakeLoaded(std::move(*name), bytes);
+  CheckedFile checked = CheckBytes(bytes);
+  const int result = TakeChecked(std::move(*name), checked);
   if (result != kXmlOk) ShowWarning(L"Can't load file!\n" + PathForDisplay(path));
   return result;
 }
 
 int XmlDocument::Load(const FolderFiles& folder, const std::string& fileName) {
-  std::optional<std::wstring> name = Utf8ToWideStrict(std::string_view(fileName).substr(0, fileName.rfind('.')));
+  return Load(folder, fileName, Check(folder, fileName));
+}
+
+XmlDocument::CheckedFile XmlDocument::Check(const FolderFiles& folder, const std::string& fileName) const {
   FileBytes bytes;
-  if (!name || !folder.Read(fileName, bytes)) return kXmlCannotOpen;
-  const int result = TakeLoaded(std::move(*name), bytes);
+  if (!folder.Read(fileName, bytes)) return CheckedFile();
+  return CheckBytes(bytes);
+}
+
+int XmlDocument::Load(const FolderFiles& folder, const std::string& fileName, CheckedFile checked) {
+  std::optional<std::wstring> name = Utf8ToWideStrict(std::string_view(fileName).substr(0, fileName.rfind('.')));
+  if (!name || checked.result_ == kXmlCannotOpen) return kXmlCannotOpen;
+  const int result = TakeChecked(std::move(*name), checked);
   if (result != kXmlOk) ShowWarning(L"Can't load file!\n" + PathForDisplay(folder.Path() / fileName));
   return result;
 }
 
-int XmlDocument::TakeLoaded(std::wstring name, FileBytes& bytes) {
-  const int parsed = NeedsTreeOnLoad() ? ReplaceTree(std::move(bytes.data), bytes.size)
-                                       : DeferTree(std::move(bytes.data), bytes.size);
-  if (parsed != kXmlOk) return kXmlCannotParse;
+int XmlDocument::TakeChecked(std::wstring name, CheckedFile& checked) {
+  if (checked.result_ != kXmlOk) return kXmlCannotParse;
+  if (checked.tree_) {
+    InstallTree(std::move(checked.tree_), std::move(checked.bytes_));
+  } else {
+    tree_.reset();
+    buffer_ = TextBuffer();
+    unparsed_ = std::move(checked.bytes_);
+    deferredNodes_ = std::move(checked.nodes_);
+    deferredProperties_ = std::move(checked.properties_);
+    OnTreeReplaced();
+  }
   name_ = std::move(name);
   saved_ = true;
   return kXmlOk;

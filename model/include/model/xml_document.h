@@ -42,6 +42,12 @@ class XmlDocument {
   int Load(const std::filesystem::path& path);
   // The same for the file `fileName` of an opened folder.
   int Load(const FolderFiles& folder, const std::string& fileName);
+  // A file read and checked as Load reads and checks it, apart from any document. Reading and checking
+  // touch nothing shared, so several files can be checked on several threads at once.
+  class CheckedFile;
+  CheckedFile Check(const FolderFiles& folder, const std::string& fileName) const;
+  // Load for the file `fileName` of the folder, checked before by Check: the same results and warnings.
+  int Load(const FolderFiles& folder, const std::string& fileName, CheckedFile checked);
   // Parses bytes of a given size (they need no terminator; the document keeps its own copy).
   // 0 or kXmlCannotParse; on failure nothing changes.
   int Parse(std::string_view bytes);
@@ -134,11 +140,13 @@ class XmlDocument {
   int ReplaceTree(std::string_view bytes);
   // Parses the zero-terminated buffer of `size` bytes in place and keeps it.
   int ReplaceTree(TextBuffer zeroTerminated, std::size_t size);
-  // Checks a loaded file's bytes with a parse of a copy and keeps them unparsed with what Accepts and
-  // GetProperty need. 0 or kXmlCannotParse; on failure nothing changes.
-  int DeferTree(std::unique_ptr<char[]> zeroTerminated, std::size_t size);
-  // Takes a loaded file's bytes under the document name `name`: 0 or kXmlCannotParse (nothing changes).
-  int TakeLoaded(std::wstring name, FileBytes& bytes);
+  // Makes a parsed tree and the bytes it was parsed from in place the document's content.
+  void InstallTree(std::unique_ptr<rapidxml::xml_document<char>> tree, TextBuffer buffer);
+  // A file's bytes checked for this document: parsed into a tree when the document needs it at once,
+  // otherwise checked with a parse and kept unparsed with what Accepts and GetProperty need.
+  CheckedFile CheckBytes(FileBytes& bytes) const;
+  // Takes a checked file under the document name `name`: its result (nothing changes on a failure).
+  int TakeChecked(std::wstring name, CheckedFile& checked);
   // A save into a SaveBatch whose file could not be put in place: unsaved again, and the user is told.
   void BatchedSaveFailed(const std::filesystem::path& path);
 
@@ -152,6 +160,25 @@ class XmlDocument {
   mutable std::unique_ptr<char[]> unparsed_;
   mutable std::vector<std::string> deferredNodes_;
   mutable std::vector<std::pair<std::string, std::string>> deferredProperties_;
+};
+
+class XmlDocument::CheckedFile {
+ public:
+  CheckedFile();
+  ~CheckedFile();
+  CheckedFile(CheckedFile&&) noexcept;
+  CheckedFile& operator=(CheckedFile&&) noexcept;
+  // kXmlOk, kXmlCannotOpen or kXmlCannotParse, as Load would return.
+  int Result() const { return result_; }
+
+ private:
+  friend class XmlDocument;
+
+  int result_ = kXmlCannotOpen;
+  std::unique_ptr<char[]> bytes_;  // zero-terminated; the tree's text when there is a tree
+  std::unique_ptr<rapidxml::xml_document<char>> tree_;  // for a document that needs its tree at once
+  std::vector<std::string> nodes_;  // otherwise: as deferredNodes_ and deferredProperties_
+  std::vector<std::pair<std::string, std::string>> properties_;
 };
 
 }  // namespace Talvo
