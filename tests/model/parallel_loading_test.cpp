@@ -40,7 +40,8 @@ class ParallelLoading : public testing::ModelFolderTest {
   void WriteMixedFolder(const std::filesystem::path& folder, const std::string& good) {
     std::filesystem::create_directories(folder);
     for (int i = 0; i < 60; ++i) {
-      const std::string number = (i < 10 ? "0" : "") + std::to_string(i);
+      std::string number = std::to_string(i);
+      if (i < 10) number.insert(0, 1, '0');
       std::string text = good;
       if (i % 6 == 1) text = "<a><b></a>";                                          // broken
       if (i % 6 == 2) text = "";                                                    // empty
@@ -90,7 +91,7 @@ TEST_F(ParallelLoading, ManyThreadsLoadWhatOneThreadLoadsAndReportInTheSameOrder
   // Each file that could not be loaded is named once, in file-name order.
   std::vector<std::string> unloaded;
   for (int i = 1; i < 60; i += 6) {
-    for (int n = i; n < i + 3; ++n) unloaded.push_back((n < 10 ? "f0" : "f") + std::to_string(n) + ".xml\"");
+    for (int n = i; n < i + 3; ++n) unloaded.push_back(std::string(n < 10 ? "f0" : "f").append(std::to_string(n)).append(".xml\""));
   }
   unloaded.insert(unloaded.begin() + 15, "f30 dangling.xml\"");
   unloaded.insert(unloaded.begin() + 22, "f40 ");
