@@ -117,6 +117,8 @@ BOOL CGridCtrl::SetRowCount(int nRows) {
 
   const int oldRows = m_nRows;
   if (nRows < oldRows) {
+    // Bottom up, so that a tree grid lets go of children before their parents.
+    for (int row = oldRows - 1; row >= nRows; --row) OnDeletingRow(row);
     for (int row = nRows; row < oldRows; ++row) DestroyRowCells(row);
     m_RowData.resize(static_cast<size_t>(nRows));
     m_arRowHeights.resize(static_cast<size_t>(nRows));

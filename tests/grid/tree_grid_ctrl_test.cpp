@@ -67,6 +67,21 @@ TEST_F(TreeGridCtrlTest, DeletingARowDetachesItsNode) {
   EXPECT_EQ(grid->GetNodeRow(tree.b), 4);
 }
 
+TEST_F(TreeGridCtrlTest, FewerRowsDetachTheNodesOfTheRowsThatGo) {
+  CTreeGridCtrl* grid = MakeTreeGrid();
+  const SampleTree tree = MakeSampleTree(*grid);
+  ASSERT_TRUE(grid->SetRowCount(2));  // a1x, a2 and b go
+  EXPECT_EQ(tree.a->m_Children, (std::vector<CTreeNode*>{tree.a1}));
+  EXPECT_FALSE(tree.a1->HasChildren());
+  EXPECT_EQ(tree.a->m_pNext, nullptr);
+  EXPECT_EQ(tree.a1->m_pNext, nullptr);
+  CTreeNode* a3 = grid->InsertItem(L"a3", tree.a);
+  ASSERT_NE(a3, nullptr);
+  EXPECT_EQ(grid->GetNodeRow(a3), 2);
+  ASSERT_TRUE(grid->Collapse(tree.a));
+  EXPECT_EQ(RowHeights(*grid), (Heights{20, 0, 0}));
+}
+
 TEST_F(TreeGridCtrlTest, ANodeInsertedUnderACollapsedParentStartsHiddenAndShowsOnExpanding) {
   CTreeGridCtrl* grid = MakeTreeGrid();
   const SampleTree tree = MakeSampleTree(*grid);
