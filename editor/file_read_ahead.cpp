@@ -1,10 +1,10 @@
 #include "editor/file_read_ahead.h"
 
-#include <zlib.h>
-
 #include <new>
 #include <system_error>
 #include <utility>
+
+#include "editor/crc32.h"
 
 namespace Talvo {
 
@@ -32,7 +32,7 @@ std::optional<FileReadAhead::File> FileReadAhead::Read(const std::filesystem::pa
   } catch (const std::bad_alloc&) {
     return std::nullopt;  // too large to hold: the file counts as unreadable
   }
-  file.crc32 = crc32_z(0, reinterpret_cast<const Bytef*>(file.bytes.data.get()), file.bytes.size);
+  file.crc32 = Crc32(0, file.bytes.View());
   return file;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "editor/crc32.h"
 #include "editor/file_read_ahead.h"
 #include "model/ids.h"
 #include "model/text.h"
@@ -164,7 +165,7 @@ bool ZipArchiveWriter::Create(const std::filesystem::path& path) {
 }
 
 bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes) {
-  return AddEntry(name, bytes, crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
+  return AddEntry(name, bytes, Crc32(0, bytes));
 }
 
 bool ZipArchiveWriter::AddEntry(const std::wstring& name, std::string_view bytes, std::uint32_t crc32) {
