@@ -211,7 +211,6 @@ BOOL CTreeGridCtrl::HideRow(int nRow) {
 // ---- Emptying --------------------------------------------------------------------------------------------
 
 BOOL CTreeGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
-  m_bClearing = TRUE;
   const BOOL callerAllowsDraw = m_bAllowDraw;
   m_bAllowDraw = FALSE;
   const BOOL result = CGridCtrl::DeleteAllItems(bDeleteEditors);
@@ -225,7 +224,6 @@ BOOL CTreeGridCtrl::DeleteAllItems(BOOL bDeleteEditors) {
     m_Nodes[index].reset();
   }
   m_Nodes.clear();
-  m_bClearing = FALSE;
   EndRowChanges(callerAllowsDraw);
   return result;
 }

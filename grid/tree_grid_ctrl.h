@@ -100,7 +100,6 @@ class CTreeGridCtrl : public CGridCtrl {
 
   CTreeNode m_Root;                              // level -1, no row
   int m_nTreeColumn = 1;                         // the tree column
-  BOOL m_bClearing = FALSE;                      // set while DeleteAllItems runs
   CRuntimeClass* m_pTreeCellClass = nullptr;     // class of the tree column's cells, null: the default
   std::map<CTreeNode*, int> m_HiddenRowHeights;  // the heights of hidden rows by node
   std::vector<std::unique_ptr<CTreeNode>> m_Nodes;  // every node the tree made (owned)
